@@ -1,8 +1,42 @@
-// The foundation library: heap, text, containers, callbacks, streams, values.
+// The foundation library: heap, text, containers, callbacks, streams, compression.
 #pragma once
 
 #include "foundation/types.h"
 #include "foundation/heap.h"
 #include "foundation/hash.h"
 #include "foundation/panic.h"
+#include "foundation/process.h"
+#include "foundation/exc.h"
+#include "foundation/numeric.h"
+#include "foundation/random.h"
+
 #include "foundation/string.h"
+#include "foundation/wstring.h"
+#include "foundation/join.h"
+#include "foundation/charset.h"
+#include "foundation/char_filter.h"
+#include "foundation/text_utils.h"
+#include "foundation/text_split.h"
+#include "foundation/text_hex.h"
+#include "foundation/system_text.h"
+
+#include "foundation/vector.h"
+#include "foundation/owned_array.h"
+#include "foundation/hash_index.h"
+#include "foundation/key_index.h"
+#include "foundation/key_map.h"
+#include "foundation/owned_ptr.h"
+#include "foundation/any.h"
+#include "foundation/bitset.h"
+#include "foundation/type_number.h"
+
+#include "foundation/callback.h"
+#include "foundation/callback_action.h"
+#include "foundation/pte.h"
+
+#include "foundation/stream.h"
+#include "foundation/string_stream.h"
+#include "foundation/mem_stream.h"
+#include "foundation/std_streams.h"
+#include "foundation/container_serialize.h"
+#include "foundation/compression.h"

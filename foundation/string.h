@@ -16,7 +16,7 @@ public:
     String() { Zero(); }
     String(const char* text);
     String(const char* text, int length);
-    String(const String& s);
+    String(const String& s) { if(s.IsSmall()) std::memcpy((void*)this, (const void*)&s, 16); else CopyLarge(s); }
     String(String&& s) noexcept { std::memcpy((void*)this, (const void*)&s, 16); s.Zero(); }
     String(TextBuffer& buffer);
     ~String() { if(IsLarge()) ReleaseLarge(); }
@@ -25,7 +25,11 @@ public:
     String& operator=(String&& s) noexcept;
     String& operator=(const char* text) { Assign(text, text ? (int)std::strlen(text) : 0); return *this; }
 
-    void Assign(const String& s);
+    void Assign(const String& s)
+    {
+        if(IsSmall() && s.IsSmall()) std::memcpy((void*)this, (const void*)&s, 16);
+        else AssignLarge(s);
+    }
     void Assign(const char* text, int length);
 
     int GetLength() const { return IsSmall() ? chr[15] : len; }
@@ -44,7 +48,16 @@ public:
     void Append(const char* source, int count);
     void Append(const char* text) { Append(text, (int)std::strlen(text)); }
     void Append(const String& s) { Append(s.Begin(), s.GetLength()); }
-    void AppendChar(int c);
+    void AppendChar(int c)
+    {
+        int k = KindByte();
+        if(k == 31 ? len < 31 : k >= 32 && len < (k < 255 ? k : BlockCapacity()) && RefCount() == 1) {
+            ptr[len] = (char)c;
+            ptr[++len] = 0;
+        }
+        else
+            AppendCharSlow(c);
+    }
     void Reserve(int n);
     void Truncate(int length);
     void SetChar(int pos, int c);
@@ -98,11 +111,19 @@ private:
     void Zero() { std::memset((void*)this, 0, 16); }
     void CopyLarge(const String& s);
     void ReleaseLarge();
+    void AssignLarge(const String& s);
+    void AppendCharSlow(int c);
+    static int CompareLarge(const String& a, const String& b);
+    char* NewBlock(int length); // sets pointer and kind for a block fit for length
+    void Take(String& s) { std::memcpy((void*)this, (const void*)&s, 16); s.Zero(); }
+    int32& RefCount() const { return ((int32*)ptr)[-2]; }
+    int32 BlockCapacity() const { return ((int32*)ptr)[-1]; }
     uint32 HashLargeForm() const;
     void SetSmall(const char* text, int length);
     void SetLarge(const char* text, int length);
     char* Realloc(int new_length, int keep); // moves the first keep bytes into a new block
     void Unshare();
+    const char* Redirect(const char* source, const String& keep) const;
     bool Equal64(const String& s) const;
 
     friend class TextBuffer;
@@ -114,6 +135,29 @@ String operator+(const String& a, const String& b);
 String operator+(const String& a, const char* b);
 String operator+(const char* a, const String& b);
 String operator+(const String& a, char c);
+
+// Two small Strings: the first differing byte decides while it lies within both texts;
+// past that the zero padding differs from text, and the lengths decide.
+inline int String::Compare(const String& a, const String& b)
+{
+    if(a.IsSmall() && b.IsSmall()) {
+        uint64 x, y;
+        std::memcpy(&x, a.chr, 8);
+        std::memcpy(&y, b.chr, 8);
+        int i = 0;
+        if(x == y) {
+            std::memcpy(&x, a.chr + 8, 8);
+            std::memcpy(&y, b.chr + 8, 8);
+            if(x == y)
+                return 0;
+            i = 8;
+        }
+        i += __builtin_ctzll(x ^ y) >> 3; // the targets are little-endian
+        int la = (byte)a.chr[15], lb = (byte)b.chr[15];
+        return i < (la < lb ? la : lb) ? (byte)a.chr[i] - (byte)b.chr[i] : la - lb;
+    }
+    return CompareLarge(a, b);
+}
 
 inline bool operator==(const String& a, const String& b)
 {

@@ -18,6 +18,7 @@ using dword = std::uint32_t;
 using int64 = std::int64_t;
 using uint64 = std::uint64_t;
 using qword = std::uint64_t;
+using wchar16 = char16_t;
 
 // Null of the number types: the smallest value of each; a double below -1e307 counts as Null.
 inline constexpr int INT_NULL = INT32_MIN;

@@ -1,0 +1,203 @@
+// UTF-8 with a lossless escape: every byte that is not part of a valid one- to
+// three-byte sequence decodes to U+EE00 + byte, and every encoder writes such a
+// unit back as that byte, so any byte sequence survives a round trip.
+#include "foundation/charset.h"
+#include "foundation/charset_utf8.h"
+
+#include "foundation/charset_internal.h"
+
+#include <cstring>
+
+namespace Qor {
+
+int Utf8DecodedLength(const char* p, int len)
+{
+    const byte* s = (const byte*)p;
+    const byte* e = s + (len > 0 ? len : 0);
+    int n = 0;
+    while(s < e) {
+        if(e - s >= 8) {
+            int k = Utf8AsciiPrefix8(s);
+            s += k;
+            n += k;
+            if(k == 8)
+                continue;
+        }
+        else if(*s < 0x80) {
+            s++;
+            n++;
+            continue;
+        }
+        int b = *s;
+        if(b < 0xC2 || b >= 0xF0) { // ASCII, stray continuation, overlong or 4-byte lead
+            s++;
+            n++;
+        }
+        else if(b < 0xE0) {
+            if(e - s < 2)
+                return n + 1;
+            n += Utf8IsContinuation(s[1]) ? 1 : 2;
+            s += 2;
+        }
+        else {
+            if(e - s < 3)
+                return n + int(e - s);
+            n += Utf8Valid3(s) >= 0 ? 1 : 3;
+            s += 3;
+        }
+    }
+    return n;
+}
+
+// Writes the units of the bytes [s, e) to t; the caller sized t by Utf8DecodedLength.
+static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
+{
+    // Main loop: at least four bytes remain after the current one, so no step
+    // can run past the end and none needs an end test.
+    while(e - s > 4) {
+        if(e - s >= 8) {
+            // Only the ASCII prefix is written: the 8 bytes may decode to fewer
+            // units than the room left in t.
+            int k = Utf8AsciiPrefix8(s);
+            if(k == 8) {
+                for(int i = 0; i < 8; i++)
+                    t[i] = s[i];
+            }
+            else
+                for(int i = 0; i < k; i++)
+                    t[i] = s[i];
+            s += k;
+            t += k;
+            if(k == 8 || e - s <= 4)
+                continue;
+        }
+        int b = *s;
+        if(b < 0x80) {
+            *t++ = wchar16(b);
+            s++;
+        }
+        else if(b < 0xC2 || b >= 0xF0) {
+            *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
+            s++;
+        }
+        else if(b < 0xE0) {
+            int c = s[1];
+            if(Utf8IsContinuation(c))
+                *t++ = wchar16(((b - 0xC0) << 6) + (c - 0x80));
+            else {
+                *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
+                *t++ = wchar16(CHARSET_ESCAPE_BASE + c);
+            }
+            s += 2;
+        }
+        else {
+            int v = Utf8Valid3(s);
+            if(v >= 0)
+                *t++ = wchar16(v);
+            else {
+                t[0] = wchar16(CHARSET_ESCAPE_BASE + s[0]);
+                t[1] = wchar16(CHARSET_ESCAPE_BASE + s[1]);
+                t[2] = wchar16(CHARSET_ESCAPE_BASE + s[2]);
+                t += 3;
+            }
+            s += 3;
+        }
+    }
+    // The last bytes, by the same rules with end tests.
+    while(s < e) {
+        int b = *s;
+        if(b < 0x80) {
+            *t++ = wchar16(b);
+            s++;
+        }
+        else if(b < 0xC2 || b >= 0xF0) {
+            *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
+            s++;
+        }
+        else if(b < 0xE0) {
+            if(e - s < 2) {
+                *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
+                return;
+            }
+            int c = s[1];
+            if(Utf8IsContinuation(c))
+                *t++ = wchar16(((b - 0xC0) << 6) + (c - 0x80));
+            else {
+                *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
+                *t++ = wchar16(CHARSET_ESCAPE_BASE + c);
+            }
+            s += 2;
+        }
+        else {
+            if(e - s < 3) {
+                while(s < e)
+                    *t++ = wchar16(CHARSET_ESCAPE_BASE + *s++);
+                return;
+            }
+            int v = Utf8Valid3(s);
+            if(v >= 0)
+                *t++ = wchar16(v);
+            else {
+                t[0] = wchar16(CHARSET_ESCAPE_BASE + s[0]);
+                t[1] = wchar16(CHARSET_ESCAPE_BASE + s[1]);
+                t[2] = wchar16(CHARSET_ESCAPE_BASE + s[2]);
+                t += 3;
+            }
+            s += 3;
+        }
+    }
+}
+
+WString DecodeUtf8(const char* p, int len)
+{
+    if(!p || len <= 0)
+        return WString();
+    int n = Utf8DecodedLength(p, len);
+    return MakeWStringOf(n, [&](wchar16* t) { DecodeUtf8Into(t, (const byte*)p, (const byte*)p + len); });
+}
+
+WString DecodeUtf8(const char* text) { return text ? DecodeUtf8(text, (int)std::strlen(text)) : WString(); }
+
+WString DecodeUtf8(const String& s) { return DecodeUtf8(s.Begin(), s.GetLength()); }
+
+int Utf8EncodedLength(const wchar16* p, int n)
+{
+    int m = 0;
+    for(const wchar16* e = p + n; p < e; p++)
+        m += Utf8UnitLength(*p);
+    return m;
+}
+
+char* EncodeUtf8Into(char* t, const wchar16* p, int n)
+{
+    const wchar16* e = p + n;
+    while(e - p >= 4) {
+        int k = Utf8AsciiUnits4(p);
+        for(int i = 0; i < 4; i++) // all 4 narrowed; only the ASCII ones count
+            t[i] = char(p[i]);
+        p += k;
+        t += k;
+        if(k < 4)
+            t = Utf8PutUnit(t, *p++);
+    }
+    while(p < e)
+        t = Utf8PutUnit(t, *p++);
+    return t;
+}
+
+String EncodeUtf8(const wchar16* p, int n)
+{
+    if(!p || n <= 0)
+        return String();
+    return MakeStringOf(Utf8EncodedLength(p, n), [&](char* t) { EncodeUtf8Into(t, p, n); });
+}
+
+String EncodeUtf8(int ch)
+{
+    wchar16 unit = wchar16(ch);
+    return EncodeUtf8(&unit, 1);
+}
+
+String EncodeUtf8(const WString& s) { return EncodeUtf8(s.Begin(), s.GetLength()); }
+
+} // namespace Qor

@@ -1,0 +1,117 @@
+// String helpers built on the core: concatenation, pieces, searches and whitespace stripping.
+#include "foundation/string.h"
+
+#include "foundation/heap.h"
+
+namespace Qor {
+
+namespace {
+
+// A String of exactly the joined length, built by the constructor's rules.
+String Join(const char* a, int na, const char* b, int nb)
+{
+    int n = na + nb;
+    if(n <= 14) {
+        char small[14];
+        std::memcpy(small, a, na);
+        std::memcpy(small + na, b, nb);
+        return String(small, n);
+    }
+    TextBuffer buffer;
+    buffer.SetLength(na + nb);
+    std::memcpy(buffer.Begin(), a, na);
+    std::memcpy(buffer.Begin() + na, b, nb);
+    return String(buffer);
+}
+
+bool IsSpace(int c) { return c == ' ' || (c >= 9 && c <= 13); }
+
+} // namespace
+
+String StringConcat(const String& a, const char* text)
+{
+    return Join(a.Begin(), a.GetLength(), text ? text : "", text ? (int)std::strlen(text) : 0);
+}
+
+String operator+(const String& a, const String& b) { return Join(a.Begin(), a.GetLength(), b.Begin(), b.GetLength()); }
+String operator+(const String& a, const char* b) { return StringConcat(a, b); }
+String operator+(const char* a, const String& b) { return Join(a, (int)std::strlen(a), b.Begin(), b.GetLength()); }
+String operator+(const String& a, char c) { return Join(a.Begin(), a.GetLength(), &c, 1); }
+
+String String::Mid(int pos, int count) const
+{
+    int n = GetLength();
+    pos = pos < 0 ? 0 : pos > n ? n : pos;
+    count = count < 0 ? 0 : count > n - pos ? n - pos : count;
+    if(pos == 0 && count == n)
+        return *this;
+    return String(Begin() + pos, count);
+}
+
+int String::Find(int c, int from) const
+{
+    int n = GetLength();
+    if(from < 0 || from >= n)
+        return -1;
+    const char* b = Begin();
+    const void* q = std::memchr(b + from, c, n - from);
+    return q ? int((const char*)q - b) : -1;
+}
+
+int String::Find(const char* text, int from) const
+{
+    int n = GetLength();
+    int m = (int)std::strlen(text);
+    if(from < 0 || from > n - m)
+        return -1;
+    const char* b = Begin();
+    for(int i = from; i <= n - m; i++)
+        if(std::memcmp(b + i, text, m) == 0)
+            return i;
+    return -1;
+}
+
+int String::FindLast(int c) const
+{
+    const char* b = Begin();
+    for(int i = GetLength() - 1; i >= 0; i--)
+        if(b[i] == (char)c)
+            return i;
+    return -1;
+}
+
+bool String::StartsWith(const char* text) const
+{
+    int m = (int)std::strlen(text);
+    return m <= GetLength() && std::memcmp(Begin(), text, m) == 0;
+}
+
+bool String::EndsWith(const char* text) const
+{
+    int m = (int)std::strlen(text);
+    return m <= GetLength() && std::memcmp(End() - m, text, m) == 0;
+}
+
+// Whitespace is the space and tab to carriage return. Nothing stripped gives a plain copy.
+static String Strip(const String& s, bool leading, bool trailing)
+{
+    const char* b = s.Begin();
+    const char* e = s.End();
+    const char* p = b;
+    const char* q = e;
+    if(leading)
+        while(p < q && IsSpace((byte)*p))
+            p++;
+    if(trailing)
+        while(q > p && IsSpace((byte)q[-1]))
+            q--;
+    if(p == b && q == e)
+        return s;
+    return String(p, int(q - p));
+}
+
+String StripLeadingSpace(const String& s) { return Strip(s, true, false); }
+String StripTrailingSpace(const String& s) { return Strip(s, false, true); }
+String StripOuterSpace(const String& s) { return Strip(s, true, true); }
+
+} // namespace Qor
