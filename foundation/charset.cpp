@@ -3,7 +3,7 @@
 #include "foundation/charset.h"
 
 #include "foundation/charset_internal.h"
-#include "foundation/codepages.h"
+#include "foundation/charset_registry.h"
 
 namespace Qor {
 

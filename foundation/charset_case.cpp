@@ -8,7 +8,7 @@
 #include "foundation/charset_internal.h"
 #include "foundation/charset_utf8.h"
 #include "foundation/chartable.h"
-#include "foundation/codepages.h"
+#include "foundation/charset_registry.h"
 
 #include <cstring>
 

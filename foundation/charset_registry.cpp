@@ -3,7 +3,7 @@
 #include "foundation/charset.h"
 
 #include "foundation/char_filter.h"
-#include "foundation/codepages.h"
+#include "foundation/charset_registry.h"
 
 #include <cstring>
 

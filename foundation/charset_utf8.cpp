@@ -49,8 +49,35 @@ int Utf8DecodedLength(const char* p, int len)
     return n;
 }
 
-// Writes the units of the bytes [s, e) to t; the caller sized t by Utf8DecodedLength.
-static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
+// Bytes 0x80-0xBF among the len bytes at s.
+static int CountContinuationBytes(const byte* s, int len)
+{
+    using U8x16 = byte __attribute__((vector_size(16)));
+    using I8x16 = int8 __attribute__((vector_size(16)));
+    int count = 0;
+    int i = 0;
+    while(len - i >= 16) {
+        I8x16 acc = {}; // -1 per continuation byte; 100 steps stay inside 8 bits
+        int stop = len - i > 16 * 100 ? i + 16 * 100 : len;
+        for(; i + 16 <= stop; i += 16) {
+            U8x16 v;
+            std::memcpy(&v, s + i, 16);
+            acc += (I8x16)((v & 0xC0) == 0x80);
+        }
+        for(int k = 0; k < 16; k++)
+            count -= acc[k];
+    }
+    for(; i < len; i++)
+        count += (s[i] & 0xC0) == 0x80;
+    return count;
+}
+
+// Writes the units of the bytes [s, e) to t, which the caller sized by
+// Utf8DecodedLength. The STRICT form gives up (false) at the first byte that
+// needs an escape; until then every sequence is valid, so t needs no more room
+// than the number of bytes that are not continuation bytes.
+template <bool STRICT>
+static bool DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
 {
     // Main loop: at least four bytes remain after the current one, so no step
     // can run past the end and none needs an end test.
@@ -77,6 +104,8 @@ static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
             s++;
         }
         else if(b < 0xC2 || b >= 0xF0) {
+            if(STRICT)
+                return false;
             *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
             s++;
         }
@@ -85,6 +114,8 @@ static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
             if(Utf8IsContinuation(c))
                 *t++ = wchar16(((b - 0xC0) << 6) + (c - 0x80));
             else {
+                if(STRICT)
+                    return false;
                 *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
                 *t++ = wchar16(CHARSET_ESCAPE_BASE + c);
             }
@@ -95,6 +126,8 @@ static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
             if(v >= 0)
                 *t++ = wchar16(v);
             else {
+                if(STRICT)
+                    return false;
                 t[0] = wchar16(CHARSET_ESCAPE_BASE + s[0]);
                 t[1] = wchar16(CHARSET_ESCAPE_BASE + s[1]);
                 t[2] = wchar16(CHARSET_ESCAPE_BASE + s[2]);
@@ -111,18 +144,24 @@ static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
             s++;
         }
         else if(b < 0xC2 || b >= 0xF0) {
+            if(STRICT)
+                return false;
             *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
             s++;
         }
         else if(b < 0xE0) {
             if(e - s < 2) {
+                if(STRICT)
+                    return false;
                 *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
-                return;
+                return true;
             }
             int c = s[1];
             if(Utf8IsContinuation(c))
                 *t++ = wchar16(((b - 0xC0) << 6) + (c - 0x80));
             else {
+                if(STRICT)
+                    return false;
                 *t++ = wchar16(CHARSET_ESCAPE_BASE + b);
                 *t++ = wchar16(CHARSET_ESCAPE_BASE + c);
             }
@@ -130,14 +169,18 @@ static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
         }
         else {
             if(e - s < 3) {
+                if(STRICT)
+                    return false;
                 while(s < e)
                     *t++ = wchar16(CHARSET_ESCAPE_BASE + *s++);
-                return;
+                return true;
             }
             int v = Utf8Valid3(s);
             if(v >= 0)
                 *t++ = wchar16(v);
             else {
+                if(STRICT)
+                    return false;
                 t[0] = wchar16(CHARSET_ESCAPE_BASE + s[0]);
                 t[1] = wchar16(CHARSET_ESCAPE_BASE + s[1]);
                 t[2] = wchar16(CHARSET_ESCAPE_BASE + s[2]);
@@ -146,25 +189,59 @@ static void DecodeUtf8Into(wchar16* t, const byte* s, const byte* e)
             s += 3;
         }
     }
+    return true;
 }
 
 WString DecodeUtf8(const char* p, int len)
 {
     if(!p || len <= 0)
         return WString();
-    int n = Utf8DecodedLength(p, len);
-    return MakeWStringOf(n, [&](wchar16* t) { DecodeUtf8Into(t, (const byte*)p, (const byte*)p + len); });
+    // Text without a byte to escape decodes to one unit per byte that is not a
+    // continuation byte, which is cheaper to count than the general rules; the
+    // strict pass confirms it. Text with escapes takes the exact count and a
+    // second pass into a block of that size.
+    const byte* s = (const byte*)p;
+    WideTextBuffer b;
+    b.SetLength(len - CountContinuationBytes(s, len));
+    if(!DecodeUtf8Into<true>(b.Begin(), s, s + len)) {
+        b.SetLength(Utf8DecodedLength(p, len));
+        DecodeUtf8Into<false>(b.Begin(), s, s + len);
+    }
+    return WString(b);
 }
 
 WString DecodeUtf8(const char* text) { return text ? DecodeUtf8(text, (int)std::strlen(text)) : WString(); }
 
 WString DecodeUtf8(const String& s) { return DecodeUtf8(s.Begin(), s.GetLength()); }
 
+namespace {
+
+using U16x8 = uint16 __attribute__((vector_size(16)));
+using I16x8 = int16 __attribute__((vector_size(16)));
+
+} // namespace
+
 int Utf8EncodedLength(const wchar16* p, int n)
 {
-    int m = 0;
-    for(const wchar16* e = p + n; p < e; p++)
-        m += Utf8UnitLength(*p);
+    // Eight units at a time: every unit is one byte, plus one from U+0080 and
+    // one more from U+0800, minus two for an escape. Comparisons give -1 per
+    // lane, so the lanes add up the negated extra bytes; 8192 steps of at most
+    // 2 each keep them inside 16 bits.
+    int m = n;
+    int i = 0;
+    while(n - i >= 8) {
+        I16x8 acc = {};
+        int stop = n - i > 8 * 8192 ? i + 8 * 8192 : n;
+        for(; i + 8 <= stop; i += 8) {
+            U16x8 u;
+            std::memcpy(&u, p + i, 16);
+            acc += (I16x8)(u >= 0x80) + (I16x8)(u >= 0x800) - 2 * (I16x8)((u & 0xFF00) == 0xEE00);
+        }
+        for(int k = 0; k < 8; k++)
+            m -= acc[k];
+    }
+    for(; i < n; i++)
+        m += Utf8UnitLength(p[i]) - 1;
     return m;
 }
 

@@ -44,10 +44,31 @@ void OutOfMemory(int64 requested, int64 refused_kb)
     std::abort();
 }
 
+// Mappings of 2 MB and more start on a 2 MB boundary and ask for transparent huge
+// pages: a fresh multi-megabyte block (bzip2's work area, say) then costs a few
+// faults instead of hundreds, which on a virtual machine dominates its use.
+static void* MapLarge(size_t rounded)
+{
+    constexpr size_t kLargePage = size_t(2) << 20;
+    size_t span = rounded + kLargePage;
+    byte* p = static_cast<byte*>(mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    if (p == MAP_FAILED)
+        return MAP_FAILED;
+    byte* aligned = reinterpret_cast<byte*>((reinterpret_cast<uintptr_t>(p) + kLargePage - 1) & ~(kLargePage - 1));
+    if (aligned > p)
+        munmap(p, size_t(aligned - p));
+    if (p + span > aligned + rounded)
+        munmap(aligned + rounded, size_t(p + span - (aligned + rounded)));
+    madvise(aligned, rounded, MADV_HUGEPAGE);
+    return aligned;
+}
+
 void* OsMap(size_t length, int64 requested)
 {
     size_t rounded = RoundToPages(length);
-    void* p = mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* p = rounded >= (size_t(2) << 20)
+                  ? MapLarge(rounded)
+                  : mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED || p == nullptr)
         OutOfMemory(requested, int64(rounded / 1024));
     AddAllocatedKB(int64(rounded / 1024));

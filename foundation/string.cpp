@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace Qor {
 
 namespace {
@@ -347,13 +351,8 @@ bool String::Differs(const String& a, const String& b)
         return true;
     const char* p = a.Begin();
     const char* q = b.Begin();
-    for(; n >= 32; n -= 32, p += 32, q += 32) { // four words a step
-        uint64 x[4], y[4];
-        std::memcpy(x, p, 32);
-        std::memcpy(y, q, 32);
-        if(((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3])) != 0)
-            return true;
-    }
+    if(n >= 32) // long texts: the C library's wide compare tells equality fastest
+        return std::memcmp(p, q, n) != 0;
     for(; n >= 8; n -= 8, p += 8, q += 8) {
         uint64 x, y;
         std::memcpy(&x, p, 8);
@@ -388,13 +387,33 @@ int String::CompareLarge(const String& a, const String& b)
     const byte* p = (const byte*)a.Begin();
     const byte* q = (const byte*)b.Begin();
     int i = 0;
-    for(; i + 16 <= n; i += 16) { // two words a step while equal
-        uint64 x[2], y[2];
-        std::memcpy(x, p + i, 16);
-        std::memcpy(y, q + i, 16);
-        if(((x[0] ^ y[0]) | (x[1] ^ y[1])) != 0)
-            break;
+#ifdef __SSE2__
+    if(n >= 16) { // 16 bytes a step; the last step overlaps the one before
+        for(; i + 64 <= n; i += 64) { // while all is equal, 64 bytes a step
+            __m128i e = _mm_cmpeq_epi8(_mm_loadu_si128((const __m128i*)(p + i)), _mm_loadu_si128((const __m128i*)(q + i)));
+            for(int k = 16; k < 64; k += 16)
+                e = _mm_and_si128(e, _mm_cmpeq_epi8(_mm_loadu_si128((const __m128i*)(p + i + k)),
+                                                    _mm_loadu_si128((const __m128i*)(q + i + k))));
+            if(_mm_movemask_epi8(e) != 0xffff)
+                break;
+        }
+        if(i == n)
+            return la - lb;
+        for(;; i += 16) {
+            if(i + 16 > n)
+                i = n - 16;
+            __m128i x = _mm_loadu_si128((const __m128i*)(p + i));
+            __m128i y = _mm_loadu_si128((const __m128i*)(q + i));
+            unsigned differ = ~(unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)) & 0xffff;
+            if(differ) {
+                i += __builtin_ctz(differ);
+                return p[i] - q[i];
+            }
+            if(i + 16 == n)
+                return la - lb;
+        }
     }
+#endif
     for(; i + 8 <= n; i += 8) {
         uint64 x, y;
         std::memcpy(&x, p + i, 8);

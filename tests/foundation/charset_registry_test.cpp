@@ -2,7 +2,7 @@
 // the C library's iconv where it knows the page), the editions the registry
 // insists on, and the reverse maps.
 #include "foundation/charset.h"
-#include "foundation/codepages.h"
+#include "foundation/charset_registry.h"
 #include "foundation/string.h"
 #include "foundation/wstring.h"
 

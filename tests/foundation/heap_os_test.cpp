@@ -57,7 +57,8 @@ TEST(HeapPermanent, BumpsWithinAPageAndSendsLargeRequestsElsewhere)
     ASSERT_NE(first, nullptr);
     byte* a = static_cast<byte*>(PermanentBlock(13));
     EXPECT_EQ(a, first + 200);                          // no alignment: right behind
-    byte* big = static_cast<byte*>(PermanentBlock(256));
+    static byte* big;                                   // permanent: kept reachable to the end
+    big = static_cast<byte*>(PermanentBlock(256));
     EXPECT_TRUE(big < first || big >= first + kPageSize);
     std::memset(big, 1, 256);
     EXPECT_EQ(PermanentBlock(1), a + 13);               // the large request left the page alone
@@ -154,6 +155,16 @@ TEST(HeapNewDelete, GlobalOperatorsUseTheHeap)
     EXPECT_EQ(MediumHeaderOf(medium)->free, 0);
     ::operator delete[](medium);
     EXPECT_EQ(MediumHeaderOf(medium)->free, 1);
+    // An over-aligned object lies inside the block whose pointer it keeps.
+    Line64* line = new Line64;
+    byte* raw;
+    std::memcpy(&raw, reinterpret_cast<void*>(reinterpret_cast<uintptr_t>(line) - sizeof(void*)), sizeof(raw));
+    int klass = HeapDebug::ClassOfBlock(raw);
+    ASSERT_GE(klass, 0);
+    EXPECT_GE(reinterpret_cast<byte*>(line), raw + sizeof(void*));
+    EXPECT_LE(reinterpret_cast<byte*>(line + 1), raw + kClassSize[klass]);
+    delete line;
+
     bool room = MainHeap().room[6] > 0;
     ::operator delete(small, 100);
     if (room)

@@ -455,15 +455,23 @@ TEST(StringCompare, TwoStrings)
     }
 }
 
-TEST(StringCompare, DiffersFindsEveryPosition)
+TEST(StringCompare, EveryPositionOfDifference)
 {
-    for(int n = 0; n <= 40; n++)
+    for(int n : { 1, 2, 7, 8, 9, 13, 14, 15, 16, 17, 31, 32, 33, 63, 64, 65, 100, 129, 200 })
         for(int i = 0; i < n; i++) {
             String a = Make(n), b = Make(n);
             b.SetChar(i, '#');
             ASSERT_TRUE(String::Differs(a, b)) << n << " at " << i;
             ASSERT_TRUE(a != b);
             ASSERT_FALSE(String::Differs(a, Make(n)));
+            ASSERT_EQ(String::Compare(a, b), a[i] - '#') << n << " at " << i;
+            ASSERT_EQ(String::Compare(b, a), '#' - a[i]) << n << " at " << i;
+            ASSERT_EQ(String::Compare(a, b.Begin()), a[i] - '#') << n << " at " << i;
+            ASSERT_EQ(String::Compare(a, Make(n)), 0);
+            String longer = a;
+            longer.Append("z");
+            ASSERT_EQ(String::Compare(b, longer), '#' - a[i]);
+            ASSERT_EQ(String::Compare(a, longer), -1);
         }
     EXPECT_TRUE(String::Differs(Make(3), Make(4)));
 }
