@@ -53,6 +53,30 @@ z_stream NewZStream()
     return z;
 }
 
+// Feeds n bytes of the input chunk to step (deflate or inflate) and writes what it
+// produces, again while the output chunk comes back full. Z_STREAM_ERROR stands
+// for a library error and for an output error alike.
+template <class Step>
+int Pump(z_stream& z, Chunks& chunk, int n, Stream& out, int& written, Step step)
+{
+    z.next_in = chunk.in;
+    z.avail_in = n;
+    int result;
+    do {
+        z.next_out = chunk.out;
+        z.avail_out = CHUNK;
+        result = step(z);
+        if(result == Z_STREAM_ERROR)
+            break;
+        int produced = CHUNK - z.avail_out;
+        out.Put(chunk.out, produced);
+        written += produced;
+        if(out.IsError())
+            result = Z_STREAM_ERROR;
+    } while(result != Z_STREAM_ERROR && z.avail_out == 0);
+    return result;
+}
+
 // Deflates the rest of in into out; gzip_crc, when given, accumulates the CRC-32
 // of the input. Returns the bytes written, or -1.
 int Deflate(Stream& out, Stream& in, const CompressionProgress& progress, int window_bits,
@@ -75,21 +99,7 @@ int Deflate(Stream& out, Stream& in, const CompressionProgress& progress, int wi
         int flush = n == 0 ? Z_FINISH : Z_NO_FLUSH;
         if(gzip_crc)
             *gzip_crc = crc32(*gzip_crc, chunk.in, n);
-        z.next_in = chunk.in;
-        z.avail_in = n;
-        int result;
-        do {
-            z.next_out = chunk.out;
-            z.avail_out = CHUNK;
-            result = deflate(&z, flush);
-            if(result == Z_STREAM_ERROR)
-                break;
-            int produced = CHUNK - z.avail_out;
-            out.Put(chunk.out, produced);
-            written += produced;
-            if(out.IsError())
-                result = Z_STREAM_ERROR;
-        } while(result != Z_STREAM_ERROR && z.avail_out == 0);
+        int result = Pump(z, chunk, n, out, written, [flush](z_stream& z) { return deflate(&z, flush); });
         if(result == Z_STREAM_ERROR)
             break;
         if(flush == Z_FINISH) {
@@ -120,21 +130,7 @@ int Inflate(Stream& out, Stream& in, const CompressionProgress& progress)
         }
         if(n == 0)
             break;
-        z.next_in = chunk.in;
-        z.avail_in = n;
-        int result;
-        do {
-            z.next_out = chunk.out;
-            z.avail_out = CHUNK;
-            result = inflate(&z, Z_NO_FLUSH);
-            if(result == Z_STREAM_ERROR)
-                break;
-            int produced = CHUNK - z.avail_out;
-            out.Put(chunk.out, produced);
-            written += produced;
-            if(out.IsError())
-                result = Z_STREAM_ERROR;
-        } while(result != Z_STREAM_ERROR && z.avail_out == 0);
+        int result = Pump(z, chunk, n, out, written, [](z_stream& z) { return inflate(&z, Z_NO_FLUSH); });
         if(result == Z_STREAM_ERROR) {
             failed = true;
             break;

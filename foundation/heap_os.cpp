@@ -44,30 +44,38 @@ void OutOfMemory(int64 requested, int64 refused_kb)
     std::abort();
 }
 
-// Mappings of 2 MB and more start on a 2 MB boundary and ask for transparent huge
-// pages: a fresh multi-megabyte block (bzip2's work area, say) then costs a few
-// faults instead of hundreds, which on a virtual machine dominates its use.
-static void* MapLarge(size_t rounded)
+// Mappings of 1 MB and more take whole 2 MB-aligned extents and ask for transparent
+// huge pages: a fresh multi-megabyte block (bzip2's work area, a long text) then
+// costs a few faults instead of hundreds, which on a virtual machine dominates its
+// use. Only address space grows; the block's usable size and the KB count do not.
+constexpr size_t kLargePage = size_t(2) << 20;
+
+static size_t MappedExtent(size_t rounded)
 {
-    constexpr size_t kLargePage = size_t(2) << 20;
-    size_t span = rounded + kLargePage;
+    return rounded >= kLargePage / 2 ? (rounded + kLargePage - 1) & ~(kLargePage - 1) : rounded;
+}
+
+static void* MapLarge(size_t extent)
+{
+    size_t span = extent + kLargePage;
     byte* p = static_cast<byte*>(mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
     if (p == MAP_FAILED)
         return MAP_FAILED;
     byte* aligned = reinterpret_cast<byte*>((reinterpret_cast<uintptr_t>(p) + kLargePage - 1) & ~(kLargePage - 1));
     if (aligned > p)
         munmap(p, size_t(aligned - p));
-    if (p + span > aligned + rounded)
-        munmap(aligned + rounded, size_t(p + span - (aligned + rounded)));
-    madvise(aligned, rounded, MADV_HUGEPAGE);
+    if (p + span > aligned + extent)
+        munmap(aligned + extent, size_t(p + span - (aligned + extent)));
+    madvise(aligned, extent, MADV_HUGEPAGE);
     return aligned;
 }
 
 void* OsMap(size_t length, int64 requested)
 {
     size_t rounded = RoundToPages(length);
-    void* p = rounded >= (size_t(2) << 20)
-                  ? MapLarge(rounded)
+    size_t extent = MappedExtent(rounded);
+    void* p = extent != rounded
+                  ? MapLarge(extent)
                   : mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED || p == nullptr)
         OutOfMemory(requested, int64(rounded / 1024));
@@ -78,7 +86,7 @@ void* OsMap(size_t length, int64 requested)
 void OsUnmap(void* base, size_t length)
 {
     size_t rounded = RoundToPages(length);
-    munmap(base, rounded);
+    munmap(base, MappedExtent(rounded));
     AddAllocatedKB(-int64(rounded / 1024));
 }
 

@@ -1,6 +1,8 @@
 // String: construction, copy on write, growth, comparison and hashing of the 16-byte text value.
 #include "foundation/string.h"
 
+#include "foundation/charset.h"
+
 #include "foundation/heap.h"
 
 #include <algorithm>
@@ -468,35 +470,7 @@ uint32 String::GetHashValue() const
 // starts no valid sequence stands for one unit (it decodes to U+EE00 + byte).
 int String::CharacterCount() const
 {
-    const byte* s = (const byte*)Begin();
-    const byte* e = s + GetLength();
-    int count = 0;
-    while(s < e) {
-        byte c = *s;
-        int n = 1;
-        if(c >= 0xc2 && c <= 0xdf) {
-            if(e - s >= 2 && (s[1] & 0xc0) == 0x80)
-                n = 2;
-        }
-        else if(c >= 0xe0 && c <= 0xef) {
-            byte lo = c == 0xe0 ? 0xa0 : 0x80; // no overlong forms
-            byte hi = c == 0xed ? 0x9f : 0xbf; // no surrogates
-            if(e - s >= 3 && s[1] >= lo && s[1] <= hi && (s[2] & 0xc0) == 0x80)
-                n = 3;
-        }
-        else if(c >= 0xf0 && c <= 0xf4) {
-            byte lo = c == 0xf0 ? 0x90 : 0x80;
-            byte hi = c == 0xf4 ? 0x8f : 0xbf; // nothing above U+10FFFF
-            if(e - s >= 4 && s[1] >= lo && s[1] <= hi && (s[2] & 0xc0) == 0x80 && (s[3] & 0xc0) == 0x80) {
-                s += 4;
-                count += 2; // a surrogate pair
-                continue;
-            }
-        }
-        s += n;
-        count++;
-    }
-    return count;
+    return DefaultCharset() == CHARSET_UTF8 ? Utf8DecodedLength(Begin(), GetLength()) : GetLength();
 }
 
 } // namespace Qor

@@ -1,5 +1,7 @@
 // String: the 16-byte 8-bit text value (inline up to 14 characters, a private
 // 32-byte block up to 31, a shared counted block beyond), and TextBuffer, its builder.
+// Lengths, positions and counts are int32 and not checked: a negative count, a position outside
+// the text or a text that would pass INT32_MAX bytes is the caller's error.
 #pragma once
 
 #include "foundation/hash.h"
@@ -10,6 +12,7 @@
 namespace Qor {
 
 class TextBuffer;
+class WString;
 
 class String {
 public:
@@ -19,6 +22,7 @@ public:
     String(const String& s) { if(s.IsSmall()) std::memcpy((void*)this, (const void*)&s, 16); else CopyLarge(s); }
     String(String&& s) noexcept { std::memcpy((void*)this, (const void*)&s, 16); s.Zero(); }
     String(TextBuffer& buffer);
+    String(const WString& s); // encoded in the default charset, 0x1F for what it lacks
     ~String() { if(IsLarge()) ReleaseLarge(); }
 
     String& operator=(const String& s) { Assign(s); return *this; }

