@@ -44,7 +44,7 @@ void OutOfMemory(int64 requested, int64 refused_kb)
     std::abort();
 }
 
-// Mappings of 1 MB and more take whole 2 MB-aligned extents and ask for transparent
+// Mappings of 512 KB and more take whole 2 MB-aligned extents and ask for transparent
 // huge pages: a fresh multi-megabyte block (bzip2's work area, a long text) then
 // costs a few faults instead of hundreds, which on a virtual machine dominates its
 // use. Only address space grows; the block's usable size and the KB count do not.
@@ -52,7 +52,7 @@ constexpr size_t kLargePage = size_t(2) << 20;
 
 static size_t MappedExtent(size_t rounded)
 {
-    return rounded >= kLargePage / 2 ? (rounded + kLargePage - 1) & ~(kLargePage - 1) : rounded;
+    return rounded >= kLargePage / 4 ? (rounded + kLargePage - 1) & ~(kLargePage - 1) : rounded;
 }
 
 static void* MapLarge(size_t extent)

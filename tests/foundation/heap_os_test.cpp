@@ -45,6 +45,26 @@ TEST(HeapOsReserve, BatchesGrowAndStopAtTheirLimit)
     }
 }
 
+TEST(HeapHuge, LargeBlocksStartOnHugePageBoundariesAndKeepTheirSizes)
+{
+    const struct { size_t request; bool aligned; } cases[] = {
+        { 300000, false }, { 600000, true }, { 3600000, true }, // below 512 KB: any page
+    };
+    for(const auto& c : cases) {
+        int kb = HeapAllocatedKB();
+        size_t n = c.request;
+        byte* p = static_cast<byte*>(HeapAllocateRounded(n));
+        EXPECT_EQ(n, ((c.request + 56 + 4095) & ~size_t(4095)) - 56) << c.request;
+        EXPECT_EQ(HeapAllocatedKB() - kb, int((n + 56) / 1024)) << c.request;
+        if(c.aligned) {
+            EXPECT_EQ(reinterpret_cast<uintptr_t>(p - 56) % (2 << 20), 0u) << c.request;
+        }
+        std::memset(p, 0xab, n); // the whole usable size is mapped
+        HeapRelease(p);
+        EXPECT_EQ(HeapAllocatedKB(), kb) << c.request;
+    }
+}
+
 TEST(HeapPermanent, BumpsWithinAPageAndSendsLargeRequestsElsewhere)
 {
     // Start a fresh permanent page: a request that cannot fit the current one.
