@@ -36,7 +36,7 @@ const std::vector<std::string>& TextKeys()
         std::vector<std::string> k;
         k.reserve(kCount);
         for(int i = 0; i < kCount; i++)
-            k.push_back((i % 3 ? "word" : "a rather longer entry number ") + std::to_string(i * 7919 % kCount));
+            k.push_back((i % 3 ? "word" : "a rather longer entry number ") + std::to_string((int64)i * 7919 % kCount));
         return k;
     }();
     return keys;

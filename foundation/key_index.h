@@ -95,9 +95,10 @@ int KeyIndex<K>::Find(const K& k, uint32 h) const
         return -1;
     int i = head;
     do {
+        int next = hash.Next(i); // loaded before the compare, so both misses overlap
         if(key[i] == k)
             return i;
-        i = hash.Next(i);
+        i = next;
     }
     while(i != head);
     return -1;
