@@ -137,9 +137,17 @@ String ExecutablePath()
 
 String ExecutableTitle() { return FileTitle(ExecutablePath().Begin()); }
 
-String HomeFolder()
+static String& HomeCache()
 {
     static String home;
+    return home;
+}
+
+void ForgetHomeFolder() { HomeCache().Clear(); }
+
+String HomeFolder()
+{
+    String& home = HomeCache();
     if(home.IsEmpty()) {
         const char* value = std::getenv("HOME");
         home = FromSystemText(String(value ? value : ""));

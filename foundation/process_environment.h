@@ -28,6 +28,9 @@ String SearchExecutable(const String& argv0);
 
 // $HOME, or "/root" when it is unset or empty. Read once.
 String HomeFolder();
+// Drops the cached home folder so that the next HomeFolder reads HOME again;
+// for tests that change HOME within one process.
+void ForgetHomeFolder();
 String HomeFilePath(const char* name);
 // A file of <home>/.qor/<executable title>; the first call creates that folder.
 String ConfigFilePath(const char* name);
