@@ -1,6 +1,8 @@
 // Path parts, joining and normalisation; the current folder.
 #include "foundation/path.h"
 
+#include "foundation/process_environment.h"
+
 #include "foundation/join.h"
 #include "foundation/system_text.h"
 #include "foundation/text_split.h"
@@ -87,13 +89,6 @@ static Vector<String> SplitPath(const char* path)
 
 // The home folder as start-up defines it: HOME, or "/root" when HOME is unset
 // or empty. Read afresh each time so that a changed HOME is seen.
-static String HomeFolderForPaths()
-{
-    const char* home = std::getenv("HOME");
-    String folder = home ? FromSystemText(home) : String();
-    return folder.IsEmpty() ? String("/root") : folder;
-}
-
 String NormalizePath(const char* path, const char* current_folder)
 {
     if(!current_folder)
@@ -105,7 +100,7 @@ String NormalizePath(const char* path, const char* current_folder)
     // "~notes" is a relative name; only "~" itself is the home folder.
     bool home = path[0] == '~' && (path[1] == '\0' || IsPathSeparator(path[1]));
     if(home) {
-        result = HomeFolderForPaths();
+        result = HomeFolder();
         first = 1;
     }
     else if(IsPathSeparator(path[0]))

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace Qor {
 
@@ -30,12 +31,9 @@ static String PrintInt(const String& options, char conversion, int value)
     int length = std::snprintf(small, sizeof(small), spec, value);
     if(length < (int)sizeof(small))
         return String(small, length < 0 ? 0 : length);
-    String out;
-    char* buffer = out.Insert(0, length);
-    char keep = buffer[length]; // snprintf writes a zero after the text
-    std::snprintf(buffer, length + 1, spec, value);
-    buffer[length] = keep;
-    return out;
+    std::vector<char> big(length + 1);
+    std::snprintf(big.data(), big.size(), spec, value);
+    return String(big.data(), length);
 }
 
 // The text of an int under an id; false when the id is unknown.

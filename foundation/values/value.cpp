@@ -12,17 +12,32 @@ Value::Value(const WString& s)
     SetRep(new RichValueRep<WString>(s));
 }
 
-Value& Value::operator=(const Value& v)
+void Value::CopyBlock(const Value& v)
+{
+    if(v.IsShared())
+        v.Rep()->Retain();
+    else
+        data.CopyLarge(v.data);
+}
+
+void Value::ReleaseBlock()
+{
+    if(IsShared())
+        ReleaseRep(Rep());
+    else
+        data.ReleaseLarge();
+}
+
+void Value::AssignBlock(const Value& v)
 {
     if(this == &v)
-        return *this;
+        return;
     // Copy first: v may live inside what this Value is about to release.
     Value copy(v);
     byte old[16];
-    std::memcpy(old, (const void*)this, 16);
-    std::memcpy((void*)this, (const void*)&copy, 16);
-    std::memcpy((void*)&copy, old, 16); // the copy releases the old content
-    return *this;
+    std::memcpy(old, raw, 16);
+    std::memcpy(raw, copy.raw, 16);
+    std::memcpy(copy.raw, old, 16); // the copy releases the old content
 }
 
 Value& Value::operator=(Value&& v) noexcept
@@ -30,18 +45,18 @@ Value& Value::operator=(Value&& v) noexcept
     if(this != &v) {
         Value taken(static_cast<Value&&>(v));
         byte old[16];
-        std::memcpy(old, (const void*)this, 16);
-        std::memcpy((void*)this, (const void*)&taken, 16);
-        std::memcpy((void*)&taken, old, 16);
+        std::memcpy(old, raw, 16);
+        std::memcpy(raw, taken.raw, 16);
+        std::memcpy(taken.raw, old, 16);
     }
     return *this;
 }
 
 void Value::Clear()
 {
-    if(IsShared())
-        ReleaseRep(Rep());
-    data.Clear(); // a tagged form never looks large, so only a String block is released
+    if(OwnsBlock())
+        ReleaseBlock();
+    std::memset(raw, 0, 16);
 }
 
 int Value::GetTypeNumber() const
@@ -69,11 +84,12 @@ bool Value::IsNull() const
 
 uint32 Value::OtherHash() const
 {
-    if(IsNull())
-        return 0;
-    if(IsShared())
-        return Rep()->GetHashValue();
-    return value_ops_table[GetTypeByte()]->Hash(this);
+    if(IsShared()) {
+        Void* rep = Rep();
+        return rep->IsNull() ? 0 : rep->GetHashValue();
+    }
+    const ValueOps* ops = value_ops_table[GetTypeByte()];
+    return !ops || ops->IsNull(this) ? 0 : ops->Hash(this);
 }
 
 // One side of a comparison between different types.
@@ -85,10 +101,15 @@ static bool EqualsFromSide(const Value& x, const Value& y)
     return (ops && ops->EqualsOtherType(&x, &y)) || (x.IsNull() && y.IsNull());
 }
 
-bool Value::operator==(const Value& v) const
+bool Value::OtherEquals(const Value& v) const
 {
     if(IsStringForm() && v.IsStringForm())
         return data == v.data;
+    dword tag = GetTag();
+    if(tag == v.GetTag() && IsTagged() && !IsShared() && !IsVoid()) {
+        const ValueOps* ops = value_ops_table[GetTypeByte()];
+        return ops && ops->Equals(this, &v); // same in-place type: no type numbers needed
+    }
     int ta = GetTypeNumber();
     int tb = v.GetTypeNumber();
     if(ta == tb) {

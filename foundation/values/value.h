@@ -62,6 +62,9 @@ enum : int {
 
 class Value;
 
+// Number hash of a 64-bit value: equal numbers of every type hash alike through it.
+inline uint32 ValueNumberHash(int64 v) { return CombineHash((uint32)v, (uint32)((uint64)v >> 32)); }
+
 // One record per in-place type, indexed by the type byte (entry 0: the String form).
 // Every operation reads the payload at byte 0 of the Value it is given.
 struct ValueOps {
@@ -124,15 +127,31 @@ public:
     Value(const ValueArray& a);
     Value(const ValueMap& m);
 
-    Value(const Value& v) : data(v.data) { if(v.IsShared()) v.Rep()->Retain(); }
+    Value(const Value& v)
+    {
+        std::memcpy(raw, v.raw, 16);
+        if(v.OwnsBlock())
+            CopyBlock(v);
+    }
     Value(Value&& v) noexcept
     {
-        std::memcpy((void*)this, (const void*)&v, 16);
+        std::memcpy(raw, v.raw, 16);
         v.SetTag(VOID_TYPE_BYTE); // the void tag owns nothing
     }
-    Value& operator=(const Value& v);
+    Value& operator=(const Value& v)
+    {
+        if(!OwnsBlock() && !v.OwnsBlock())
+            std::memmove(raw, v.raw, 16);
+        else
+            AssignBlock(v);
+        return *this;
+    }
     Value& operator=(Value&& v) noexcept;
-    ~Value() { if(IsShared()) ReleaseRep(Rep()); }
+    ~Value()
+    {
+        if(OwnsBlock())
+            ReleaseBlock();
+    }
 
     // Holds rep, taking over the one reference the caller had (a new rep has count 1).
     static Value FromRep(Void* rep) { Value v; v.SetRep(rep); return v; }
@@ -148,7 +167,7 @@ public:
     bool IsInPlace(int n) const { return GetTag() == (dword)n << 8; }
     int GetTypeByte() const { return (byte)Raw()[13]; }
     Void* GetRep() const { return IsShared() ? Rep() : nullptr; }
-    const byte* Raw() const { return (const byte*)data.RawBytes(); }
+    const byte* Raw() const { return raw; }
 
     int GetTypeNumber() const;
     bool IsNull() const;
@@ -156,9 +175,25 @@ public:
     {
         if(IsStringForm())
             return data.GetLength() ? data.GetHashValue() : 0;
+        if(IsInPlace(INT_V)) {
+            int x = Payload<int>();
+            return IsNullInt(x) ? 0 : ValueNumberHash(x);
+        }
         return OtherHash();
     }
-    bool operator==(const Value& v) const;
+    bool operator==(const Value& v) const
+    {
+        if(IsStringForm() && v.IsStringForm())
+            return data == v.data;
+        dword tag = GetTag();
+        if(tag == v.GetTag()) { // the commonest in-place types without the table
+            if(tag == (dword)INT_V << 8)
+                return Payload<int>() == v.Payload<int>();
+            if(tag == (dword)DOUBLE_V << 8)
+                return Payload<double>() == v.Payload<double>();
+        }
+        return OtherEquals(v);
+    }
     bool operator!=(const Value& v) const { return !(*this == v); }
 
     // Elements of a ValueArray or the values of a ValueMap; the shared error Value
@@ -193,9 +228,18 @@ public:
     void Clear();
 
 private:
-    String data; // the String form, or payload bytes 0-11 and the tag at 12
+    union {
+        String data; // the String form
+        byte raw[16]; // or payload bytes 0-11 and the tag at 12
+    };
 
-    byte* Bytes() { return (byte*)data.chr; }
+    byte* Bytes() { return raw; }
+    // A shared representation or a String heap block: copies and release need work.
+    bool OwnsBlock() const { return raw[14] != 0 || IsShared(); }
+    void CopyBlock(const Value& v); // after the 16 bytes were copied
+    void AssignBlock(const Value& v);
+    void ReleaseBlock();
+    bool OtherEquals(const Value& v) const;
     void SetTag(int type_byte)
     {
         dword t = (dword)type_byte << 8;
@@ -252,8 +296,6 @@ using ValueTextCompare = int (*)(const wchar16* a, int la, const wchar16* b, int
 void SetValueTextCompare(ValueTextCompare compare);
 ValueTextCompare GetValueTextCompare();
 
-// Number hash of a 64-bit value: equal numbers of every type hash alike through it.
-inline uint32 ValueNumberHash(int64 v) { return CombineHash((uint32)v, (uint32)((uint64)v >> 32)); }
 uint32 ValueDoubleHash(double x);
 uint32 ValueTimeHash(const Time& t);
 

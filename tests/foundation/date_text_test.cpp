@@ -147,6 +147,9 @@ TEST_F(DateTextTest, FormatDateByTheStoredFormat)
         EXPECT_EQ(Str(FormatDate(c.d)), c.expected) << c.format;
     }
     EXPECT_TRUE(FormatDate(Date()).IsEmpty());
+    // A width beyond the small conversion buffer.
+    SetDateFormat("%1:300d|");
+    EXPECT_EQ(Str(FormatDate(Date(2020, 1, 1))), std::string(296, ' ') + "2020|");
 }
 
 TEST_F(DateTextTest, FormatInAnotherLanguage)

@@ -1,5 +1,6 @@
 // Path text operations and name masks.
 #include "foundation/path.h"
+#include "foundation/process_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,7 @@ protected:
         if(home)
             old_home = home;
         setenv("HOME", "/home/u", 1);
+        ForgetHomeFolder();
     }
     void TearDown() override
     {
@@ -105,6 +107,7 @@ protected:
             setenv("HOME", old_home.c_str(), 1);
         else
             unsetenv("HOME");
+        ForgetHomeFolder();
     }
 
 private:
@@ -157,11 +160,14 @@ TEST_F(PathNormalize, Table)
 TEST_F(PathNormalize, HomeFolderEdges)
 {
     setenv("HOME", "/", 1);
+    ForgetHomeFolder();
     EXPECT_EQ(Std(NormalizePath("~/a", "/c")), "/a");  // not the network form "//a"
     EXPECT_EQ(Std(NormalizePath("~", "/c")), "/");
     unsetenv("HOME");
+    ForgetHomeFolder();
     EXPECT_EQ(Std(NormalizePath("~/a", "/c")), "/root/a");
     setenv("HOME", "", 1);
+    ForgetHomeFolder();
     EXPECT_EQ(Std(NormalizePath("~", "/c")), "/root");
 }
 

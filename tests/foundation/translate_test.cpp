@@ -6,6 +6,8 @@
 #include "foundation/charset.h"
 #include "foundation/wstring.h"
 
+#include "foundation/values/date_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -68,7 +70,7 @@ protected:
     }
     void TearDown() override
     {
-        SetDateSettingsHook(nullptr);
+        SetDateSettingsHook(RenewDateSettings); // the one the date texts install
         SetCurrentLanguage(saved_language);
         SetDefaultCharset(saved_charset);
     }

@@ -60,7 +60,8 @@ TEST_F(ValueRepCount, CopyAssignReleaseKeepCountsRight)
         Value c;
         c = b;
         EXPECT_EQ(rep->GetRefCount(), 3);
-        c = c; // self-assignment changes nothing
+        Value& same = c;
+        c = same; // self-assignment changes nothing
         EXPECT_EQ(rep->GetRefCount(), 3);
         c = Value(5); // the old content is released
         EXPECT_EQ(rep->GetRefCount(), 2);

@@ -1,6 +1,7 @@
 // Value: layout of each form, equality and hashing across types, Null rules,
 // conversions, text forms and the standard order.
 
+#include "foundation/string_stream.h"
 #include "foundation/values/value.h"
 #include "foundation/values/value_rep.h"
 
@@ -396,4 +397,51 @@ TEST(ValueCompare, TextsGoThroughTheLanguageComparison)
     EXPECT_LT(CompareValues(Value(2), Value(3), cs), 0); // numbers are not texts
     SetValueTextCompare(old);
     EXPECT_LT(CompareValues(Value("a"), Value("b"), cs), 0);
+}
+
+// Binary payloads of the records and representations ----------------------------------
+
+TEST(ValueRecords, SerializeWritesThePayloadAndLoadsItBack)
+{
+    struct Case {
+        const char* name;
+        Value v;
+        std::vector<byte> bytes;
+    };
+    Case cases[] = {
+        {"int", Value(5), {5, 0, 0, 0}},
+        {"double", Value(1.5), {0, 0, 0, 0, 0, 0, 0xf8, 0x3f}},
+        {"int64", Value((int64)-2), {0xfe, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff}},
+        {"bool", Value(true), {1}},
+        {"Date", Value(Date(2020, 12, 25)), {25, 12, 0xe4, 0x07}},
+        {"Time", Value(Time(2020, 12, 25, 7, 5, 9)), {25, 12, 0xe4, 0x07, 7, 5, 9}},
+        {"void", Value(), {}},
+        {"String", Value("ab"), {2, 'a', 'b'}},
+        {"WString", Value(WString("ab")), {2, 'a', 0, 'b', 0}},
+        {"Complex", Value::FromRep(new RichValueRep<Complex>(Complex(1.5, 0))),
+         {0, 0, 0, 0, 0, 0, 0xf8, 0x3f, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"error writes nothing", ErrorValue("x"), {}},
+    };
+    for(Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StringStream out;
+        if(c.v.IsShared())
+            c.v.GetRep()->Serialize(out);
+        else
+            value_ops_table[c.v.IsStringForm() ? 0 : c.v.GetTypeByte()]->Serialize(&c.v, out);
+        String text = out.GetText();
+        ASSERT_EQ(text.GetLength(), (int)c.bytes.size());
+        for(size_t i = 0; i < c.bytes.size(); i++)
+            EXPECT_EQ((byte)text[(int)i], c.bytes[i]) << "byte " << i;
+        if(c.v.IsShared() || c.v.IsVoid())
+            continue;
+        Value loaded;
+        loaded.Clear(); // the empty String
+        if(!c.v.IsStringForm())
+            loaded.SetInPlaceTag(c.v.GetTypeByte());
+        StringStream in(text);
+        value_ops_table[c.v.IsStringForm() ? 0 : c.v.GetTypeByte()]->Serialize(&loaded, in);
+        EXPECT_EQ(loaded.GetTypeNumber(), c.v.GetTypeNumber());
+        EXPECT_TRUE(loaded == c.v);
+    }
 }
