@@ -1,6 +1,8 @@
 // The start-up sequence, the main-running flag and the exit code.
 #include "foundation/app_startup.h"
 
+#include "foundation/log.h"
+
 #include "foundation/panic.h"
 #include "foundation/process_environment.h"
 #include "foundation/system_text.h"
@@ -46,6 +48,9 @@ static void RunStartUpOptions()
 
 void ProcessStartUp(int argc, char** argv, char** envp)
 {
+    // Installed here, not by a static initialiser, so that only real programs
+    // (not test binaries that panic on purpose) write panics into a log file.
+    SetPanicLogWriter(WritePanicToLog);
     SetLanguage(LANGUAGE_EN_US);
     StoreArgv0(argc > 0 && argv ? argv[0] : "");
     for(char** entry = envp; entry && *entry; entry++)

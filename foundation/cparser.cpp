@@ -142,7 +142,7 @@ int CParser::TakeInt()
 }
 
 // The escape after a backslash; current is at the character after the backslash,
-// which is not the NUL. Returns the byte, or -1 for a code already appended.
+// which is not the NUL. Returns the byte it stands for.
 int CParser::ReadEscape()
 {
     int c = (byte)*current++;

@@ -243,11 +243,6 @@ const char* ExecutableName()
     return *name ? name : "qor";
 }
 
-struct PanicWriterInstaller {
-    PanicWriterInstaller() { SetPanicLogWriter(WritePanicToLog); }
-};
-PanicWriterInstaller panic_writer_installer;
-
 } // namespace
 
 void LogFilePath()
@@ -260,7 +255,12 @@ void LogFilePath()
     bool fits = AppendText(path, length, home ? home : "/root");
     if(fits && (length == 0 || path[length - 1] != '/'))
         fits = AppendText(path, length, "/");
-    fits = fits && AppendText(path, length, ".qor/") && AppendText(path, length, name);
+    // The .qor level is made too: in a home without it the log would
+    // otherwise be dropped for good.
+    fits = fits && AppendText(path, length, ".qor");
+    if(fits)
+        mkdir(path, 0755);
+    fits = fits && AppendText(path, length, "/") && AppendText(path, length, name);
     if(fits)
         mkdir(path, 0755);
     fits = fits && AppendText(path, length, "/") && AppendText(path, length, name)
@@ -278,7 +278,10 @@ void OpenLogFile(bool append)
     record.bytes_written = 0;
     if(!record.path[0])
         return; // the copies' names would point into the current folder
-    RotateOldCopies();
+    // Rotating first would move or delete the very file that is to be
+    // continued; an appended log rotates when its next line crosses the limit.
+    if(!append)
+        RotateOldCopies();
     if(append) {
         record.descriptor = open(record.path, O_RDWR | O_CREAT | O_APPEND, 0644);
         if(record.descriptor >= 0)

@@ -45,10 +45,10 @@ Stream& StandardLog();
 Stream& CurrentLog();
 
 // Computes the path: $HOME (or "/root") + "/.qor/NAME/NAME.log", NAME being the
-// executable's file name; creates the NAME folder. A path longer than 511
+// executable's file name; creates the .qor and NAME folders. A path longer than 511
 // bytes is not cut: the path stays empty and no file is written.
 void LogFilePath();
-// Rotates the old copies, opens the file and writes the header.
+// Rotates the old copies (not when appending), opens the file and writes the header.
 void OpenLogFile(bool append);
 // Sends one line to the enabled outputs; rotates once the limit is crossed.
 void WriteLogLine(const char* text, int length, int nesting);
@@ -56,8 +56,8 @@ void WriteLogLine(const char* text, int length, int nesting);
 // The log file's full path; empty until computed.
 const char* LogFilePathText();
 
-// Puts one piece of the panic block into CurrentLog. Loading log.cpp installs
-// it as the panic's log writer.
+// Puts one piece of the panic block into CurrentLog; start-up installs it as
+// the panic's log writer (SetPanicLogWriter).
 void WritePanicToLog(const char* text);
 
 // Nothing in the system changes the record's settings from their start values

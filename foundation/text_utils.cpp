@@ -1,22 +1,19 @@
 // DurationText and the prompt signals.
 #include "foundation/text_utils.h"
 
-#include <cstdio>
+#include "foundation/values/format.h"
 
 namespace Qor {
 
 String DurationText(double seconds)
 {
-    char text[400]; // "%5.2f" of any double fits
     if(seconds < 1e-6)
-        std::snprintf(text, sizeof text, "%5.2f ns", seconds * 1e9);
-    else if(seconds < 0.001)
-        std::snprintf(text, sizeof text, "%5.2f us", seconds * 1e6);
-    else if(seconds < 1)
-        std::snprintf(text, sizeof text, "%5.2f ms", seconds * 1000);
-    else
-        std::snprintf(text, sizeof text, "%5.2f s ", seconds);
-    return String(text);
+        return PrintfToString("%5.2f ns", seconds * 1e9);
+    if(seconds < 0.001)
+        return PrintfToString("%5.2f us", seconds * 1e6);
+    if(seconds < 1)
+        return PrintfToString("%5.2f ms", seconds * 1000);
+    return PrintfToString("%5.2f s ", seconds);
 }
 
 void InformationSignal() {}

@@ -33,17 +33,50 @@ static KeyMap<FormatKey, Formatter>& Registry()
 
 void RegisterFormatter(int type_number, const char* id, Formatter formatter)
 {
-    FormatKey key{String(id), type_number};
+    FormatKey key{String(id ? id : ""), type_number};
     KeyMap<FormatKey, Formatter>& registry = Registry();
     if(registry.Find(key) < 0)
         registry.Add(key, formatter);
 }
 
-Formatter FindFormatter(const String& id, int type_number)
+static Formatter FindInRegistry(const String& id, int type_number)
 {
     const KeyMap<FormatKey, Formatter>& registry = Registry();
     int i = registry.Find(FormatKey{id, type_number});
     return i >= 0 ? registry[i] : nullptr;
+}
+
+// Every placeholder looks its formatter up, so found pairs of a short id (whose 16
+// bytes are the whole key) and a type are kept in a small direct-mapped table. A key
+// never changes its formatter once registered, so the table needs no invalidation.
+namespace {
+struct CachedFormatter {
+    uint64 id[2];
+    int type;
+    Formatter formatter;
+};
+} // namespace
+
+static CachedFormatter formatter_cache[64];
+
+Formatter FindFormatter(const String& id, int type_number)
+{
+    if(!id.IsSmall())
+        return FindInRegistry(id, type_number);
+    uint64 raw[2];
+    std::memcpy(raw, id.RawBytes(), 16);
+    uint64 h = (raw[0] ^ raw[1] ^ (uint64)type_number) * 0x9E3779B97F4A7C15ULL;
+    CachedFormatter& c = formatter_cache[h >> 58];
+    if(c.formatter && c.type == type_number && c.id[0] == raw[0] && c.id[1] == raw[1])
+        return c.formatter;
+    Formatter f = FindInRegistry(id, type_number);
+    if(f) {
+        c.id[0] = raw[0];
+        c.id[1] = raw[1];
+        c.type = type_number;
+        c.formatter = f;
+    }
+    return f;
 }
 
 static bool IsAsciiLetter(int c) { return (unsigned)((c | 0x20) - 'a') < 26; }
@@ -272,8 +305,6 @@ void TruncateToCharacters(String& text, int n)
     WString w = DecodeUtf8(text);
     if(w.GetLength() <= n)
         return;
-    if(n > 0 && (w[n - 1] & 0xFC00) == 0xD800 && (w[n] & 0xFC00) == 0xDC00)
-        n--; // half a pair would encode as garbage
     text = EncodeUtf8(w.Begin(), n);
 }
 

@@ -49,8 +49,7 @@ String Format(const char* format, const Value& a1, const Value& a2, const Value&
               const Value& a5, const Value& a6);
 String Format(const char* format, const Vector<Value>& args);
 
-// Cuts text to its first n characters (16-bit units under UTF-8, bytes otherwise);
-// a surrogate pair is never split.
+// Cuts text to its first n characters (16-bit units under UTF-8, bytes otherwise).
 void TruncateToCharacters(String& text, int n);
 
 // printf into a String. The format is the caller's own (checked by the compiler),

@@ -32,6 +32,10 @@ void Value::AssignBlock(const Value& v)
 {
     if(this == &v)
         return;
+    if(IsStringForm() && v.IsStringForm()) {
+        data.Assign(v.data); // may keep the block this Value already has
+        return;
+    }
     // Copy first: v may live inside what this Value is about to release.
     Value copy(v);
     byte old[16];

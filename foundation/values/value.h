@@ -183,8 +183,6 @@ public:
     }
     bool operator==(const Value& v) const
     {
-        if(IsStringForm() && v.IsStringForm())
-            return data == v.data;
         dword tag = GetTag();
         if(tag == v.GetTag()) { // the commonest in-place types without the table
             if(tag == (dword)INT_V << 8)
@@ -192,6 +190,8 @@ public:
             if(tag == (dword)DOUBLE_V << 8)
                 return Payload<double>() == v.Payload<double>();
         }
+        if(IsStringForm() && v.IsStringForm())
+            return data == v.data;
         return OtherEquals(v);
     }
     bool operator!=(const Value& v) const { return !(*this == v); }

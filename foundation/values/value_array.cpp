@@ -149,9 +149,11 @@ Value::Value(const ValueArray& a)
 
 ValueLoadDepth::ValueLoadDepth(Stream& s)
 {
-    ok = ++depth <= VALUE_LOAD_DEPTH_LIMIT;
-    if(!ok)
-        s.SetLoadError(); // may throw; the destructor still runs for this level
+    ok = depth < VALUE_LOAD_DEPTH_LIMIT;
+    if(ok)
+        depth++;
+    else
+        s.SetLoadError(); // may throw: nothing was counted for this level
 }
 
 void SerializeValueItems(Stream& s, Vector<Value>& items)

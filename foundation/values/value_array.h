@@ -88,7 +88,7 @@ constexpr int VALUE_LOAD_DEPTH_LIMIT = 256;
 class ValueLoadDepth {
 public:
     explicit ValueLoadDepth(Stream& s);
-    ~ValueLoadDepth() { depth--; }
+    ~ValueLoadDepth() { if(ok) depth--; }
     bool IsOk() const { return ok; }
 
 private:
