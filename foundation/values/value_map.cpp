@@ -100,7 +100,7 @@ void ValueMap::Data::Serialize(Stream& s)
     for(int i = 0; i < n; i++) {
         // A stored hash is what the key hashes to; any other would send lookups astray.
         uint32 h = loaded_keys[i].GetHashValue() & 0x7fffffff;
-        if(false && hashes[i] != h) {
+        if(hashes[i] != h) {
             keys.Clear();
             s.SetLoadError();
             return;

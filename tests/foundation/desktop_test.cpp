@@ -325,12 +325,14 @@ TEST_F(DesktopTest, UrlReachesBrowserAsOneArgumentWithoutShell)
     MakeStandIn(bin + "/firefox", record);
     SetEnv("PATH", bin);
     std::string pwned = folder + "/pwned";
+    // By full path: PATH holds only the stand-ins, and a shell must find touch.
+    std::string touch = Exists("/usr/bin/touch") ? "/usr/bin/touch " : "/bin/touch ";
     const std::string urls[] = {
         "http://example.com/a?b=1&c=2",
-        "x;touch " + pwned,
-        "$(touch " + pwned + ")",
-        "`touch " + pwned + "`",
-        "a b'\"c | touch " + pwned + " &",
+        "x;" + touch + pwned,
+        "$(" + touch + pwned + ")",
+        "`" + touch + pwned + "`",
+        "a b'\"c | " + touch + pwned + " &",
     };
     for(const std::string& url : urls) {
         SCOPED_TRACE(url);
