@@ -46,6 +46,12 @@ static void RunStartUpOptions()
     SetMainRunning();
 }
 
+// The translation-files step installs itself from a static initialiser; this
+// reference keeps its object linked into every program that starts up.
+extern const bool translation_startup_installed;
+extern const void* const translation_startup_anchor;
+const void* const translation_startup_anchor = &translation_startup_installed;
+
 void ProcessStartUp(int argc, char** argv, char** envp)
 {
     // Installed here, not by a static initialiser, so that only real programs

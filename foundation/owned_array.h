@@ -170,9 +170,10 @@ void OwnedArray<T>::SetCount(int n)
         Trim(n);
         return;
     }
-    item.Reserve(n);
-    while(GetCount() < n)
-        Add();
+    int old = GetCount();
+    item.SetCount(n); // grows by Vector's rule; the new places start null
+    for(int i = old; i < n; i++)
+        item[i] = new T();
 }
 
 } // namespace Qor

@@ -1,5 +1,5 @@
 // Complex: a complex number (re, im) kept in a Value as a shared representation
-// of type 20; its Null test, hash, equality, binary form and text live here.
+// of type 20; its Null test, hash, equality, binary form, text, XML and JSON forms.
 #pragma once
 
 #include "foundation/string.h"
@@ -8,6 +8,9 @@
 namespace Qor {
 
 class Stream;
+class Value;
+class XmlizeIo;
+class JsonizeIo;
 
 struct Complex {
     double re;
@@ -15,6 +18,10 @@ struct Complex {
 
     constexpr Complex() : re(0), im(0) {}
     constexpr Complex(double re, double im = 0) : re(re), im(im) {}
+    // The held Complex, or the Null Complex when v holds anything else.
+    explicit Complex(const Value& v);
+    // A Value holding a copy in a new shared representation.
+    operator Value() const;
 };
 
 // Null when either part is a double Null.
@@ -28,5 +35,12 @@ uint32 ValueHash(const Complex& c);
 void ValueSerialize(Stream& s, Complex& c);
 // "(re,im)", each part by DoubleToText.
 String ValueText(const Complex& c);
+
+// XML: the attributes "real" and "imag" (a missing one loads as the double Null).
+// JSON: the object members "real" and "imag" (a missing one is left unchanged).
+void Xmlize(XmlizeIo& io, Complex& c);
+void Jsonize(JsonizeIo& io, Complex& c);
+// Installs these forms into the Complex representation; runs from a static initialiser.
+void RegisterComplexValueMappings();
 
 } // namespace Qor

@@ -75,6 +75,10 @@ template <class T> bool ValueEquals(const Rect_<T>& a, const Rect_<T>& b) { retu
 template <class T> void ValueSerialize(Stream& s, Point_<T>& p);
 template <class T> void ValueSerialize(Stream& s, Size_<T>& sz);
 template <class T> void ValueSerialize(Stream& s, Rect_<T>& r);
+// The same hashes for keyed containers.
+template <class T> uint32 GetHashValue(const Point_<T>& p) { return ValueHash(p); }
+template <class T> uint32 GetHashValue(const Size_<T>& s) { return ValueHash(s); }
+template <class T> uint32 GetHashValue(const Rect_<T>& r) { return ValueHash(r); }
 template <class T> String ValueText(const Point_<T>& p) { return PointToText(p); }
 template <class T> String ValueText(const Size_<T>& s) { return SizeToText(s); }
 template <class T> String ValueText(const Rect_<T>& r) { return RectToText(r); }

@@ -26,6 +26,7 @@ public:
     JsonizeIo() : source(nullptr), map(nullptr) {}
     // A loading context reading json, which must outlive the context.
     explicit JsonizeIo(const Value& json) : source(&json), map(nullptr) {}
+    JsonizeIo(const Value&&) = delete; // a temporary would be gone before it is read
     JsonizeIo(const JsonizeIo&) = delete;
     JsonizeIo& operator=(const JsonizeIo&) = delete;
     ~JsonizeIo();
@@ -74,6 +75,11 @@ void Jsonize(JsonizeIo& io, String& x);
 void Jsonize(JsonizeIo& io, WString& x);
 void Jsonize(JsonizeIo& io, Date& x);
 void Jsonize(JsonizeIo& io, Time& x);
+
+// Puts the forms above into the in-place Value records (String form, int, double, Date,
+// Time, int64, bool) and the String and WString representations. Runs from a static
+// initialiser of the mapping; later calls do nothing.
+void RegisterBasicValueJsonize();
 
 // Stores x and returns the result (an object as a ValueMap Value, or a scalar Value).
 template <class T>

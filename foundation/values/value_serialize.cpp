@@ -22,8 +22,11 @@ void StoreValue(Stream& s, Value& v)
         s.Serialize(const_cast<String&>(v.StringRef())); // storing does not change it
     else if(Value::Void* rep = v.GetRep())
         rep->Serialize(s); // the error representation writes nothing
-    else if(!v.IsVoid())
-        value_ops_table[v.GetTypeByte()]->Serialize(&v, s);
+    else if(!v.IsVoid()) {
+        // A tag without a record has no payload anyone could read back.
+        if(const ValueOps* ops = value_ops_table[v.GetTypeByte()])
+            ops->Serialize(&v, s);
+    }
 }
 
 // Reads the payload of a known type number into loaded; false when there is no such type.
@@ -52,9 +55,9 @@ bool LoadPayload(Stream& s, int number, Value& loaded)
 
 void LoadValue(Stream& s, Value& v)
 {
+    v.Clear(); // the empty String, before a read that may throw
     int number = -1;
     s.SerializeCount(number);
-    v.Clear(); // the empty String
     if(number < 0) { // the stream ended, or a count past the int range
         if(!s.IsError())
             s.SetLoadError();

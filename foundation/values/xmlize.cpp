@@ -321,6 +321,6 @@ void RegisterBasicValueXmlize()
 }
 
 // XmlizeIo's constructor lives in this file, so whoever maps anything links these in.
-static const bool basic_value_xmlize_registered = (RegisterBasicValueXmlize(), true);
+[[maybe_unused]] static const bool basic_value_xmlize_registered = (RegisterBasicValueXmlize(), true);
 
 } // namespace Qor

@@ -5,8 +5,8 @@
 
 #include "foundation/values/jsonize.h"
 
-#include "foundation/numeric.h"
 #include "foundation/values/format.h"
+#include "foundation/values/jsonize_scan.h"
 #include "foundation/values/number_text.h"
 #include "foundation/values/value_rep.h"
 
@@ -15,124 +15,7 @@
 
 namespace Qor {
 
-// Text scanners -------------------------------------------------------------------------
-// The loaders read numbers out of text the way user input is read elsewhere: leading
-// blanks and one sign allowed, anything after the number ignored.
-
 namespace {
-
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Signed decimal int wrapping in 32 bits; the int Null when there are no digits or the
-// digits accumulate to all ones.
-int ScanIntText(const char* s)
-{
-    while(*s >= 1 && *s <= 32)
-        s++;
-    bool negative = false;
-    if(*s == '+' || *s == '-')
-        negative = *s++ == '-';
-    if(!IsDecimalDigit(*s))
-        return INT_NULL;
-    uint32 v = 0;
-    while(IsDecimalDigit(*s))
-        v = v * 10u + (uint32)(*s++ - '0');
-    if(v == 0xffffffffu)
-        return INT_NULL;
-    return (int)(negative ? 0u - v : v);
-}
-
-// Signed decimal int64. False when there are no digits or the number is outside the
-// int64 range (so that large texts never wrap into some other number).
-bool ScanInt64Text(const char* s, int64& out)
-{
-    while(*s != 0 && (signed char)*s <= 32)
-        s++;
-    bool negative = false;
-    if(*s == '+' || *s == '-')
-        negative = *s++ == '-';
-    if(!IsDecimalDigit(*s))
-        return false;
-    const uint64 limit = negative ? (uint64)1 << 63 : ((uint64)1 << 63) - 1;
-    uint64 v = 0;
-    for(; IsDecimalDigit(*s); s++) {
-        uint64 digit = (uint64)(*s - '0');
-        if(v > (limit - digit) / 10)
-            return false;
-        v = v * 10 + digit;
-    }
-    out = negative ? (int64)(0 - v) : (int64)v; // 0 - 2^63 wraps to INT64_MIN, as wanted
-    return true;
-}
-
-// Decimal number with fraction ('.' or ',') and exponent. Runs of zeros are multiplied
-// in at once so that long zero runs cost one multiplication.
-bool ScanDoubleText(const char* s, double& out)
-{
-    while(*s >= 1 && *s <= 32)
-        s++;
-    bool negative = false;
-    if(*s == '+' || *s == '-')
-        negative = *s++ == '-';
-    auto is_point = [](char c) { return c == '.' || c == ','; };
-    if(!IsDecimalDigit(*s) && !(is_point(*s) && IsDecimalDigit(s[1])))
-        return false;
-    double m = 0;
-    int zeros = 0;          // pending zeros not yet multiplied into m
-    int integer_zeros = 0;  // how many of them belong to the integer part
-    int fraction = 0;       // fraction digits read
-    int kept_fraction = 0;  // fraction digits up to the last non-zero one
-    bool in_fraction = false;
-    for(;; s++) {
-        if(!in_fraction && is_point(*s) && IsDecimalDigit(s[1])) {
-            in_fraction = true;
-            continue;
-        }
-        if(!IsDecimalDigit(*s))
-            break;
-        if(in_fraction)
-            fraction++;
-        if(*s == '0') {
-            zeros++;
-            if(!in_fraction)
-                integer_zeros++;
-            continue;
-        }
-        if(zeros)
-            m *= PowerOfTen(zeros);
-        m = m * 10 + (*s - '0');
-        zeros = integer_zeros = 0;
-        if(in_fraction)
-            kept_fraction = fraction;
-    }
-    // Exponent arithmetic in 64 bits and clamped: a huge exponent only means 0 or inf.
-    int64 e = integer_zeros - kept_fraction;
-    if(*s == 'e' || *s == 'E') {
-        s++;
-        while(*s >= 1 && *s <= 32)
-            s++;
-        bool exp_negative = false;
-        if(*s == '+' || *s == '-')
-            exp_negative = *s++ == '-';
-        if(IsDecimalDigit(*s)) {
-            uint32 acc = 0;
-            while(IsDecimalDigit(*s))
-                acc = acc * 10u + (uint32)(*s++ - '0');
-            if(acc != 0xffffffffu && !(acc == 0x80000000u && !exp_negative))
-                e += exp_negative ? -(int64)acc : (int64)acc;
-        }
-    }
-    if(e > 1000)
-        e = 1000;
-    if(e < -1000)
-        e = -1000;
-    if(e > 0)
-        m *= PowerOfTen((int)e);
-    else if(e < 0)
-        m /= PowerOfTen((int)-e);
-    out = negative ? -m : m;
-    return true;
-}
 
 [[noreturn]] void Fail(const char* message) { throw JsonizeError(message); }
 
@@ -165,7 +48,7 @@ double NumberFromValue(const Value& v)
         return v.Payload<bool>() ? 1 : 0;
     String text;
     double x;
-    if(!GetText(v, text) || !ScanDoubleText(text.Begin(), x))
+    if(!GetText(v, text) || !JsonScanDouble(text.Begin(), x))
         Fail("number expected");
     return x;
 }
@@ -187,7 +70,7 @@ byte Low8(int x) { return (byte)(uint32)x; }
 
 int FieldAt(const String& s, int from, int count)
 {
-    return ScanIntText(String(s.Begin() + from, count).Begin());
+    return JsonScanInt(String(s.Begin() + from, count).Begin());
 }
 
 } // namespace
@@ -321,7 +204,7 @@ void Jsonize(JsonizeIo& io, int64& x)
     }
     String text;
     int64 n;
-    if(!GetText(v, text) || !ScanInt64Text(text.Begin(), n))
+    if(!GetText(v, text) || !JsonScanInt64(text.Begin(), n))
         Fail("invalid int64 value");
     x = n;
 }
@@ -374,7 +257,7 @@ void Jsonize(JsonizeIo& io, Date& x)
     Date d;
     d.year = Low16(FieldAt(s, 0, 4));
     d.month = Low8(FieldAt(s, 4, 2));
-    d.day = Low8(ScanIntText(s.Begin() + 6));
+    d.day = Low8(JsonScanInt(s.Begin() + 6));
     if(!d.IsValid())
         Fail("string expected for Date value");
     x = d;
@@ -404,7 +287,7 @@ void Jsonize(JsonizeIo& io, Time& x)
     t.day = Low8(FieldAt(s, 6, 2));
     t.hour = Low8(FieldAt(s, 9, 2));
     t.minute = Low8(FieldAt(s, 12, 2));
-    t.second = Low8(ScanIntText(s.Begin() + 15));
+    t.second = Low8(JsonScanInt(s.Begin() + 15));
     if(!t.IsValid())
         Fail("string expected for Time value");
     x = t;
@@ -458,7 +341,14 @@ void InstallJsonize(int type_byte, ValueOps& copy, void (*jsonize)(Value*, Jsoni
 
 ValueOps string_record, int_record, double_record, date_record, time_record, int64_record, bool_record;
 
-[[maybe_unused]] const bool installed = [] {
+} // namespace
+
+void RegisterBasicValueJsonize()
+{
+    static bool done = false;
+    if(done)
+        return;
+    done = true;
     InstallJsonize(0, string_record, JsonizeStringForm);
     InstallJsonize(INT_V, int_record, JsonizePayload<int>);
     InstallJsonize(DOUBLE_V, double_record, JsonizePayload<double>);
@@ -468,9 +358,9 @@ ValueOps string_record, int_record, double_record, date_record, time_record, int
     InstallJsonize(BOOL_V, bool_record, JsonizePayload<bool>);
     ValueMappingHooks<String>::jsonize = JsonizeStringHook;
     ValueMappingHooks<WString>::jsonize = JsonizeWStringHook;
-    return true;
-}();
+}
 
-} // namespace
+// JsonizeIo's destructor lives in this file, so whoever maps anything links this in.
+[[maybe_unused]] static const bool basic_value_jsonize_registered = (RegisterBasicValueJsonize(), true);
 
 } // namespace Qor
