@@ -46,11 +46,13 @@ static void RunStartUpOptions()
     SetMainRunning();
 }
 
-// The translation-files step installs itself from a static initialiser; this
-// reference keeps its object linked into every program that starts up.
+// The translation-files step and the language collation install themselves from
+// static initialisers; referring to them keeps their objects linked into every
+// program that starts up.
 extern const bool translation_startup_installed;
-extern const void* const translation_startup_anchor;
-const void* const translation_startup_anchor = &translation_startup_installed;
+extern const bool language_info_installed;
+extern const void* const linked_initialisers[];
+const void* const linked_initialisers[] = { &translation_startup_installed, &language_info_installed };
 
 void ProcessStartUp(int argc, char** argv, char** envp)
 {

@@ -362,7 +362,9 @@ static int LanguageTextCompare(const wchar16* a, int la, const wchar16* b, int l
 
 // Installed before the entry point: from then on the "nl"/"vl" formatters and
 // CompareValues go through the language records.
-[[maybe_unused]] static const bool hooks_installed = [] {
+// Referenced from start-up so that every program links this file and its hooks.
+extern const bool language_info_installed;
+const bool language_info_installed = [] {
     SetLanguageDoubleFunction(LanguageDouble);
     SetValueTextCompare(LanguageTextCompare);
     return true;

@@ -171,6 +171,9 @@ public:
 
     int GetTypeNumber() const;
     bool IsNull() const;
+    // The binary form: the type number as a packed count, then the payload.
+    void Serialize(Stream& s);
+
     uint32 GetHashValue() const
     {
         if(IsStringForm())

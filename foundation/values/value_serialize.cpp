@@ -143,4 +143,6 @@ namespace {
 
 } // namespace
 
+void Value::Serialize(Stream& s) { SerializeValue(s, this); }
+
 } // namespace Qor
