@@ -203,7 +203,7 @@ Value ConvertDate::Scan(const Value& text) const
         return not_null ? NullNotAllowedError() : Value(Date());
     Date d;
     const char* rest = StrToDate(d, s.Begin(), default_date);
-    // A non-empty text that reads as the Null date names a year that does not exist.
+    // A non-empty text never stands for the Null date.
     if(!rest || d.IsNull())
         return Message("Invalid date !");
     for(const char* p = rest; p < s.End(); p++) // up to the String's end: a NUL hides nothing
