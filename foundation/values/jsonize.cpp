@@ -7,6 +7,7 @@
 
 #include "foundation/values/format.h"
 #include "foundation/values/jsonize_scan.h"
+#include "foundation/values/number_scan.h"
 #include "foundation/values/number_text.h"
 #include "foundation/values/value_rep.h"
 
@@ -47,8 +48,10 @@ double NumberFromValue(const Value& v)
     if(v.IsInPlace(BOOL_V))
         return v.Payload<bool>() ? 1 : 0;
     String text;
-    double x;
-    if(!GetText(v, text) || !JsonScanDouble(text.Begin(), x))
+    double x = DOUBLE_NULL;
+    if(GetText(v, text))
+        x = ScanDoubleText(text.Begin(), nullptr, true);
+    if(IsNullDouble(x))
         Fail("number expected");
     return x;
 }
@@ -70,7 +73,7 @@ byte Low8(int x) { return (byte)(uint32)x; }
 
 int FieldAt(const String& s, int from, int count)
 {
-    return JsonScanInt(String(s.Begin() + from, count).Begin());
+    return ScanIntText(String(s.Begin() + from, count).Begin());
 }
 
 } // namespace
@@ -257,7 +260,7 @@ void Jsonize(JsonizeIo& io, Date& x)
     Date d;
     d.year = Low16(FieldAt(s, 0, 4));
     d.month = Low8(FieldAt(s, 4, 2));
-    d.day = Low8(JsonScanInt(s.Begin() + 6));
+    d.day = Low8(ScanIntText(s.Begin() + 6));
     if(!d.IsValid())
         Fail("string expected for Date value");
     x = d;
@@ -287,7 +290,7 @@ void Jsonize(JsonizeIo& io, Time& x)
     t.day = Low8(FieldAt(s, 6, 2));
     t.hour = Low8(FieldAt(s, 9, 2));
     t.minute = Low8(FieldAt(s, 12, 2));
-    t.second = Low8(JsonScanInt(s.Begin() + 15));
+    t.second = Low8(ScanIntText(s.Begin() + 15));
     if(!t.IsValid())
         Fail("string expected for Time value");
     x = t;

@@ -1,11 +1,12 @@
-// The XML forms of the basic types, their text conversions with the number scans they
-// use, and the installation of these forms into the Value operation records.
+// The XML forms of the basic types, their text conversions (through the shared number
+// scanners), and the installation of these forms into the Value operation records.
 
 #include "foundation/values/xmlize.h"
 
 #include "foundation/charset.h"
 #include "foundation/numeric.h"
 #include "foundation/values/format.h"
+#include "foundation/values/number_scan.h"
 #include "foundation/values/number_text.h"
 #include "foundation/values/value_rep.h"
 
@@ -15,125 +16,16 @@ namespace Qor {
 
 namespace {
 
-// Number scans: leading bytes 1..32 skipped, one sign, decimal digits; the rest ignored.
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-const char* SkipSign(const char* p, bool& negative)
-{
-    negative = false;
-    if(*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    return p;
-}
-
-int ScanInt(const char* p)
-{
-    while(*p >= 1 && *p <= 32)
-        p++;
-    bool negative;
-    p = SkipSign(p, negative);
-    if(!IsDigit(*p))
-        return INT_NULL;
-    uint32 n = 0;
-    while(IsDigit(*p))
-        n = n * 10u + (uint32)(*p++ - '0'); // wraps, as the shared scanner does
-    if(n == 0xFFFFFFFFu)
-        return INT_NULL;
-    return (int)(negative ? 0u - n : n);
-}
-
-int64 ScanInt64(const char* p)
-{
-    // Every non-zero byte that is at most 32 as a signed char: 1..32 and 128..255.
-    while(*p != 0 && (signed char)*p <= 32)
-        p++;
-    bool negative;
-    p = SkipSign(p, negative);
-    if(!IsDigit(*p))
-        return INT64_NULL;
-    uint64 n = 0;
-    while(IsDigit(*p))
-        n = n * 10u + (uint64)(*p++ - '0');
-    if(n == ~(uint64)0)
-        return INT64_NULL;
-    return (int64)(negative ? 0u - n : n);
-}
-
-bool IsPoint(char c, bool comma) { return c == '.' || (comma && c == ','); }
-
-double ScanDouble(const char* p, bool comma)
-{
-    while(*p >= 1 && *p <= 32)
-        p++;
-    bool negative;
-    p = SkipSign(p, negative);
-    if(!IsDigit(*p) && !(IsPoint(*p, comma) && IsDigit(p[1])))
-        return DOUBLE_NULL;
-    // Zero runs are only counted and multiplied in at once when a non-zero digit follows,
-    // so that trailing zeros cost nothing and add no rounding.
-    double m = 0;
-    int zeros = 0;         // the current run of '0' digits
-    int integer_zeros = 0; // of which in the integer part, with no non-zero digit after
-    int fraction = 0;      // fraction digits read
-    int fraction_used = 0; // fraction digits up to the last non-zero one
-    auto digit = [&](int d, bool in_fraction) {
-        if(in_fraction)
-            fraction++;
-        if(d == 0) {
-            zeros++;
-            if(!in_fraction)
-                integer_zeros++;
-            return;
-        }
-        if(zeros)
-            m *= PowerOfTen(zeros);
-        m = m * 10 + d;
-        zeros = integer_zeros = 0;
-        if(in_fraction)
-            fraction_used = fraction;
-    };
-    while(IsDigit(*p))
-        digit(*p++ - '0', false);
-    if(IsPoint(*p, comma)) {
-        p++;
-        while(IsDigit(*p))
-            digit(*p++ - '0', true);
-    }
-    int64 e = integer_zeros - fraction_used;
-    if(*p == 'e' || *p == 'E') {
-        p++;
-        while(*p >= 1 && *p <= 32)
-            p++;
-        bool exp_negative;
-        p = SkipSign(p, exp_negative);
-        if(IsDigit(*p)) {
-            uint32 x = 0;
-            while(IsDigit(*p))
-                x = x * 10u + (uint32)(*p++ - '0');
-            if(x != 0xFFFFFFFFu && !(x == 0x80000000u && !exp_negative))
-                e += exp_negative ? -(int64)x : (int64)x;
-        }
-    }
-    if(e != 0) {
-        // Beyond this every finite mantissa has long become infinite or zero; the bound
-        // keeps the exponent inside an int.
-        int k = (int)(e > 100000 ? 100000 : e < -100000 ? -100000 : e);
-        m = k > 0 ? m * PowerOfTen(k) : m / PowerOfTen(-k);
-    }
-    return negative ? -m : m;
-}
-
 // Keeps the low bits of a scanned field, as the fixed-width fields of Date and Time do.
 byte LowByte(int x) { return (byte)(uint32)x; }
 
 } // namespace
 
 String Int16ToText(int16 x) { return IntToText((int)x); }
-int TextToInt(const char* text) { return ScanInt(text ? text : ""); }
+int TextToInt(const char* text) { return ScanIntText(text ? text : ""); }
 int16 TextToInt16(const char* text) { return (int16)(uint16)(uint32)TextToInt(text); }
-int64 TextToInt64(const char* text) { return ScanInt64(text ? text : ""); }
-double TextToDouble(const char* text) { return ScanDouble(text ? text : "", true); }
+int64 TextToInt64(const char* text) { return ScanInt64Text(text ? text : ""); }
+double TextToDouble(const char* text) { return ScanDoubleText(text ? text : "", nullptr, true); }
 
 String DateToCompactText(Date d)
 {
