@@ -19,6 +19,9 @@ Value ErrorValue(const char* message)
 
 String ErrorValueText(const Value& v)
 {
+    // Callers should test the type first; anything else has no message, not a crash.
+    if(!IsError(v))
+        return String();
     return static_cast<const ValueErrorCls*>(v.GetRep())->GetMessage();
 }
 

@@ -158,6 +158,9 @@ TEST(ValueError, CarriesItsMessageAndIsNull)
     EXPECT_EQ(e.GetHashValue(), 0u);
     EXPECT_EQ(e.GetRep()->GetHashValue(), String("x").GetHashValue());
     EXPECT_FALSE(IsError(Value()));
+    // Not an error: no message, and no crash.
+    EXPECT_EQ(ErrorValueText(Value(5)), "");
+    EXPECT_EQ(ErrorValueText(Value(String("text"))), "");
 }
 
 TEST(ValueError, SharedErrorValueAnswersMissingElements)
