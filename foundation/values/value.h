@@ -173,6 +173,11 @@ public:
     bool IsNull() const;
     // The binary form: the type number as a packed count, then the payload.
     void Serialize(Stream& s);
+    // The XML form on the io's node: attribute "type" with the type's name, then the
+    // payload's own form; a type without a name as its framed binary form in hex.
+    void Xmlize(XmlizeIo& io);
+    // The JSON form {"type": name, "value": payload}; every Null stores as the int Null.
+    void Jsonize(JsonizeIo& io);
 
     uint32 GetHashValue() const
     {

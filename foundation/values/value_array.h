@@ -18,6 +18,10 @@ public:
         bool IsNull() const override { return items.IsEmpty(); }
         // The items: packed count, then each item's Value binary form.
         void Serialize(Stream& s) override;
+        // "item" children, one per item; loading reads every "item" child.
+        void Xmlize(XmlizeIo& io) override;
+        // A JSON array of the items' JSON forms.
+        void Jsonize(JsonizeIo& io) override;
         uint32 GetHashValue() const override;
         bool Equals(const Value::Void* other) const override;
         String ToText() const override;

@@ -21,6 +21,10 @@ public:
         bool IsNull() const override;
         // Keys as items, the key hash part, then the values as items.
         void Serialize(Stream& s) override;
+        // "key" children, then the values as "item" children.
+        void Xmlize(XmlizeIo& io) override;
+        // A JSON array of {"key": ..., "value": ...} objects.
+        void Jsonize(JsonizeIo& io) override;
         uint32 GetHashValue() const override;
         bool Equals(const Value::Void* other) const override;
         String ToText() const override;

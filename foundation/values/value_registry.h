@@ -51,6 +51,13 @@ String StoreAsString(const Value& v);
 // False when the text does not hold a complete framed Value; v is then left as it was.
 bool LoadFromString(Value& v, const String& text);
 
+// JSON form of a whole Value -----------------------------------------------------------
+
+// Runs Value::Jsonize with a storing context and gives its result.
+Value StoreAsJsonValue(const Value& v);
+// Runs Value::Jsonize on target with a loading context reading json; throws JsonizeError.
+void LoadFromJsonValue(Value& target, const Value& json);
+
 // Fallback of the text mappings ---------------------------------------------------------
 // The XML and JSON forms of a whole Value are built by the mappings on top of these: a
 // type without a name travels as the hex text of its framed form under this marker.
