@@ -5,10 +5,10 @@
 
 #include "foundation/values/jsonize.h"
 
-#include "foundation/values/format.h"
 #include "foundation/values/jsonize_scan.h"
 #include "foundation/values/number_scan.h"
 #include "foundation/values/number_text.h"
+#include "foundation/values/xmlize.h" // the compact date and time texts both forms use
 #include "foundation/values/value_rep.h"
 
 #include <cmath>
@@ -60,11 +60,6 @@ double NumberFromValue(const Value& v)
 bool IsWholeIn(double x, double lo, double hi)
 {
     return x >= lo && x <= hi && std::trunc(x) == x;
-}
-
-String DateToCompactText(Date d)
-{
-    return Format("%04d%02d%02d", (int)d.year, (int)d.month, (int)d.day);
 }
 
 // Fields kept in their own widths: the low bits of what the scanner read.
@@ -272,8 +267,7 @@ void Jsonize(JsonizeIo& io, Time& x)
         if(x.IsNull())
             io.Set(Value(INT_NULL));
         else
-            io.Set(Value(Format("%04d%02d%02d`T%02d:%02d:%02d", (int)x.year, (int)x.month, (int)x.day,
-                                (int)x.hour, (int)x.minute, (int)x.second)));
+            io.Set(Value(TimeToCompactText(x)));
         return;
     }
     const Value& v = io.Get();
