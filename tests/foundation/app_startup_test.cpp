@@ -10,6 +10,8 @@
 #include "foundation/system_text.h"
 #include "foundation/values/translate.h"
 
+#include "tests/foundation/child_process.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -230,38 +232,6 @@ TEST(AppStartupChild, DISABLED_Run)
 
 // ---- parent side ------------------------------------------------------
 
-struct ChildRun {
-    int status = -1;
-    std::map<std::string, std::string> report;
-    std::string error_output;
-
-    const std::string& operator[](const std::string& key) const
-    {
-        static const std::string missing = "<missing>";
-        auto it = report.find(key);
-        return it == report.end() ? missing : it->second;
-    }
-    bool ExitedCleanly() const { return WIFEXITED(status) && WEXITSTATUS(status) == 0; }
-};
-
-std::string SelfPath()
-{
-    char path[4096];
-    ssize_t n = readlink("/proc/self/exe", path, sizeof(path) - 1);
-    return n > 0 ? std::string(path, (size_t)n) : std::string();
-}
-
-std::string ReadAll(int fd)
-{
-    std::string out;
-    char buffer[4096];
-    ssize_t n;
-    while((n = read(fd, buffer, sizeof(buffer))) > 0)
-        out.append(buffer, (size_t)n);
-    close(fd);
-    return out;
-}
-
 struct ChildSpec {
     std::string which = "all";
     std::vector<std::string> argv = { "foundation_tests" }; // argv[0] and the arguments
@@ -272,55 +242,12 @@ struct ChildSpec {
 
 ChildRun RunChild(const ChildSpec& spec)
 {
-    std::string executable = spec.executable.empty() ? SelfPath() : spec.executable;
     std::vector<std::string> args = spec.argv;
     args.push_back(CHILD_FILTER);
     args.push_back(CHILD_DISABLED);
     std::vector<std::string> env = spec.env;
     env.push_back("QOR_STARTUP_CASE=" + spec.which);
-    std::vector<char*> argv, envp;
-    for(std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    for(std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    ChildRun run;
-    int report_pipe[2], error_pipe[2];
-    if(pipe(report_pipe) || pipe(error_pipe))
-        return run;
-    pid_t pid = fork();
-    if(pid == 0) {
-        if(!spec.folder.empty() && chdir(spec.folder.c_str()) != 0)
-            _exit(126);
-        int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(error_pipe[1], 2);
-        dup2(report_pipe[1], 3);
-        for(int fd : { null, report_pipe[0], report_pipe[1], error_pipe[0], error_pipe[1] })
-            if(fd > 3)
-                close(fd);
-        execve(executable.c_str(), argv.data(), envp.data());
-        _exit(127);
-    }
-    close(report_pipe[1]);
-    close(error_pipe[1]);
-    std::string report = ReadAll(report_pipe[0]);
-    run.error_output = ReadAll(error_pipe[0]);
-    waitpid(pid, &run.status, 0);
-    size_t start = 0;
-    while(start < report.size()) {
-        size_t end = report.find('\n', start);
-        if(end == std::string::npos)
-            end = report.size();
-        std::string line = report.substr(start, end - start);
-        size_t eq = line.find('=');
-        if(eq != std::string::npos)
-            run.report.emplace(line.substr(0, eq), line.substr(eq + 1));
-        start = end + 1;
-    }
-    return run;
+    return RunChildProcess(spec.executable.empty() ? SelfPath() : spec.executable, args, env, spec.folder);
 }
 
 // A scratch folder, removed afterwards.

@@ -8,6 +8,8 @@
 #include "foundation/values/translate.h"
 #include "foundation/values/translation_file.h"
 
+#include "tests/foundation/child_process.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -179,81 +181,14 @@ TEST(TranslationStartupChild, DISABLED_Run)
     }
 }
 
-struct ChildRun {
-    int status = -1;
-    std::map<std::string, std::string> report;
-    std::string error_output;
-
-    std::string operator[](const std::string& key) const
-    {
-        auto it = report.find(key);
-        return it == report.end() ? "<missing>" : it->second;
-    }
-    int ExitStatus() const { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
-};
-
-std::string ReadAll(int fd)
-{
-    std::string out;
-    char buffer[4096];
-    ssize_t n;
-    while((n = read(fd, buffer, sizeof(buffer))) > 0)
-        out.append(buffer, (size_t)n);
-    close(fd);
-    return out;
-}
-
 ChildRun RunChild(const std::string& home, const std::string& args, const std::string& reload = "")
 {
-    char self[4096];
-    ssize_t length = readlink("/proc/self/exe", self, sizeof(self) - 1);
-    ChildRun run;
-    if(length <= 0)
-        return run;
-    self[length] = 0;
-    std::vector<std::string> argv_text = {self, "--gtest_filter=TranslationStartupChild.DISABLED_Run",
-                                          "--gtest_also_run_disabled_tests"};
+    std::string self = SelfPath();
     std::vector<std::string> env = {"HOME=" + home, "QOR_TRS_ARGS=" + args, "LANG=C"};
     if(!reload.empty())
         env.push_back("QOR_TRS_RELOAD=" + reload);
-    std::vector<char*> argv, envp;
-    for(std::string& a : argv_text)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    for(std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    int report_pipe[2], error_pipe[2];
-    if(pipe(report_pipe) || pipe(error_pipe))
-        return run;
-    pid_t pid = fork();
-    if(pid == 0) {
-        int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(error_pipe[1], 2);
-        dup2(report_pipe[1], 3);
-        for(int fd : {null, report_pipe[0], report_pipe[1], error_pipe[0], error_pipe[1]})
-            if(fd > 3)
-                close(fd);
-        execve(self, argv.data(), envp.data());
-        _exit(127);
-    }
-    close(report_pipe[1]);
-    close(error_pipe[1]);
-    std::string report = ReadAll(report_pipe[0]);
-    run.error_output = ReadAll(error_pipe[0]);
-    waitpid(pid, &run.status, 0);
-    size_t start = 0;
-    while(start < report.size()) {
-        size_t end = report.find('\n', start);
-        std::string line = report.substr(start, end - start);
-        size_t eq = line.find('=');
-        if(eq != std::string::npos)
-            run.report.emplace(line.substr(0, eq), line.substr(eq + 1));
-        start = end == std::string::npos ? report.size() : end + 1;
-    }
-    return run;
+    return RunChildProcess(self, {self, "--gtest_filter=TranslationStartupChild.DISABLED_Run",
+                                  "--gtest_also_run_disabled_tests"}, env);
 }
 
 int Count(const std::string& text, const std::string& what)
