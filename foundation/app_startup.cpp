@@ -1,8 +1,6 @@
 // The start-up sequence, the main-running flag and the exit code.
 #include "foundation/app_startup.h"
 
-#include "foundation/log.h"
-
 #include "foundation/panic.h"
 #include "foundation/process_environment.h"
 #include "foundation/system_text.h"
@@ -46,19 +44,8 @@ static void RunStartUpOptions()
     SetMainRunning();
 }
 
-// The translation-files step and the language collation install themselves from
-// static initialisers; referring to them keeps their objects linked into every
-// program that starts up.
-extern const bool translation_startup_installed;
-extern const bool language_info_installed;
-extern const void* const linked_initialisers[];
-const void* const linked_initialisers[] = { &translation_startup_installed, &language_info_installed };
-
 void ProcessStartUp(int argc, char** argv, char** envp)
 {
-    // Installed here, not by a static initialiser, so that only real programs
-    // (not test binaries that panic on purpose) write panics into a log file.
-    SetPanicLogWriter(WritePanicToLog);
     SetLanguage(LANGUAGE_EN_US);
     StoreArgv0(argc > 0 && argv ? argv[0] : "");
     for(char** entry = envp; entry && *entry; entry++)

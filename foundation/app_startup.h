@@ -3,6 +3,8 @@
 // body runs, and the process exit code.
 #pragma once
 
+#include "foundation/types.h"
+
 namespace Qor {
 
 // In this order: language en-US (so UTF-8 becomes the default charset), the

@@ -183,13 +183,16 @@ const IniVariable& GetIniVariable(int i) { return *Registry().list[i]; }
 
 IniFlag user_log_flag = { "user_log", [] { return false; } };
 
-namespace {
-
-const bool user_log_registered = (RegisterIniVariable(
-    "user_log", [] { return IniFlagText(user_log_flag); }, [] { return String("false"); },
-    "Activates logging of user actions"), true);
-
-} // namespace
+void RegisterUserLogVariable()
+{
+    static bool done = false;
+    if(done)
+        return;
+    done = true;
+    RegisterIniVariable(
+        "user_log", [] { return IniFlagText(user_log_flag); }, [] { return String("false"); },
+        "Activates logging of user actions");
+}
 
 IniSections ReadIniSections(Stream& in)
 {

@@ -45,6 +45,8 @@ extern IniFlag user_log_flag;
 // Records a variable with its description. Repeated names are not checked.
 void RegisterIniVariable(const char* name, String (*value_text)(), String (*default_text)(),
                          const char* description);
+// Records "user_log" once; run before the entry point.
+void RegisterUserLogVariable();
 
 struct IniVariable {
     String name;

@@ -2,6 +2,7 @@
 #include "foundation/panic.h"
 
 #include "foundation/exc.h"
+#include "foundation/log.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -12,7 +13,8 @@ namespace Qor {
 
 static bool panicking;
 static FatalMessageHook fatal_message_hook;
-static PanicLogWriter panic_log_writer;
+// Constant-initialised: a panic before or without start-up still reaches the log.
+static PanicLogWriter panic_log_writer = WritePanicToLog;
 
 bool IsPanicking() { return panicking; }
 

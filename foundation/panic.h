@@ -29,8 +29,8 @@ void RunProgramBody(void (*body)());
 
 // Where the panic block goes in the log. RaisePanic hands it over in pieces
 // ("****************** PANIC: ", the text, "\n", "\n") so that no memory is
-// taken while the heap itself may be what failed. Null (the start state)
-// logs nothing.
+// taken while the heap itself may be what failed. The start state is the
+// process log (WritePanicToLog), opened on first use; null logs nothing.
 using PanicLogWriter = void (*)(const char* text);
 void SetPanicLogWriter(PanicLogWriter writer);
 

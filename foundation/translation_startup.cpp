@@ -170,12 +170,6 @@ void CommandLineOptions()
     std::exit(0);
 }
 
-// Installed before the entry point runs. Start-up refers to this flag so that
-// the linker keeps this file wherever start-up is linked.
-extern const bool translation_startup_installed;
-const bool translation_startup_installed = [] {
-    SetStartUpOptionsHook(CommandLineOptions);
-    return true;
-}();
+void RegisterTranslationStartUp() { SetStartUpOptionsHook(CommandLineOptions); }
 
 } // namespace Qor

@@ -19,6 +19,8 @@ void LoadTranslationFolder(const char* folder);
 // writes the export file and ends the process (status 0; status 1 with a
 // message on standard error when the file cannot be written).
 void CommandLineOptions();
+// Makes CommandLineOptions the start-up options step; run before the entry point.
+void RegisterTranslationStartUp();
 
 // What "--export-tr" asks for, read from the argument vector.
 struct TranslationExportRequest {

@@ -1,8 +1,14 @@
 // Fixed-width integer names and the Null values shared by the whole framework.
 #pragma once
 
+#include "foundation/registration.h"
+
 #include <cstddef>
 #include <cstdint>
+
+// Every file that uses the foundation includes this header, so every program that links the
+// library links its registration unit too.
+QOR_REGISTRATION_ANCHOR(qor_foundation)
 
 namespace Qor {
 

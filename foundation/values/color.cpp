@@ -143,8 +143,6 @@ void RegisterColorValueType()
     RegisterInPlaceValueType(COLOR_V, &color_ops, "Color");
 }
 
-static const bool color_value_type_registered = (RegisterColorValueType(), true);
-
 // XML and JSON forms ---------------------------------------------------------------------
 
 // Null when red is the int Null; otherwise the low 8 bits of each channel.
@@ -178,7 +176,5 @@ void RegisterColorValueMappings()
     ValueMappingHooks<Color>::xmlize = static_cast<void (*)(XmlizeIo&, Color&)>(Xmlize);
     ValueMappingHooks<Color>::jsonize = static_cast<void (*)(JsonizeIo&, Color&)>(Jsonize);
 }
-
-static const bool color_value_mappings_registered = (RegisterColorValueMappings(), true);
 
 } // namespace Qor

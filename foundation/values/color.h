@@ -78,10 +78,10 @@ bool IsDarkColor(Color c);
 void Xmlize(XmlizeIo& io, Color& c);
 void Jsonize(JsonizeIo& io, Color& c);
 
-// Installs the in-place record at 39 and the name "Color". Runs from a static
-// initialiser; later calls do nothing.
+// Installs the in-place record at 39 and the name "Color". Run by the library's
+// registration unit; later calls do nothing.
 void RegisterColorValueType();
-// The XML and JSON forms for the record; the mapping code calls it.
+// The XML and JSON forms for the record; run by the registration unit.
 void RegisterColorValueMappings();
 
 } // namespace Qor

@@ -38,6 +38,4 @@ void RegisterComplexValueMappings()
     ValueMappingHooks<Complex>::jsonize = static_cast<void (*)(JsonizeIo&, Complex&)>(Jsonize);
 }
 
-static const bool complex_value_mappings_registered = (RegisterComplexValueMappings(), true);
-
 } // namespace Qor

@@ -40,7 +40,8 @@ String ValueText(const Complex& c);
 // JSON: the object members "real" and "imag" (a missing one is left unchanged).
 void Xmlize(XmlizeIo& io, Complex& c);
 void Jsonize(JsonizeIo& io, Complex& c);
-// Installs these forms into the Complex representation; runs from a static initialiser.
+// Installs these forms into the Complex representation; run by the library's
+// registration unit.
 void RegisterComplexValueMappings();
 
 } // namespace Qor

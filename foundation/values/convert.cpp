@@ -393,9 +393,8 @@ const NoConvertClass& SharedNoConvert()
     return c;
 }
 
-// All instances exist before the entry point, and the Format engine's standard value
-// text ("vt") becomes this converter's.
-static const bool shared_converters_built = [] {
+void RegisterStandardConverters()
+{
     SharedConvert();
     SharedConvertInt();
     SharedConvertIntNotNull();
@@ -409,7 +408,6 @@ static const bool shared_converters_built = [] {
     SharedConvertStringNotNull();
     SharedNoConvert();
     SetFormatValueFunction(FormatValue);
-    return true;
-}();
+}
 
 } // namespace Qor

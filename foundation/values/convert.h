@@ -183,6 +183,10 @@ const NoConvertClass& SharedNoConvert();
 // SharedConvert's Format as a String: the standard text of any value.
 String FormatValue(const Value& v);
 
+// Builds every shared instance and makes FormatValue the Format engine's standard value
+// text ("vt"); run by the library's registration unit before the entry point.
+void RegisterStandardConverters();
+
 // The error Value of "Null value not allowed.", translated.
 Value NullNotAllowedError();
 

@@ -68,15 +68,15 @@ void RenewDateSettings(const char* format, const char* scan, const char* filter)
     SetDateFilter(filter);
 }
 
-// Installed before the entry point. Should a language have been set before
-// this initialiser ran, its texts are taken at once so no change is missed.
-static const bool date_hook_installed = [] {
+// Should a language have been set before this runs, its texts are taken at once so
+// no change is missed.
+void RegisterDateSettingsHook()
+{
     SetDateSettingsHook(RenewDateSettings);
     if(GetCurrentLanguage())
         RenewDateSettings(Translate("date-format\a%2:02d/%3:02d/%1:4d"), Translate("date-scan\amdy"),
                           Translate("date-filter\aA/\a .-"));
-    return true;
-}();
+}
 
 // ---------------------------------------------------------------- input filter
 

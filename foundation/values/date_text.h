@@ -26,6 +26,8 @@ const char* GetDateScan();
 const char* GetDateFilter();
 // What a language change calls, in the order format, scan order, filter.
 void RenewDateSettings(const char* format, const char* scan, const char* filter);
+// Makes every language change renew the three settings; run before the entry point.
+void RegisterDateSettingsHook();
 
 // The date format with the arguments 1 year, 2 month, 3 day, 4 weekday;
 // empty for Null.

@@ -425,9 +425,6 @@ void RegisterStandardFormatters()
     done = true;
 }
 
-// Before the entry point, so the registry is complete from the first Format on.
-static const bool standard_formatters_registered = (RegisterStandardFormatters(), true);
-
 // The pattern formatter ----------------------------------------------------------
 
 static void AppendNumber(String& out, int x, bool two_digits)

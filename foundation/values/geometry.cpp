@@ -264,6 +264,4 @@ void RegisterGeometryValueTypes()
     RegisterValueType(RECTF_V, MakeRep<Rect_<double>>, "Rectf");
 }
 
-static const bool geometry_value_types_registered = (RegisterGeometryValueTypes(), true);
-
 } // namespace Qor

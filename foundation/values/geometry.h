@@ -94,11 +94,11 @@ template <class T> void Jsonize(JsonizeIo& io, Size_<T>& s);
 template <class T> void Jsonize(JsonizeIo& io, Rect_<T>& r);
 
 // Enters the operation records of Point and Size, the factories of the seven shared types
-// and all nine names in the value type registry. Runs from a static initialiser; later
-// calls do nothing.
+// and all nine names in the value type registry. Run by the library's registration unit;
+// later calls do nothing.
 void RegisterGeometryValueTypes();
-// Installs the XML and JSON forms into the records and representations; the mapping
-// code calls it from its own static initialiser.
+// Installs the XML and JSON forms into the records and representations; run by the
+// registration unit.
 void RegisterGeometryValueMappings();
 
 template <> struct ValueTypeNumberOf<Point_<int64>> { static int Get() { return POINT64_V; } };

@@ -60,6 +60,4 @@ void RegisterGeometryValueMappings()
     InstallHooks<Rect_<double>>();
 }
 
-static const bool geometry_value_mappings_registered = (RegisterGeometryValueMappings(), true);
-
 } // namespace Qor

@@ -1,7 +1,7 @@
 // JsonizeIo and the JSON forms of the basic types. Numbers travel as double Values
 // (int64 beyond the exact double range as decimal text), Date and Time as compact text.
-// The static initialiser below hands these forms to the Value operation records and to
-// the String and WString representations.
+// RegisterBasicValueJsonize hands these forms to the Value operation records and to the
+// String and WString representations.
 
 #include "foundation/values/jsonize.h"
 
@@ -325,7 +325,7 @@ void JsonizeStringHook(JsonizeIo& io, String& x) { Jsonize(io, x); }
 void JsonizeWStringHook(JsonizeIo& io, WString& x) { Jsonize(io, x); }
 
 // The records are copied from the table as they stand, so that another mapping that
-// fills its own slots the same way keeps them whichever initialiser runs first.
+// fills its own slots the same way keeps them whichever registers first.
 void InstallJsonize(int type_byte, ValueOps& copy, void (*jsonize)(Value*, JsonizeIo&))
 {
     const ValueOps* current = value_ops_table[type_byte];
@@ -356,8 +356,5 @@ void RegisterBasicValueJsonize()
     ValueMappingHooks<String>::jsonize = JsonizeStringHook;
     ValueMappingHooks<WString>::jsonize = JsonizeWStringHook;
 }
-
-// JsonizeIo's destructor lives in this file, so whoever maps anything links this in.
-[[maybe_unused]] static const bool basic_value_jsonize_registered = (RegisterBasicValueJsonize(), true);
 
 } // namespace Qor

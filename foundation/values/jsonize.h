@@ -77,8 +77,8 @@ void Jsonize(JsonizeIo& io, Date& x);
 void Jsonize(JsonizeIo& io, Time& x);
 
 // Puts the forms above into the in-place Value records (String form, int, double, Date,
-// Time, int64, bool) and the String and WString representations. Runs from a static
-// initialiser of the mapping; later calls do nothing.
+// Time, int64, bool) and the String and WString representations. Run by the library's
+// registration unit; later calls do nothing.
 void RegisterBasicValueJsonize();
 
 // Stores x and returns the result (an object as a ValueMap Value, or a scalar Value).

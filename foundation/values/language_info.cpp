@@ -360,14 +360,10 @@ static int LanguageTextCompare(const wchar16* a, int la, const wchar16* b, int l
     return GetLanguageInfo(language).compare(a, la, b, lb);
 }
 
-// Installed before the entry point: from then on the "nl"/"vl" formatters and
-// CompareValues go through the language records.
-// Referenced from start-up so that every program links this file and its hooks.
-extern const bool language_info_installed;
-const bool language_info_installed = [] {
+void RegisterLanguageCollation()
+{
     SetLanguageDoubleFunction(LanguageDouble);
     SetValueTextCompare(LanguageTextCompare);
-    return true;
-}();
+}
 
 } // namespace Qor

@@ -80,4 +80,8 @@ int FindLanguageRow(LanguageCode code);
 // "cs_CZ" for CS-CZ: the name setlocale is asked for.
 String LanguageLocaleName(LanguageCode code);
 
+// Sends the "nl"/"vl" formatters and CompareValues through the language records; run
+// before the entry point.
+void RegisterLanguageCollation();
+
 } // namespace Qor

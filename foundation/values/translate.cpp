@@ -100,12 +100,6 @@ Vector<TranslationEntry>& TranslationModule::GetAdd(const char* id)
     return entries.Add();
 }
 
-// The compiled-in modules register themselves from a static initialiser; this
-// reference keeps their object file in every program that uses the catalogue.
-extern const bool compiled_in_translations_registered;
-extern const void* const compiled_in_translations_anchor;
-const void* const compiled_in_translations_anchor = &compiled_in_translations_registered;
-
 static OwnedArray<TranslationModule>& Modules()
 {
     static OwnedArray<TranslationModule> modules;

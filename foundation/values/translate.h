@@ -39,6 +39,9 @@ public:
 };
 
 void RegisterTranslationModule(const TranslationRecord* table, const char* name = nullptr);
+// The three modules of this system in their order (widget messages, key names, foundation
+// messages); run once, before the entry point.
+void RegisterCompiledInTranslations();
 int TranslationModuleCount();
 TranslationModule& GetTranslationModule(int i);
 

@@ -167,14 +167,15 @@ QOR_TR18("%s:%d: ", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", 
 #undef QOR_TR18
 #undef QOR_TR14
 
-// Registered before the entry point in this order; the catalogue refers to
-// this flag so that the linker keeps this file.
-extern const bool compiled_in_translations_registered;
-const bool compiled_in_translations_registered = [] {
+void RegisterCompiledInTranslations()
+{
+    static bool done = false;
+    if(done)
+        return;
+    done = true;
     RegisterTranslationModule(widget_messages, nullptr);
     RegisterTranslationModule(key_names, nullptr);
     RegisterTranslationModule(foundation_messages, nullptr);
-    return true;
-}();
+}
 
 } // namespace Qor

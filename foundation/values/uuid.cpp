@@ -91,8 +91,6 @@ void RegisterUuidValueType()
     RegisterValueType(UUID_V, MakeUuidRep, "Uuid");
 }
 
-static const bool uuid_value_type_registered = (RegisterUuidValueType(), true);
-
 // XML and JSON forms: the text; neither reports bad text, which loads as Null.
 void Xmlize(XmlizeIo& io, Uuid& u)
 {
@@ -115,7 +113,5 @@ void RegisterUuidValueMappings()
     ValueMappingHooks<Uuid>::xmlize = static_cast<void (*)(XmlizeIo&, Uuid&)>(Xmlize);
     ValueMappingHooks<Uuid>::jsonize = static_cast<void (*)(JsonizeIo&, Uuid&)>(Jsonize);
 }
-
-static const bool uuid_value_mappings_registered = (RegisterUuidValueMappings(), true);
 
 } // namespace Qor

@@ -65,9 +65,10 @@ struct ValueTypeNumberOf<Uuid> {
     static int Get() { return UUID_V; }
 };
 
-// Registers type 50 "Uuid" with its factory. Runs from a static initialiser.
+// Registers type 50 "Uuid" with its factory. Run by the library's registration unit;
+// later calls do nothing.
 void RegisterUuidValueType();
-// The XML and JSON forms for the representation; the mapping code calls it.
+// The XML and JSON forms for the representation; run by the registration unit.
 void RegisterUuidValueMappings();
 
 } // namespace Qor

@@ -79,7 +79,7 @@ struct ValueOps {
 };
 
 // The process-wide table of 256 record pointers. Entries 0-5, 10 and 11 are there from the
-// start; other in-place types store theirs from their static initialisers.
+// start; other in-place types store theirs when their library registers them.
 extern const ValueOps* value_ops_table[256];
 void RegisterValueOps(int type_byte, const ValueOps* ops);
 

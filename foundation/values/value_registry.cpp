@@ -1,5 +1,5 @@
 // The value type registry: number -> factory of empty representations, and the two
-// parallel indexes of names and numbers. Filled by static initialisers, read afterwards.
+// parallel indexes of names and numbers. Filled before the entry point, read afterwards.
 
 #include "foundation/values/value_registry.h"
 
@@ -12,7 +12,7 @@ namespace Qor {
 
 namespace {
 
-// Function-local statics: built on first use (registration from any static initialiser
+// Function-local statics: built on first use (registration before the entry point
 // finds them ready) and released at exit.
 KeyMap<int, ValueRepFactory>& Factories()
 {
@@ -78,8 +78,8 @@ void RegisterStandardValueTypes()
     AddName(ERROR_V, "error");
 }
 
-// Other types register from their own static initialisers, whose order against ours is
-// unknown; registering the standard types first keeps them ahead of any duplicate name.
+// Registering the standard types first keeps them ahead of any duplicate name, whoever
+// registers before the library's registration unit has run.
 void RegisterValueType(int number, ValueRepFactory factory, const char* name)
 {
     RegisterStandardValueTypes();
@@ -125,12 +125,5 @@ const String& SerializedBinaryMarker()
     static const String marker("serialized_binary");
     return marker;
 }
-
-namespace {
-
-// The standard registration first, then the marker, before the program's entry point.
-[[maybe_unused]] const bool registry_ready = (RegisterStandardValueTypes(), SerializedBinaryMarker(), true);
-
-} // namespace
 
 } // namespace Qor

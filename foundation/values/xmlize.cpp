@@ -212,7 +212,4 @@ void RegisterBasicValueXmlize()
     ValueMappingHooks<WString>::xmlize = static_cast<void (*)(XmlizeIo&, WString&)>(Xmlize);
 }
 
-// XmlizeIo's constructor lives in this file, so whoever maps anything links these in.
-[[maybe_unused]] static const bool basic_value_xmlize_registered = (RegisterBasicValueXmlize(), true);
-
 } // namespace Qor

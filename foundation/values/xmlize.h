@@ -81,8 +81,8 @@ String TimeToCompactText(Time t);
 Time CompactTextToTime(const String& s);
 
 // Puts the XML forms of the basic types into the Value operation records and the String
-// and WString representation hooks. Runs from a static initialiser; calling it again does
-// nothing.
+// and WString representation hooks. Run by the library's registration unit; calling it
+// again does nothing.
 void RegisterBasicValueXmlize();
 
 } // namespace Qor

@@ -1,6 +1,7 @@
 // Memory from the system: batch growth, permanent blocks, the memory profile,
 // global new and delete, and the out-of-memory stop.
 #include "foundation/heap_internal.h"
+#include "tests/foundation/private_home.h"
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -196,6 +197,7 @@ TEST(HeapNewDelete, GlobalOperatorsUseTheHeap)
 
 TEST(HeapDeathTest, OutOfMemoryStopsWithTheRequestAndTheCounter)
 {
+    PrivateHome home; // the panic block goes to the log
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(HeapAllocate(size_t(1) << 60),
                  "Out of memory!\nRequested size: 1152921504606846976 B\nQor allocated memory: 2147483647 KB");
@@ -226,6 +228,7 @@ void ExhaustChunks()
 
 TEST(HeapDeathTest, ChunkRefusedReportsTheBinSize)
 {
+    PrivateHome home; // the panic block goes to the log
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     int bin = Bins().take[(60000 - 1) / 8];
     std::string text = "Out of memory!\nRequested size: " + std::to_string(Bins().size[bin]) +

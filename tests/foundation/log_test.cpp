@@ -445,7 +445,6 @@ TEST_F(LogTest, PanicBlockReachesTheLog)
         {
             setenv("HOME", home.c_str(), 1);
             setenv("USER", "tester", 1);
-            SetPanicLogWriter(WritePanicToLog);
             CurrentLog() << "before\n";
             RaisePanic("disk gone");
         },
@@ -459,7 +458,6 @@ TEST_F(LogTest, PanicOpensTheLogWhenNothingWasWrittenYet)
         {
             setenv("HOME", home.c_str(), 1);
             setenv("USER", "tester", 1);
-            SetPanicLogWriter(WritePanicToLog);
             RaisePanic("early");
         },
         testing::KilledBySignal(SIGABRT), "early");

@@ -3,6 +3,7 @@
 // of this process stay untouched.
 #include "foundation/exc.h"
 #include "foundation/panic.h"
+#include "tests/foundation/private_home.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,7 @@ void InstallFatalHandlers()
 
 TEST(PanicDeathTest, WithoutHookWritesTheTextAloneAndAborts)
 {
+    PrivateHome home; // the panic block goes to the log
     EXPECT_EXIT(RaisePanic("boom"), KilledBySignal(SIGABRT), Exactly("boom\n"));
     EXPECT_EXIT(RaisePanic(""), KilledBySignal(SIGABRT), Exactly("\n"));
 }
@@ -84,6 +86,7 @@ TEST(PanicDeathTest, HookGetsCaptionAndTextAndASecondPanicReturns)
 
 TEST(PanicDeathTest, NullHookRestoresTheDefaultOutput)
 {
+    PrivateHome home; // the panic block goes to the log
     EXPECT_EXIT(
         {
             SetFatalMessageHook(RecordingHook);
@@ -107,6 +110,7 @@ TEST(PanicDeathTest, ShowFatalMessageSetsTheFlagAndDropsTheCaption)
 
 TEST(PanicDeathTest, SignalHandlersPanicWithTheirText)
 {
+    PrivateHome home; // the panic block goes to the log
     static const struct {
         int sig;
         const char* text;
@@ -145,6 +149,7 @@ void SecondPanicThenRaisingHook(const char*, const char*)
 // action, not re-enter a handler (which would return and reach abort()).
 TEST(PanicDeathTest, SignalActionsAreResetBeforeTheRestOfThePanic)
 {
+    PrivateHome home; // the panic block goes to the log
     for(int sig : { SIGILL, SIGSEGV, SIGBUS, SIGFPE }) {
         signal_from_hook = sig;
         EXPECT_EXIT(
