@@ -19,9 +19,9 @@ int FileSystemInfo::PathStyle()
 static void TakeStatus(FileSystemEntry& entry, const struct stat& s)
 {
     entry.length = s.st_size;
-    entry.last_access_time = s.st_atime;
-    entry.last_write_time = s.st_mtime;
-    entry.creation_time = s.st_ctime;
+    entry.last_access_time = Time(s.st_atime);
+    entry.last_write_time = Time(s.st_mtime);
+    entry.creation_time = Time(s.st_ctime);
     entry.read_only = entry.read_only_attribute = (s.st_mode & 0222) == 0;
     entry.is_directory = S_ISDIR(s.st_mode);
     entry.is_file = S_ISREG(s.st_mode);

@@ -6,6 +6,7 @@
 #include "foundation/owned_array.h"
 #include "foundation/string.h"
 #include "foundation/types.h"
+#include "foundation/values/time.h"
 
 namespace Qor {
 
@@ -19,11 +20,10 @@ struct FileSystemEntry {
     String extra_text1;          // for other file systems; left empty here
     String extra_text2;
     int64 length = INT64_NULL;   // size in bytes
-    // Seconds since 1970 as the status reports them; Null until set. Kept as
-    // plain seconds until a Time type exists to hold them as local time.
-    int64 last_access_time = INT64_NULL;
-    int64 last_write_time = INT64_NULL;
-    int64 creation_time = INT64_NULL;  // from the status-change time
+    // The status's times in local time; Null until set.
+    Time last_access_time;
+    Time last_write_time;
+    Time creation_time;          // from the status-change time
     bool read_only = false;      // no write-permission bit (0222) is set
     bool is_directory = false;
     bool is_folder = false;      // a directory other than "." and ".."

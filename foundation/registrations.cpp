@@ -15,6 +15,7 @@
 #include "foundation/values/language_info.h"
 #include "foundation/values/translate.h"
 #include "foundation/values/uuid.h"
+#include "foundation/values/value_array.h"
 #include "foundation/values/value_registry.h"
 #include "foundation/values/xmlize.h"
 
@@ -28,6 +29,8 @@ static char RegisterFoundation()
     RegisterGeometryValueTypes();
     RegisterColorValueType();
     RegisterUuidValueType();
+    RegisterValueElementAccess();
+    RegisterValueElementForm();
     // Their XML and JSON forms.
     RegisterBasicValueXmlize();
     RegisterBasicValueJsonize();

@@ -7,6 +7,7 @@
 #include "foundation/heap.h"
 #include "foundation/owned_array.h"
 #include "foundation/process.h"
+#include "foundation/process_environment.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -381,8 +382,9 @@ LanguageCode LanguageOfLangValue(const char* value)
 
 LanguageCode SystemLanguage()
 {
-    // The process environment map is not in place yet; LANG is read directly.
-    static LanguageCode code = LanguageOfLangValue(std::getenv("LANG"));
+    // The environment start-up stored, not the C library's: a program started with an
+    // environment of its own shows that environment's language.
+    static LanguageCode code = LanguageOfLangValue(EnvironmentMap().Get("LANG", String()).Begin());
     return code;
 }
 

@@ -65,7 +65,8 @@ LanguageCode GetCurrentLanguage();
 void SetLanguage(LanguageCode language);
 void SetCurrentLanguage(LanguageCode language);
 
-// The language named by LANG, read on the first call and kept.
+// The language named by LANG in the environment that start-up stored (EnvironmentMap),
+// read on the first call and kept.
 LanguageCode SystemLanguage();
 // The rule behind it: EN-US for an empty or malformed value, the charset from
 // the text after the first '.'.

@@ -267,9 +267,9 @@ const Value* ElementByKey(const Value::Void* rep, const String& key)
     return static_cast<const ValueMap::Data*>(rep)->Find(Value(key));
 }
 
-[[maybe_unused]] const bool element_access_installed = (SetValueElementAccess({ElementCount, ElementAt, ElementByKey}), true);
-
 } // namespace
+
+void RegisterValueElementAccess() { SetValueElementAccess({ElementCount, ElementAt, ElementByKey}); }
 
 void SetValueElementSerializer(ValueElementSerializer f)
 {

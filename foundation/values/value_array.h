@@ -84,6 +84,10 @@ using ValueElementSerializer = void (*)(Stream& s, Value& v);
 void SetValueElementSerializer(ValueElementSerializer f);
 void SerializeValueElement(Stream& s, Value& v);
 
+// Gives every Value the element access of ValueArray and ValueMap (Value::GetCount and
+// operator[]); run by the library's registration unit.
+void RegisterValueElementAccess();
+
 // Container loads nest through element loads; deeper stored forms are refused as corrupt
 // instead of exhausting the stack.
 constexpr int VALUE_LOAD_DEPTH_LIMIT = 256;

@@ -39,6 +39,10 @@ Value::Void* CreateValueRep(int number);
 
 // Binary form -------------------------------------------------------------------------
 
+// Makes the form below the one of ValueArray and ValueMap elements; run by the library's
+// registration unit.
+void RegisterValueElementForm();
+
 // Stores *v on a storing stream or loads it from a loading one. A load that fails sets
 // the stream's load error (throwing LoadingError when the stream asks for it) and never
 // leaves a partly loaded Value: the Value is the empty String when even the type number

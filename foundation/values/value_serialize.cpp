@@ -137,11 +137,7 @@ bool LoadFromHexText(Value& v, const String& hex)
     return LoadFromString(v, HexDecode(hex));
 }
 
-namespace {
-
-[[maybe_unused]] const bool element_form_installed = (SetValueElementSerializer(SerializeElement), true);
-
-} // namespace
+void RegisterValueElementForm() { SetValueElementSerializer(SerializeElement); }
 
 void Value::Serialize(Stream& s) { SerializeValue(s, this); }
 

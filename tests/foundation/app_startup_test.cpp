@@ -216,6 +216,14 @@ TEST(AppStartupChild, DISABLED_Run)
 
     Report r;
     std::string name = which;
+    if(name == "own_env") {
+        // Start-up gets an environment other than the process's own.
+        std::string lang = std::getenv("QOR_OWN_LANG");
+        char* own[] = { lang.data(), nullptr };
+        ProcessStartUp(argc, argv.data(), lang.empty() ? own + 1 : own);
+        r("system_language", Std(LanguageCodeToText(SystemLanguage())));
+        return;
+    }
     if(name == "hook") {
         s_hook_report = &r;
         SetStartUpOptionsHook(RecordingHook);
@@ -301,6 +309,26 @@ TEST_F(AppStartup, StartsInFixedOrderWithEnglishAndUtf8)
     EXPECT_EQ(run["hook.handlers_installed"], "0");
     EXPECT_EQ(run["main"], "1");
     EXPECT_EQ(run["SIGSEGV"], "1");
+}
+
+TEST_F(AppStartup, SystemLanguageComesFromTheEnvironmentGivenToStartUp)
+{
+    struct {
+        const char* own_entry; // the environment start-up gets; the process has LANG=de_DE.UTF-8
+        const char* language;
+    } cases[] = {
+        { "LANG=fr_FR.UTF-8", "FR-FR UTF-8" },
+        { "LANG=cs_CZ", "CS-CZ" },
+        { "", "EN-US" },
+    };
+    for(const auto& c : cases) {
+        ChildSpec spec;
+        spec.which = "own_env";
+        spec.env = { "HOME=" + root, "LANG=de_DE.UTF-8", std::string("QOR_OWN_LANG=") + c.own_entry };
+        ChildRun run = RunChild(spec);
+        ASSERT_TRUE(run.ExitedCleanly()) << run.error_output;
+        EXPECT_EQ(run["system_language"], c.language) << c.own_entry;
+    }
 }
 
 TEST_F(AppStartup, FatalSignalsPanicWithTheirMessage)

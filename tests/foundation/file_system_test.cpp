@@ -11,11 +11,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <ftw.h>
 #include <map>
 #include <string>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 #include <vector>
 
@@ -266,11 +268,32 @@ TEST_F(FileSystemTest, ListEntriesRoot)
     EXPECT_EQ(Std(root.name), "/");
     EXPECT_EQ(root.root_kind, FileSystemEntry::ROOT_ENTRY);
     EXPECT_TRUE(IsNullInt64(root.length));
-    EXPECT_TRUE(IsNullInt64(root.last_access_time));
-    EXPECT_TRUE(IsNullInt64(root.last_write_time));
-    EXPECT_TRUE(IsNullInt64(root.creation_time));
+    EXPECT_TRUE(root.last_access_time.IsNull());
+    EXPECT_TRUE(root.last_write_time.IsNull());
+    EXPECT_TRUE(root.creation_time.IsNull());
     EXPECT_FALSE(root.is_directory || root.is_folder || root.is_file || root.read_only);
     EXPECT_EQ(root.mode, 0);
+}
+
+// The three times are the status's seconds taken as local time, whatever the zone.
+TEST_F(FileSystemTest, ListedTimesAreLocalTimes)
+{
+    const char* old_tz = std::getenv("TZ");
+    std::string saved = old_tz ? old_tz : "";
+    setenv("TZ", "QOR-2", 1); // two hours east of UTC, no daylight saving
+    tzset();
+    struct timeval stamps[2] = { { 981173106, 0 }, { 981173106 + 3600, 0 } }; // 2001-02-03 04:05:06 UTC
+    ASSERT_EQ(utimes(P("a.txt").c_str(), stamps), 0);
+    OwnedArray<FileSystemEntry> list = StandardFileSystem().ListEntries(P("a.txt").c_str(), 1);
+    if(old_tz)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list[0].last_access_time, Time(2001, 2, 3, 6, 5, 6));
+    EXPECT_EQ(list[0].last_write_time, Time(2001, 2, 3, 7, 5, 6));
+    EXPECT_FALSE(list[0].creation_time.IsNull());
 }
 
 TEST_F(FileSystemTest, ListEntriesFields)
@@ -318,13 +341,13 @@ TEST_F(FileSystemTest, ListEntriesFields)
         struct stat s;
         if(stat(P(c.name).c_str(), &s) == 0) {
             EXPECT_EQ(e.mode, (int32)s.st_mode);
-            EXPECT_EQ(e.last_write_time, (int64)s.st_mtime);
-            EXPECT_EQ(e.last_access_time, (int64)s.st_atime);
-            EXPECT_EQ(e.creation_time, (int64)s.st_ctime);
+            EXPECT_EQ(e.last_write_time, Time(s.st_mtime));
+            EXPECT_EQ(e.last_access_time, Time(s.st_atime));
+            EXPECT_EQ(e.creation_time, Time(s.st_ctime));
         }
         else {
             EXPECT_EQ(e.mode, 0);
-            EXPECT_TRUE(IsNullInt64(e.last_write_time));
+            EXPECT_TRUE(e.last_write_time.IsNull());
         }
     }
 }
