@@ -50,14 +50,15 @@ bool IsLanguageArgument(const Vector<WString>& arguments, int i)
 
 bool IsAsciiLetter(int c) { return (unsigned)((c | 0x20) - 'a') < 26; }
 
-int SelectedCharset(const WString& argument, LanguageCode language)
+int SelectedCharset(const WString& argument)
 {
     if(argument.GetLength() < 5)
         return CHARSET_UTF8;
-    // "de-DE": the fifth unit is the country's last letter, not a selector;
-    // reading it as one would turn German into a Cyrillic code page.
+    // "de-DE": the fifth unit is the country's last letter, not a selector; reading
+    // it as one would turn German into a Cyrillic code page. UTF-8 keeps every
+    // character, as for "en-US".
     if(!IsAsciiLetter(argument[2]))
-        return CustomaryCharset(language);
+        return CHARSET_UTF8;
     int c = argument[4];
     if(c >= 'A' && c <= 'J')
         return c - 'A' + 1;
@@ -67,32 +68,6 @@ int SelectedCharset(const WString& argument, LanguageCode language)
 }
 
 } // namespace
-
-int CustomaryCharset(LanguageCode language)
-{
-    enum { LATIN2 = 15, CYRILLIC = 16, WESTERN = 17, GREEK = 18, TURKISH = 19, HEBREW = 20, ARABIC = 21,
-           BALTIC = 22, VIETNAMESE = 23 };
-    static const struct {
-        char language[3];
-        byte charset;
-    } table[] = {
-        {"af", WESTERN}, {"ca", WESTERN}, {"da", WESTERN}, {"de", WESTERN}, {"en", WESTERN}, {"es", WESTERN},
-        {"eu", WESTERN}, {"fi", WESTERN}, {"fo", WESTERN}, {"fr", WESTERN}, {"ga", WESTERN}, {"gl", WESTERN},
-        {"id", WESTERN}, {"is", WESTERN}, {"it", WESTERN}, {"ms", WESTERN}, {"nb", WESTERN}, {"nl", WESTERN},
-        {"nn", WESTERN}, {"no", WESTERN}, {"pt", WESTERN}, {"sq", WESTERN}, {"sv", WESTERN}, {"sw", WESTERN},
-        {"bs", LATIN2},  {"cs", LATIN2},  {"hr", LATIN2},  {"hu", LATIN2},  {"pl", LATIN2},  {"ro", LATIN2},
-        {"sk", LATIN2},  {"sl", LATIN2},  {"sr", LATIN2},
-        {"be", CYRILLIC}, {"bg", CYRILLIC}, {"mk", CYRILLIC}, {"ru", CYRILLIC}, {"uk", CYRILLIC},
-        {"el", GREEK},   {"tr", TURKISH}, {"az", TURKISH}, {"he", HEBREW},  {"yi", HEBREW},
-        {"ar", ARABIC},  {"fa", ARABIC},  {"ur", ARABIC},
-        {"et", BALTIC},  {"lt", BALTIC},  {"lv", BALTIC},  {"vi", VIETNAMESE},
-    };
-    for(const auto& entry : table)
-        if(MakeLanguageCode(char(entry.language[0] - 32), char(entry.language[1] - 32), 0, 0) ==
-           (language & LANGUAGE_ONLY_MASK))
-            return entry.charset;
-    return CHARSET_UTF8;
-}
 
 TranslationExportRequest ParseExportOption(const Vector<WString>& arguments)
 {
@@ -107,7 +82,7 @@ TranslationExportRequest ParseExportOption(const Vector<WString>& arguments)
         String text = EncodeText(arguments[i + 1]);
         request.first = ParseLanguageCode(text.Begin());
         request.file_name = text + ".tr";
-        request.charset = SelectedCharset(arguments[i + 1], request.first);
+        request.charset = SelectedCharset(arguments[i + 1]);
     }
     else
         request.file_name = "all.tr";

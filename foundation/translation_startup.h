@@ -35,12 +35,8 @@ struct TranslationExportRequest {
 // a language when it is 4 or 5 units long; a fifth unit after four letters
 // selects the charset ('A'-'J': iso8859-1 to -10, '0'-'8': windows-1250 to
 // -1258, else UTF-8). In the separated form ("de-DE") the fifth unit is the
-// country's, so the language's customary 8-bit charset is taken instead.
+// country's, and the charset is UTF-8.
 TranslationExportRequest ParseExportOption(const Vector<WString>& arguments);
-
-// The language's usual single-byte charset (windows-1252 for German or
-// English, windows-1250 for Czech...), UTF-8 when it has none.
-int CustomaryCharset(LanguageCode language);
 
 // Writes the requested blocks into the file, replacing it. False, with the
 // reason in *error, when the file cannot be created or written.

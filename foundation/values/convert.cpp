@@ -172,11 +172,10 @@ Value ConvertDouble::Scan(const Value& text) const
         return not_null ? NullNotAllowedError() : Value(DOUBLE_NULL);
     const char* end = nullptr;
     double x = ScanDoubleText(s.Begin(), &end, true);
-    if(end == s.Begin())
+    // A text that scans to the Null double would otherwise pass as a missing value.
+    if(end == s.Begin() || IsNullDouble(x))
         return InvalidNumber();
-    // A number that was read but lies in the Null zone or beyond the double range is
-    // out of range, not missing.
-    if(IsNullDouble(x) || !(x >= minimum && x <= maximum))
+    if(!(x >= minimum && x <= maximum))
         return ErrorValue(Qor::Format(Translate("Number must be between %g and %g."), Value(minimum), Value(maximum)));
     return Value(x);
 }

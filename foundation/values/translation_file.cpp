@@ -55,8 +55,8 @@ void ExportTranslations(Stream& out, LanguageCode language, LanguageCode second)
 static void RegisterLoadedEntry(const String& id, const String& text, LanguageCode language)
 {
     // No registered id holds a NUL; cut at one, the id would match a shorter
-    // id. An empty text leaves the fallback in charge, as in the module tables.
-    if(std::memchr(id.Begin(), 0, (size_t)id.GetLength()) || *text.Begin() == 0)
+    // id. An empty text replaces like any other: the file's author asked for it.
+    if(std::memchr(id.Begin(), 0, (size_t)id.GetLength()))
         return;
     int charset = GetLanguageCharset(language);
     String utf8 = charset == -1 || charset == CHARSET_UTF8 ? text : RecodeText(CHARSET_UTF8, text, charset, 0x1F);

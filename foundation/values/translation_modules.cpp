@@ -159,7 +159,7 @@ QOR_TR18("date-format\a%2:02d/%3:02d/%1:4d", "%3:02d/%2:02d/%1:4d", "%3:02d.%2:0
 QOR_TR18("date-scan\amdy", "dmy", "dmy", "dmy", "dmy", "dmy", "dmy", "ymd", "dmy", "dmy", "dmy", "mdy", "dmy", "dmy", "dmy", "dmy", "dmy", "ymd", "ymd")
 QOR_TR18("date-filter\aA/\a .-", "A/\a .-", ".\r /,", "A/\r .-", "A/ .-", ".\r ,-/", "/\r .,", "A.\r .-", "/\a .,", "A/\r .-", ".\r /,", "A/\a .-", ".\r -/", ".\r /,", ".\r /,", ".\r /,", ".\r /,", "A/\r .-", "A/\r .-")
 
-QOR_TR18("Invalid language code.", "", "Neplatné určení jazyka.", "Ungültige Sprachangabe.", "Especificación de idioma no válida.", "", "Spécification de langue non valide.", "", "Specifica della lingua non valida.", "Ongeldige taalaanduiding.", "Nieprawidłowe określenie języka.", "Especificação de idioma inválida.", "", "Неверное указание языка.", "Neplatné určenie jazyka.", "", "", "", "")
+QOR_TR18("Invalid language specification.", "", "Neplatné určení jazyka.", "Ungültige Sprachangabe.", "Especificación de idioma no válida.", "", "Spécification de langue non valide.", "", "Specifica della lingua non valida.", "Ongeldige taalaanduiding.", "Nieprawidłowe określenie języka.", "Especificação de idioma inválida.", "", "Неверное указание языка.", "Neplatné určenie jazyka.", "", "", "", "")
 QOR_TR18("%s:%d: ", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "")
     {TRANSLATION_END, nullptr},
 };

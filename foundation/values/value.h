@@ -219,6 +219,9 @@ public:
     Date ToDate() const { return IsInPlace(DATE_V) ? Payload<Date>() : OtherToDate(); }
     Time ToTime() const { return IsInPlace(TIME_V) ? TimePayload() : OtherToTime(); }
     String GetString() const { return IsStringForm() ? data : OtherToString(); }
+    // The text of a Value that is not in the String form: a WString converted to the
+    // default charset; the empty String for Null and every other type.
+    String OtherToString() const;
     WString ToWString() const;
     // The text form: empty for every Null.
     String ToString() const;
@@ -269,7 +272,6 @@ private:
     bool OtherToBool() const;
     Date OtherToDate() const;
     Time OtherToTime() const;
-    String OtherToString() const;
 };
 
 static_assert(sizeof(Value) == 16, "a Value is 16 bytes");

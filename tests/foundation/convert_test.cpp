@@ -158,7 +158,10 @@ TEST_F(ConvertTest, DoubleScanAndFormat)
         {&SharedConvertDouble(), "abc", Err("Invalid number !")},
         {&SharedConvertDouble(), "   ", Err("Invalid number !")},
         {&SharedConvertDouble(), "2e307", Err(range)},
-        {&SharedConvertDouble(), "-5e307", Err(range)},  // a number, though in the Null zone
+        // Texts that scan to a Null double are no number.
+        {&SharedConvertDouble(), "-1e308", Err("Invalid number !")},
+        {&SharedConvertDouble(), "-5e307", Err("Invalid number !")},
+        {&SharedConvertDouble(), "-1e999", Err("Invalid number !")},
         {&SharedConvertDouble(), "1e999", Err(range)},
         {&SharedConvertDouble(), "1e4294967297", Err(range)}, // the exponent does not wrap
         {&SharedConvertDoubleNotNull(), "", Err("Null value not allowed.")},

@@ -437,6 +437,7 @@ TEST(CompiledInTranslationsTest, ModulesAndShortTexts)
         {CS_CZ, "date\vSunday", "neděle"},
         {MakeLanguageCode('Z', 'H', 'C', 'N'), "date-scan\amdy", "ymd"},
         {MakeLanguageCode('P', 'T', 'B', 'R'), "date-scan\amdy", "mdy"},
+        {DE_DE, "Invalid language specification.", "Ungültige Sprachangabe."},
     };
     for(const Case& c : cases)
         EXPECT_EQ(TranslateTo(c.language, c.id), c.text) << c.id;

@@ -38,6 +38,7 @@ const TranslationRecord writer_module[] = {
 const TranslationRecord reader_first[] = {
     {1, "trr-shared\aShared"},  {XQ_ZZ, "first module"},
     {1, "trr-plain\aPlain"},
+    {1, "trr-blank\aBlank"},   {XQ_ZZ, "built in"},
     {1, "trr-twice\aTwice"},
     {1, "trr-coded\aCoded"},
     {1, "trr-partial\aPartial"},
@@ -197,7 +198,7 @@ TEST_F(TranslationFileTest, RegistrationRules)
         "\"trr-twice\\aTwice\", \"one\";\n"
         "\"trr-twice\\aTwice\", \"two\";\n"              // the later entry wins
         "\"trr-nobody\\aNobody\", \"dropped\";\n"         // no module holds it
-        "\"trr-pl\" /* joined */ \"ain\\aPlain\", \"\";\n" // empty: the fallback stays
+        "\"trr-bl\" /* joined */ \"ank\\aBlank\", \"\";\n" // empty: replaces all the same
         "\"trr-ctx\\vPage Up\", \"Bild auf\";\n"
         "LANGUAGE \"XR-ZZ windows-1250\";\n"
         "\"trr-coded\\aCoded\", \"\\236lu\\235ou\\350k\";\n"; // windows-1250 bytes
@@ -209,6 +210,10 @@ TEST_F(TranslationFileTest, RegistrationRules)
     ASSERT_EQ(plain.GetCount(), 2);
     EXPECT_EQ(plain[1].language, XQ_ZZ); // stored with the UTF-8 charset bits
     EXPECT_STREQ(plain[1].text, "neu");
+    const Vector<TranslationEntry>& blank = EntriesOf("trr1", "trr-blank\aBlank");
+    ASSERT_EQ(blank.GetCount(), 2);
+    EXPECT_STREQ(blank[1].text, "");
+    EXPECT_EQ(Std(TranslateTo(XQ_ZZ, "trr-blank\aBlank")), "");
     EXPECT_EQ(EntriesOf("trr1", "trr-twice\aTwice").GetCount(), 2);
     EXPECT_EQ(Std(TranslateTo(XQ_ZZ, "trr-twice\aTwice")), "two");
     EXPECT_EQ(Std(TranslateTo(XQ_ZZ, "trr-ctx\vPage Up")), "Bild auf");

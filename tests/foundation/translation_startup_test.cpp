@@ -55,11 +55,11 @@ TEST(TranslationStartupTest, ReadsTheExportOption)
         {{"--export-tr", "deDEJ"}, true, "deDEJ.tr", DE_DE, 0, 10},
         {{"--export-tr", "deDE9"}, true, "deDE9.tr", DE_DE, 0, 255},
         {{"--export-tr", "deDEK"}, true, "deDEK.tr", DE_DE, 0, 255},
-        // The separated form: the fifth unit is the country's, the charset the language's.
-        {{"--export-tr", "de-DE"}, true, "de-DE.tr", DE_DE, 0, 17},
-        {{"--export-tr", "en-US"}, true, "en-US.tr", EN_US, 0, 17},
-        {{"--export-tr", "cs_CZ"}, true, "cs_CZ.tr", CS_CZ, 0, 15},
-        {{"--export-tr", "ru-RU"}, true, "ru-RU.tr", MakeLanguageCode('R', 'U', 'R', 'U'), 0, 16},
+        // The separated form: the fifth unit is the country's, the charset UTF-8.
+        {{"--export-tr", "de-DE"}, true, "de-DE.tr", DE_DE, 0, 255},
+        {{"--export-tr", "en-US"}, true, "en-US.tr", EN_US, 0, 255},
+        {{"--export-tr", "cs_CZ"}, true, "cs_CZ.tr", CS_CZ, 0, 255},
+        {{"--export-tr", "ru-RU"}, true, "ru-RU.tr", MakeLanguageCode('R', 'U', 'R', 'U'), 0, 255},
         {{"--export-tr", "zh-CN"}, true, "zh-CN.tr", MakeLanguageCode('Z', 'H', 'C', 'N'), 0, 255},
         // 4 or 5 units that do not parse: every language, into a file named after them.
         {{"--export-tr", "1234"}, true, "1234.tr", 0, 0, 255},
@@ -87,15 +87,6 @@ TEST(TranslationStartupTest, ReadsTheExportOption)
         EXPECT_EQ(r.second, c.second) << shown;
         EXPECT_EQ(r.charset, c.charset) << shown;
     }
-}
-
-TEST(TranslationStartupTest, CustomaryCharsets)
-{
-    EXPECT_EQ(NameOfCharset(CustomaryCharset(DE_DE)), std::string("windows-1252"));
-    EXPECT_EQ(NameOfCharset(CustomaryCharset(CS_CZ | 255 << 20)), std::string("windows-1250"));
-    EXPECT_EQ(NameOfCharset(CustomaryCharset(MakeLanguageCode('R', 'U', 'R', 'U'))), std::string("windows-1251"));
-    EXPECT_EQ(CustomaryCharset(MakeLanguageCode('Z', 'H', 'T', 'W')), 255);
-    EXPECT_EQ(CustomaryCharset(0), 255);
 }
 
 // A scratch folder, removed afterwards.
@@ -240,7 +231,7 @@ TEST_F(TranslationStartup, ExportsAndEnds)
         std::vector<std::string> parts;
     } cases[] = {
         {"--export-tr|deDE", "deDE.tr", {"LANGUAGE \"DE-DE UTF-8\";\r\n", "\"Close\",\r\n\t\"Schlie\xC3\x9F""en\";\r\n"}},
-        {"--export-tr|de-DE", "de-DE.tr", {"LANGUAGE \"DE-DE windows-1252\";\r\n", "\t\"Schlie\xDF""en\";\r\n"}},
+        {"--export-tr|de-DE", "de-DE.tr", {"LANGUAGE \"DE-DE UTF-8\";\r\n", "\t\"Schlie\xC3\x9F""en\";\r\n"}},
         {"--export-tr|deDEE", "deDEE.tr", {"LANGUAGE \"DE-DE iso8859-5\";\r\n"}},
         {"--export-tr|csCZ|enUS", "csCZ.tr",
          {"LANGUAGE \"CS-CZ UTF-8\";\r\n", "// \"Cancel\"\r\n\"Cancel\",\r\n\t\"Zru\xC5\xA1it\";\r\n\r\n"}},

@@ -303,6 +303,10 @@ TEST(ValueConvert, DatesTimesAndTexts)
     EXPECT_EQ(Value("abc").GetString(), "abc");
     EXPECT_EQ(Value(WString("abc")).GetString(), "abc");
     EXPECT_EQ(Value().GetString(), "");
+    // Callers that have tested for the String form already go straight to the rest.
+    EXPECT_EQ(Value(WString("abc")).OtherToString(), "abc");
+    EXPECT_EQ(Value(WString()).OtherToString(), "");
+    EXPECT_EQ(Value(5).OtherToString(), "");
     EXPECT_EQ(Value("abc").ToWString(), WString("abc"));
     EXPECT_EQ(Value(WString("xyz")).ToWString(), WString("xyz"));
     EXPECT_TRUE(Value().ToWString().IsEmpty());
