@@ -5,6 +5,7 @@
 // leaves its target untouched.
 #include "foundation/string_stream.h"
 #include "foundation/values/value_registry.h"
+#include "tests/registration/foundation_value_types.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -60,6 +61,16 @@ bool LoadChecked(const String& text, Value& v, bool throwing)
 }
 
 } // namespace
+
+// The inputs can only reach the types registered before the entry point: a target that
+// lost any of the library's registrations would fuzz a smaller loader than programs run.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    for(const FoundationValueType& t : foundation_value_types)
+        if(LookupValueTypeNumber(t.name) != t.number || LookupValueTypeName(t.number) != t.name)
+            std::abort();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
