@@ -5,8 +5,10 @@
 #include "foundation/values/date_text.h"
 
 #include "foundation/charset.h"
+#include "foundation/values/number_text.h"
 #include "foundation/values/translate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -22,9 +24,21 @@ static String PrintInt(const String& options, char conversion, int value)
     char spec[40];
     int n = 0;
     spec[n++] = '%';
-    for(int i = 0; i < options.GetLength() && n < 36; i++)
-        if(std::strchr("-+ #0123456789.", options[i]))
-            spec[n++] = (char)options[i];
+    for(int i = 0; i < options.GetLength() && n < 24;) {
+        int c = (byte)options[i];
+        if(c >= '1' && c <= '9') {
+            // Widths and precisions are capped as in the Format engine: a date format
+            // may come from a translation file.
+            int v = 0;
+            for(; i < options.GetLength() && options[i] >= '0' && options[i] <= '9'; i++)
+                v = std::min(10 * v + (options[i] - '0'), NUMBER_TEXT_MAX_PAD);
+            n += std::snprintf(spec + n, 8, "%d", v);
+            continue;
+        }
+        if(c && std::strchr("-+ #0.", c))
+            spec[n++] = (char)c;
+        i++;
+    }
     spec[n++] = conversion;
     spec[n] = 0;
     char small[64];
@@ -70,6 +84,10 @@ static bool FormatIntById(String& text, const String& id, const String& options,
     return false;
 }
 
+// Positions past this are all errors alike; saturating keeps long digit runs from
+// overflowing.
+static const int POSITION_LIMIT = 1000000000;
+
 static String FormatInts(const char* format, const int* args, int count)
 {
     LanguageCode language = GetCurrentLanguage();
@@ -98,7 +116,7 @@ static String FormatInts(const char* format, const int* args, int count)
                 pending = s + 1;
             }
             else if(*s >= '0' && *s <= '9')
-                v = 10 * v + (*s - '0');
+                v = v < POSITION_LIMIT / 10 ? 10 * v + (*s - '0') : POSITION_LIMIT;
             else
                 v = 0;
             s++;
