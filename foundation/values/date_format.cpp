@@ -5,10 +5,9 @@
 #include "foundation/values/date_text.h"
 
 #include "foundation/charset.h"
-#include "foundation/values/number_text.h"
+#include "foundation/values/format.h"
 #include "foundation/values/translate.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -17,30 +16,13 @@ namespace Qor {
 
 static bool IsAsciiLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// printf of one int; only flags, width and precision reach the conversion so a
-// stray option cannot ask for arguments that are not there.
+// printf of one int; only flags, width and precision reach the conversion (as in the
+// Format engine) so a stray option cannot ask for arguments or runaway widths.
 static String PrintInt(const String& options, char conversion, int value)
 {
-    char spec[40];
-    int n = 0;
-    spec[n++] = '%';
-    for(int i = 0; i < options.GetLength() && n < 24;) {
-        int c = (byte)options[i];
-        if(c >= '1' && c <= '9') {
-            // Widths and precisions are capped as in the Format engine: a date format
-            // may come from a translation file.
-            int v = 0;
-            for(; i < options.GetLength() && options[i] >= '0' && options[i] <= '9'; i++)
-                v = std::min(10 * v + (options[i] - '0'), NUMBER_TEXT_MAX_PAD);
-            n += std::snprintf(spec + n, 8, "%d", v);
-            continue;
-        }
-        if(c && std::strchr("-+ #0.", c))
-            spec[n++] = (char)c;
-        i++;
-    }
-    spec[n++] = conversion;
-    spec[n] = 0;
+    char spec[32];
+    const char name[2] = {conversion, 0};
+    MakePrintfSpec(spec, options, name);
     char small[64];
     int length = std::snprintf(small, sizeof(small), spec, value);
     if(length < (int)sizeof(small))

@@ -161,6 +161,7 @@ TEST_F(DateTextTest, HostileFormatsStayBounded)
         {"%3:-100000d|", "1" + std::string(65535, ' ') + "|"},
         {"%3:065537d", std::string(65535, '0') + "1"},
         {"%3:1.70000d", std::string(65535, '0') + "1"},
+        {"%3:42%!421212d", std::string(41, ' ') + "1"}, // a second digit run is no width
         {"%99999999999:d", "<invalid pos=999999999>"},
         {"%99999999999$d%d", "<invalid pos=999999999><invalid pos=999999999>"},
     };
