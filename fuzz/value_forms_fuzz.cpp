@@ -100,14 +100,12 @@ Value BuildJson(Reader& r, int depth)
     }
 }
 
-// Scalars without NaN, so that equality can be asked after a round trip. Keys are no
-// maps: an empty map key is Null (hash 0) when built but loads as an empty map that is
-// not Null, whose hash differs, and the binary loader refuses the stored hash.
-Value BuildValue(Reader& r, int depth, bool key = false)
+// Scalars without NaN, so that equality can be asked after a round trip. Maps are never
+// empty: an empty map is Null (hash 0) when built but loads as an empty map that is not
+// Null, equal to it yet hashing otherwise, so a key holding one cannot load back.
+Value BuildValue(Reader& r, int depth)
 {
     int op = r.Byte();
-    if(key && op >= 0 && op % 9 == 7)
-        op++;
     switch(op < 0 ? 0 : op % 9) {
     case 0: return Value(op >> 4);
     case 1: return Value(r.Text());
@@ -119,8 +117,8 @@ Value BuildValue(Reader& r, int depth, bool key = false)
     case 7: {
         ValueMap m;
         int entries = r.Byte();
-        for(int i = 0; i < (entries < 0 ? 0 : entries % 4); i++) {
-            Value key = BuildValue(r, depth + 1, true);
+        for(int i = 0; i < 1 + (entries < 0 ? 0 : entries % 3); i++) {
+            Value key = BuildValue(r, depth + 1);
             m.Add(key, BuildValue(r, depth + 1));
         }
         return Value(m);
