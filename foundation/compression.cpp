@@ -53,11 +53,18 @@ z_stream NewZStream()
     return z;
 }
 
+// Counts of 2 GiB and more would not fit the int results; they stay at the int limit.
+int CountResult(int64 written)
+{
+    return written < INT32_MAX ? (int)written : INT32_MAX;
+}
+
 // Feeds n bytes of the input chunk to step (deflate or inflate) and writes what it
-// produces, again while the output chunk comes back full. Z_STREAM_ERROR stands
-// for a library error and for an output error alike.
-template <class Step>
-int Pump(z_stream& z, Chunks& chunk, int n, Stream& out, int& written, Step step)
+// produces, again while the output chunk comes back full; before each further round
+// cancel is asked, so that a few input bytes that expand without end can be stopped.
+// Z_STREAM_ERROR stands for a library error, an output error and a cancel alike.
+template <class Step, class Cancel>
+int Pump(z_stream& z, Chunks& chunk, int n, Stream& out, int64& written, Step step, Cancel cancel)
 {
     z.next_in = chunk.in;
     z.avail_in = n;
@@ -71,7 +78,7 @@ int Pump(z_stream& z, Chunks& chunk, int n, Stream& out, int& written, Step step
         int produced = CHUNK - z.avail_out;
         out.Put(chunk.out, produced);
         written += produced;
-        if(out.IsError())
+        if(out.IsError() || (z.avail_out == 0 && cancel()))
             result = Z_STREAM_ERROR;
     } while(result != Z_STREAM_ERROR && z.avail_out == 0);
     return result;
@@ -89,7 +96,8 @@ int Deflate(Stream& out, Stream& in, const CompressionProgress& progress, int wi
         return -1;
     }
     Chunks chunk;
-    int total = BytesLeft(in), consumed = 0, written = 0;
+    int total = BytesLeft(in), consumed = 0;
+    int64 written = 0;
     bool ended = false;
     for(;;) {
         int n = ReadChunk(in, chunk.in, total, consumed);
@@ -99,7 +107,8 @@ int Deflate(Stream& out, Stream& in, const CompressionProgress& progress, int wi
         int flush = n == 0 ? Z_FINISH : Z_NO_FLUSH;
         if(gzip_crc)
             *gzip_crc = crc32(*gzip_crc, chunk.in, n);
-        int result = Pump(z, chunk, n, out, written, [flush](z_stream& z) { return deflate(&z, flush); });
+        int result = Pump(
+            z, chunk, n, out, written, [flush](z_stream& z) { return deflate(&z, flush); }, [] { return false; });
         if(result == Z_STREAM_ERROR)
             break;
         if(flush == Z_FINISH) {
@@ -108,7 +117,7 @@ int Deflate(Stream& out, Stream& in, const CompressionProgress& progress, int wi
         }
     }
     deflateEnd(&z);
-    return ended ? written : -1;
+    return ended ? CountResult(written) : -1;
 }
 
 int Inflate(Stream& out, Stream& in, const CompressionProgress& progress)
@@ -119,7 +128,8 @@ int Inflate(Stream& out, Stream& in, const CompressionProgress& progress)
         return -1;
     }
     Chunks chunk;
-    int total = BytesLeft(in), consumed = 0, written = 0;
+    int total = BytesLeft(in), consumed = 0;
+    int64 written = 0;
     bool failed = false;
     for(;;) {
         int n = ReadChunk(in, chunk.in, total, consumed);
@@ -130,7 +140,9 @@ int Inflate(Stream& out, Stream& in, const CompressionProgress& progress)
         }
         if(n == 0)
             break;
-        int result = Pump(z, chunk, n, out, written, [](z_stream& z) { return inflate(&z, Z_NO_FLUSH); });
+        int result = Pump(
+            z, chunk, n, out, written, [](z_stream& z) { return inflate(&z, Z_NO_FLUSH); },
+            [&] { return Cancelled(progress, consumed, total, in); });
         if(result == Z_STREAM_ERROR) {
             failed = true;
             break;
@@ -139,7 +151,7 @@ int Inflate(Stream& out, Stream& in, const CompressionProgress& progress)
             break;
     }
     inflateEnd(&z);
-    return failed ? -1 : written;
+    return failed ? -1 : CountResult(written);
 }
 
 void PutLE32(Stream& out, uint32 x)
@@ -186,7 +198,8 @@ String DecompressZlib(const void* data, int size, CompressionProgress progress)
     MemReadStream in(data, size);
     StringStream out;
     Inflate(out, in, progress);
-    return out.GetText();
+    // An output past the largest String is refused, not cut to what fitted.
+    return out.IsError() ? String::GetVoid() : out.GetText();
 }
 
 String DecompressZlib(const String& s, CompressionProgress progress)
@@ -238,7 +251,8 @@ String DecompressBzip2(Stream& in, CompressionProgress progress)
             out.Put(chunk.out, CHUNK);
             bz.next_out = (char*)chunk.out;
             bz.avail_out = CHUNK;
-            if(out.IsError())
+            // A few input bytes can expand without end: the caller may stop per output chunk.
+            if(out.IsError() || Cancelled(progress, consumed, total, in))
                 break;
         }
         // Input that ends before the compressed stream does makes the library
@@ -250,7 +264,8 @@ String DecompressBzip2(Stream& in, CompressionProgress progress)
         }
     }
     BZ2_bzDecompressEnd(&bz);
-    return out.GetText();
+    // An output past the largest String is refused, not cut to what fitted.
+    return out.IsError() ? String::GetVoid() : out.GetText();
 }
 
 } // namespace Qor

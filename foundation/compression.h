@@ -1,5 +1,5 @@
 // zlib, gzip and bzip2 over streams and Strings, in fixed 64 KiB chunks.
-// The progress callback gets (input bytes consumed, total) once per chunk and
+// The progress callback gets (input bytes consumed, total) once per input chunk and
 // cancels by returning true.
 #pragma once
 
@@ -20,9 +20,13 @@ String CompressZlib(const String& s, CompressionProgress progress = {});
 String DecompressZlib(const void* data, int size, CompressionProgress progress = {});
 String DecompressZlib(const String& s, CompressionProgress progress = {});
 
-// The stream forms return the number of bytes written, or -1.
+// The stream forms return the number of bytes written (at most INT32_MAX), or -1.
 int CompressZlib(Stream& out, Stream& in, CompressionProgress progress = {});
 int DecompressZlib(Stream& out, Stream& in, CompressionProgress progress = {});
+
+// Decompressors also ask progress after every 64 KiB of output, so that a caller can
+// stop a small input that expands without end; an output past the largest String gives
+// the void String (the memory forms) or -1 (the stream form).
 
 // The decompressed rest of in; damaged input gives the text produced up to the damage.
 String DecompressBzip2(Stream& in, CompressionProgress progress = {});

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Qor {
@@ -56,13 +57,22 @@ bool FileStream::OpenDescriptor(const char* path, uint32 mode, bool lock, int pe
         flags |= O_TRUNC;
     String system_path = ToSystemText(String(path));
     int d;
+    // Without O_NONBLOCK, opening a FIFO waits for its other end, forever if none comes;
+    // pipes, sockets and folders are then refused here: this stream pages over storage.
     do
-        d = open(system_path.Begin(), flags | O_CLOEXEC, permissions);
+        d = open(system_path.Begin(), flags | O_CLOEXEC | O_NONBLOCK, permissions);
     while(d < 0 && errno == EINTR);
     if(d < 0) {
         SetError();
         return false;
     }
+    struct stat info;
+    if(fstat(d, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISDIR(info.st_mode)) {
+        close(d);
+        SetError();
+        return false;
+    }
+    fcntl(d, F_SETFL, fcntl(d, F_GETFL) & ~O_NONBLOCK); // a device reads as it normally does
     if(lock && flock(d, LOCK_EX | LOCK_NB) != 0) {
         close(d);
         return false;

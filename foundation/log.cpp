@@ -103,11 +103,12 @@ void CopyName(char* out, int size, int i)
         std::snprintf(out, size, "%s.%d", record.path, i);
 }
 
+// The file's bytes; the void String when it cannot be read whole.
 String ReadFileRaw(const char* path)
 {
-    int fd = open(path, O_RDONLY);
+    int fd = open(path, O_RDONLY | O_NONBLOCK);
     if(fd < 0)
-        return String();
+        return String::GetVoid();
     TextBuffer text;
     int length = 0;
     char piece[65536];
@@ -115,7 +116,11 @@ String ReadFileRaw(const char* path)
         ssize_t n = read(fd, piece, sizeof(piece));
         if(n < 0 && errno == EINTR)
             continue;
-        if(n <= 0 || length > INT_MAX - n)
+        if(n < 0 || length > INT_MAX - n) {
+            close(fd);
+            return String::GetVoid();
+        }
+        if(n == 0)
             break;
         text.Append(piece, (int)n);
         length += (int)n;
@@ -183,34 +188,60 @@ bool WriteStoredGzip(const char* from, const char* to)
     return close(out) == 0 && ok;
 }
 
-void KeepGzipCopy(const char* copy1, const char* copy2)
+// Writes copy 1 compressed to the file to; false (to removed) when that failed.
+bool KeepGzipCopy(const char* copy1, const char* to)
 {
     if(IsPanicking()) {
-        if(!WriteStoredGzip(copy1, copy2))
-            rename(copy1, copy2);
-        return;
+        if(WriteStoredGzip(copy1, to))
+            return true;
+        unlink(to);
+        return rename(copy1, to) == 0; // nothing may be lost, compressed or not
     }
-    String gzip = CompressGzip(ReadFileRaw(copy1));
-    WriteFileRaw(copy2, gzip.Begin(), gzip.GetLength());
+    String text = ReadFileRaw(copy1);
+    String gzip = text.IsVoid() ? text : CompressGzip(text);
+    if(!gzip.IsVoid() && WriteFileRaw(to, gzip.Begin(), gzip.GetLength()))
+        return true;
+    unlink(to);
+    return false;
 }
 
-void RotateOldCopies()
+// Moves every copy one place up. The compressed copy is made first, under a scratch
+// name, so that a failure (a full disk) stops the rotation before anything moved: then
+// it returns false and every copy is as it was.
+bool RotateOldCopies()
 {
     int copies = (uint32)record.options >> 24;
     char name[PATH_FIELD + 32];
     char next[PATH_FIELD + 32];
+    char scratch[PATH_FIELD + 40];
+    bool gzip = (record.options & LOG_ROTATE_GZIP) && copies > 1;
+    if(gzip) {
+        CopyName(name, sizeof(name), 1);
+        CopyName(next, sizeof(next), 2);
+        std::snprintf(scratch, sizeof(scratch), "%s.new", next);
+        gzip = RegularFileExists(name);
+        if(gzip && !KeepGzipCopy(name, scratch))
+            return false;
+    }
     for(int i = copies; i >= 0; i--) {
         CopyName(name, sizeof(name), i);
-        if(!RegularFileExists(name))
-            continue;
         CopyName(next, sizeof(next), i + 1);
-        if(i == copies)
-            unlink(name);
-        else if(i == 1 && (record.options & LOG_ROTATE_GZIP))
-            KeepGzipCopy(name, next); // copy 1 stays; copy 0 replaces it next
+        bool moved;
+        if(i == 1 && gzip) // copy 1 stays (unless a panic moved it); copy 0 replaces it next
+            moved = rename(scratch, next) == 0;
+        else if(!RegularFileExists(name))
+            continue;
+        else if(i == copies)
+            moved = unlink(name) == 0;
         else
-            rename(name, next);
+            moved = rename(name, next) == 0;
+        if(!moved) {
+            if(gzip && i >= 1)
+                unlink(scratch);
+            return false;
+        }
     }
+    return true;
 }
 
 void WriteHeader(int fd)
@@ -280,11 +311,12 @@ void OpenLogFile(bool append)
         return; // the copies' names would point into the current folder
     // Rotating first would move or delete the very file that is to be
     // continued; an appended log rotates when its next line crosses the limit.
-    if(!append)
-        RotateOldCopies();
-    if(append) {
+    // A rotation that failed keeps the current file (its copy 1 would be lost) and is
+    // tried again once another size limit's worth has been written.
+    bool continued = !append && !RotateOldCopies();
+    if(append || continued) {
         record.descriptor = open(record.path, O_RDWR | O_CREAT | O_APPEND, 0644);
-        if(record.descriptor >= 0)
+        if(record.descriptor >= 0 && !continued)
             record.bytes_written = (int32)std::clamp<off_t>(lseek(record.descriptor, 0, SEEK_END), 0, INT32_MAX);
     }
     else

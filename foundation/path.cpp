@@ -6,7 +6,9 @@
 #include "foundation/join.h"
 #include "foundation/system_text.h"
 #include "foundation/text_split.h"
+#include "foundation/vector.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
@@ -139,10 +141,16 @@ String MakeAbsolutePath(const char* path)
 
 String CurrentFolder()
 {
-    char buffer[1024];
-    if(!getcwd(buffer, sizeof(buffer)))
-        return String();
-    return FromSystemText(buffer);
+    // Folders may be nested past any fixed buffer: grow until the name fits.
+    for(size_t size = 1024; size <= (size_t(1) << 24); size *= 2) {
+        Vector<char> buffer;
+        buffer.SetCount((int)size);
+        if(getcwd(buffer.begin(), size))
+            return FromSystemText(buffer.begin());
+        if(errno != ERANGE)
+            break;
+    }
+    return String();
 }
 
 } // namespace Qor

@@ -4,6 +4,7 @@
 #include "foundation/charset.h"
 
 #include "foundation/heap.h"
+#include "foundation/text_capacity.h"
 
 #include <algorithm>
 
@@ -218,7 +219,7 @@ const char* String::Redirect(const char* source, const String& keep) const
 char* String::Insert(int pos, int count, const char* source)
 {
     int old = GetLength();
-    int L = old + count;
+    int L = AddTextLength(old, count);
     char* b = (char*)Begin();
     bool inside = source && source >= b && source <= b + old;
     if(!inside && L < GetCapacity() && !IsShared()) {
@@ -235,7 +236,7 @@ char* String::Insert(int pos, int count, const char* source)
     String keep;
     std::memcpy((void*)&keep, (const void*)this, 16); // released when done, after the source is read
     source = Redirect(source, keep);
-    char* p = NewBlock(std::max(2 * old, L));
+    char* p = NewBlock(GrowTextCapacity(old, L));
     const char* ob = keep.Begin();
     std::memcpy(p, ob, pos);
     std::memcpy(p + pos + count, ob + pos, old - pos);
@@ -249,7 +250,7 @@ char* String::Insert(int pos, int count, const char* source)
 void String::Append(const char* source, int count)
 {
     int old = GetLength();
-    int L = old + count;
+    int L = AddTextLength(old, count);
     if(IsSmall()) {
         if(L < 14) {
             std::memcpy(chr + old, source, count);
@@ -266,7 +267,7 @@ void String::Append(const char* source, int count)
     String keep;
     std::memcpy((void*)&keep, (const void*)this, 16);
     source = Redirect(source, keep);
-    char* p = NewBlock(std::max(2 * old, L));
+    char* p = NewBlock(GrowTextCapacity(old, L));
     std::memcpy(p, keep.Begin(), old);
     std::memcpy(p + old, source, count);
     p[L] = 0;
@@ -289,7 +290,7 @@ void String::AppendCharSlow(int c)
     int kind = KindByte();
     bool in_place = kind == KIND_BLOCK32 ? old < 31 : old < GetCapacity() && RefCount() == 1;
     if(!in_place)
-        Realloc(std::max(2 * old, old + 1), old);
+        Realloc(GrowTextCapacity(old, AddTextLength(old, 1)), old);
     ptr[old] = (char)c;
     ptr[old + 1] = 0;
     len = old + 1;
@@ -298,9 +299,10 @@ void String::AppendCharSlow(int c)
 void String::Reserve(int n)
 {
     int old = GetLength();
-    if(old + n < GetCapacity() && !IsShared())
+    int L = AddTextLength(old, n);
+    if(L < GetCapacity() && !IsShared())
         return;
-    char* p = Realloc(std::max(2 * old, old + n), old);
+    char* p = Realloc(GrowTextCapacity(old, L), old);
     p[old] = 0;
     len = old;
 }

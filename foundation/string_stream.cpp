@@ -1,6 +1,8 @@
 // StringStream: mode changes, growth, seeking and sizing.
 #include "foundation/string_stream.h"
 
+#include "foundation/text_capacity.h"
+
 #include <algorithm>
 #include <new>
 
@@ -9,7 +11,7 @@ namespace Qor {
 namespace {
 
 // The builder holds an int length; keep room for the seek slack below it.
-constexpr int64 MAX_TEXT = 0x7FFFFF00;
+constexpr int64 MAX_TEXT = TEXT_MAX_LENGTH;
 
 } // namespace
 

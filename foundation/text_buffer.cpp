@@ -3,6 +3,7 @@
 #include "foundation/string.h"
 
 #include "foundation/heap.h"
+#include "foundation/text_capacity.h"
 
 #include <algorithm>
 
@@ -51,7 +52,7 @@ void TextBuffer::Append(const char* source, int n)
         return;
     }
     int length = GetLength();
-    int capacity = length + std::max(length, n);
+    int capacity = GrowTextCapacity(length, AddTextLength(length, n));
     char* p = NewBufferBlock(capacity);
     std::memcpy(p, begin, length);
     int added = 0;
@@ -68,7 +69,7 @@ void TextBuffer::Append(const char* source, int n)
 void TextBuffer::Grow()
 {
     int length = GetLength();
-    int capacity = 2 * length;
+    int capacity = GrowTextCapacity(length, AddTextLength(length, 1));
     char* p = NewBufferBlock(capacity);
     std::memcpy(p, begin, length);
     ReleaseBlock();

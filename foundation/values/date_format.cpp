@@ -5,6 +5,7 @@
 #include "foundation/values/date_text.h"
 
 #include "foundation/charset.h"
+#include "foundation/values/format.h"
 #include "foundation/values/translate.h"
 
 #include <cstdio>
@@ -15,18 +16,13 @@ namespace Qor {
 
 static bool IsAsciiLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// printf of one int; only flags, width and precision reach the conversion so a
-// stray option cannot ask for arguments that are not there.
+// printf of one int; only flags, width and precision reach the conversion (as in the
+// Format engine) so a stray option cannot ask for arguments or runaway widths.
 static String PrintInt(const String& options, char conversion, int value)
 {
-    char spec[40];
-    int n = 0;
-    spec[n++] = '%';
-    for(int i = 0; i < options.GetLength() && n < 36; i++)
-        if(std::strchr("-+ #0123456789.", options[i]))
-            spec[n++] = (char)options[i];
-    spec[n++] = conversion;
-    spec[n] = 0;
+    char spec[32];
+    const char name[2] = {conversion, 0};
+    MakePrintfSpec(spec, options, name);
     char small[64];
     int length = std::snprintf(small, sizeof(small), spec, value);
     if(length < (int)sizeof(small))
@@ -70,6 +66,10 @@ static bool FormatIntById(String& text, const String& id, const String& options,
     return false;
 }
 
+// Positions past this are all errors alike; saturating keeps long digit runs from
+// overflowing.
+static const int POSITION_LIMIT = 1000000000;
+
 static String FormatInts(const char* format, const int* args, int count)
 {
     LanguageCode language = GetCurrentLanguage();
@@ -98,7 +98,7 @@ static String FormatInts(const char* format, const int* args, int count)
                 pending = s + 1;
             }
             else if(*s >= '0' && *s <= '9')
-                v = 10 * v + (*s - '0');
+                v = v < POSITION_LIMIT / 10 ? 10 * v + (*s - '0') : POSITION_LIMIT;
             else
                 v = 0;
             s++;

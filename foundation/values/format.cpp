@@ -182,7 +182,7 @@ String FormatValues(LanguageCode language, const char* format, const Value* args
                     x = args[p++]->ToInt();
                 c = (byte)*++s;
                 if(c && std::strchr(":$<=>", c))
-                    v = x;
+                    v = x < -NUMBER_LIMIT ? -NUMBER_LIMIT : x > NUMBER_LIMIT ? NUMBER_LIMIT : x; // Null is INT_MIN
                 else
                     item.options.Append(IntToText(x));
                 pending = s;

@@ -58,6 +58,12 @@ String PrintfToString(const char* format, ...) __attribute__((format(printf, 1, 
 String VPrintfToString(const char* format, va_list args) __attribute__((format(printf, 1, 0)));
 String UIntToText(unsigned value);
 
+// "%" + the printf flags, width ('.' and precision) that options hold, in that order, +
+// conversion (at most three letters); widths and precisions past NUMBER_TEXT_MAX_PAD are
+// capped. Options may come from translation files: nothing else reaches the C library.
+// spec needs 32 bytes.
+void MakePrintfSpec(char* spec, const String& options, const char* conversion);
+
 // Pattern letters D, M, Y, h, H, m, s; '<am/pm>' picks by hour (0..11 the first
 // text); '`' quotes a character. Null gives the empty text, an empty pattern the
 // standard date or time text. The language does not change the result.

@@ -25,7 +25,7 @@ static int AddDigit(int v, int c)
 // "%" + the options + conversion, keeping from the options only what printf
 // reads as flags, a width, a '.' and a precision, in that order. Options can come
 // from translation files: nothing else may reach the C library as a format.
-static void MakePrintfSpec(char* spec, const String& options, const char* conversion)
+void MakePrintfSpec(char* spec, const String& options, const char* conversion)
 {
     char* q = spec;
     *q++ = '%';

@@ -147,26 +147,24 @@ Value::Value(const ValueArray& a)
 
 // Items' binary form -------------------------------------------------------------------
 
-ValueLoadDepth::ValueLoadDepth(Stream& s)
-{
-    ok = depth < VALUE_LOAD_DEPTH_LIMIT;
-    if(ok)
-        depth++;
-    else
-        s.SetLoadError(); // may throw: nothing was counted for this level
-}
-
 void SerializeValueItems(Stream& s, Vector<Value>& items)
 {
     if(s.IsError())
         return;
-    int n = items.GetCount();
-    s.SerializeCount(n);
     if(s.IsStoring()) {
+        ValueNestingDepth depth;
+        if(!depth.IsOk()) {
+            s.SetError(); // a form too deep to load back is not written at all
+            return;
+        }
+        int n = items.GetCount();
+        s.SerializeCount(n);
         for(Value& v : items)
             SerializeValueElement(s, v);
         return;
     }
+    int n = 0;
+    s.SerializeCount(n);
     items.Clear();
     if(s.IsError())
         return;
@@ -174,12 +172,43 @@ void SerializeValueItems(Stream& s, Vector<Value>& items)
         s.SetLoadError();
         return;
     }
-    ValueLoadDepth depth(s);
-    if(!depth.IsOk())
+    ValueNestingDepth depth;
+    if(!depth.IsOk()) {
+        s.SetLoadError(); // may throw: nothing was counted for this level
         return;
+    }
     // Each item needs at least one byte, so a forged count ends with the stream.
     for(int i = 0; i < n && !s.IsError(); i++)
         SerializeValueElement(s, items.Add());
+}
+
+// Release ------------------------------------------------------------------------------
+
+namespace {
+
+Vector<Value>* release_pending = nullptr; // set while the outermost release drains it
+
+} // namespace
+
+void ReleaseValueItems(Vector<Value>& items)
+{
+    bool outermost = !release_pending;
+    Vector<Value> pending;
+    if(outermost)
+        release_pending = &pending;
+    for(Value& v : items) {
+        Value::Void* rep = v.GetRep();
+        if(rep && rep->GetRefCount() == 1)
+            release_pending->Add(static_cast<Value&&>(v));
+    }
+    if(!outermost)
+        return;
+    while(!pending.IsEmpty()) {
+        Value last = static_cast<Value&&>(pending.Top());
+        pending.Drop();
+        // last dies here; its own items join the list instead of recursing
+    }
+    release_pending = nullptr;
 }
 
 // Built-in element form ----------------------------------------------------------------

@@ -10,6 +10,11 @@ namespace Qor {
 
 class Stream;
 
+// Releases items without recursing into nested containers: a representation whose last
+// reference an item holds is handed to a list that the outermost release empties one at
+// a time, so that a tree of any depth dies in a loop.
+void ReleaseValueItems(Vector<Value>& items);
+
 class ValueArray {
 public:
     class Data : public Value::Void {
@@ -25,6 +30,7 @@ public:
         uint32 GetHashValue() const override;
         bool Equals(const Value::Void* other) const override;
         String ToText() const override;
+        ~Data() override { ReleaseValueItems(items); }
 
         Vector<Value> items;
     };
@@ -88,21 +94,27 @@ void SerializeValueElement(Stream& s, Value& v);
 // operator[]); run by the library's registration unit.
 void RegisterValueElementAccess();
 
-// Container loads nest through element loads; deeper stored forms are refused as corrupt
-// instead of exhausting the stack.
+
+// Container forms nest through element forms. Values nested deeper than this are refused
+// by every form, storing as well as loading, so that whatever is stored loads back and no
+// form exhausts the stack.
 constexpr int VALUE_LOAD_DEPTH_LIMIT = 256;
 
-// Counts one level of container loading; false (and a load error) past the limit.
-class ValueLoadDepth {
+// Counts one level of container nesting while a binary, XML or JSON form is stored or
+// loaded; IsOk is false past the limit.
+class ValueNestingDepth {
 public:
-    explicit ValueLoadDepth(Stream& s);
-    ~ValueLoadDepth() { if(ok) depth--; }
+    ValueNestingDepth() : ok(depth < VALUE_LOAD_DEPTH_LIMIT) { if(ok) depth++; }
+    ~ValueNestingDepth() { if(ok) depth--; }
+    ValueNestingDepth(const ValueNestingDepth&) = delete;
+    ValueNestingDepth& operator=(const ValueNestingDepth&) = delete;
     bool IsOk() const { return ok; }
 
 private:
     static inline int depth = 0;
     bool ok;
 };
+
 
 // Loads count-prefixed items into an empty Vector, appending them as they arrive (a
 // stored count is never trusted to allocate); stores them otherwise.

@@ -24,11 +24,25 @@ void StoreXmlChild(XmlizeIo& io, const char* tag, const Value& v)
     copy.Xmlize(sub);
 }
 
-} // namespace
+const char* const TOO_DEEP = "Value nested too deeply";
 
-// ValueArray ---------------------------------------------------------------------------
+// One level of container nesting; past the limit storing and loading alike throw, as
+// the binary form refuses it.
+template <class Error>
+class Nesting {
+public:
+    Nesting()
+    {
+        if(!depth.IsOk())
+            throw Error(TOO_DEEP);
+    }
 
-void ValueArray::Data::Xmlize(XmlizeIo& io)
+private:
+    ValueNestingDepth depth;
+};
+
+// The "item" children of a node, as array items or as a map's values.
+void XmlizeItems(XmlizeIo& io, Vector<Value>& items)
 {
     if(io.IsStoring()) {
         for(const Value& v : items)
@@ -46,8 +60,19 @@ void ValueArray::Data::Xmlize(XmlizeIo& io)
     }
 }
 
+} // namespace
+
+// ValueArray ---------------------------------------------------------------------------
+
+void ValueArray::Data::Xmlize(XmlizeIo& io)
+{
+    Nesting<XmlError> level;
+    XmlizeItems(io, items);
+}
+
 void ValueArray::Data::Jsonize(JsonizeIo& io)
 {
+    Nesting<JsonizeError> level;
     if(io.IsStoring()) {
         Vector<Value> out;
         out.SetCount(items.GetCount());
@@ -68,27 +93,37 @@ void ValueArray::Data::Jsonize(JsonizeIo& io)
 
 void ValueMap::Data::Xmlize(XmlizeIo& io)
 {
+    Nesting<XmlError> level;
     if(io.IsStoring()) {
         for(const Value& k : keys)
             StoreXmlChild(io, "key", k);
-        values.GetData()->Xmlize(io);
+        XmlizeItems(io, values.GetData()->items); // storing leaves them unchanged
         return;
     }
+    // Emptied first and filled only when both parts are read and agree, as the binary
+    // form does: a map whose keys and values differ in number breaks lookups and
+    // every other form.
     keys.Clear();
+    values.Create();
     XmlNode& node = io.Node();
+    Vector<Value> loaded_keys;
     // The keys are the leading "key" children; the first other child ends them.
     for(int i = 0; i < node.GetCount() && IsElementNamed(node[i], "key"); i++) {
         XmlizeIo sub = io.At(node[i]);
-        Value k;
-        k.Xmlize(sub);
-        keys.Add(k);
+        loaded_keys.Add(Value()).Xmlize(sub);
     }
-    values.Create();
-    values.GetData()->Xmlize(io);
+    ValueArray loaded_values;
+    XmlizeItems(io, loaded_values.Create());
+    if(loaded_keys.GetCount() != loaded_values.GetCount())
+        throw XmlError("ValueMap keys and values differ in number");
+    for(const Value& k : loaded_keys)
+        keys.Add(k);
+    values = loaded_values;
 }
 
 void ValueMap::Data::Jsonize(JsonizeIo& io)
 {
+    Nesting<JsonizeError> level;
     if(io.IsStoring()) {
         int n = keys.GetCount() < values.GetCount() ? keys.GetCount() : values.GetCount();
         ValueArray out;

@@ -112,6 +112,12 @@ void ValueMap::Data::Serialize(Stream& s)
 
 // Handles ------------------------------------------------------------------------------
 
+ValueMap::Data::~Data()
+{
+    Vector<Value> k = keys.PickKeys();
+    ReleaseValueItems(k);
+}
+
 ValueMap::NullData& ValueMap::GetNullData()
 {
     static NullData instance; // count 1: the static's own reference

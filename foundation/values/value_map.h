@@ -31,6 +31,8 @@ public:
 
         // The value of the first entry whose key equals key; null when none.
         const Value* Find(const Value& key) const;
+        // Nested containers among the keys die without recursion (the values' data does so itself).
+        ~Data() override;
 
         KeyIndex<Value> keys;
         ValueArray values; // element i belongs to key i

@@ -111,7 +111,8 @@ String StoreAsString(const Value& v)
 {
     Value copy(v); // shares the representation; the callback wants a mutable Value
     StringStream s;
-    StoreFramed(SerializeCallback(&copy), s);
+    if(!StoreFramed(SerializeCallback(&copy), s))
+        return String(); // a form that could not be completed (too deep) would not load
     return s.GetText();
 }
 

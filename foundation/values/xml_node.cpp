@@ -5,6 +5,21 @@
 
 namespace Qor {
 
+XmlNode::~XmlNode()
+{
+    if(children.IsEmpty())
+        return;
+    Vector<XmlNode*> pending;
+    while(children.GetCount())
+        pending.Add(children.PopDetach());
+    while(!pending.IsEmpty()) {
+        XmlNode* n = pending.Pop();
+        while(n->children.GetCount())
+            pending.Add(n->children.PopDetach());
+        delete n; // childless now
+    }
+}
+
 XmlNode& XmlNode::AddChild(const char* tag)
 {
     XmlNode& child = children.Add(new XmlNode);

@@ -20,6 +20,8 @@ enum : int32 {
 class XmlNode {
 public:
     XmlNode() = default;
+    // Takes the subtree apart in a loop: a tree of any depth dies without recursion.
+    ~XmlNode();
     XmlNode(const XmlNode&) = delete;
     XmlNode& operator=(const XmlNode&) = delete;
 

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 using namespace Qor;
@@ -185,4 +186,57 @@ TEST(Bzip2, CancelStopsBeforeTheNextChunk)
     String plain = DecompressBzip2(in, CompressionProgress::True());
     EXPECT_EQ(plain.GetLength() % 65536, 0);
     EXPECT_LT(plain.GetLength(), text.GetLength());
+}
+
+namespace {
+
+int bomb_calls;
+
+bool StopAtThirdCall(int, int)
+{
+    return ++bomb_calls >= 3;
+}
+
+} // namespace
+
+// A few kilobytes that expand to many megabytes: the progress callback runs per 64 KiB
+// of output as well, so a caller can stop such an input.
+TEST(Decompression, SmallInputThatExpandsCanBeCancelled)
+{
+    const int plain_size = 16 << 20;
+    String zeros;
+    std::memset(zeros.Insert(0, plain_size, nullptr), 0, plain_size);
+    String zlib_packed = CompressZlib(zeros);
+    String bzip2_packed = Bzip2(zeros);
+    ASSERT_LT(zlib_packed.GetLength(), 65536);
+    ASSERT_LT(bzip2_packed.GetLength(), 65536);
+
+    struct Case {
+        const char* name;
+        int (*run)(const String& packed); // bytes produced, -1 for a cancelled stream form
+        const String& packed;
+        int expected;
+    } cases[] = {
+        {"zlib memory form",
+         [](const String& p) { return DecompressZlib(p, MakeCallback(&StopAtThirdCall)).GetLength(); },
+         zlib_packed, 2 * 65536}, // the first call is for the input chunk
+        {"zlib stream form",
+         [](const String& p) {
+             MemReadStream in(p.Begin(), p.GetLength());
+             StringStream out;
+             return DecompressZlib(out, in, MakeCallback(&StopAtThirdCall));
+         },
+         zlib_packed, -1},
+        {"bzip2",
+         [](const String& p) {
+             MemReadStream in(p.Begin(), p.GetLength());
+             return DecompressBzip2(in, MakeCallback(&StopAtThirdCall)).GetLength();
+         },
+         bzip2_packed, 3 * 65536}, // its first chunk is read before the loop, unasked
+    };
+    for(const Case& c : cases) {
+        bomb_calls = 0;
+        EXPECT_EQ(c.run(c.packed), c.expected) << c.name;
+        EXPECT_EQ(bomb_calls, 3) << c.name;
+    }
 }

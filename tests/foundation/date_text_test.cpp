@@ -152,6 +152,25 @@ TEST_F(DateTextTest, FormatDateByTheStoredFormat)
     EXPECT_EQ(Str(FormatDate(Date(2020, 1, 1))), std::string(296, ' ') + "2020|");
 }
 
+// Date formats come from translation files: widths are capped as in the Format engine
+// and position digits cannot overflow.
+TEST_F(DateTextTest, HostileFormatsStayBounded)
+{
+    struct Case { const char* format; std::string expected; } cases[] = {
+        {"%3:100000d", std::string(65535, ' ') + "1"},
+        {"%3:-100000d|", "1" + std::string(65535, ' ') + "|"},
+        {"%3:065537d", std::string(65535, '0') + "1"},
+        {"%3:1.70000d", std::string(65535, '0') + "1"},
+        {"%3:42%!421212d", std::string(41, ' ') + "1"}, // a second digit run is no width
+        {"%99999999999:d", "<invalid pos=999999999>"},
+        {"%99999999999$d%d", "<invalid pos=999999999><invalid pos=999999999>"},
+    };
+    for(const Case& c : cases) {
+        SetDateFormat(c.format);
+        EXPECT_EQ(Str(FormatDate(Date(2020, 1, 1))), c.expected) << c.format;
+    }
+}
+
 TEST_F(DateTextTest, FormatInAnotherLanguage)
 {
     SetLanguage(DE_DE);

@@ -12,7 +12,9 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <csignal>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -446,6 +448,46 @@ TEST_F(FileStreamTest, WholeFileLoadAndSave)
     EXPECT_TRUE(ReadWholeFile(dir.c_str()).IsVoid());
     EXPECT_TRUE(ReadWholeFile(P("missing").c_str()).IsVoid());
     EXPECT_FALSE(WriteWholeFile(P("no/such/file").c_str(), "x"));
+}
+
+// A save that fails half-way (here: a file-size limit, as a full disk) must leave the
+// old content as it was, and no scratch file behind.
+TEST_F(FileStreamTest, WholeFileSaveReplacesCompletelyOrNotAtAll)
+{
+    std::string path = P("keep");
+    Store(path, "old content");
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    std::string big = Pattern(200000, 3);
+    pid_t child = fork();
+    if(child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = {100000, 100000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(WriteWholeFile(path.c_str(), String(big.data(), (int)big.size())) ? 1 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failed save reported success";
+    EXPECT_EQ(Content(path), "old content");
+    int entries = 0;
+    for(const auto& e : std::filesystem::directory_iterator(dir))
+        entries += e.path() != path;
+    EXPECT_EQ(entries, 0) << "a scratch file was left";
+
+    ASSERT_TRUE(WriteWholeFile(path.c_str(), String(big.data(), (int)big.size())));
+    EXPECT_EQ(Content(path), big);
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    // Through a link the file behind it is replaced; the link stays.
+    std::string link = P("link");
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(WriteWholeFile(link.c_str(), "via link"));
+    EXPECT_EQ(Content(path), "via link");
+    struct stat lst;
+    ASSERT_EQ(lstat(link.c_str(), &lst), 0);
+    EXPECT_TRUE(S_ISLNK(lst.st_mode));
 }
 
 TEST_F(FileStreamTest, PathsCrossTheSystemCharset)

@@ -112,6 +112,10 @@ TEST_F(FormatTest, MissingArgumentsGiveThePositionError)
         {"%*:d", {-3}, "<invalid pos=-4>"},
         {"%d %d %d", {1, 2}, "1 2 <invalid pos=2>"},
         {"%99999999999999999999:d", {1}, "<invalid pos=999999999>"},
+        // positions taken by '*' saturate like digit runs; a Null int is the lowest int
+        {"%*:d", {Value(INT_NULL), 5}, "<invalid pos=-1000000001>"},
+        {"%*:d", {INT_MAX, 5}, "<invalid pos=999999999>"},
+        {"%*$d", {INT_MIN + 1, 5}, "<invalid pos=-1000000001>"},
     });
 }
 

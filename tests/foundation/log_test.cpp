@@ -7,15 +7,19 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -331,6 +335,29 @@ TEST_F(LogTest, RotationKeepsOlderCopiesAsGzip)
             EXPECT_EQ(copy2.size(), header.size() + 120 + 10 + 8 + 5 + 5);
         }
     }
+}
+
+// A full disk (here a file-size limit) while copy 1 is compressed: the rotation stops
+// before anything moved, so every old copy keeps its content and no scratch file stays.
+TEST_F(LogTest, FailedRotationLeavesEveryCopyAsItWas)
+{
+    ASSERT_TRUE(InChild([&] {
+        SetLogSettings(LOG_FILE | LOG_ROTATE_GZIP | LogOldCopies(3), 100, 0);
+        WriteBatches("abc");
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = {40, 40};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        WriteBatches("d"); // its lines are lost to the full disk, the copies are not
+    }));
+    EXPECT_EQ(Body(log + ".1"), Batch('c'));
+    EXPECT_EQ(BodyOf(Gunzip(ReadFile(log + ".2.gzip"))), Batch('b'));
+    EXPECT_EQ(BodyOf(Gunzip(ReadFile(log + ".3.gzip"))), Batch('a'));
+    std::vector<std::string> names;
+    for(const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::string base = ExecutableName() + ".log";
+    EXPECT_EQ(names, (std::vector<std::string>{base, base + ".1", base + ".2.gzip", base + ".3.gzip"}));
 }
 
 struct FirstOpenCase {

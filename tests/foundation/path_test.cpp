@@ -1,10 +1,14 @@
 // Path text operations and name masks.
 #include "foundation/path.h"
+#include "foundation/folder_scanner.h"
 #include "foundation/process_environment.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -178,6 +182,39 @@ TEST(PathCurrent, CurrentFolderAndAbsolutePath)
     EXPECT_EQ(Std(CurrentFolder()), buffer);
     EXPECT_EQ(Std(MakeAbsolutePath("x/../y")), Std(NormalizePath("y", buffer)));
     EXPECT_EQ(Std(MakeAbsolutePath("/q/./r")), "/q/r");
+}
+
+// A working folder longer than any fixed buffer is still read, so relative paths resolve
+// below it and never against "/". Run in a child: the folder is changed for good there.
+TEST(PathCurrent, LongWorkingFolder)
+{
+    char pattern[] = "/tmp/qor_deep_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    std::string deep = pattern;
+    const std::string level(60, 'd');
+    while(deep.size() < 3000) { // past the old 1023 bytes, within what mkdir takes
+        deep += "/" + level;
+        ASSERT_EQ(mkdir(deep.c_str(), 0755), 0);
+    }
+    pid_t child = fork();
+    if(child == 0) {
+        if(chdir(deep.c_str()) != 0)
+            _exit(10);
+        if(Std(CurrentFolder()) != deep)
+            _exit(11);
+        if(Std(MakeAbsolutePath("a/b")) != deep + "/a/b")
+            _exit(12);
+        if(!MakeFolderPath(String("a/b")))
+            _exit(13);
+        _exit(0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "10 chdir, 11 CurrentFolder, 12 absolute path, 13 folder creation";
+    struct stat st;
+    EXPECT_EQ(stat((deep + "/a/b").c_str(), &st), 0);
+    std::filesystem::remove_all(pattern);
 }
 
 TEST(PathMask, Wildcard)

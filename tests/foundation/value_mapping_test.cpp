@@ -263,28 +263,48 @@ TEST(ValueMappingXml, MapShapeAndKeyRun)
     for(int i = 0; i < 4; i++)
         EXPECT_EQ(n[i].GetText(), String(tags[i])) << i;
 
-    struct Case { const char* what; bool text_first; int keys; int values; };
+    XmlNode m;
+    MakeTyped(m, "ValueMap");
+    AddTypedChild(m, "key", "int", "1");
+    AddTypedChild(m, "key", "int", "2");
+    AddTypedChild(m, "item", "int", "10");
+    AddTypedChild(m, "item", "int", "20");
+    Value v;
+    LoadXml(v, m);
+    ValueMap loaded(v);
+    EXPECT_EQ(loaded.GetCount(), 2);
+    EXPECT_EQ(loaded.GetValues().GetCount(), 2);
+    EXPECT_EQ(loaded.Get(Value(2)), Value(20));
+}
+
+// Keys and values that differ in number would break lookups and every other form: such
+// a node is refused and the map left empty, as the binary form does.
+TEST(ValueMappingXml, MapWhosePartsDisagreeIsRefused)
+{
+    struct Case { const char* what; const char* children; };
     const Case cases[] = {
-        {"key key item item", false, 2, 2},
-        {"text child first ends the keys at once", true, 0, 2},
+        {"text child first ends the keys at once", " kkii"},
+        {"more keys than items", "kkki"},
+        {"more items than keys", "kiii"},
+        {"items only", "ii"},
     };
     for(const Case& c : cases) {
         XmlNode m;
-        MakeTyped(m, "ValueMap");
-        if(c.text_first)
-            m.AddText(" ");
-        AddTypedChild(m, "key", "int", "1");
-        AddTypedChild(m, "key", "int", "2");
-        AddTypedChild(m, "item", "int", "10");
-        AddTypedChild(m, "item", "int", "20");
-        Value v;
-        LoadXml(v, m);
-        ValueMap loaded(v);
-        EXPECT_EQ(loaded.GetCount(), c.keys) << c.what;
-        EXPECT_EQ(loaded.GetValues().GetCount(), c.values) << c.what;
-        if(c.keys == 2) {
-            EXPECT_EQ(loaded.Get(Value(2)), Value(20)) << c.what;
+        m.SetKind(XML_ELEMENT);
+        for(const char* p = c.children; *p; p++) {
+            if(*p == ' ')
+                m.AddText(" ");
+            else
+                AddTypedChild(m, *p == 'k' ? "key" : "item", "int", *p == 'k' ? "999" : "101");
         }
+        ValueMap map;
+        map.Add(Value(1), Value(2));
+        XmlizeIo io(m, true);
+        EXPECT_THROW(map.Unshare().Xmlize(io), XmlError) << c.what;
+        EXPECT_EQ(map.GetCount(), 0) << c.what;
+        EXPECT_EQ(map.GetValues().GetCount(), 0) << c.what;
+        map.Add(Value(999), Value(7));
+        EXPECT_EQ(map.Get(Value(999)), Value(7)) << c.what;
     }
 }
 

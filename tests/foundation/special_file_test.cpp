@@ -1,0 +1,92 @@
+// Names that lead to a FIFO (a hostile q.ini, an @include, a translation file): every
+// reader refuses them at once instead of waiting for a writer that never comes.
+#include "foundation/file_io.h"
+#include "foundation/file_stream.h"
+#include "foundation/ini.h"
+#include "foundation/string_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <functional>
+#include <filesystem>
+#include <future>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qor;
+
+namespace {
+
+class SpecialFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/qor_special_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        fifo = dir + "/pipe";
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    // Runs read; when it is still waiting after a second, a writer is opened and closed
+    // so that it ends (the test then fails rather than hangs).
+    bool EndsAtOnce(std::function<void()> read)
+    {
+        auto done = std::async(std::launch::async, read);
+        if(done.wait_for(std::chrono::seconds(1)) == std::future_status::ready)
+            return true;
+        int w = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if(w >= 0)
+            close(w);
+        done.wait();
+        return false;
+    }
+
+    std::string dir, fifo;
+};
+
+} // namespace
+
+TEST_F(SpecialFiles, ReadersRefuseAFifoWithoutWaiting)
+{
+    const char* path = fifo.c_str();
+    struct Case {
+        const char* name;
+        std::function<void()> read;
+    } cases[] = {
+        {"FileIn", [&] {
+             FileIn in;
+             EXPECT_FALSE(in.Open(path));
+             EXPECT_TRUE(in.IsError());
+         }},
+        {"FileOut", [&] {
+             FileOut out;
+             EXPECT_FALSE(out.Open(path));
+         }},
+        {"ReadWholeFile", [&] { EXPECT_TRUE(ReadWholeFile(path).IsVoid()); }},
+        {"ini sections", [&] {
+             IniSections sections = LoadIniSections(path); // as for a missing file
+             ASSERT_EQ(sections.GetCount(), 1);
+             EXPECT_EQ(sections[0].GetCount(), 0);
+         }},
+        {"ini include", [&] {
+             StringStream in(String(("a=1\n@include " + fifo + "\nb=2\n").c_str()));
+             KeyMap<String, String> map;
+             ReadIniLines(in, map, (dir + "/q.ini").c_str());
+             EXPECT_EQ(map.GetCount(), 2);
+         }},
+    };
+    for(const Case& c : cases)
+        EXPECT_TRUE(EndsAtOnce(c.read)) << c.name << " waited for a writer";
+}
+
+TEST_F(SpecialFiles, DevicesStillOpen)
+{
+    FileIn in;
+    EXPECT_TRUE(in.Open("/dev/null"));
+    FileIn folder;
+    EXPECT_FALSE(folder.Open(dir.c_str()));
+}
