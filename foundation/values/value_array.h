@@ -94,7 +94,6 @@ void SerializeValueElement(Stream& s, Value& v);
 // operator[]); run by the library's registration unit.
 void RegisterValueElementAccess();
 
-
 // Container forms nest through element forms. Values nested deeper than this are refused
 // by every form, storing as well as loading, so that whatever is stored loads back and no
 // form exhausts the stack.
