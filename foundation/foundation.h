@@ -17,6 +17,7 @@
 
 // Text and character sets.
 #include "foundation/string.h"
+#include "foundation/text_capacity.h"
 #include "foundation/wstring.h"
 #include "foundation/join.h"
 #include "foundation/charset.h"
