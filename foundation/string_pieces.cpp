@@ -65,10 +65,8 @@ int String::Find(const char* text, int from) const
     if(from < 0 || from > n - m)
         return -1;
     const char* b = Begin();
-    for(int i = from; i <= n - m; i++)
-        if(std::memcmp(b + i, text, m) == 0)
-            return i;
-    return -1;
+    const void* q = memmem(b + from, size_t(n - from), text, size_t(m));
+    return q ? int((const char*)q - b) : -1;
 }
 
 int String::FindLast(int c) const

@@ -583,6 +583,33 @@ TEST(StringPieces, ConcatAndSearch)
     EXPECT_TRUE(String("b") > String("abc"));
 }
 
+// Searches that start from the first byte's hits: false starts, both ends, a text with
+// a zero byte inside and a heap-held text, against the answer of std::string::find.
+TEST(StringPieces, FindTextTable)
+{
+    const std::string inner("ab\0cdab", 7);
+    const std::string long_text = std::string(300, 'a') + "aab" + std::string(40, 'b');
+    struct Case {
+        const std::string& text;
+        const char* needle;
+        int from;
+    };
+    const std::string hay("aaaaab"), empty, word("hello");
+    const Case cases[] = {
+        {hay, "aab", 0},      {hay, "aab", 4},   {hay, "aab", 5},  {hay, "a", 4},   {hay, "b", 5},
+        {hay, "ab", 6},       {hay, "", 0},      {hay, "", 6},     {hay, "", 7},    {hay, "aaaaab", 0},
+        {hay, "aaaaabb", 0},  {hay, "c", 0},     {hay, "aab", -1}, {empty, "", 0},  {empty, "a", 0},
+        {word, "lo", 3},      {word, "lo", 4},   {word, "hello", 1}, {inner, "cd", 0}, {inner, "ab", 1},
+        {long_text, "aab", 0}, {long_text, "ab", 301}, {long_text, "bb", 340}, {long_text, "bbb", 341},
+    };
+    for(const Case& c : cases) {
+        String s(c.text.data(), (int)c.text.size());
+        size_t at = c.from < 0 ? std::string::npos : c.text.find(c.needle, (size_t)c.from);
+        int expected = at == std::string::npos || c.from > (int)c.text.size() ? -1 : (int)at;
+        EXPECT_EQ(s.Find(c.needle, c.from), expected) << c.text.size() << " '" << c.needle << "' from " << c.from;
+    }
+}
+
 namespace {
 
 // Blocks the heap has handed out and not taken back (small classes and medium blocks).
