@@ -82,7 +82,8 @@ struct HugePrefix {
     HugePrefix* next;
     HugePrefix* prev;
     int64 usable;
-    void* unused[2];
+    size_t mapped;       // length of the mapping, which a reused one may make larger
+    void* unused;
     MediumHeader header;
 };
 static_assert(sizeof(HugePrefix) == kHugePrefix);
@@ -207,9 +208,20 @@ struct OsReserve {
 OsReserve& OsPageReserve();
 OsReserve& OsChunkReserve();
 
-// Maps length bytes or ends the process with the out-of-memory text.
+// Maps length bytes for a batch or ends the process with the out-of-memory text.
 void* OsMap(size_t length, int64 requested);
-void OsUnmap(void* base, size_t length);
+// The mapping of a huge block, reused from the cache when one fits; mapped receives
+// its real length. The KB counter moves by length rounded to pages either way.
+void* LargeMap(size_t length, size_t& mapped, int64 requested);
+void LargeUnmap(void* base, size_t length, size_t mapped);
+
+// Released large mappings kept for reuse: at most kMappingCacheCount of them and
+// kMappingCacheBytes together; the oldest goes back to the system first.
+inline constexpr int kMappingCacheCount = 8;
+inline constexpr size_t kMappingCacheBytes = size_t(16) << 20;
+void KeepMapping(void* base, size_t length);
+void* TakeCachedMapping(size_t length, size_t& mapped);   // null when none fits
+bool ReleaseMappingCache();                                // false when it was empty
 [[noreturn]] void OutOfMemory(int64 requested, int64 refused_kb);
 void AddAllocatedKB(int64 kb);
 void RefreshMemoryProfile();
@@ -233,6 +245,9 @@ int BinLength(const MemoryHeap& heap, int bin);
 int FreeChunkCount();
 int HugeCount();
 bool InChunkList(const MemoryHeap& heap, const void* chunk);
+int CachedMappingCount();
+size_t CachedMappingBytes();
+int CachedMappingAge(const void* base);     // 0 for the latest kept, -1 when not kept
 } // namespace HeapDebug
 
 } // namespace Qor

@@ -1,5 +1,6 @@
 // Medium blocks carved from 64 KB chunks and found through 113 size bins,
-// with split on take and merge on release; huge blocks get mappings of their own.
+// with split on take and merge on release; huge blocks get mappings of their own
+// (fresh or kept from an earlier huge block).
 #include "foundation/heap_internal.h"
 
 namespace Qor {
@@ -173,7 +174,9 @@ void* HugeMap(size_t& n)
         OutOfMemory(int64(n > size_t(INT64_MAX) ? INT64_MAX : n), INT64_MAX);
     size_t length = n + kHugePrefix;
     size_t rounded = (length + kPageSize - 1) & ~(kPageSize - 1);
-    HugePrefix* b = static_cast<HugePrefix*>(OsMap(length, int64(n)));
+    size_t mapped;
+    HugePrefix* b = static_cast<HugePrefix*>(LargeMap(length, mapped, int64(n)));
+    b->mapped = mapped;
     b->next = g_huge_list;
     b->prev = nullptr;
     if (g_huge_list)
@@ -194,7 +197,7 @@ void HugeUnmap(HugePrefix* b)
         g_huge_list = b->next;
     if (b->next)
         b->next->prev = b->prev;
-    OsUnmap(b, size_t(b->usable) + kHugePrefix);
+    LargeUnmap(b, size_t(b->usable) + kHugePrefix, b->mapped);
 }
 
 } // namespace Qor
