@@ -65,8 +65,20 @@ int String::Find(const char* text, int from) const
     if(from < 0 || from > n - m)
         return -1;
     const char* b = Begin();
-    const void* q = memmem(b + from, size_t(n - from), text, size_t(m));
-    return q ? int((const char*)q - b) : -1;
+    if(m == 0)
+        return from;
+    // memchr skips to each candidate first byte: few positions are ever compared.
+    const char* p = b + from;
+    const char* last = b + n - m;
+    while(p <= last) {
+        p = (const char*)std::memchr(p, text[0], size_t(last - p) + 1);
+        if(!p)
+            return -1;
+        if(std::memcmp(p + 1, text + 1, size_t(m - 1)) == 0)
+            return int(p - b);
+        p++;
+    }
+    return -1;
 }
 
 int String::FindLast(int c) const
