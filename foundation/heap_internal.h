@@ -57,9 +57,14 @@ inline constexpr size_t kChunkSize = 65536;
 inline constexpr size_t kChunkHeaderSize = 24;
 inline constexpr size_t kMediumLimit = 65480;   // payload of a whole fresh chunk
 inline constexpr size_t kHugePrefix = 56;
+// The main heap keeps up to this many payload bytes of released medium blocks whole,
+// unmerged, for the next request of their bin: a release and a take then touch one
+// block instead of its neighbours and the bin lists. Kept blocks count as free.
+inline constexpr int64 kMediumKeptBytes = int64(8) << 20;
+inline constexpr byte kKeptBlock = 2;   // free flag of a kept block: never merged
 
 struct MediumHeader {
-    byte free;           // 1 free, 0 in use
+    byte free;           // 1 free, 0 in use, kKeptBlock kept
     uint16 size;         // payload bytes; 0 marks a huge block (or a chunk's end)
     uint16 prev_size;    // payload of the block before, 0 for the first
     MemoryHeap* owner;
@@ -127,6 +132,8 @@ struct MemoryHeap {
     int32 chunk_count;
     uint64 bin_mask[2];                     // bit set = bin list not empty
     BinLink bins[kBinCount];
+    BinLink* kept[kBinCount];               // released medium blocks kept whole, by bin
+    int64 kept_room;                        // payload bytes the kept lists may still take
 
     void Init();
     void* Allocate(size_t n);

@@ -109,6 +109,13 @@ void* MemoryHeap::MediumTake(size_t& n)
     int b = g_bins.take[(n - 1) / 8];
     size_t want = g_bins.size[b];
     n = want;
+    if (BinLink* l = kept[b]) {
+        kept[b] = l->next;
+        MediumHeader* h = HeaderOfLink(l);
+        h->free = 0;
+        kept_room += h->size;
+        return l;
+    }
     MediumHeader* h;
     int found = FirstBin(bin_mask, b);
     if (found >= 0) {
@@ -137,9 +144,19 @@ void MemoryHeap::MediumGive(void* p)
         HugeUnmap(reinterpret_cast<HugePrefix*>(static_cast<byte*>(p) - kHugePrefix));
         return;
     }
+    if (h->size <= kept_room) {
+        // Filed by the largest bin it covers, so that it serves any request of that bin.
+        int b = g_bins.file[h->size / 8];
+        h->free = kKeptBlock;
+        BinLink* l = LinkOf(h);
+        l->next = kept[b];
+        kept[b] = l;
+        kept_room -= h->size;
+        return;
+    }
     if (h->prev_size) {
         MediumHeader* before = PrevHeader(h);
-        if (before->free) {
+        if (before->free == 1) {
             BinRemove(before);
             before->size = uint16(before->size + h->size + sizeof(MediumHeader));
             h = before;
@@ -147,7 +164,7 @@ void MemoryHeap::MediumGive(void* p)
         }
     }
     MediumHeader* next = NextHeader(h);
-    if (next->free) {
+    if (next->free == 1) {
         BinRemove(next);
         h->size = uint16(h->size + next->size + sizeof(MediumHeader));
         NextHeader(h)->prev_size = h->size;
