@@ -160,7 +160,10 @@ inline int String::Compare(const String& a, const String& b)
         int la = (byte)a.chr[15], lb = (byte)b.chr[15];
         return i < (la < lb ? la : lb) ? (byte)a.chr[i] - (byte)b.chr[i] : la - lb;
     }
-    return CompareLarge(a, b);
+    // Differing first bytes decide without the call; a zero may be an empty text's NUL,
+    // where the lengths decide instead.
+    byte p = (byte)*a.Begin(), q = (byte)*b.Begin();
+    return p != q && p && q ? p - q : CompareLarge(a, b);
 }
 
 inline bool operator==(const String& a, const String& b)

@@ -447,6 +447,10 @@ TEST(StringCompare, TwoStrings)
         { Text(9) + "\x80", Text(9) + "\x01", 0x7f },
         { Text(17) + "a" + Text(5), Text(17) + "z" + Text(3), 'a' - 'z' },
         { Text(100), Text(90), 10 },
+        { "", Text(20), -20 },                      // an empty text against a held one
+        { Text(15, 'b'), "", 15 },
+        { std::string("\0z", 2), Text(16), -'a' }, // a zero byte is text, not the end
+        { Text(16, 'c'), "b", 1 },
     };
     for(const Case& c : cases) {
         String a(c.a.data(), (int)c.a.size()), b(c.b.data(), (int)c.b.size());
