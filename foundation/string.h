@@ -78,7 +78,7 @@ public:
     String Left(int count) const { return Mid(0, count); }
     String Right(int count) const { return Mid(GetLength() - count, count); }
     int Find(int c, int from = 0) const;
-    int Find(const char* text, int from = 0) const;
+    int Find(const char* text, int from = 0) const { return FindText(text, (int)std::strlen(text), from); }
     int FindLast(int c) const;
     bool StartsWith(const char* text) const;
     bool EndsWith(const char* text) const;
@@ -118,6 +118,7 @@ private:
     void AssignLarge(const String& s);
     void AppendCharSlow(int c);
     static int CompareLarge(const String& a, const String& b);
+    int FindText(const char* text, int m, int from) const;   // inline above: a literal's length folds
     char* NewBlock(int length); // sets pointer and kind for a block fit for length
     void Take(String& s) { std::memcpy((void*)this, (const void*)&s, 16); s.Zero(); }
     int32& RefCount() const { return ((int32*)ptr)[-2]; }

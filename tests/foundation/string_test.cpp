@@ -614,6 +614,23 @@ TEST(StringPieces, FindTextTable)
     }
 }
 
+// Every length of text and of needle around the 16- and 32-byte steps, the needle planted at
+// every place, with its first and last bytes also scattered as false starts.
+TEST(StringPieces, FindTextAtEveryPlace)
+{
+    for(int n = 0; n <= 72; n++)
+        for(int m = 1; m <= 18 && m <= n; m++)
+            for(int at = 0; at + m <= n; at++) {
+                std::string text(n, 'x'), needle = Text(m);
+                for(int i = 0; i < n; i += 3)
+                    text[i] = i % 2 ? needle[0] : needle[m - 1];
+                text.replace(at, m, needle);
+                String s(text.data(), n);
+                int from = at > 2 ? at - 2 : 0;
+                ASSERT_EQ(s.Find(needle.c_str(), from), (int)text.find(needle, from)) << n << " " << m << " " << at;
+            }
+}
+
 namespace {
 
 // Blocks the heap has handed out and not taken back (small classes and medium blocks).
