@@ -109,9 +109,10 @@ void* LargeMap(size_t length, size_t& mapped, int64 requested)
     size_t rounded = RoundToPages(length);
     void* p = TakeCachedMapping(rounded, mapped);
     if (!p) {
-        p = rounded >= kLargeBatch ? MapAligned(rounded) : MapPlain(rounded);
+        auto map = [rounded] { return rounded >= kLargeBatch ? MapAligned(rounded) : MapPlain(rounded); };
+        p = map();
         if (p == MAP_FAILED && ReleaseMappingCache())
-            p = rounded >= kLargeBatch ? MapAligned(rounded) : MapPlain(rounded);
+            p = map();
         if (p == MAP_FAILED || p == nullptr)
             OutOfMemory(requested, int64(rounded / 1024));
         mapped = rounded;
