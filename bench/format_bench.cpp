@@ -1,13 +1,16 @@
 // Format against snprintf giving the same text: a sequential and a positional
 // format with an int, a text and a two-decimal double. The snprintf side is
-// measured bare and with the String our side returns.
+// measured bare and with the String our side returns; fmt::format gives the same text
+// as a std::string (its side runs on the C library's allocator in bench_format_peer).
 #include "foundation/values/format.h"
 
 #include <benchmark/benchmark.h>
+#include <fmt/format.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 using namespace Qor;
@@ -78,6 +81,18 @@ void BM_SnprintfString(benchmark::State& state)
 }
 BENCHMARK(BM_SnprintfString);
 
+void BM_FmtFormat(benchmark::State& state)
+{
+    const std::vector<Row>& rows = Data();
+    size_t i = 0;
+    for(auto _ : state) {
+        const Row& r = rows[i++ & 255];
+        std::string s = fmt::format("{} items in {} ({:.2f}%)", r.count, r.place, r.share);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_FmtFormat);
+
 void BM_FormatPositional(benchmark::State& state)
 {
     const std::vector<Row>& rows = Data();
@@ -114,7 +129,8 @@ struct Check {
             String a = Format("%d items in %s (%.2f%%)", r.count, r.place, r.share);
             std::snprintf(buffer + 64, 64, "%2$s holds %1$d items (%3$.2f%%)", r.count, r.place, r.share);
             String b = Format("%2:s holds %1:d items (%3:.2f%%)", r.count, r.place, r.share);
-            if(std::strcmp(a.Begin(), buffer) || std::strcmp(b.Begin(), buffer + 64)) {
+            std::string c = fmt::format("{} items in {} ({:.2f}%)", r.count, r.place, r.share);
+            if(std::strcmp(a.Begin(), buffer) || std::strcmp(b.Begin(), buffer + 64) || c != buffer) {
                 std::fprintf(stderr, "format_bench: outputs differ\n");
                 std::abort();
             }

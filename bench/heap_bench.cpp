@@ -1,10 +1,12 @@
 // Heap churn against the C library's malloc: batches of 1,000 blocks of random
-// sizes, released in a mixed order.
+// sizes, released in a mixed order. The malloc side runs in bench_heap_peer, under
+// other allocators too through LD_PRELOAD (bench/compare.py).
 #include "foundation/heap.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -16,12 +18,14 @@ constexpr int kBatch = 1000;
 struct Churn {
     std::vector<size_t> sizes;
     std::vector<int> order;
-    Churn(size_t lo, size_t hi)
+    // Spread evenly over [lo, hi], or over its logarithm so that every size range counts.
+    Churn(size_t lo, size_t hi, bool logarithmic = false)
     {
         std::mt19937 rng(12345);
         std::uniform_int_distribution<size_t> size(lo, hi);
+        std::uniform_real_distribution<double> power(std::log(double(lo)), std::log(double(hi) + 1));
         for (int i = 0; i < kBatch; i++) {
-            sizes.push_back(size(rng));
+            sizes.push_back(logarithmic ? std::min(hi, size_t(std::exp(power(rng)))) : size(rng));
             order.push_back(i);
         }
         std::shuffle(order.begin(), order.end(), rng);
@@ -67,14 +71,26 @@ const Churn& MediumChurn()
     return churn;
 }
 
+// Up to a full 64 KiB block, which is just past the largest medium block.
+const Churn& MixedChurn()
+{
+    static Churn churn(16, 65536, true);
+    return churn;
+}
+
 void BM_SmallChurn_Qor(benchmark::State& state) { RunChurn<QorHeap>(state, SmallChurn()); }
 void BM_SmallChurn_Malloc(benchmark::State& state) { RunChurn<LibC>(state, SmallChurn()); }
 void BM_MediumChurn_Qor(benchmark::State& state) { RunChurn<QorHeap>(state, MediumChurn()); }
 void BM_MediumChurn_Malloc(benchmark::State& state) { RunChurn<LibC>(state, MediumChurn()); }
 
+void BM_MixedChurn_Qor(benchmark::State& state) { RunChurn<QorHeap>(state, MixedChurn()); }
+void BM_MixedChurn_Malloc(benchmark::State& state) { RunChurn<LibC>(state, MixedChurn()); }
+
 BENCHMARK(BM_SmallChurn_Qor);
 BENCHMARK(BM_SmallChurn_Malloc);
 BENCHMARK(BM_MediumChurn_Qor);
 BENCHMARK(BM_MediumChurn_Malloc);
+BENCHMARK(BM_MixedChurn_Qor);
+BENCHMARK(BM_MixedChurn_Malloc);
 
 } // namespace

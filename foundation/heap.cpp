@@ -38,6 +38,9 @@ void MemoryHeap::Init()
     bin_mask[0] = bin_mask[1] = 0;
     chunks.next = chunks.prev = &chunks;
     chunk_count = 0;
+    for (BinLink*& k : kept)
+        k = nullptr;
+    kept_room = this == &g_main ? kMediumKeptBytes : 0;
     if (reservoir && !reservoir->initialised)
         reservoir->Init();
     initialised = true;

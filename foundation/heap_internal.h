@@ -57,9 +57,14 @@ inline constexpr size_t kChunkSize = 65536;
 inline constexpr size_t kChunkHeaderSize = 24;
 inline constexpr size_t kMediumLimit = 65480;   // payload of a whole fresh chunk
 inline constexpr size_t kHugePrefix = 56;
+// The main heap keeps up to this many payload bytes of released medium blocks whole,
+// unmerged, for the next request of their bin: a release and a take then touch one
+// block instead of its neighbours and the bin lists. Kept blocks count as free.
+inline constexpr int64 kMediumKeptBytes = int64(8) << 20;
+inline constexpr byte kKeptBlock = 2;   // free flag of a kept block: never merged
 
 struct MediumHeader {
-    byte free;           // 1 free, 0 in use
+    byte free;           // 1 free, 0 in use, kKeptBlock kept
     uint16 size;         // payload bytes; 0 marks a huge block (or a chunk's end)
     uint16 prev_size;    // payload of the block before, 0 for the first
     MemoryHeap* owner;
@@ -82,7 +87,8 @@ struct HugePrefix {
     HugePrefix* next;
     HugePrefix* prev;
     int64 usable;
-    void* unused[2];
+    size_t mapped;       // length of the mapping, which a reused one may make larger
+    void* unused;
     MediumHeader header;
 };
 static_assert(sizeof(HugePrefix) == kHugePrefix);
@@ -126,6 +132,8 @@ struct MemoryHeap {
     int32 chunk_count;
     uint64 bin_mask[2];                     // bit set = bin list not empty
     BinLink bins[kBinCount];
+    BinLink* kept[kBinCount];               // released medium blocks kept whole, by bin
+    int64 kept_room;                        // payload bytes the kept lists may still take
 
     void Init();
     void* Allocate(size_t n);
@@ -207,9 +215,20 @@ struct OsReserve {
 OsReserve& OsPageReserve();
 OsReserve& OsChunkReserve();
 
-// Maps length bytes or ends the process with the out-of-memory text.
+// Maps length bytes for a batch or ends the process with the out-of-memory text.
 void* OsMap(size_t length, int64 requested);
-void OsUnmap(void* base, size_t length);
+// The mapping of a huge block, reused from the cache when one fits; mapped receives
+// its real length. The KB counter moves by length rounded to pages either way.
+void* LargeMap(size_t length, size_t& mapped, int64 requested);
+void LargeUnmap(void* base, size_t length, size_t mapped);
+
+// Released large mappings kept for reuse: at most kMappingCacheCount of them and
+// kMappingCacheBytes together; the oldest goes back to the system first.
+inline constexpr int kMappingCacheCount = 8;
+inline constexpr size_t kMappingCacheBytes = size_t(16) << 20;
+void KeepMapping(void* base, size_t length);
+void* TakeCachedMapping(size_t length, size_t& mapped);   // null when none fits
+bool ReleaseMappingCache();                                // false when it was empty
 [[noreturn]] void OutOfMemory(int64 requested, int64 refused_kb);
 void AddAllocatedKB(int64 kb);
 void RefreshMemoryProfile();
@@ -233,6 +252,9 @@ int BinLength(const MemoryHeap& heap, int bin);
 int FreeChunkCount();
 int HugeCount();
 bool InChunkList(const MemoryHeap& heap, const void* chunk);
+int CachedMappingCount();
+size_t CachedMappingBytes();
+int CachedMappingAge(const void* base);     // 0 for the latest kept, -1 when not kept
 } // namespace HeapDebug
 
 } // namespace Qor

@@ -1,5 +1,6 @@
 // Medium blocks carved from 64 KB chunks and found through 113 size bins,
-// with split on take and merge on release; huge blocks get mappings of their own.
+// with split on take and merge on release; huge blocks get mappings of their own
+// (fresh or kept from an earlier huge block).
 #include "foundation/heap_internal.h"
 
 namespace Qor {
@@ -108,6 +109,13 @@ void* MemoryHeap::MediumTake(size_t& n)
     int b = g_bins.take[(n - 1) / 8];
     size_t want = g_bins.size[b];
     n = want;
+    if (BinLink* l = kept[b]) {
+        kept[b] = l->next;
+        MediumHeader* h = HeaderOfLink(l);
+        h->free = 0;
+        kept_room += h->size;
+        return l;
+    }
     MediumHeader* h;
     int found = FirstBin(bin_mask, b);
     if (found >= 0) {
@@ -136,9 +144,19 @@ void MemoryHeap::MediumGive(void* p)
         HugeUnmap(reinterpret_cast<HugePrefix*>(static_cast<byte*>(p) - kHugePrefix));
         return;
     }
+    if (h->size <= kept_room) {
+        // Filed by the largest bin it covers, so that it serves any request of that bin.
+        int b = g_bins.file[h->size / 8];
+        h->free = kKeptBlock;
+        BinLink* l = LinkOf(h);
+        l->next = kept[b];
+        kept[b] = l;
+        kept_room -= h->size;
+        return;
+    }
     if (h->prev_size) {
         MediumHeader* before = PrevHeader(h);
-        if (before->free) {
+        if (before->free == 1) {
             BinRemove(before);
             before->size = uint16(before->size + h->size + sizeof(MediumHeader));
             h = before;
@@ -146,7 +164,7 @@ void MemoryHeap::MediumGive(void* p)
         }
     }
     MediumHeader* next = NextHeader(h);
-    if (next->free) {
+    if (next->free == 1) {
         BinRemove(next);
         h->size = uint16(h->size + next->size + sizeof(MediumHeader));
         NextHeader(h)->prev_size = h->size;
@@ -173,7 +191,9 @@ void* HugeMap(size_t& n)
         OutOfMemory(int64(n > size_t(INT64_MAX) ? INT64_MAX : n), INT64_MAX);
     size_t length = n + kHugePrefix;
     size_t rounded = (length + kPageSize - 1) & ~(kPageSize - 1);
-    HugePrefix* b = static_cast<HugePrefix*>(OsMap(length, int64(n)));
+    size_t mapped;
+    HugePrefix* b = static_cast<HugePrefix*>(LargeMap(length, mapped, int64(n)));
+    b->mapped = mapped;
     b->next = g_huge_list;
     b->prev = nullptr;
     if (g_huge_list)
@@ -194,7 +214,7 @@ void HugeUnmap(HugePrefix* b)
         g_huge_list = b->next;
     if (b->next)
         b->next->prev = b->prev;
-    OsUnmap(b, size_t(b->usable) + kHugePrefix);
+    LargeUnmap(b, size_t(b->usable) + kHugePrefix, b->mapped);
 }
 
 } // namespace Qor

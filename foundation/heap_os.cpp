@@ -1,6 +1,6 @@
 // Memory from the system: anonymous mappings handed out in growing batches of
-// pages and chunks, the allocated-KB counter, the out-of-memory stop, and the
-// never-freed permanent blocks.
+// pages and chunks, the mappings of huge blocks, the allocated-KB counter, the
+// out-of-memory stop, and the never-freed permanent blocks.
 #include "foundation/heap_internal.h"
 #include "foundation/panic.h"
 
@@ -44,50 +44,87 @@ void OutOfMemory(int64 requested, int64 refused_kb)
     std::abort();
 }
 
-// Mappings of 512 KB and more take whole 2 MB-aligned extents and ask for transparent
-// huge pages: a fresh multi-megabyte block (bzip2's work area, a long text) then
-// costs a few faults instead of hundreds, which on a virtual machine dominates its
-// use. Only address space grows; the block's usable size and the KB count do not.
+// Two deviations keep large memory cheap; neither changes a usable size or the KB counter.
+// Transparent huge pages: a fresh multi-megabyte block (bzip2's work area, a long text)
+// then costs a few faults instead of hundreds, which on a virtual machine dominates its
+// use. Batches of 512 KB are carved one after another out of shared 2 MB-aligned extents
+// (four to an extent), and mappings of 512 KB or more start on a 2 MB boundary.
 constexpr size_t kLargePage = size_t(2) << 20;
+constexpr size_t kLargeBatch = kLargePage / 4;
 
-static size_t MappedExtent(size_t rounded)
+constinit byte* g_extent_next = nullptr;
+constinit byte* g_extent_end = nullptr;
+
+static void* MapPlain(size_t length)
 {
-    return rounded >= kLargePage / 4 ? (rounded + kLargePage - 1) & ~(kLargePage - 1) : rounded;
+    return mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
 }
 
-static void* MapLarge(size_t extent)
+// length bytes starting on a 2 MB boundary, with huge pages asked for.
+static void* MapAligned(size_t length)
 {
-    size_t span = extent + kLargePage;
-    byte* p = static_cast<byte*>(mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    size_t span = length + kLargePage;
+    byte* p = static_cast<byte*>(MapPlain(span));
     if (p == MAP_FAILED)
         return MAP_FAILED;
     byte* aligned = reinterpret_cast<byte*>((reinterpret_cast<uintptr_t>(p) + kLargePage - 1) & ~(kLargePage - 1));
     if (aligned > p)
         munmap(p, size_t(aligned - p));
-    if (p + span > aligned + extent)
-        munmap(aligned + extent, size_t(p + span - (aligned + extent)));
-    madvise(aligned, extent, MADV_HUGEPAGE);
+    if (p + span > aligned + length)
+        munmap(aligned + length, size_t(p + span - (aligned + length)));
+    madvise(aligned, length, MADV_HUGEPAGE);
     return aligned;
+}
+
+static void* MapBatch(size_t rounded)
+{
+    if (rounded != kLargeBatch)
+        return MapPlain(rounded);
+    if (size_t(g_extent_end - g_extent_next) < rounded) {
+        void* extent = MapAligned(kLargePage);
+        if (extent == MAP_FAILED)
+            return MAP_FAILED;
+        g_extent_next = static_cast<byte*>(extent);
+        g_extent_end = g_extent_next + kLargePage;
+    }
+    void* p = g_extent_next;
+    g_extent_next += rounded;
+    return p;
 }
 
 void* OsMap(size_t length, int64 requested)
 {
     size_t rounded = RoundToPages(length);
-    size_t extent = MappedExtent(rounded);
-    void* p = extent != rounded
-                  ? MapLarge(extent)
-                  : mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* p = MapBatch(rounded);
+    if (p == MAP_FAILED && ReleaseMappingCache())
+        p = MapBatch(rounded);
     if (p == MAP_FAILED || p == nullptr)
         OutOfMemory(requested, int64(rounded / 1024));
     AddAllocatedKB(int64(rounded / 1024));
     return p;
 }
 
-void OsUnmap(void* base, size_t length)
+void* LargeMap(size_t length, size_t& mapped, int64 requested)
 {
     size_t rounded = RoundToPages(length);
-    munmap(base, MappedExtent(rounded));
-    AddAllocatedKB(-int64(rounded / 1024));
+    void* p = TakeCachedMapping(rounded, mapped);
+    if (!p) {
+        auto map = [rounded] { return rounded >= kLargeBatch ? MapAligned(rounded) : MapPlain(rounded); };
+        p = map();
+        if (p == MAP_FAILED && ReleaseMappingCache())
+            p = map();
+        if (p == MAP_FAILED || p == nullptr)
+            OutOfMemory(requested, int64(rounded / 1024));
+        mapped = rounded;
+    }
+    AddAllocatedKB(int64(rounded / 1024));
+    return p;
+}
+
+void LargeUnmap(void* base, size_t length, size_t mapped)
+{
+    AddAllocatedKB(-int64(RoundToPages(length) / 1024));
+    KeepMapping(base, mapped);
 }
 
 void* OsReserve::Take(int64 requested)

@@ -78,7 +78,7 @@ public:
     String Left(int count) const { return Mid(0, count); }
     String Right(int count) const { return Mid(GetLength() - count, count); }
     int Find(int c, int from = 0) const;
-    int Find(const char* text, int from = 0) const;
+    int Find(const char* text, int from = 0) const { return FindText(text, (int)std::strlen(text), from); }
     int FindLast(int c) const;
     bool StartsWith(const char* text) const;
     bool EndsWith(const char* text) const;
@@ -118,6 +118,7 @@ private:
     void AssignLarge(const String& s);
     void AppendCharSlow(int c);
     static int CompareLarge(const String& a, const String& b);
+    int FindText(const char* text, int m, int from) const;   // inline above: a literal's length folds
     char* NewBlock(int length); // sets pointer and kind for a block fit for length
     void Take(String& s) { std::memcpy((void*)this, (const void*)&s, 16); s.Zero(); }
     int32& RefCount() const { return ((int32*)ptr)[-2]; }
@@ -160,7 +161,10 @@ inline int String::Compare(const String& a, const String& b)
         int la = (byte)a.chr[15], lb = (byte)b.chr[15];
         return i < (la < lb ? la : lb) ? (byte)a.chr[i] - (byte)b.chr[i] : la - lb;
     }
-    return CompareLarge(a, b);
+    // Differing first bytes decide without the call; a zero may be an empty text's NUL,
+    // where the lengths decide instead.
+    byte p = (byte)*a.Begin(), q = (byte)*b.Begin();
+    return p != q && p && q ? p - q : CompareLarge(a, b);
 }
 
 inline bool operator==(const String& a, const String& b)

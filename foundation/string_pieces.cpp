@@ -3,6 +3,10 @@
 
 #include "foundation/heap.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace Qor {
 
 namespace {
@@ -58,16 +62,43 @@ int String::Find(int c, int from) const
     return q ? int((const char*)q - b) : -1;
 }
 
-int String::Find(const char* text, int from) const
+int String::FindText(const char* text, int m, int from) const
 {
     int n = GetLength();
-    int m = (int)std::strlen(text);
     if(from < 0 || from > n - m)
         return -1;
     const char* b = Begin();
-    for(int i = from; i <= n - m; i++)
-        if(std::memcmp(b + i, text, m) == 0)
-            return i;
+    if(m <= 1) {
+        const void* q = m ? std::memchr(b + from, text[0], size_t(n - from)) : b + from;
+        return q ? int((const char*)q - b) : -1;
+    }
+    const char* p = b + from;
+    const char* last = b + n - m; // the last place the text can start
+#ifdef __SSE2__
+    // Sixteen places a step: only those whose first and last bytes both match are compared.
+    const __m128i head = _mm_set1_epi8(text[0]);
+    const __m128i tail = _mm_set1_epi8(text[m - 1]);
+    auto places = [&](const char* q) {
+        __m128i h = _mm_cmpeq_epi8(_mm_loadu_si128((const __m128i*)q), head);
+        __m128i t = _mm_cmpeq_epi8(_mm_loadu_si128((const __m128i*)(q + m - 1)), tail);
+        return (unsigned)_mm_movemask_epi8(_mm_and_si128(h, t));
+    };
+    for(; p + 15 <= last; p += 16) {
+        unsigned mask = places(p);
+        if(!mask && p + 31 <= last) { // two steps a turn while nothing matches
+            p += 16;
+            mask = places(p);
+        }
+        for(; mask; mask &= mask - 1) {
+            const char* at = p + __builtin_ctz(mask);
+            if(std::memcmp(at + 1, text + 1, size_t(m - 2)) == 0)
+                return int(at - b);
+        }
+    }
+#endif
+    for(; p <= last; p++)
+        if(p[0] == text[0] && p[m - 1] == text[m - 1] && std::memcmp(p + 1, text + 1, size_t(m - 2)) == 0)
+            return int(p - b);
     return -1;
 }
 

@@ -272,3 +272,55 @@ TEST(HeapHuge, ListKeepsOthersWhenOneLeaves)
     HeapRelease(a);
     EXPECT_EQ(HeapDebug::HugeCount(), huge - 3);
 }
+
+TEST_F(LocalMedium, KeptBlocksServeTheirBinAndAreNeverMerged)
+{
+    heap.kept_room = 3000;
+    byte* a = static_cast<byte*>(heap.Allocate(1000));
+    byte* b = static_cast<byte*>(heap.Allocate(1000));
+    byte* c = static_cast<byte*>(heap.Allocate(1000));
+    int bin = BinOfSize(1024);
+
+    heap.Release(b);
+    heap.Release(a);
+    EXPECT_EQ(MediumHeaderOf(a)->free, kKeptBlock);
+    EXPECT_EQ(MediumHeaderOf(b)->free, kKeptBlock);
+    EXPECT_EQ(heap.kept_room, 3000 - 2 * 1024);
+    EXPECT_EQ(HeapDebug::BinLength(heap, bin), 0);
+
+    // No room for a third: c goes the merging way, with the free rest behind it but not
+    // with the kept block before it.
+    heap.Release(c);
+    EXPECT_EQ(MediumHeaderOf(c)->free, 1);
+    EXPECT_EQ(MediumHeaderOf(c)->size, 65480 - 2 * (1024 + 16));
+    EXPECT_EQ(MediumHeaderOf(b)->size, 1024);
+    EXPECT_EQ(PrevHeader(MediumHeaderOf(c)), MediumHeaderOf(b));
+
+    static MemoryProfile profile;
+    MemoryProfileFill(heap, profile);
+    EXPECT_EQ(profile.large_count, 0);        // kept blocks count as free
+    EXPECT_EQ(profile.large_free_count, 3);
+
+    // Another bin does not take them; their own bin does, the latest kept first.
+    byte* other = static_cast<byte*>(heap.Allocate(2000));
+    EXPECT_NE(other, a);
+    EXPECT_NE(other, b);
+    size_t n = 1000;
+    EXPECT_EQ(heap.AllocateRounded(n), a);
+    EXPECT_EQ(n, 1024u);
+    EXPECT_EQ(heap.Allocate(1000), b);
+    EXPECT_EQ(MediumHeaderOf(b)->free, 0);
+    EXPECT_EQ(heap.kept_room, 3000);
+    heap.kept_room = 0;
+    for (byte* p : {a, b, other})
+        heap.Release(p);
+}
+
+TEST_F(LocalMedium, WithoutRoomReleaseMergesAsBefore)
+{
+    ASSERT_EQ(heap.kept_room, 0);   // only the process's main heap keeps blocks
+    byte* a = static_cast<byte*>(heap.Allocate(1000));
+    heap.Release(a);
+    EXPECT_EQ(MediumHeaderOf(a)->free, 1);
+    EXPECT_EQ(MediumHeaderOf(a)->size, kMediumLimit);
+}

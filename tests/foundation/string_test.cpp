@@ -447,6 +447,10 @@ TEST(StringCompare, TwoStrings)
         { Text(9) + "\x80", Text(9) + "\x01", 0x7f },
         { Text(17) + "a" + Text(5), Text(17) + "z" + Text(3), 'a' - 'z' },
         { Text(100), Text(90), 10 },
+        { "", Text(20), -20 },                      // an empty text against a held one
+        { Text(15, 'b'), "", 15 },
+        { std::string("\0z", 2), Text(16), -'a' }, // a zero byte is text, not the end
+        { Text(16, 'c'), "b", 1 },
     };
     for(const Case& c : cases) {
         String a(c.a.data(), (int)c.a.size()), b(c.b.data(), (int)c.b.size());
@@ -581,6 +585,50 @@ TEST(StringPieces, ConcatAndSearch)
     EXPECT_FALSE(s.EndsWith("hello world!"));
     EXPECT_TRUE(String("abc") < String("abd"));
     EXPECT_TRUE(String("b") > String("abc"));
+}
+
+// Searches that start from the first byte's hits: false starts, both ends, a text with
+// a zero byte inside and a heap-held text, against the answer of std::string::find.
+TEST(StringPieces, FindTextTable)
+{
+    const std::string inner("ab\0cdab", 7);
+    const std::string long_text = std::string(300, 'a') + "aab" + std::string(40, 'b');
+    struct Case {
+        const std::string& text;
+        const char* needle;
+        int from;
+    };
+    const std::string hay("aaaaab"), empty, word("hello");
+    const Case cases[] = {
+        {hay, "aab", 0},      {hay, "aab", 4},   {hay, "aab", 5},  {hay, "a", 4},   {hay, "b", 5},
+        {hay, "ab", 6},       {hay, "", 0},      {hay, "", 6},     {hay, "", 7},    {hay, "aaaaab", 0},
+        {hay, "aaaaabb", 0},  {hay, "c", 0},     {hay, "aab", -1}, {empty, "", 0},  {empty, "a", 0},
+        {word, "lo", 3},      {word, "lo", 4},   {word, "hello", 1}, {inner, "cd", 0}, {inner, "ab", 1},
+        {long_text, "aab", 0}, {long_text, "ab", 301}, {long_text, "bb", 340}, {long_text, "bbb", 341},
+    };
+    for(const Case& c : cases) {
+        String s(c.text.data(), (int)c.text.size());
+        size_t at = c.from < 0 ? std::string::npos : c.text.find(c.needle, (size_t)c.from);
+        int expected = at == std::string::npos || c.from > (int)c.text.size() ? -1 : (int)at;
+        EXPECT_EQ(s.Find(c.needle, c.from), expected) << c.text.size() << " '" << c.needle << "' from " << c.from;
+    }
+}
+
+// Every length of text and of needle around the 16- and 32-byte steps, the needle planted at
+// every place, with its first and last bytes also scattered as false starts.
+TEST(StringPieces, FindTextAtEveryPlace)
+{
+    for(int n = 0; n <= 72; n++)
+        for(int m = 1; m <= 18 && m <= n; m++)
+            for(int at = 0; at + m <= n; at++) {
+                std::string text(n, 'x'), needle = Text(m);
+                for(int i = 0; i < n; i += 3)
+                    text[i] = i % 2 ? needle[0] : needle[m - 1];
+                text.replace(at, m, needle);
+                String s(text.data(), n);
+                int from = at > 2 ? at - 2 : 0;
+                ASSERT_EQ(s.Find(needle.c_str(), from), (int)text.find(needle, from)) << n << " " << m << " " << at;
+            }
 }
 
 namespace {

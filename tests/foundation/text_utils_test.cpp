@@ -50,6 +50,9 @@ TEST(SplitText, AtCharacter)
         {"x\x7Fy", 0x7F, true, {"x", "y"}},
         // Bytes compare as signed chars: 0xFF never equals 255.
         {"a\xFF" "b", 0xFF, false, {"a\xFF" "b"}},
+        {"a\xFF" "b\xFF", -1, false, {"a", "b", ""}},
+        {"a,b", 0, false, {"a,b"}},
+        {"a,b", ',' + 256, false, {"a,b"}},
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + (c.ignore_empty ? " ignoring empty" : ""));
@@ -72,6 +75,8 @@ TEST(SplitText, AtDelimiter)
         {"a:", "::", false, {"a:"}}, // a partial delimiter at the end is text
         {"one\ntwo\n\nthree", "\n", true, {"one", "two", "three"}},
         {"k|v|", "|", false, {"k", "v", ""}},
+        {"aaa", "aa", false, {"", "a"}},      // found left to right, without overlap
+        {"a-b-c", "b-c", false, {"a-", ""}},
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " at " + c.delimiter);
@@ -89,6 +94,7 @@ TEST(SplitText, WithTextTests)
     EXPECT_STREQ(split.Find("--x"), "x");
     EXPECT_EQ(split.Find("-x"), nullptr);
     EXPECT_EQ(split.Find("-"), nullptr);
+    EXPECT_EQ(Pieces(SplitText("a\n", String("\n\0x", 3), false)), (Strings{"a\n"}));
     StringSplit never(String(""));
     EXPECT_EQ(never.Find("abc"), nullptr);
     EXPECT_EQ(slashes.Find("x/"), nullptr);
