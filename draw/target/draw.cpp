@@ -5,6 +5,7 @@
 #include "foundation/numeric.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace Qor {
 
@@ -34,8 +35,6 @@ void Draw::DrawImagePart(int x, int y, const Image& img, const Rect& src, Color 
     End();
 }
 
-void Draw::DrawData(int, int, int, int, const String&, const char*) {}
-
 void Draw::DrawPainting(const Rect&, const Painting&) {}
 
 Size Draw::GetNativeDpi() const
@@ -64,14 +63,27 @@ void Draw::DotsToNative(int& x, int& y) const
 
 void Draw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const Rect& src, Color color)
 {
-    bool native = !(GetInfoFlags() & NATIVE);
+    dword flags = GetInfoFlags();
+    bool native = !(flags & NATIVE);
     if(native) {
         BeginNative();
         DotsToNative(x, y);
         DotsToNative(cx, cy);
     }
-    if(cx == src.Width() && cy == src.Height())
-        DrawImagePart(x, y, img, src, color);
+    bool unscaled = cx == src.Width() && cy == src.Height();
+    if((cx <= 2000 && cy <= 1500) || !color.IsNullInstance() || !(flags & DRAW_IMAGE_BANDS)) {
+        if(unscaled)
+            DrawImagePart(x, y, img, src, color);
+    }
+    else if(unscaled && Rect(img.GetSize()).Contains(src)) {
+        // Bands of 16 lines, so that a large image never exists twice in full.
+        for(int top = 0; top < cy; top += 16) {
+            PixelBuffer band(cx, cy - top < 16 ? cy - top : 16);
+            for(int line = 0; line < band.GetHeight(); line++)
+                std::memcpy((void*)band[line], img[src.top + top + line] + src.left, (size_t)cx * sizeof(RGBA));
+            DrawImageStrips(x, y + top, Image(band));
+        }
+    }
     if(native)
         EndNative();
 }
