@@ -6,8 +6,18 @@
 
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 namespace Qor {
+
+namespace {
+
+// Beyond this an image on a target that takes bands is drawn 16 lines at a time.
+constexpr int BAND_FREE_WIDTH = 2000;
+constexpr int BAND_FREE_HEIGHT = 1500;
+constexpr int IMAGE_BAND = 16;
+
+} // namespace
 
 Size Draw::GetPageSize() const
 {
@@ -70,15 +80,19 @@ void Draw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const
         DotsToNative(x, y);
         DotsToNative(cx, cy);
     }
+    // Only drawing at the source's own size is done here: a size that needs rescaling
+    // draws nothing until the box rescaler exists.
     bool unscaled = cx == src.Width() && cy == src.Height();
-    if((cx <= 2000 && cy <= 1500) || !color.IsNullInstance() || !(flags & DRAW_IMAGE_BANDS)) {
+    if((cx <= BAND_FREE_WIDTH && cy <= BAND_FREE_HEIGHT) || !color.IsNullInstance() || !(flags & DRAW_IMAGE_BANDS)) {
         if(unscaled)
             DrawImagePart(x, y, img, src, color);
     }
     else if(unscaled && Rect(img.GetSize()).Contains(src)) {
-        // Bands of 16 lines, so that a large image never exists twice in full.
-        for(int top = 0; top < cy; top += 16) {
-            PixelBuffer band(cx, cy - top < 16 ? cy - top : 16);
+        // Bands, so that a large image never exists twice in full.
+        for(int top = 0; top < cy; top += IMAGE_BAND) {
+            PixelBuffer band(cx, cy - top < IMAGE_BAND ? cy - top : IMAGE_BAND);
+            if(band.IsEmpty())
+                break;
             for(int line = 0; line < band.GetHeight(); line++)
                 std::memcpy((void*)band[line], img[src.top + top + line] + src.left, (size_t)cx * sizeof(RGBA));
             DrawImageStrips(x, y + top, Image(band));
@@ -121,7 +135,7 @@ void ComputeAngleSinCos(int angle, double& sin, double& cos)
     case 1800: sin = 0; cos = -1; return;
     case 2700: sin = -1; cos = 0; return;
     }
-    double a = r * M_PI / 1800;
+    double a = r * std::numbers::pi / 1800;
     sin = std::sin(a);
     cos = std::cos(a);
 }
