@@ -10,9 +10,6 @@ namespace Qor {
 
 namespace {
 
-inline uint32 Load(const RGBA* p) { uint32 w; std::memcpy(&w, p, 4); return w; }
-inline void Store(RGBA* p, uint32 w) { std::memcpy(p, &w, 4); }
-
 // Each colour channel times m / 256 (m at most 256); alpha as it was.
 inline uint32 ScaleColours(uint32 w, uint32 m)
 {
