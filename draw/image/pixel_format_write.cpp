@@ -1,0 +1,185 @@
+// PixelFormat::WriteLine: premultiplied RGBA lines into every layout but index-and-alpha.
+
+#include "draw/image/pixel_format.h"
+
+#include <cstring>
+
+namespace Qor {
+
+namespace {
+
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "RGBA as a 32-bit word is 0xAARRGGBB");
+
+uint32 Word(const RGBA* p)
+{
+    uint32 w;
+    memcpy(&w, p, 4);
+    return w;
+}
+
+void Store32(byte* t, uint32 w)
+{
+    memcpy(t, &w, 4);
+}
+
+// (red >> 3) * 1024 + (blue >> 4) * 64 + (green >> 2), from the pixel as one word.
+int Cell(const RGBA& p)
+{
+    uint32 w = Word(&p);
+    return (int)((w >> 9 & 0x7C00) | (w << 2 & 0x3C0) | (w >> 10 & 0x3F));
+}
+
+int Grey(const RGBA& p)
+{
+    return 77 * p.r + 151 * p.g + 28 * p.b;
+}
+
+// The value a pixel takes in a palette layout of `bits` bits: its map index, else the top
+// bits of green (1 and 2 bits) or of the grey level (4 and 8 bits).
+template <int bits>
+int PaletteValue(const RGBA& p, const byte* map)
+{
+    if(map)
+        return map[Cell(p)] & ((1 << bits) - 1);
+    if constexpr(bits <= 2)
+        return p.g >> (8 - bits);
+    else
+        return Grey(p) >> (16 - bits);
+}
+
+template <int bits, bool high_first>
+void WritePacked(byte* t, const RGBA* s, int n, const byte* map)
+{
+    constexpr int per = 8 / bits;
+    auto place = [](int v, int j) { return high_first ? v << (8 - bits - bits * j) : v << (bits * j); };
+    const RGBA* whole = s + n / per * per;
+    while(s < whole) {
+        int b = 0;
+        for(int j = 0; j < per; j++)
+            b |= place(PaletteValue<bits>(s[j], map), j);
+        *t++ = (byte)b;
+        s += per;
+    }
+    int rest = n % per;
+    if(rest) {
+        int b = 0;
+        for(int j = 0; j < rest; j++)
+            b |= place(PaletteValue<bits>(s[j], map), j);
+        *t = (byte)b;
+    }
+}
+
+void WritePal8(byte* t, const RGBA* s, int n, const byte* map)
+{
+    if(map) {
+        int i = 0;
+        // Four lookups, then one store: the table stays in the first-level cache.
+        for(; i + 4 <= n; i += 4)
+            Store32(t + i, map[Cell(s[i])] | map[Cell(s[i + 1])] << 8 | map[Cell(s[i + 2])] << 16 |
+                               (uint32)map[Cell(s[i + 3])] << 24);
+        for(; i < n; i++)
+            t[i] = map[Cell(s[i])];
+    }
+    else
+        for(int i = 0; i < n; i++)
+            t[i] = (byte)(Grey(s[i]) >> 8);
+}
+
+void WriteMask16(const PixelFormat& f, byte* t, const RGBA* s, int n, bool big_endian)
+{
+    for(int i = 0; i < n; i++, t += 2) {
+        uint32 v = (((uint32)s[i].g << 8 >> f.gpos) & f.gmask) | (((uint32)s[i].r << 8 >> f.rpos) & f.rmask) |
+                   (((uint32)s[i].b << 8 >> f.bpos) & f.bmask);
+        t[big_endian ? 1 : 0] = (byte)v;
+        t[big_endian ? 0 : 1] = (byte)(v >> 8);
+    }
+}
+
+void Write24(const PixelFormat& f, byte* t, const RGBA* s, int n)
+{
+    int i = 0;
+    if(f.rpos == 2 && f.gpos == 1 && f.bpos == 0) {
+        // Four pixels into three 32-bit words.
+        for(; i + 4 <= n; i += 4, t += 12) {
+            uint32 p0 = Word(s + i), p1 = Word(s + i + 1), p2 = Word(s + i + 2), p3 = Word(s + i + 3);
+            Store32(t, (p0 & 0xFFFFFF) | p1 << 24);
+            Store32(t + 4, (p1 >> 8 & 0xFFFF) | p2 << 16);
+            Store32(t + 8, (p2 >> 16 & 0xFF) | p3 << 8);
+        }
+    }
+    int r = f.rpos, g = f.gpos, b = f.bpos;
+    for(; i < n; i++, t += 3) {
+        t[r] = s[i].r;
+        t[g] = s[i].g;
+        t[b] = s[i].b;
+    }
+}
+
+// The fourth byte keeps what the output held.
+void Write32(const PixelFormat& f, byte* t, const RGBA* s, int n)
+{
+    int r = f.rpos, g = f.gpos, b = f.bpos;
+    for(int i = 0; i < n; i++, t += 4) {
+        t[r] = s[i].r;
+        t[g] = s[i].g;
+        t[b] = s[i].b;
+    }
+}
+
+// Colours divided by alpha exactly as UnmultiplyPixels does, a chunk at a time.
+void WriteStraight32(const PixelFormat& f, byte* t, const RGBA* s, int n)
+{
+    int r = f.rpos, g = f.gpos, b = f.bpos, a = f.apos;
+    RGBA chunk[256];
+    while(n > 0) {
+        int m = n < 256 ? n : 256;
+        UnmultiplyPixels(chunk, s, m);
+        for(int i = 0; i < m; i++, t += 4) {
+            t[r] = chunk[i].r;
+            t[g] = chunk[i].g;
+            t[b] = chunk[i].b;
+            t[a] = chunk[i].a;
+        }
+        s += m;
+        n -= m;
+    }
+}
+
+void WritePremultiplied32(const PixelFormat& f, byte* t, const RGBA* s, int n)
+{
+    if(f.IsNativeRGBA()) {
+        memcpy(t, s, (size_t)n * sizeof(RGBA));
+        return;
+    }
+    int r = f.rpos, g = f.gpos, b = f.bpos, a = f.apos;
+    for(int i = 0; i < n; i++, t += 4) {
+        t[r] = s[i].r;
+        t[g] = s[i].g;
+        t[b] = s[i].b;
+        t[a] = s[i].a;
+    }
+}
+
+} // namespace
+
+void PixelFormat::WriteLine(byte* t, const RGBA* s, int n, const PaletteMap* palette_map) const
+{
+    if(n <= 0)
+        return;
+    const byte* map = palette_map ? palette_map->map : nullptr;
+    bool high = IsHighFirst();
+    switch(GetLayout()) {
+    case PAL1: high ? WritePacked<1, true>(t, s, n, map) : WritePacked<1, false>(t, s, n, map); break;
+    case PAL2: high ? WritePacked<2, true>(t, s, n, map) : WritePacked<2, false>(t, s, n, map); break;
+    case PAL4: high ? WritePacked<4, true>(t, s, n, map) : WritePacked<4, false>(t, s, n, map); break;
+    case PAL8: WritePal8(t, s, n, map); break;
+    case MASK16: WriteMask16(*this, t, s, n, high); break;
+    case RGB24: Write24(*this, t, s, n); break;
+    case RGB32: Write32(*this, t, s, n); break;
+    case STRAIGHT32: WriteStraight32(*this, t, s, n); break;
+    case PREMULTIPLIED32: WritePremultiplied32(*this, t, s, n); break;
+    default: break; // index-and-alpha lines are only ever read
+    }
+}
+
+} // namespace Qor
