@@ -98,6 +98,9 @@ Image Raster::GetImageRect(int x, int y, int cx, int cy, BoolCallback2<int, int>
     if(progress.IsTrue())
         return Image();
     PixelBuffer buffer(w, h);
+    // Nothing to copy, or a size beyond what memory can hold (a damaged file header).
+    if(buffer.IsEmpty())
+        return Image();
     for(int i = 0; i < h; i++) {
         if(progress && progress(i, h))
             return Image();

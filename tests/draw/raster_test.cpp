@@ -92,6 +92,10 @@ TEST(Rasters, RectanglesAreClippedToTheRaster)
         else
             ExpectGreyRect(m, c.x0, c.y0, c.w, c.h);
     }
+
+    GreyRaster huge(100000, 100000); // more pixels than an Image may hold
+    EXPECT_EQ(huge.GetImage().GetSize(), Size(0, 0));
+    EXPECT_EQ(huge.lines_read, 0);
 }
 
 TEST(Rasters, DotsFollowTheClippedSizeAndTheHotspotTheOrigin)
