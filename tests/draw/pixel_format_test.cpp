@@ -323,6 +323,7 @@ TEST(PixelFormatWrite, IndexWithAlphaIsNotWritten)
     EXPECT_EQ(Write(Code(4), {WHITE, BLACK}), std::vector<byte>(4, 0xEE));
 }
 
+// Lines long enough for the word-at-a-time paths and their tails.
 TEST(PixelFormatConversion, LosslessLayoutsRoundTrip)
 {
     std::vector<RGBA> opaque, premultiplied;
@@ -337,7 +338,12 @@ TEST(PixelFormatConversion, LosslessLayoutsRoundTrip)
     x32.Set32(0xFF, 0xFF00, 0xFF0000, 0);
     native.SetNativeRGBA();
     argb.Set32BigEndian(0xFF0000, 0xFF00, 0xFF, 0xFF000000);
-    for(const PixelFormat* f : {&bgr, &rgb, &x32})
+    std::vector<byte> bgr_bytes;
+    for(RGBA p : opaque)
+        bgr_bytes.insert(bgr_bytes.end(), {p.b, p.g, p.r});
+    EXPECT_EQ(Write(bgr, opaque), bgr_bytes);
+    ExpectPixels(Read(bgr, bgr_bytes, (int)opaque.size()), opaque);
+    for(const PixelFormat* f : {&rgb, &x32})
         ExpectPixels(Read(*f, Write(*f, opaque), (int)opaque.size()), opaque);
     for(const PixelFormat* f : {&native, &argb})
         ExpectPixels(Read(*f, Write(*f, premultiplied), (int)premultiplied.size()), premultiplied);
