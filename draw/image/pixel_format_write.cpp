@@ -17,11 +17,6 @@ uint32 Word(const RGBA* p)
     return w;
 }
 
-void Store32(byte* t, uint32 w)
-{
-    memcpy(t, &w, 4);
-}
-
 void Store64(byte* t, uint64 w)
 {
     memcpy(t, &w, 8);
@@ -86,10 +81,17 @@ void WritePal8(byte* t, const RGBA* s, int n, const byte* map)
 {
     if(map) {
         int i = 0;
-        // Four lookups, then one store.
-        for(; i + 4 <= n; i += 4)
-            Store32(t + i, map[Cell(s[i])] | map[Cell(s[i + 1])] << 8 | map[Cell(s[i + 2])] << 16 |
-                               (uint32)map[Cell(s[i + 3])] << 24);
+        // Cells of sixteen pixels in one simple pass the compiler can run in vector
+        // registers, then the lookups.
+        for(; i + 16 <= n; i += 16) {
+            uint32 cell[16];
+            for(int j = 0; j < 16; j++) {
+                uint32 w = Word(s + i + j);
+                cell[j] = (w >> 9 & 0x7C00) | (w << 2 & 0x3C0) | (w >> 10 & 0x3F);
+            }
+            for(int j = 0; j < 16; j++)
+                t[i + j] = map[cell[j]];
+        }
         for(; i < n; i++)
             t[i] = map[Cell(s[i])];
     }

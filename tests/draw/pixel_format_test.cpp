@@ -290,6 +290,18 @@ TEST(PixelFormatWrite, PaletteLayoutsWithAMapUseItsCells)
     EXPECT_EQ(Write(Code(2), line, &map), (std::vector<byte>{0x21, 0x03, 0x01}));
     EXPECT_EQ(Write(Code(129), line, &map), (std::vector<byte>{0x6C, 0x40}));
     EXPECT_EQ(Write(Code(0), line, &map), (std::vector<byte>{0x15}));
+
+    // A line long enough for the batched path: every cell distinct in the map.
+    for(size_t i = 0; i < cells.size(); i++)
+        cells[i] = (byte)(i * 37 >> 7);
+    std::vector<RGBA> long_line;
+    std::vector<byte> expected;
+    for(int i = 0; i < 37; i++) {
+        RGBA p{(byte)(i * 41), (byte)(i * 97), (byte)(i * 13), 255};
+        long_line.push_back(p);
+        expected.push_back(cells[(p.r >> 3) * 1024 + (p.b >> 4) * 64 + (p.g >> 2)]);
+    }
+    EXPECT_EQ(Write(Code(3), long_line, &map), expected);
 }
 
 TEST(PixelFormatWrite, MaskAndByteLayouts)
