@@ -42,62 +42,72 @@ int Grey(const RGBA& p)
     return 77 * p.r + 151 * p.g + 28 * p.b;
 }
 
-// The value a pixel takes in a palette layout of `bits` bits: its map index, else the top
-// bits of green (1 and 2 bits) or of the grey level (4 and 8 bits).
-template <int bits>
-int PaletteValue(const RGBA& p, const byte* map)
+// The map index of each of n pixels. The cells of sixteen pixels are computed in one
+// simple pass the compiler runs in vector registers, then looked up.
+void LookUp(byte* t, const RGBA* s, int n, const byte* map)
 {
-    if(map)
-        return map[Cell(p)] & ((1 << bits) - 1);
-    if constexpr(bits <= 2)
-        return p.g >> (8 - bits);
-    else
-        return Grey(p) >> (16 - bits);
+    int i = 0;
+    for(; i + 16 <= n; i += 16) {
+        uint32 cell[16];
+        for(int j = 0; j < 16; j++) {
+            uint32 w = Word(s + i + j);
+            cell[j] = (w >> 9 & 0x7C00) | (w << 2 & 0x3C0) | (w >> 10 & 0x3F);
+        }
+        for(int j = 0; j < 16; j++)
+            t[i + j] = map[cell[j]];
+    }
+    for(; i < n; i++)
+        t[i] = map[Cell(s[i])];
 }
 
+// The value each pixel takes in a palette layout of `bits` bits: its map index, else the
+// top bits of green (1 and 2 bits) or of the grey level (4 and 8 bits).
+template <int bits>
+void PaletteValues(byte* t, const RGBA* s, int n, const byte* map)
+{
+    if(map)
+        LookUp(t, s, n, map);
+    else if constexpr(bits <= 2)
+        for(int i = 0; i < n; i++)
+            t[i] = (byte)(s[i].g >> (8 - bits));
+    else
+        for(int i = 0; i < n; i++)
+            t[i] = (byte)(Grey(s[i]) >> (16 - bits));
+}
+
+// Values a chunk at a time, then packed: whole bytes first, the pixels left over into
+// the last byte with its other bits 0.
 template <int bits, bool high_first>
 void WritePacked(byte* t, const RGBA* s, int n, const byte* map)
 {
     constexpr int per = 8 / bits;
-    auto place = [](int v, int j) { return high_first ? v << (8 - bits - bits * j) : v << (bits * j); };
-    const RGBA* whole = s + n / per * per;
-    while(s < whole) {
-        int b = 0;
-        for(int j = 0; j < per; j++)
-            b |= place(PaletteValue<bits>(s[j], map), j);
-        *t++ = (byte)b;
-        s += per;
-    }
-    int rest = n % per;
-    if(rest) {
-        int b = 0;
-        for(int j = 0; j < rest; j++)
-            b |= place(PaletteValue<bits>(s[j], map), j);
-        *t = (byte)b;
+    constexpr int mask = (1 << bits) - 1;
+    auto place = [](int v, int j) { return high_first ? (v & mask) << (8 - bits - bits * j) : (v & mask) << (bits * j); };
+    byte value[256]; // a whole number of bytes' worth of pixels
+    while(n > 0) {
+        int m = n < 256 ? n : 256;
+        PaletteValues<bits>(value, s, m, map);
+        int i = 0;
+        for(; i + per <= m; i += per) {
+            int b = 0;
+            for(int j = 0; j < per; j++)
+                b |= place(value[i + j], j);
+            *t++ = (byte)b;
+        }
+        if(i < m) {
+            int b = 0;
+            for(int j = 0; i + j < m; j++)
+                b |= place(value[i + j], j);
+            *t++ = (byte)b;
+        }
+        s += m;
+        n -= m;
     }
 }
 
 void WritePal8(byte* t, const RGBA* s, int n, const byte* map)
 {
-    if(map) {
-        int i = 0;
-        // Cells of sixteen pixels in one simple pass the compiler can run in vector
-        // registers, then the lookups.
-        for(; i + 16 <= n; i += 16) {
-            uint32 cell[16];
-            for(int j = 0; j < 16; j++) {
-                uint32 w = Word(s + i + j);
-                cell[j] = (w >> 9 & 0x7C00) | (w << 2 & 0x3C0) | (w >> 10 & 0x3F);
-            }
-            for(int j = 0; j < 16; j++)
-                t[i + j] = map[cell[j]];
-        }
-        for(; i < n; i++)
-            t[i] = map[Cell(s[i])];
-    }
-    else
-        for(int i = 0; i < n; i++)
-            t[i] = (byte)(Grey(s[i]) >> 8);
+    PaletteValues<8>(t, s, n, map);
 }
 
 void WriteMask16(const PixelFormat& f, byte* t, const RGBA* s, int n, bool big_endian)

@@ -330,6 +330,33 @@ TEST(PixelFormatWrite, MaskAndByteLayouts)
               (std::vector<byte>{0, 0, 0, 0, 255, 255, 255, 128, 128, 128, 128, 64, 5, 6, 7, 255}));
 }
 
+// Lines longer than the converter's chunks, read back through a palette of the values.
+TEST(PixelFormatWrite, LongPackedLinesReadBackAsTheirValues)
+{
+    std::vector<RGBA> line;
+    for(int i = 0; i < 301; i++)
+        line.push_back(RGBA{(byte)(i * 29), (byte)(i * 7 + (i >> 4)), (byte)(i * 53), 255});
+    std::vector<RGBA> values(256);
+    for(int v = 0; v < 256; v++)
+        values[v] = RGBA{(byte)v, 0, 0, 255};
+    struct Case {
+        int code;
+        int (*value)(RGBA);
+    } cases[] = {
+        {0, [](RGBA p) { return p.g >> 7; }},   {128, [](RGBA p) { return p.g >> 7; }},
+        {1, [](RGBA p) { return p.g >> 6; }},   {129, [](RGBA p) { return p.g >> 6; }},
+        {2, [](RGBA p) { return (77 * p.r + 151 * p.g + 28 * p.b) >> 12; }},
+        {130, [](RGBA p) { return (77 * p.r + 151 * p.g + 28 * p.b) >> 12; }},
+    };
+    for(const Case& c : cases) {
+        SCOPED_TRACE("code " + std::to_string(c.code));
+        std::vector<RGBA> expected;
+        for(RGBA p : line)
+            expected.push_back(values[c.value(p)]);
+        ExpectPixels(Read(Code(c.code), Write(Code(c.code), line), (int)line.size(), values.data()), expected);
+    }
+}
+
 TEST(PixelFormatWrite, IndexWithAlphaIsNotWritten)
 {
     EXPECT_EQ(Write(Code(4), {WHITE, BLACK}), std::vector<byte>(4, 0xEE));
