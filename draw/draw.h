@@ -18,6 +18,8 @@
 #include "draw/look/resettable_statics.h"
 #include "draw/look/sys_colors.h"
 
+#include "draw/values/framed_text_form.h"
+
 #include "draw/font/font.h"
 
 #include "draw/recorded/drawing.h"
