@@ -83,7 +83,7 @@ void Read32(const PixelFormat& f, RGBA* t, const byte* s, int n)
     if(f.rpos == 2 && f.gpos == 1 && f.bpos == 0) {
         // Whole 4-byte pixels with the alpha byte set.
         for(int i = 0; i < n; i++, s += 4)
-            t[i] = RGBA{s[0], s[1], s[2], 255};
+            Store32(t + i, Load32(s) | OPAQUE);
         return;
     }
     int r = f.rpos, g = f.gpos, b = f.bpos;
