@@ -1,0 +1,10 @@
+// The drawing library's one registration unit: every start-up registration runs from here.
+
+#include "draw/font/font.h"
+#include "draw/registrations.h"
+
+namespace Qor {
+
+extern const char qor_draw_registrations = (RegisterFontValueType(), 0);
+
+} // namespace Qor
