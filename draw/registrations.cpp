@@ -2,10 +2,13 @@
 
 #include "draw/font/font.h"
 #include "draw/image/image.h"
+#include "draw/recorded/drawing.h"
+#include "draw/recorded/painting.h"
 #include "draw/registrations.h"
 
 namespace Qor {
 
-extern const char qor_draw_registrations = (RegisterImageValueType(), RegisterFontValueType(), 0);
+extern const char qor_draw_registrations = (RegisterImageValueType(), RegisterFontValueType(),
+                                            RegisterPaintingValueType(), RegisterDrawingValueType(), 0);
 
 } // namespace Qor

@@ -31,6 +31,9 @@ public:
         DRAW_TEXT_LINES = 0x20,  // underline and strikeout are drawn as lines by the caller
     };
 
+    // The reading state of one play of a recorded drawing (draw/recorded/drawing_player.h).
+    class DrawingPos;
+
     Draw() = default;
     Draw(const Draw&) = delete;
     Draw& operator=(const Draw&) = delete;
