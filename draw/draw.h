@@ -8,6 +8,8 @@
 #include "draw/image/image.h"
 #include "draw/image/image_forms.h"
 
+#include "draw/values/framed_text_form.h"
+
 #include "draw/font/font.h"
 
 #include "draw/recorded/drawing.h"
