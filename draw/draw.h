@@ -1,0 +1,17 @@
+// The drawing library: images and pixel buffers, fonts, the Draw interface.
+#pragma once
+
+#include "draw/registrations.h"
+
+#include "draw/image/rgba.h"
+#include "draw/image/pixel_buffer.h"
+#include "draw/image/image.h"
+#include "draw/image/image_forms.h"
+
+#include "draw/font/font.h"
+
+#include "draw/recorded/drawing.h"
+#include "draw/recorded/painting.h"
+
+#include "draw/target/draw.h"
+#include "draw/target/nil_draw.h"
