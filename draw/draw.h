@@ -14,6 +14,7 @@
 
 #include "draw/recorded/drawing.h"
 #include "draw/recorded/painting.h"
+#include "draw/recorded/drawing_player.h"
 
 #include "draw/target/draw.h"
 #include "draw/target/nil_draw.h"

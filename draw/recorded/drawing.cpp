@@ -3,8 +3,10 @@
 
 #include "draw/recorded/drawing.h"
 
-#include "draw/recorded/framed_hex_mapping.h"
+#include "draw/values/framed_text_form.h"
+#include "foundation/framed_store.h"
 #include "foundation/stream.h"
+#include "foundation/string_stream.h"
 #include "foundation/values/geometry.h"
 #include "foundation/values/value_registry.h"
 #include "foundation/values/value_rep.h"
@@ -73,16 +75,19 @@ String Drawing::ToString() const
 String StoreDrawingToString(const Drawing& d)
 {
     Drawing copy(d); // the callback wants a mutable object; storing leaves it as it is
-    return StoreFramedString(MakeCallback(&copy, &Drawing::Serialize));
+    StringStream s;
+    StoreFramed(SerializeCallbackOf(&copy), s);
+    return s.GetText();
 }
 
 bool LoadDrawingFromString(Drawing& d, const String& text)
 {
-    return LoadFramedString(MakeCallback(&d, &Drawing::Serialize), text);
+    StringStream s(text);
+    return LoadFramed(SerializeCallbackOf(&d), s);
 }
 
-void Xmlize(XmlizeIo& io, Drawing& d) { XmlizeBySerialize(io, d); }
-void Jsonize(JsonizeIo& io, Drawing& d) { JsonizeBySerialize(io, d); }
+void Xmlize(XmlizeIo& io, Drawing& d) { XmlizeByFramedForm(io, SerializeCallbackOf(&d)); }
+void Jsonize(JsonizeIo& io, Drawing& d) { JsonizeByFramedForm(io, SerializeCallbackOf(&d)); }
 
 void RegisterDrawingValueType()
 {

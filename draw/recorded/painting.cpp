@@ -3,8 +3,10 @@
 
 #include "draw/recorded/painting.h"
 
-#include "draw/recorded/framed_hex_mapping.h"
+#include "draw/values/framed_text_form.h"
+#include "foundation/framed_store.h"
 #include "foundation/stream.h"
+#include "foundation/string_stream.h"
 #include "foundation/values/number_text.h"
 #include "foundation/values/value_registry.h"
 
@@ -56,16 +58,19 @@ String Painting::ToString() const
 String StorePaintingToString(const Painting& p)
 {
     Painting copy(p); // the callback wants a mutable object; storing leaves it as it is
-    return StoreFramedString(MakeCallback(&copy, &Painting::Serialize));
+    StringStream s;
+    StoreFramed(SerializeCallbackOf(&copy), s);
+    return s.GetText();
 }
 
 bool LoadPaintingFromString(Painting& p, const String& text)
 {
-    return LoadFramedString(MakeCallback(&p, &Painting::Serialize), text);
+    StringStream s(text);
+    return LoadFramed(SerializeCallbackOf(&p), s);
 }
 
-void Xmlize(XmlizeIo& io, Painting& p) { XmlizeBySerialize(io, p); }
-void Jsonize(JsonizeIo& io, Painting& p) { JsonizeBySerialize(io, p); }
+void Xmlize(XmlizeIo& io, Painting& p) { XmlizeByFramedForm(io, SerializeCallbackOf(&p)); }
+void Jsonize(JsonizeIo& io, Painting& p) { JsonizeByFramedForm(io, SerializeCallbackOf(&p)); }
 
 void RegisterPaintingValueType()
 {
