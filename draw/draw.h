@@ -7,6 +7,16 @@
 #include "draw/image/pixel_buffer.h"
 #include "draw/image/image.h"
 #include "draw/image/image_forms.h"
+#include "draw/image/pixel_format.h"
+
+#include "draw/raster/raster.h"
+#include "draw/raster/stream_raster.h"
+
+#include "draw/image_list/image_list.h"
+#include "draw/image_list/draw_img.h"
+
+#include "draw/look/resettable_statics.h"
+#include "draw/look/sys_colors.h"
 
 #include "draw/values/framed_text_form.h"
 

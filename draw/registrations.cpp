@@ -2,13 +2,14 @@
 
 #include "draw/font/font.h"
 #include "draw/image/image.h"
+#include "draw/image_list/draw_img.h"
 #include "draw/recorded/drawing.h"
 #include "draw/recorded/painting.h"
 #include "draw/registrations.h"
 
 namespace Qor {
 
-extern const char qor_draw_registrations = (RegisterImageValueType(), RegisterFontValueType(),
+extern const char qor_draw_registrations = (RegisterImageValueType(), RegisterFontValueType(), RegisterDrawImg(),
                                             RegisterPaintingValueType(), RegisterDrawingValueType(), 0);
 
 } // namespace Qor

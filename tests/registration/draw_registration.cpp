@@ -1,6 +1,7 @@
 // Start-up registrations of the drawing library hold in a program that links only it:
-// the Image value type is known by number and name before any drawing code runs, and a
-// stored Image Value loads back. Exits non-zero on the first failed check.
+// the Image value type is known by number and name before any drawing code runs, a
+// stored Image Value loads back, and the image list "DrawImg" is registered. Exits
+// non-zero on the first failed check.
 
 #include "draw/draw.h"
 #include "foundation/values/value_registry.h"
@@ -32,6 +33,10 @@ int main()
     Check(rep && rep->GetTypeNumber() == IMAGE_V, "type 150 has a factory");
     if(rep)
         rep->Release();
+
+    // Nothing has asked for the list, so only start-up can have registered it.
+    Check(FindImageListIndex("DrawImg") >= 0, "the image list \"DrawImg\" is registered");
+    Check(FindImageByPath("DrawImg:threedots").GetSize() == Size(9, 2), "\"DrawImg:threedots\" is found");
 
     PixelBuffer b(3, 2);
     FillPixels(b.Begin(), MakeRGBA(10, 20, 30, 200), 6);

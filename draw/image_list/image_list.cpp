@@ -1,0 +1,133 @@
+// ImageList: decoding on first request with the shared one-block cache, skin
+// replacements, the map of lists and lookup by path.
+
+#include "draw/image_list/image_list.h"
+
+#include "foundation/key_map.h"
+
+#include <cstring>
+
+namespace Qor {
+
+namespace {
+
+KeyMap<String, ImageList*>& ListMap()
+{
+    static KeyMap<String, ImageList*> map;
+    return map;
+}
+
+// The images of the block decoded last, shared by all lists: consecutive requests into
+// one block decompress it once.
+struct BlockCache {
+    const byte* data = nullptr;
+    Vector<Image> images;
+};
+
+BlockCache& Cache()
+{
+    static BlockCache cache;
+    return cache;
+}
+
+} // namespace
+
+ImageList::ImageList(const RunLengthImage* records, const char* const* names, int count)
+    : records(records), name_table(names)
+{
+    AddNames(count);
+}
+
+void ImageList::AddNames(int n)
+{
+    for(int i = 0; i < n; i++) {
+        const char* name = name_table ? name_table[i] : nullptr;
+        names.Add(name ? String(name) : String());
+        entries.Add(Entry{false, Image()});
+    }
+}
+
+void ImageList::AddData(const byte* data, int length, int count)
+{
+    blocks.Add(Block{data, length, count});
+}
+
+Image ImageList::FromBlocks(int i)
+{
+    for(const Block& block : blocks) {
+        if(i >= block.count) {
+            i -= block.count;
+            continue;
+        }
+        BlockCache& cache = Cache();
+        if(cache.data != block.data) {
+            cache.data = block.data;
+            cache.images = DecodeImageBlock(block.data, block.length);
+            if(premultiply_blocks)
+                for(Image& m : cache.images)
+                    m = Premultiply(m);
+        }
+        // A damaged block holds fewer records than it claims: the missing ones are empty.
+        return i < cache.images.GetCount() ? cache.images[i] : Image();
+    }
+    return Image();
+}
+
+Image ImageList::Get(int i)
+{
+    Entry& e = entries[i];
+    if(!e.present) {
+        if(blocks.GetCount())
+            e.image = FromBlocks(i);
+        else if(records)
+            e.image = Premultiply(DecodeImageRecord(records[i]));
+        e.present = true;
+    }
+    return e.image;
+}
+
+void ImageList::Set(int i, const Image& image)
+{
+    entries[i].image = image;
+    entries[i].present = true;
+}
+
+void ImageList::Reset()
+{
+    int n = entries.GetCount();
+    names.Clear();
+    entries.Clear();
+    AddNames(n);
+}
+
+void RegisterImageList(const char* name, ImageList* list)
+{
+    ListMap().GetAdd(name) = list;
+}
+
+int FindImageListIndex(const char* name)
+{
+    return ListMap().Find(name);
+}
+
+ImageList& GetImageList(int index)
+{
+    return *ListMap()[index];
+}
+
+Image FindImageByPath(const char* path)
+{
+    const char* colon = strchr(path, ':');
+    if(!colon)
+        return Image();
+    int list = ListMap().Find(String(path, (int)(colon - path)));
+    if(list < 0)
+        return Image();
+    while(*colon == ':')
+        colon++;
+    ImageList& images = *ListMap()[list];
+    int i = images.Find(colon);
+    return i >= 0 ? images.Get(i) : Image();
+}
+
+} // namespace Qor
