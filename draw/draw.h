@@ -30,3 +30,6 @@
 #include "draw/target/nil_draw.h"
 #include "draw/target/draw_hooks.h"
 #include "draw/target/image_any_draw.h"
+
+#include "draw/display/attr_text.h"
+#include "draw/display/display.h"

@@ -1,5 +1,6 @@
 // The drawing library's one registration unit: every start-up registration runs from here.
 
+#include "draw/display/display.h"
 #include "draw/font/font.h"
 #include "draw/image/image.h"
 #include "draw/image_list/draw_img.h"
@@ -10,6 +11,7 @@
 namespace Qor {
 
 extern const char qor_draw_registrations = (RegisterImageValueType(), RegisterFontValueType(), RegisterDrawImg(),
-                                            RegisterPaintingValueType(), RegisterDrawingValueType(), 0);
+                                            RegisterStandardDisplays(), RegisterPaintingValueType(),
+                                            RegisterDrawingValueType(), 0);
 
 } // namespace Qor
