@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace Qor {
@@ -68,6 +69,14 @@ TEST(FontBackend, UnopenableFaceStillMeasures)
     EXPECT_EQ(m.max_width, 0);
     EXPECT_EQ(m.path[0], 0);
     EXPECT_FALSE(GetGlyphMetricsSys(missing, 'A').IsPresent());
+    EXPECT_TRUE(missing.GetFilePath().IsVoid());
+}
+
+TEST(FontBackend, FilePathGivesTheFontFile)
+{
+    String data = Font(Font::SANSSERIF, 11).GetFilePath();
+    ASSERT_EQ(data.GetLength(), (int)std::filesystem::file_size("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
+    EXPECT_EQ(data.Left(4), String("\0\1\0\0", 4)); // TrueType outlines
 }
 
 TEST(FontBackend, CollectionsOpenTheNamedFace)
