@@ -8,6 +8,8 @@
 #include "draw/image/image.h"
 #include "draw/image/image_forms.h"
 
+#include "draw/values/framed_text_form.h"
+
 #include "draw/font/font.h"
 
 #include "draw/recorded/drawing.h"
@@ -15,3 +17,4 @@
 
 #include "draw/target/draw.h"
 #include "draw/target/nil_draw.h"
+#include "draw/target/data_drawer.h"

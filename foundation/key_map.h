@@ -170,6 +170,9 @@ public:
     V& Put(const K& k, V* p);
     // Gives up value i without deleting it; the key goes too.
     V* Detach(int i);
+    // Becomes src's keys with a copy of each of its values, made one by one, so that
+    // the two maps share no value.
+    void CopyValues(const OwnedKeyMap& src);
 };
 
 template <class K, class V>
@@ -186,6 +189,16 @@ V* OwnedKeyMap<K, V>::Detach(int i)
 {
     key.Remove(i);
     return value.Detach(i);
+}
+
+template <class K, class V>
+void OwnedKeyMap<K, V>::CopyValues(const OwnedKeyMap& src)
+{
+    if(this == &src)
+        return;
+    this->Clear();
+    for(int i = 0; i < src.GetCount(); i++)
+        Add(src.GetKey(i), src[i]);
 }
 
 } // namespace Qor

@@ -63,6 +63,7 @@ void Stream::Close() {}
 void Stream::SetLoadError()
 {
     SetError();
+    error_code = LOAD_ERROR_CODE;
     if(style & STRM_THROW)
         ThrowLoadingError();
 }

@@ -94,7 +94,10 @@ public:
 
     bool IsError() const { return style & STRM_ERROR; }
     void SetError() { style |= STRM_ERROR; }
-    void ClearError() { style &= ~STRM_ERROR; }
+    void ClearError() { style &= ~STRM_ERROR; error_code = 0; }
+    // The code of the last error; 0 when none was given, LOAD_ERROR_CODE for a failed load.
+    int GetErrorCode() const { return error_code; }
+    static constexpr int LOAD_ERROR_CODE = -2;
     bool IsLoading() const { return style & STRM_LOADING; }
     bool IsStoring() const { return !IsLoading(); }
     void SetLoading() { style |= STRM_LOADING; }
@@ -106,7 +109,7 @@ public:
     bool IsSeekable() const { return style & STRM_SEEK; }
     dword GetStyle() const { return style; }
 
-    // Sets the error flag; throws LoadingError when the throw bit is set.
+    // Sets the error flag and LOAD_ERROR_CODE; throws LoadingError when the throw bit is set.
     void SetLoadError();
 
     // Checked reads: a short read is a load error.
@@ -149,6 +152,7 @@ protected:
     byte* read_limit = nullptr;
     byte* write_limit = nullptr;
     dword style = 0;
+    int error_code = 0;
 
 private:
     template <class T>

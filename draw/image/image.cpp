@@ -46,10 +46,11 @@ void Image::Release()
 Image& Image::operator=(const Image& img)
 {
     // The new reference first: assigning an Image to itself keeps its data.
-    if(img.data)
-        img.data->refcount++;
+    Data* d = img.data;
+    if(d)
+        d->refcount++;
     Release();
-    data = img.data;
+    data = d;
     return *this;
 }
 

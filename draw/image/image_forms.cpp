@@ -2,7 +2,7 @@
 
 #include "draw/image/image_forms.h"
 
-#include "foundation/callback_action.h"
+#include "draw/values/framed_text_form.h"
 #include "foundation/compression.h"
 #include "foundation/framed_store.h"
 #include "foundation/mem_stream.h"
@@ -133,28 +133,18 @@ Size GetCompactImageDots(const String& data)
     return Size(CompactField(data, 9), CompactField(data, 11));
 }
 
-namespace {
-
-Callback1<Stream&> SerializeImageCallback(Image* img)
-{
-    using M = void (Image::*)(Stream&);
-    return Callback1<Stream&>(new CallbackMethodAction<Image, M>(img, &Image::Serialize));
-}
-
-} // namespace
-
 String StoreImageToString(const Image& img)
 {
     Image copy(img); // shares the data; the callback wants a mutable Image
     StringStream s;
-    StoreFramed(SerializeImageCallback(&copy), s);
+    StoreFramed(SerializeCallbackOf(&copy), s);
     return s.GetText();
 }
 
 bool LoadImageFromString(Image& img, const String& data)
 {
     StringStream s(data);
-    return LoadFramed(SerializeImageCallback(&img), s);
+    return LoadFramed(SerializeCallbackOf(&img), s);
 }
 
 } // namespace Qor

@@ -59,8 +59,8 @@ void LoadImage(Image& img, Stream& s)
     }
     // A negative, unaffordable or truncated size is damage: nothing is allocated for it.
     if(!IsValidImageSize(cx, cy) || !BytesPresent(s, (int64)cx * cy * 4)) {
+        s.SetLoadError(); // throws first when the stream asks: the Image stays as it was
         img.Clear();
-        s.SetLoadError();
         return;
     }
     int64 bytes = (int64)cx * cy * 4;

@@ -2,6 +2,7 @@
 
 #include "draw/image/image.h"
 
+#include "draw/values/framed_text_form.h"
 #include "foundation/values/value_registry.h"
 
 namespace Qor {
@@ -37,6 +38,16 @@ Value::Void* MakeImageRep()
     return new RichValueRep<Image>();
 }
 
+void XmlizeImage(XmlizeIo& io, Image& img)
+{
+    XmlizeByFramedForm(io, SerializeCallbackOf(&img));
+}
+
+void JsonizeImage(JsonizeIo& io, Image& img)
+{
+    JsonizeByFramedForm(io, SerializeCallbackOf(&img));
+}
+
 } // namespace
 
 void RegisterImageValueType()
@@ -46,6 +57,8 @@ void RegisterImageValueType()
         return;
     done = true;
     RegisterValueType(IMAGE_V, MakeImageRep, "Image");
+    ValueMappingHooks<Image>::xmlize = XmlizeImage;
+    ValueMappingHooks<Image>::jsonize = JsonizeImage;
 }
 
 } // namespace Qor

@@ -261,6 +261,29 @@ TEST(KeyMap, ValuesAreDestroyed)
     EXPECT_EQ(Counted::live, 0);
 }
 
+TEST(OwnedKeyMap, CopyValuesMakesOwnCopies)
+{
+    Counted::live = 0;
+    {
+        OwnedKeyMap<String, Counted> src;
+        src.Add("a", Counted(1));
+        src.Add("b", Counted(2));
+        OwnedKeyMap<String, Counted> copy;
+        copy.Add("old", Counted(9));
+        copy.CopyValues(src);
+        EXPECT_EQ(Counted::live, 4); // the old value went, two copies came
+        ASSERT_EQ(copy.GetCount(), 2);
+        EXPECT_EQ(copy.Get("b").value, 2);
+        EXPECT_EQ(copy.Find("old"), -1);
+        EXPECT_NE(&copy[0], &src[0]);
+        copy[0].value = 5;
+        EXPECT_EQ(src[0].value, 1);
+        copy.CopyValues(copy); // onto itself: unchanged
+        EXPECT_EQ(copy.GetCount(), 2);
+    }
+    EXPECT_EQ(Counted::live, 0);
+}
+
 TEST(TypeNumber, NumbersFollowFirstRequest)
 {
     int a = TypeNumber("N3Qor12FirstTestTypeE");

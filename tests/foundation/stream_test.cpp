@@ -287,8 +287,11 @@ TEST(StreamLoading, ErrorStopsLaterValues)
     EXPECT_EQ(s, "keep");
     EXPECT_EQ(x, 42);
     EXPECT_EQ(n, -1); // a count loaded after an error reads as -1
+    EXPECT_EQ(in.GetErrorCode(), Stream::LOAD_ERROR_CODE);
+    EXPECT_EQ(Stream::LOAD_ERROR_CODE, -2);
     in.ClearError();
     EXPECT_FALSE(in.IsError());
+    EXPECT_EQ(in.GetErrorCode(), 0);
 }
 
 TEST(StreamLoading, EndOfDataAtEachForm)

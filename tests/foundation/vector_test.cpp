@@ -1,6 +1,7 @@
 // Vector: growth and capacities as the heap grants them, element lifetimes,
 // bitwise relocation, self-referencing adds, move and copy.
 #include "foundation/string.h"
+#include "foundation/values/uuid.h"
 #include "foundation/vector.h"
 
 #include <gtest/gtest.h>
@@ -272,4 +273,26 @@ TEST(Vector, CopyIsDeep)
     a.Append(a);
     EXPECT_EQ(a.GetCount(), 22);
     EXPECT_EQ(a[21], "more");
+}
+
+TEST(VectorSetCount, NewIntAndUuidPlacesAreZero)
+{
+    // Shrinking keeps the old bytes in the block; growing again must not show them.
+    Vector<int> ints;
+    for(int i = 1; i <= 6; i++)
+        ints.Add(i);
+    ints.SetCount(2);
+    ints.SetCount(6);
+    EXPECT_EQ(std::vector<int>(ints.begin(), ints.end()), (std::vector<int>{1, 2, 0, 0, 0, 0}));
+    ints.SetCount(40); // through a new block
+    EXPECT_EQ(ints[39], 0);
+
+    Vector<Uuid> ids;
+    for(int i = 0; i < 4; i++)
+        ids.Add(Uuid(1, 2, 3, 4));
+    ids.SetCount(1);
+    ids.SetCount(4);
+    EXPECT_EQ(ids[0], Uuid(1, 2, 3, 4));
+    for(int i = 1; i < 4; i++)
+        EXPECT_TRUE(ids[i].IsNullInstance()) << i;
 }

@@ -1,0 +1,54 @@
+// Start-up registrations of the drawing library hold in a program that links only it:
+// the Image value type is known by number and name before any drawing code runs, and a
+// stored Image Value loads back. Exits non-zero on the first failed check.
+
+#include "draw/draw.h"
+#include "foundation/values/value_registry.h"
+
+#include <cstdio>
+
+using namespace Qor;
+
+namespace {
+
+int failures = 0;
+
+void Check(bool ok, const char* what)
+{
+    if(!ok) {
+        std::fprintf(stderr, "FAILED: %s\n", what);
+        failures++;
+    }
+}
+
+} // namespace
+
+int main()
+{
+    // Asked first, so only the start-up registration can have made these known.
+    Check(LookupValueTypeNumber("Image") == IMAGE_V, "type \"Image\" is number 150");
+    Check(LookupValueTypeName(IMAGE_V) == "Image", "type 150 is named \"Image\"");
+    Value::Void* rep = CreateValueRep(IMAGE_V);
+    Check(rep && rep->GetTypeNumber() == IMAGE_V, "type 150 has a factory");
+    if(rep)
+        rep->Release();
+
+    PixelBuffer b(3, 2);
+    FillPixels(b.Begin(), MakeRGBA(10, 20, 30, 200), 6);
+    Image img(b);
+    Value loaded;
+    Check(LoadFromString(loaded, StoreAsString(Value(img))), "a stored Image Value loads");
+    Check(loaded.GetTypeNumber() == IMAGE_V, "the loaded Value is an Image");
+    Check(Image(loaded) == img && Image(loaded).GetSize() == Size(3, 2), "the loaded Image has the same pixels");
+
+    Check(LookupValueTypeNumber("Font") == FONT_V && LookupValueTypeName(FONT_V) == "Font",
+          "type \"Font\" is number 40");
+    Check(Font::GetFaceCount() >= 4, "the face list is built");
+    Value font_loaded;
+    Font font = Font(Font::MONOSPACE, 17).Bold();
+    Check(LoadFromString(font_loaded, StoreAsString(Value(font))) && Font(font_loaded) == font,
+          "a stored Font Value loads");
+    if(failures == 0)
+        std::printf("draw registrations: all checks passed\n");
+    return failures ? 1 : 0;
+}
