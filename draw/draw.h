@@ -28,6 +28,7 @@
 
 #include "draw/target/draw.h"
 #include "draw/target/nil_draw.h"
+#include "draw/target/data_drawer.h"
 #include "draw/target/draw_hooks.h"
 #include "draw/target/image_any_draw.h"
 

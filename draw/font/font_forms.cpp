@@ -62,17 +62,23 @@ String FontFlagsToText(int flags)
 int FontFlagsFromText(const char* text)
 {
     int flags = 0;
-    CParser p(text);
-    while(!p.IsEof()) {
-        bool known = false;
-        for(const FlagWord& w : flag_words)
-            if(p.MatchId(w.word)) {
-                flags |= w.flag;
-                known = true;
-                break;
-            }
-        if(!known)
-            p.SkipToken();
+    // Stored texts come from outside: a token the tokenizer rejects (an unterminated
+    // quote or comment) ends the words.
+    try {
+        CParser p(text);
+        while(!p.IsEof()) {
+            bool known = false;
+            for(const FlagWord& w : flag_words)
+                if(p.MatchId(w.word)) {
+                    flags |= w.flag;
+                    known = true;
+                    break;
+                }
+            if(!known)
+                p.SkipToken();
+        }
+    }
+    catch(const CParser::Error&) {
     }
     return flags;
 }

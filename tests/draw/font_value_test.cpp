@@ -192,6 +192,8 @@ TEST(FontForms, FlagWords)
         EXPECT_EQ(FontFlagsFromText(c.text), c.flags & 0xFC00) << c.text;
     }
     EXPECT_EQ(FontFlagsFromText("  heavy bold, 12 italics underline"), Font::BOLD | Font::UNDERLINE);
+    EXPECT_EQ(FontFlagsFromText("italic \"bold"), Font::ITALIC);
+    EXPECT_EQ(FontFlagsFromText("noaa /* bold"), Font::NOAA);
 }
 
 TEST(FontForms, StreamBytes)

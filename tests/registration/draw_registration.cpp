@@ -62,6 +62,14 @@ int main()
     Value stored_drawing;
     Check(LoadFromString(stored_drawing, StoreAsString(Value(d))) && Drawing(stored_drawing) == d,
           "a stored Drawing Value loads");
+
+    Check(LookupValueTypeNumber("Font") == FONT_V && LookupValueTypeName(FONT_V) == "Font",
+          "type \"Font\" is number 40");
+    Check(Font::GetFaceCount() >= 4, "the face list is built");
+    Value font_loaded;
+    Font font = Font(Font::MONOSPACE, 17).Bold();
+    Check(LoadFromString(font_loaded, StoreAsString(Value(font))) && Font(font_loaded) == font,
+          "a stored Font Value loads");
     if(failures == 0)
         std::printf("draw registrations: all checks passed\n");
     return failures ? 1 : 0;

@@ -5,6 +5,8 @@
 #                     ascent and descent, so replacement faces must shrink to fit it
 #   QorLatinMono.ttf  "Qor Latin Mono": the same cut of the monospaced face
 #   QorPair.ttc       "Qor Pair Sans" and "Qor Pair Serif" in one collection
+#   QorMissing.ttf    "Qor Missing": listed, but the configuration sends its matches to
+#                     a file that does not exist, so it can never be opened
 import os
 import subprocess
 import sys
@@ -48,6 +50,9 @@ def main():
     latin = os.path.join(out, "QorLatin.ttf")
     cut("DejaVuSans.ttf", latin, LATIN)
     rename(latin, "Qor Latin", 0.8)
+    missing = os.path.join(out, "QorMissing.ttf")
+    cut("DejaVuSans.ttf", missing, "U+0020-007E")
+    rename(missing, "Qor Missing")
     mono = os.path.join(out, "QorLatinMono.ttf")
     cut("DejaVuSansMono.ttf", mono, LATIN)
     rename(mono, "Qor Latin Mono")

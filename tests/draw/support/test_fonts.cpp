@@ -16,7 +16,7 @@ namespace Qor::test {
 namespace {
 
 // Raise the number when the set of fonts changes, so that an old folder is not reused.
-constexpr const char* FOLDER_VERSION = "2";
+constexpr const char* FOLDER_VERSION = "3";
 constexpr const char* DEJAVU = "/usr/share/fonts/truetype/dejavu/";
 const char* const dejavu_files[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSerif.ttf", "DejaVuSansMono.ttf"};
 
@@ -38,6 +38,10 @@ void WriteConfiguration(const fs::path& at, const std::string& final_folder)
     for(auto& a : aliases)
         conf << "  <alias><family>" << a[0] << "</family><prefer><family>" << a[1]
              << "</family></prefer></alias>\n";
+    // A listed family whose matches name a file that is not there.
+    conf << "  <match target=\"font\"><test name=\"family\"><string>Qor Missing</string></test>"
+         << "<edit name=\"file\" mode=\"assign\"><string>" << final_folder
+         << "/no-such-font.ttf</string></edit></match>\n";
     conf << "</fontconfig>\n";
     if(!conf)
         Fail("cannot write fonts.conf");
