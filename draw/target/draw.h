@@ -96,6 +96,11 @@ public:
         DrawData(r.left, r.top, r.Width(), r.Height(), data, type);
     }
 
+    void DrawDrawing(int x, int y, int cx, int cy, const Drawing& drawing)
+    {
+        DrawDrawing(Rect(x, y, x + cx, y + cy), drawing);
+    }
+
     void DrawLine(Point p1, Point p2, int width, Color color) { DrawLine(p1.x, p1.y, p2.x, p2.y, width, color); }
 
     // Text with glyph fallback; (x, y) is the top-left corner of the text cell. n < 0

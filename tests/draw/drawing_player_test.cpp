@@ -247,6 +247,14 @@ TEST(DrawingPlayer, NestingAndOpenLevelsAreBounded)
     EXPECT_EQ(Count(open.log, "End"), DRAWING_MAX_OPEN + 1);
 }
 
+TEST(DrawingPlayer, EntryPointTakesPositionAndSize)
+{
+    RecordingDraw w;
+    Draw& d = w;
+    d.DrawDrawing(1, 2, 3, 4, Drawing(Size(1, 1), "ab"));
+    EXPECT_EQ(w.log, Lines{"DrawDrawing((1, 2, 4, 6), 2 bytes)"});
+}
+
 TEST(DrawingPlayer, BaseDrawDrawingPaintsPixels)
 {
     Drawing d(Size(4, 4), DrawingStream().Op(DRAWING_RECT).Ints({0, 0, 2, 2}).Ink(RED).Data());
