@@ -2,6 +2,7 @@
 // damaged streams that draw less and leave the target balanced.
 
 #include "draw/draw.h"
+#include "draw/font/font_metrics.h"
 #include "tests/draw/support/drawing_stream.h"
 #include "tests/draw/support/raster_draw.h"
 #include "tests/draw/support/recording_draw.h"
@@ -294,6 +295,9 @@ TEST(DrawingPlayer, TextKeepsOrScalesFontAndAdvances)
     // 100 by 100 at 200 by 400: the diagonal ratio is 3.16..., the height ratio at most 2.
     int wa = f.GetCharWidth('a'), wb = f.GetCharWidth('b');
     double r = std::sqrt(200.0 * 200 + 400 * 400) / std::sqrt(100.0 * 100 + 100 * 100);
+    const FontMetrics& zero = Font(Font::SANSSERIF, 0).GetMetrics();
+    int cell = zero.height - zero.internal_leading;
+    ASSERT_GT(cell, 0);
     std::string natural = "[" + std::to_string((int)(wa * r)) + " " + std::to_string((int)((wa + wb) * r) - (int)(wa * r)) + "]";
     struct Case {
         const char* name;
@@ -313,6 +317,9 @@ TEST(DrawingPlayer, TextKeepsOrScalesFontAndAdvances)
         // A reduced drawing keeps the font's natural width and at least height 1.
         {"reduced", Size(1000, 1000), Rect(0, 0, 10, 10), TextOp(0, 0, 0, f, 0, "a", 1, {100}),
          "DrawTextRun(0, 0, 0, \"a\", " + FontText(Font(Font::SANSSERIF, 1)) + ", #ff0000, [1])"},
+        // Height 0 stands for the font's height less its internal leading.
+        {"height 0", Size(10, 10), Rect(0, 0, 10, 10), TextOp(0, 0, 0, Font(Font::SANSSERIF, 0), 0, "a", 1, {5}),
+         "DrawTextRun(0, 0, 0, \"a\", " + FontText(Font(Font::SANSSERIF, cell)) + ", #ff0000, [5])"},
         {"angle taken modulo a full turn", Size(10, 10), Rect(0, 0, 10, 10), TextOp(0, 0, -3700, f, 0, "a", 1, {5}),
          "DrawTextRun(0, 0, -100, \"a\", " + FontText(f) + ", #ff0000, [])"},
     };
