@@ -24,7 +24,13 @@
 
 #include "draw/recorded/drawing.h"
 #include "draw/recorded/painting.h"
+#include "draw/recorded/drawing_player.h"
 
 #include "draw/target/draw.h"
 #include "draw/target/nil_draw.h"
 #include "draw/target/data_drawer.h"
+#include "draw/target/draw_hooks.h"
+#include "draw/target/image_any_draw.h"
+
+#include "draw/display/attr_text.h"
+#include "draw/display/display.h"

@@ -36,6 +36,9 @@ int FindCharset(const char* name);
 int Utf8DecodedLength(const char* p, int len);
 WString DecodeUtf8(const char* p, int len);
 WString DecodeUtf8(const char* text);
+// Into a buffer with room for Utf8DecodedLength(p, len) units, without allocating;
+// returns the number of units written.
+int DecodeUtf8(wchar16* out, const char* p, int len);
 WString DecodeUtf8(const String& s);
 String EncodeUtf8(const wchar16* p, int n);
 String EncodeUtf8(int ch);

@@ -210,6 +210,14 @@ WString DecodeUtf8(const char* p, int len)
     return WString(b);
 }
 
+int DecodeUtf8(wchar16* out, const char* p, int len)
+{
+    if(!p || len <= 0)
+        return 0;
+    DecodeUtf8Into<false>(out, (const byte*)p, (const byte*)p + len);
+    return Utf8DecodedLength(p, len);
+}
+
 WString DecodeUtf8(const char* text) { return text ? DecodeUtf8(text, (int)std::strlen(text)) : WString(); }
 
 WString DecodeUtf8(const String& s) { return DecodeUtf8(s.Begin(), s.GetLength()); }

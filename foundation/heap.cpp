@@ -56,13 +56,22 @@ void* MemoryHeap::AllocateRounded(size_t& n)
     return MediumTake(n);
 }
 
-void* HeapAllocate(size_t n) { return g_main.Allocate(n); }
-void* HeapAllocateRounded(size_t& n) { return g_main.AllocateRounded(n); }
+namespace {
+
+// One thread: a plain counter.
+int64 allocation_count = 0;
+
+} // namespace
+
+int64 HeapAllocationCount() { return allocation_count; }
+
+void* HeapAllocate(size_t n) { allocation_count++; return g_main.Allocate(n); }
+void* HeapAllocateRounded(size_t& n) { allocation_count++; return g_main.AllocateRounded(n); }
 void HeapRelease(void* ptr) { g_main.Release(ptr); }
 
-void* HeapAllocate32() { return g_main.SmallTake(1); }
+void* HeapAllocate32() { allocation_count++; return g_main.SmallTake(1); }
 void HeapRelease32(void* ptr) { g_main.SmallGive(ptr); }
-void* HeapAllocate48() { return g_main.SmallTake(2); }
+void* HeapAllocate48() { allocation_count++; return g_main.SmallTake(2); }
 void HeapRelease48(void* ptr) { g_main.SmallGive(ptr); }
 
 } // namespace Qor

@@ -20,6 +20,10 @@ void HeapRelease48(void* ptr);
 // Memory that lives until the process ends; no alignment promised.
 void* PermanentBlock(size_t n);
 
+// Blocks handed out by the allocation functions since start, for tests that check a
+// path does not allocate.
+int64 HeapAllocationCount();
+
 // Kilobytes mapped from the system and not yet unmapped.
 int HeapAllocatedKB();
 

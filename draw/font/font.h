@@ -3,9 +3,17 @@
 #pragma once
 
 #include "draw/registrations.h"
+#include "foundation/string.h"
 #include "foundation/types.h"
+#include "foundation/vector.h"
 
 namespace Qor {
+
+class Stream;
+class Value;
+class XmlizeIo;
+class JsonizeIo;
+struct FontMetrics;
 
 class Font {
 public:
@@ -61,6 +69,38 @@ public:
     Font& NonAntiAliased(bool b = true) { return Flag(NOAA, b); }
     Font& TrueTypeOnly(bool b = true) { return Flag(TTONLY, b); }
 
+    // The height field; the standard-height code gives the standard font's height.
+    int GetHeight() const;
+    // "STDFONT" for face 0, the listed name, or empty for the Null face and unlisted faces.
+    String GetFaceName() const;
+    // The face's list flags (bit 0 fixed pitch, bit 1 scalable); 0 for unlisted faces.
+    dword IsFaceFixedPitch() const;
+    static int GetFaceCount();
+
+    // Replaces the Null font, face 0 and the standard-height code by the standard font's.
+    Font& Resolve();
+    Font Resolved() const { Font f(*this); return f.Resolve(); }
+    Font Copy() const { return Font().Face(GetFace()).SetFlags(GetFlags()).Height(GetHeightCode()).Width(GetWidth()); }
+
+    void Serialize(Stream& s);
+    void Xmlize(XmlizeIo& io);
+    void Jsonize(JsonizeIo& io);
+    String ToText() const;
+
+    // Valid until the next call.
+    const FontMetrics& GetMetrics() const;
+    int GetAscent() const;
+    int GetDescent() const;
+    // Measured with the whole glyph fallback.
+    int GetCharWidth(int ch) const;
+    int GetLeftBearing(int ch) const;
+    int GetRightBearing(int ch) const;
+    // The content of the font file that renders this font; void when it cannot be read.
+    String GetFilePath() const;
+
+    explicit Font(const Value& v);
+    operator Value() const;
+
     friend constexpr bool operator==(Font a, Font b) { return a.data == b.data; }
     friend constexpr bool operator!=(Font a, Font b) { return a.data != b.data; }
 
@@ -77,5 +117,42 @@ private:
 };
 
 static_assert(sizeof(Font) == 8, "a Font is one 64-bit value");
+
+// Hash of a font as given (the metric caches hash resolved fonts).
+uint32 FontHash(Font font);
+// Hash of one character of a font.
+inline uint32 GlyphHash(Font font, int ch) { return ((FontHash(font) ^ 0xE2F62FF2u) * 17) ^ (uint32)ch; }
+
+struct FontFaceInfo {
+    enum : dword { FIXED_PITCH = 1, SCALABLE = 2 };
+    String name;
+    dword flags = 0;
+};
+
+// Four fixed faces, then every family the system lists; built once.
+const Vector<FontFaceInfo>& GetFontFaceList();
+// Never negative: a name that matches nothing finds face 0.
+int FindFontFace(const String& name);
+
+// The process-wide standard font (face 2, height 12 until someone sets it).
+Font GetStandardFont();
+// Face 0 at the standard height, resolved each time it is used.
+constexpr Font GetStandardFontReference() { return Font::FromData(0x0000830000000000ull); }
+
+// The set flags as blank-separated words: "bold italic underline strikeout noaa ttonly".
+String FontFlagsToText(int flags);
+// Unknown words are skipped.
+int FontFlagsFromText(const char* text);
+
+// Value type 40 "Font" with its XML and JSON forms; builds the face list and the
+// standard font so that both exist before the program starts.
+void RegisterFontValueType();
+
+// Hash, Null test and equality of the Value form.
+bool IsNullValue(const Font& f);
+uint32 ValueHash(const Font& f);
+inline bool ValueEquals(const Font& a, const Font& b) { return a == b; }
+void ValueSerialize(Stream& s, Font& f);
+inline String ValueText(const Font& f) { return f.ToText(); }
 
 } // namespace Qor

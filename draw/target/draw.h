@@ -14,6 +14,7 @@
 #include "foundation/values/point.h"
 #include "foundation/values/rect.h"
 #include "foundation/values/size.h"
+#include "foundation/wstring.h"
 
 namespace Qor {
 
@@ -30,6 +31,9 @@ public:
         DATA_BANDS = 0x10,       // large data drawings render in bands of 32 lines
         DRAW_TEXT_LINES = 0x20,  // underline and strikeout are drawn as lines by the caller
     };
+
+    // The reading state of one play of a recorded drawing (draw/recorded/drawing_player.h).
+    class DrawingPos;
 
     Draw() = default;
     Draw(const Draw&) = delete;
@@ -92,7 +96,22 @@ public:
         DrawData(r.left, r.top, r.Width(), r.Height(), data, type);
     }
 
+    void DrawDrawing(int x, int y, int cx, int cy, const Drawing& drawing)
+    {
+        DrawDrawing(Rect(x, y, x + cx, y + cy), drawing);
+    }
+
     void DrawLine(Point p1, Point p2, int width, Color color) { DrawLine(p1.x, p1.y, p2.x, p2.y, width, color); }
+
+    // Text with glyph fallback; (x, y) is the top-left corner of the text cell. n < 0
+    // takes the text up to its terminating 0; dx, when given, replaces the advances.
+    // 8-bit texts are in the default character set.
+    void DrawText(int x, int y, const wchar16* text, Font font, Color ink, int n = -1, const int* dx = nullptr);
+    void DrawText(int x, int y, const WString& text, Font font, Color ink, const int* dx = nullptr);
+    void DrawText(int x, int y, const char* text, Font font, Color ink, int n = -1, const int* dx = nullptr);
+    void DrawText(int x, int y, const String& text, Font font, Color ink, const int* dx = nullptr);
+    // Rotated by angle tenths of a degree, counter-clockwise.
+    void DrawText(int x, int y, int angle, const WString& text, Font font, Color ink, const int* dx = nullptr);
 
     void Offset(int x, int y) { Offset(Point(x, y)); }
     bool Clip(int x, int y, int cx, int cy) { return Clip(Rect(x, y, x + cx, y + cy)); }

@@ -1,11 +1,14 @@
 // Draw::DrawDrawing: the base operation plays a recorded drawing on this target.
 
 #include "draw/recorded/drawing.h"
+#include "draw/recorded/drawing_player.h"
 #include "draw/target/draw.h"
 
 namespace Qor {
 
-// Nothing is played until the drawing player exists.
-void Draw::DrawDrawing(const Rect&, const Drawing&) {}
+void Draw::DrawDrawing(const Rect& target, const Drawing& drawing)
+{
+    PlayDrawing(*this, target, drawing);
+}
 
 } // namespace Qor

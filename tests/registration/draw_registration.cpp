@@ -1,7 +1,7 @@
 // Start-up registrations of the drawing library hold in a program that links only it:
 // the Image value type is known by number and name before any drawing code runs, a
-// stored Image Value loads back, and the image list "DrawImg" is registered. Exits
-// non-zero on the first failed check.
+// stored Image Value loads back, the Painting and Drawing types are known, and the image
+// list "DrawImg" is registered. Exits non-zero on the first failed check.
 
 #include "draw/draw.h"
 #include "foundation/values/value_registry.h"
@@ -34,6 +34,19 @@ int main()
     if(rep)
         rep->Release();
 
+    // The recorded-picture types, by number, name and factory.
+    struct {
+        int number;
+        const char* name;
+    } recorded[] = {{PAINTING_V, "Painting"}, {DRAWING_V, "Drawing"}};
+    for(const auto& t : recorded) {
+        Check(LookupValueTypeNumber(t.name) == t.number && LookupValueTypeName(t.number) == t.name, t.name);
+        Value::Void* empty = CreateValueRep(t.number);
+        Check(empty && empty->GetTypeNumber() == t.number, "the recorded type has a factory");
+        if(empty)
+            empty->Release();
+    }
+
     // Nothing has asked for the list, so only start-up can have registered it.
     Check(FindImageListIndex("DrawImg") >= 0, "the image list \"DrawImg\" is registered");
     Check(FindImageByPath("DrawImg:threedots").GetSize() == Size(9, 2), "\"DrawImg:threedots\" is found");
@@ -45,6 +58,18 @@ int main()
     Check(LoadFromString(loaded, StoreAsString(Value(img))), "a stored Image Value loads");
     Check(loaded.GetTypeNumber() == IMAGE_V, "the loaded Value is an Image");
     Check(Image(loaded) == img && Image(loaded).GetSize() == Size(3, 2), "the loaded Image has the same pixels");
+    Drawing d(Size(4, 5), "\x09", ValueArray());
+    Value stored_drawing;
+    Check(LoadFromString(stored_drawing, StoreAsString(Value(d))) && Drawing(stored_drawing) == d,
+          "a stored Drawing Value loads");
+
+    Check(LookupValueTypeNumber("Font") == FONT_V && LookupValueTypeName(FONT_V) == "Font",
+          "type \"Font\" is number 40");
+    Check(Font::GetFaceCount() >= 4, "the face list is built");
+    Value font_loaded;
+    Font font = Font(Font::MONOSPACE, 17).Bold();
+    Check(LoadFromString(font_loaded, StoreAsString(Value(font))) && Font(font_loaded) == font,
+          "a stored Font Value loads");
     if(failures == 0)
         std::printf("draw registrations: all checks passed\n");
     return failures ? 1 : 0;
