@@ -248,3 +248,14 @@ GlyphMetrics GetGlyphMetricsSys(Font font, int ch)
 }
 
 } // namespace Qor
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+// fontconfig loses a few blocks while parsing some system configurations, once per
+// process; the leak checker is told so, and only about fontconfig's own allocations.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+#endif
+#endif
