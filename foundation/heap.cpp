@@ -2,6 +2,11 @@
 // whole process, a second instance holds the reservoir of empty pages.
 #include "foundation/heap_internal.h"
 
+#include "foundation/assert.h"
+
+#include <climits>
+#include <cstdlib>
+
 namespace Qor {
 
 namespace {
@@ -9,6 +14,9 @@ namespace {
 // Constant-initialised: new and delete may run before any static constructor.
 constinit MemoryHeap g_reservoir{};
 constinit MemoryHeap g_main{};
+#ifdef QOR_CHECKS
+constinit ThreadOwner g_heap_thread;
+#endif
 
 } // namespace
 
@@ -53,13 +61,105 @@ void* MemoryHeap::AllocateRounded(size_t& n)
     return MediumTake(n);
 }
 
-void* HeapAllocate(size_t n) { return g_main.Allocate(n); }
-void* HeapAllocateRounded(size_t& n) { return g_main.AllocateRounded(n); }
-void HeapRelease(void* ptr) { g_main.Release(ptr); }
+#ifndef QOR_SYSTEM_HEAP
 
-void* HeapAllocate32() { return g_main.SmallTake(1); }
-void HeapRelease32(void* ptr) { g_main.SmallGive(ptr); }
-void* HeapAllocate48() { return g_main.SmallTake(2); }
-void HeapRelease48(void* ptr) { g_main.SmallGive(ptr); }
+void* HeapAllocate(size_t n)
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    return g_main.Allocate(n);
+}
+
+void* HeapAllocateRounded(size_t& n)
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    return g_main.AllocateRounded(n);
+}
+
+void HeapRelease(void* ptr)
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    g_main.Release(ptr);
+}
+
+void* HeapAllocate32()
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    return g_main.SmallTake(1);
+}
+
+void HeapRelease32(void* ptr)
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    g_main.SmallGive(ptr);
+}
+
+void* HeapAllocate48()
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    return g_main.SmallTake(2);
+}
+
+void HeapRelease48(void* ptr)
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    g_main.SmallGive(ptr);
+}
+
+#else
+
+// Sanitizer builds: every block comes from the system allocator, whose bounds
+// and lifetimes the sanitizer watches. The heap's own tests drive MainHeap().
+
+namespace {
+
+// Beyond what the sanitizer's allocator serves; refused like a failed mapping.
+constexpr size_t kSystemLimit = size_t(1) << 40;
+
+void* SystemTake(size_t n)
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    if (n <= kSystemLimit)
+        if (void* p = std::malloc(n ? n : 1))
+            return p;
+    if (n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
+        OutOfMemory(int64(n > size_t(INT64_MAX) ? INT64_MAX : n), INT64_MAX);
+    OutOfMemory(int64(n), int64((n + kHugePrefix + kPageSize - 1) / kPageSize * (kPageSize / 1024)));
+}
+
+void SystemGive(void* ptr)
+{
+    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    std::free(ptr);
+}
+
+// The usable size the heap would grant, so that containers grow alike in every build.
+size_t UsableSize(size_t n)
+{
+    if (n <= kSmallLimit)
+        return kClassSize[SmallClassOf(n)];
+    if (n <= kMediumLimit)
+        return Bins().size[Bins().take[(n - 1) / 8]];
+    if (n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
+        return n;
+    return (n + kHugePrefix + kPageSize - 1) / kPageSize * kPageSize - kHugePrefix;
+}
+
+} // namespace
+
+void* HeapAllocate(size_t n) { return SystemTake(n); }
+
+void* HeapAllocateRounded(size_t& n)
+{
+    n = UsableSize(n);
+    return SystemTake(n);
+}
+
+void HeapRelease(void* ptr) { SystemGive(ptr); }
+void* HeapAllocate32() { return SystemTake(32); }
+void HeapRelease32(void* ptr) { SystemGive(ptr); }
+void* HeapAllocate48() { return SystemTake(48); }
+void HeapRelease48(void* ptr) { SystemGive(ptr); }
+
+#endif
 
 } // namespace Qor

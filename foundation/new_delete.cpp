@@ -4,6 +4,7 @@
 
 #include "foundation/heap.h"
 
+#include <cstdint>
 #include <new>
 
 namespace {
@@ -14,8 +15,10 @@ void* AlignedAllocate(std::size_t n, std::align_val_t al)
     if (a < sizeof(void*))
         a = sizeof(void*);
     // Every heap block is at least 8-aligned, so n + a leaves room for the
-    // stored pointer and the padding up to the next multiple of a.
-    std::byte* raw = static_cast<std::byte*>(Qor::HeapAllocate(n + a));
+    // stored pointer and the padding up to the next multiple of a. A sum that
+    // would wrap around asks for the impossible instead, which stops the process.
+    std::size_t total = n > SIZE_MAX - a ? SIZE_MAX : n + a;
+    std::byte* raw = static_cast<std::byte*>(Qor::HeapAllocate(total));
     std::uintptr_t at = (reinterpret_cast<std::uintptr_t>(raw) + sizeof(void*) + a - 1) & ~(a - 1);
     void** aligned = reinterpret_cast<void**>(at);
     aligned[-1] = raw;

@@ -13,6 +13,7 @@
 #include "tests/foundation/child_process.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <csignal>
 #include <cstdio>
@@ -36,8 +37,6 @@ namespace {
 
 const char* const CHILD_FILTER = "--gtest_filter=AppStartupChild.DISABLED_Run";
 const char* const CHILD_DISABLED = "--gtest_also_run_disabled_tests";
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 std::string HexUnits(const WString& s)
 {

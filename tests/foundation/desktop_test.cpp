@@ -6,6 +6,7 @@
 #include "foundation/process_environment.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -21,8 +22,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 bool Exists(const std::string& path)
 {

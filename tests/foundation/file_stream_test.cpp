@@ -6,6 +6,7 @@
 #include "foundation/system_text.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -20,8 +21,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 std::string Pattern(size_t n, int seed = 0)
 {

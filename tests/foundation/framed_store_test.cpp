@@ -7,6 +7,7 @@
 #include "foundation/string_stream.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -16,8 +17,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 struct Record {
     int32 number = 0;

@@ -1,6 +1,7 @@
 // Memory from the system: batch growth, permanent blocks, the memory profile,
 // global new and delete, and the out-of-memory stop.
 #include "foundation/heap_internal.h"
+#include "tests/foundation/heap_under_test.h"
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>

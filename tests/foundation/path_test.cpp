@@ -3,6 +3,7 @@
 #include "foundation/process_environment.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -12,8 +13,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 TEST(PathParts, NameFolderTitleExtension)
 {

@@ -11,6 +11,7 @@
 #include "tests/foundation/child_process.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,8 +30,6 @@ extern char** environ;
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 const LanguageCode DE_DE = MakeLanguageCode('D', 'E', 'D', 'E');
 const LanguageCode CS_CZ = MakeLanguageCode('C', 'S', 'C', 'Z');
