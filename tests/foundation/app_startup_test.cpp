@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 #include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <csignal>
 #include <cstdio>
@@ -252,14 +253,6 @@ ChildRun RunChild(const ChildSpec& spec)
 // A scratch folder, removed afterwards.
 class AppStartup : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_startup_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
-
     std::string MakeFile(const std::string& relative)
     {
         std::string path = root + "/" + relative;
@@ -268,7 +261,8 @@ protected:
         return path;
     }
 
-    std::string root;
+    TempFolder folder{"qor_startup"};
+    std::string root = folder.Path();
 };
 
 TEST_F(AppStartup, StartsInFixedOrderWithEnglishAndUtf8)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -32,14 +33,6 @@ std::string Pattern(size_t n, int seed = 0)
 
 class FileStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_filestream_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     std::string P(const std::string& name) const { return dir + "/" + name; }
 
     // The file as the system sees it, read past any stream.
@@ -58,7 +51,8 @@ protected:
         return stat(path.c_str(), &st) == 0 ? (int64)st.st_size : -1;
     }
 
-    std::string dir;
+    TempFolder folder{"qor_filestream"};
+    std::string dir = folder.Path();
 };
 
 TEST_F(FileStreamTest, WriteSeekBackAndRead)

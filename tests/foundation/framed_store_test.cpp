@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -50,16 +51,8 @@ TEST(FramedStoreTest, ExactBytes)
 
 class FramedFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_framed_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        path = dir + "/record";
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    std::string dir, path;
+    TempFolder folder{"qor_framed"};
+    std::string dir = folder.Path(), path = dir + "/record";
 };
 
 TEST_F(FramedFileTest, RoundTripThroughAFile)

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -100,14 +101,6 @@ TEST(TranslationStartupTest, CustomaryCharsets)
 // A scratch folder, removed afterwards.
 class TranslationStartup : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_trstart_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
-
     void Write(const std::string& name, const std::string& text)
     {
         std::ofstream(root + "/" + name, std::ios::binary) << text;
@@ -118,7 +111,8 @@ protected:
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
 
-    std::string root;
+    TempFolder folder{"qor_trstart"};
+    std::string root = folder.Path();
 };
 
 const TranslationRecord folder_module[] = {

@@ -2,6 +2,8 @@
 // the home folder while the test runs.
 #pragma once
 
+#include "foundation/process_environment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -35,9 +37,12 @@ private:
     std::string path;
 };
 
-// HOME names a fresh private folder during each test and is restored after it.
+// HOME names a fresh private folder (or the fixed one given) during each test
+// and is put back after it; the cached home folder is forgotten both times.
 class HomeFolderTest : public ::testing::Test {
 protected:
+    explicit HomeFolderTest(const char* fixed_home = nullptr) : fixed(fixed_home) {}
+
     TempFolder home{"qor_home"};
 
     void SetUp() override
@@ -45,7 +50,8 @@ protected:
         const char* old = std::getenv("HOME");
         had_home = old != nullptr;
         old_home = old ? old : "";
-        setenv("HOME", home.Path().c_str(), 1);
+        setenv("HOME", fixed ? fixed : home.Path().c_str(), 1);
+        Qor::ForgetHomeFolder();
     }
     void TearDown() override
     {
@@ -53,9 +59,11 @@ protected:
             setenv("HOME", old_home.c_str(), 1);
         else
             unsetenv("HOME");
+        Qor::ForgetHomeFolder();
     }
 
 private:
+    const char* fixed;
     bool had_home = false;
     std::string old_home;
 };
