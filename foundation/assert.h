@@ -24,7 +24,7 @@ public:
     void Check(const char* service);
 
 private:
-    std::atomic<unsigned long> owner{0};
+    std::atomic<unsigned long> owner{ 0 };
 };
 
 } // namespace Qor

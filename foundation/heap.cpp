@@ -12,26 +12,26 @@ namespace Qor {
 namespace {
 
 // Constant-initialised: new and delete may run before any static constructor.
-constinit MemoryHeap g_reservoir{};
-constinit MemoryHeap g_main{};
+constinit MemoryHeap reservoir_heap{};
+constinit MemoryHeap main_heap{};
 #ifdef QOR_CHECKS
-constinit ThreadOwner g_heap_thread;
+constinit ThreadOwner heap_thread;
 #endif
 
 } // namespace
 
-MemoryHeap& MainHeap() { return g_main; }
-MemoryHeap& ReservoirHeap() { return g_reservoir; }
+MemoryHeap& MainHeap() { return main_heap; }
+MemoryHeap& ReservoirHeap() { return reservoir_heap; }
 
 void MemoryHeap::Init()
 {
-    for (int c = 0; c < kSmallClasses; c++) {
+    for(int c = 0; c < kSmallClasses; c++) {
         spare[c] = nullptr;
         reserve[c] = nullptr;
         cache[c] = nullptr;
         room[c] = kCacheRoom[c];
-        PageHeader* heads[2] = {&work[c], &full[c]};
-        for (PageHeader* s : heads) {
+        PageHeader* heads[2] = { &work[c], &full[c] };
+        for(PageHeader* s : heads) {
             *s = PageHeader{};
             s->klass = byte(c);
             s->owner = this;
@@ -39,21 +39,21 @@ void MemoryHeap::Init()
         }
     }
     Bins();
-    if (this == &g_main)
-        reservoir = &g_reservoir;
-    for (BinLink& b : bins)
+    if(this == &main_heap)
+        reservoir = &reservoir_heap;
+    for(BinLink& b : bins)
         b.next = b.prev = &b;
     bin_mask[0] = bin_mask[1] = 0;
     chunks.next = chunks.prev = &chunks;
     chunk_count = 0;
-    if (reservoir && !reservoir->initialised)
+    if(reservoir && !reservoir->initialised)
         reservoir->Init();
     initialised = true;
 }
 
 void* MemoryHeap::AllocateRounded(size_t& n)
 {
-    if (n <= kSmallLimit) {
+    if(n <= kSmallLimit) {
         int c = SmallClassOf(n);
         n = kClassSize[c];
         return SmallTake(c);
@@ -65,44 +65,44 @@ void* MemoryHeap::AllocateRounded(size_t& n)
 
 void* HeapAllocate(size_t n)
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    return g_main.Allocate(n);
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    return main_heap.Allocate(n);
 }
 
 void* HeapAllocateRounded(size_t& n)
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    return g_main.AllocateRounded(n);
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    return main_heap.AllocateRounded(n);
 }
 
 void HeapRelease(void* ptr)
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    g_main.Release(ptr);
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    main_heap.Release(ptr);
 }
 
 void* HeapAllocate32()
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    return g_main.SmallTake(1);
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    return main_heap.SmallTake(1);
 }
 
 void HeapRelease32(void* ptr)
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    g_main.SmallGive(ptr);
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    main_heap.SmallGive(ptr);
 }
 
 void* HeapAllocate48()
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    return g_main.SmallTake(2);
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    return main_heap.SmallTake(2);
 }
 
 void HeapRelease48(void* ptr)
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    g_main.SmallGive(ptr);
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    main_heap.SmallGive(ptr);
 }
 
 #else
@@ -113,33 +113,33 @@ void HeapRelease48(void* ptr)
 namespace {
 
 // Beyond what the sanitizer's allocator serves; refused like a failed mapping.
-constexpr size_t kSystemLimit = size_t(1) << 40;
+constexpr size_t SYSTEM_LIMIT = size_t(1) << 40;
 
 void* SystemTake(size_t n)
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
-    if (n <= kSystemLimit)
-        if (void* p = std::malloc(n ? n : 1))
+    QOR_CHECK_THREAD(heap_thread, "The heap");
+    if(n <= SYSTEM_LIMIT)
+        if(void* p = std::malloc(n ? n : 1))
             return p;
-    if (n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
+    if(n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
         OutOfMemory(int64(n > size_t(INT64_MAX) ? INT64_MAX : n), INT64_MAX);
     OutOfMemory(int64(n), int64((n + kHugePrefix + kPageSize - 1) / kPageSize * (kPageSize / 1024)));
 }
 
 void SystemGive(void* ptr)
 {
-    QOR_CHECK_THREAD(g_heap_thread, "The heap");
+    QOR_CHECK_THREAD(heap_thread, "The heap");
     std::free(ptr);
 }
 
 // The usable size the heap would grant, so that containers grow alike in every build.
 size_t UsableSize(size_t n)
 {
-    if (n <= kSmallLimit)
+    if(n <= kSmallLimit)
         return kClassSize[SmallClassOf(n)];
-    if (n <= kMediumLimit)
+    if(n <= kMediumLimit)
         return Bins().size[Bins().take[(n - 1) / 8]];
-    if (n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
+    if(n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
         return n;
     return (n + kHugePrefix + kPageSize - 1) / kPageSize * kPageSize - kHugePrefix;
 }

@@ -29,8 +29,8 @@ void* PermanentBlock(size_t n);
 int HeapAllocatedKB();
 
 struct MemoryProfile {
-    int32 small_used[1024];   // blocks in use, by size / 4
-    int32 small_free[1024];   // free blocks, by size / 4
+    int32 small_used[1024]; // blocks in use, by size / 4
+    int32 small_free[1024]; // free blocks, by size / 4
     int32 large_count;
     int64 large_size[1024];
     int64 large_total;

@@ -12,7 +12,7 @@ namespace {
 void* AlignedAllocate(std::size_t n, std::align_val_t al)
 {
     std::size_t a = static_cast<std::size_t>(al);
-    if (a < sizeof(void*))
+    if(a < sizeof(void*))
         a = sizeof(void*);
     // Every heap block is at least 8-aligned, so n + a leaves room for the
     // stored pointer and the padding up to the next multiple of a. A sum that
@@ -27,7 +27,7 @@ void* AlignedAllocate(std::size_t n, std::align_val_t al)
 
 void AlignedRelease(void* p)
 {
-    if (p)
+    if(p)
         Qor::HeapRelease(static_cast<void**>(p)[-1]);
 }
 
@@ -47,10 +47,7 @@ void operator delete[](void* p, const std::nothrow_t&) noexcept { Qor::HeapRelea
 
 void* operator new(std::size_t n, std::align_val_t a) { return AlignedAllocate(n, a); }
 void* operator new[](std::size_t n, std::align_val_t a) { return AlignedAllocate(n, a); }
-void* operator new(std::size_t n, std::align_val_t a, const std::nothrow_t&) noexcept
-{
-    return AlignedAllocate(n, a);
-}
+void* operator new(std::size_t n, std::align_val_t a, const std::nothrow_t&) noexcept { return AlignedAllocate(n, a); }
 void* operator new[](std::size_t n, std::align_val_t a, const std::nothrow_t&) noexcept
 {
     return AlignedAllocate(n, a);

@@ -17,15 +17,15 @@ TEST(HeapVisibilityDeathTest, OneBytePastAStringBlock)
     // header, the text and its terminator.
     struct Case {
         int length;
-        int past_end;   // offset from the text's start of the first byte past the block
-    } cases[] = {{20, 32}, {31, 32}, {100, 101}};
+        int past_end; // offset from the text's start of the first byte past the block
+    } cases[] = { { 20, 32 }, { 31, 32 }, { 100, 101 } };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.length);
         std::string text_of_a(size_t(c.length), 'a');
         String s(text_of_a.c_str(), c.length);
         ASSERT_TRUE(s.IsLarge());
         volatile char* text = const_cast<char*>(s.Begin());
-        text[c.past_end - 1] = 0;   // the block's last byte is still ours
+        text[c.past_end - 1] = 0; // the block's last byte is still ours
         EXPECT_DEATH(text[c.past_end] = 'x', "heap-buffer-overflow");
     }
 }
@@ -33,7 +33,7 @@ TEST(HeapVisibilityDeathTest, OneBytePastAStringBlock)
 TEST(HeapVisibilityDeathTest, VectorElementReadAfterItsBlockWasReleased)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    Vector<int> v{1, 2, 3};
+    Vector<int> v{ 1, 2, 3 };
     volatile int* first = v.begin();
     v.Clear();
     EXPECT_DEATH((void)first[0], "heap-use-after-free");

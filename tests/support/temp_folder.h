@@ -43,7 +43,7 @@ class HomeFolderTest : public ::testing::Test {
 protected:
     explicit HomeFolderTest(const char* fixed_home = nullptr) : fixed(fixed_home) {}
 
-    TempFolder home{"qor_home"};
+    TempFolder home{ "qor_home" };
 
     void SetUp() override
     {
