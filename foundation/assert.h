@@ -32,7 +32,14 @@ private:
 #ifdef QOR_CHECKS
 #define QOR_ASSERT(condition) ((condition) ? (void)0 : ::Qor::AssertFailed(__FILE__, __LINE__, #condition))
 #define QOR_CHECK_THREAD(owner, service) (owner).Check(service)
+// For a service reached through one function: the owner lives in that function.
+#define QOR_SINGLE_THREADED(service)                                                                                   \
+    do {                                                                                                               \
+        static ::Qor::ThreadOwner qor_thread_owner;                                                                    \
+        qor_thread_owner.Check(service);                                                                               \
+    } while(0)
 #else
 #define QOR_ASSERT(condition) ((void)0)
 #define QOR_CHECK_THREAD(owner, service) ((void)0)
+#define QOR_SINGLE_THREADED(service) ((void)0)
 #endif

@@ -1,15 +1,19 @@
 // Precondition checks: the report, the containers' checks where a caller breaks
 // them, and the single-thread guard of process-wide services.
+#include "foundation/any.h"
 #include "foundation/assert.h"
+#include "foundation/charset.h"
 #include "foundation/heap.h"
 #include "foundation/key_index.h"
 #include "foundation/key_map.h"
 #include "foundation/owned_array.h"
+#include "foundation/owned_ptr.h"
 #include "foundation/string.h"
 #include "foundation/vector.h"
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <thread>
 
 using namespace Qor;
@@ -41,6 +45,7 @@ TEST(AssertDeathTest, ContainerMisuseIsCaught)
     struct Case {
         const char* what;
         std::function<void()> misuse;
+        const char* where = "vector\\.h";
     } cases[] = {
         {"index -1", [] { Vector<int> v{1, 2}; v[-1] = 0; }},
         {"index at count", [] { const Vector<int> v{1, 2}; (void)v[2]; }},
@@ -59,10 +64,15 @@ TEST(AssertDeathTest, ContainerMisuseIsCaught)
         {"owned array detach", [] { OwnedArray<String> a; delete a.Detach(0); }},
         {"key index position", [] { KeyIndex<int> k{1, 2}; (void)k[5]; }},
         {"key map position", [] { KeyMap<int, int> m; m.Add(1, 2); (void)m[1]; }},
+        {"empty owned pointer", [] { OwnedPtr<String> p; (void)p->GetLength(); }, "owned_ptr\\.h"},
+        {"moved-from owned pointer", [] { OwnedPtr<int> p; p.Create(); OwnedPtr<int> q(std::move(p)); (void)*p; },
+         "owned_ptr\\.h"},
+        {"holder of another type", [] { Any a; a.Create<int>(1); (void)a.Get<String>(); }, "any\\.h"},
+        {"empty holder", [] { const Any a; (void)a.Get<int>(); }, "any\\.h"},
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_DEATH(c.misuse(), "Assertion failed: .*vector\\.h:");
+        EXPECT_DEATH(c.misuse(), std::string("Assertion failed: .*") + c.where + ":");
     }
 }
 
@@ -75,6 +85,17 @@ TEST(AssertDeathTest, HeapFromASecondThreadStops)
         other.join();
     };
     EXPECT_DEATH(stray(), "The heap used from a second thread");
+}
+
+TEST(AssertDeathTest, CharsetRegistryFromASecondThreadStops)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto stray = [] {
+        (void)FindCharset("utf-8");
+        std::thread other([] { (void)FindCharset("utf-8"); });
+        other.join();
+    };
+    EXPECT_DEATH(stray(), "The charset registry used from a second thread");
 }
 
 #else
