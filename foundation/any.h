@@ -4,6 +4,7 @@
 // a moved-from Any holds 1.
 #pragma once
 
+#include "foundation/assert.h"
 #include "foundation/type_number.h"
 #include "foundation/types.h"
 
@@ -40,9 +41,17 @@ public:
     bool Is() const { return IsObject() && ptr->type == StaticTypeNumber<T>(); }
     // The held T; the caller checks Is<T> first.
     template <class T>
-    T& Get() { return static_cast<Data<T>*>(ptr)->data; }
+    T& Get()
+    {
+        QOR_ASSERT(Is<T>());
+        return static_cast<Data<T>*>(ptr)->data;
+    }
     template <class T>
-    const T& Get() const { return static_cast<const Data<T>*>(ptr)->data; }
+    const T& Get() const
+    {
+        QOR_ASSERT(Is<T>());
+        return static_cast<const Data<T>*>(ptr)->data;
+    }
 
     void Clear() { Free(); ptr = nullptr; }
     bool IsEmpty() const { return !IsObject(); }

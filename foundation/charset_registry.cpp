@@ -3,6 +3,7 @@
 #include "foundation/charset.h"
 
 #include "foundation/char_filter.h"
+#include "foundation/assert.h"
 #include "foundation/charset_registry.h"
 
 #include <cstring>
@@ -113,6 +114,7 @@ int CharsetRegistry::Register(const char* name, const uint16* table)
 
 CharsetRegistry& CharsetRegistryInit()
 {
+    QOR_SINGLE_THREADED("The charset registry");
     static CharsetRegistry registry;
     static bool registering;
     if(!registering) {

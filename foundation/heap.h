@@ -1,10 +1,15 @@
 // The process heap: small-class pages, medium chunks with bins, huge mappings.
-// Global operator new and delete are served from here (see new_delete.cpp).
+// Global operator new and delete are served from here (see new_delete.cpp). In
+// sanitizer builds the entry points take their blocks from the system allocator,
+// so that the sanitizer sees every container's bounds and lifetime.
 #pragma once
 
 #include "foundation/types.h"
 
 namespace Qor {
+
+// Every block is aligned to at least this; medium and huge blocks to no more.
+inline constexpr size_t HEAP_BLOCK_ALIGN = 8;
 
 void* HeapAllocate(size_t n);
 // As HeapAllocate; n becomes the usable size of the block granted.
@@ -28,8 +33,8 @@ int64 HeapAllocationCount();
 int HeapAllocatedKB();
 
 struct MemoryProfile {
-    int32 small_used[1024];   // blocks in use, by size / 4
-    int32 small_free[1024];   // free blocks, by size / 4
+    int32 small_used[1024]; // blocks in use, by size / 4
+    int32 small_free[1024]; // free blocks, by size / 4
     int32 large_count;
     int64 large_size[1024];
     int64 large_total;

@@ -10,7 +10,7 @@ int ClassOfBlock(const void* p) { return IsSmallBlock(p) ? PageOf(p)->klass : -1
 int CacheLength(const MemoryHeap& heap, int c)
 {
     int n = 0;
-    for (FreeLink* b = heap.cache[c]; b; b = b->next)
+    for(FreeLink* b = heap.cache[c]; b; b = b->next)
         n++;
     return n;
 }
@@ -19,10 +19,10 @@ namespace {
 
 int ListLength(const PageHeader& head)
 {
-    if (!head.next)
+    if(!head.next)
         return 0;
     int n = 0;
-    for (const PageHeader* p = head.next; p != &head; p = p->next)
+    for(const PageHeader* p = head.next; p != &head; p = p->next)
         n++;
     return n;
 }
@@ -36,7 +36,7 @@ int ReserveCount(const MemoryHeap& heap, int c)
 {
     const MemoryHeap& holder = heap.reservoir ? *heap.reservoir : heap;
     int n = 0;
-    for (PageHeader* p = holder.reserve[c]; p; p = p->next)
+    for(PageHeader* p = holder.reserve[c]; p; p = p->next)
         n++;
     return n;
 }
@@ -44,10 +44,10 @@ int ReserveCount(const MemoryHeap& heap, int c)
 int BinLength(const MemoryHeap& heap, int bin)
 {
     const BinLink* head = &heap.bins[bin];
-    if (!head->next)
+    if(!head->next)
         return 0;
     int n = 0;
-    for (const BinLink* l = head->next; l != head; l = l->next)
+    for(const BinLink* l = head->next; l != head; l = l->next)
         n++;
     return n;
 }
@@ -55,7 +55,7 @@ int BinLength(const MemoryHeap& heap, int bin)
 int FreeChunkCount()
 {
     int n = 0;
-    for (ChunkHeader* c = g_free_chunks; c; c = c->next)
+    for(ChunkHeader* c = g_free_chunks; c; c = c->next)
         n++;
     return n;
 }
@@ -63,17 +63,17 @@ int FreeChunkCount()
 int HugeCount()
 {
     int n = 0;
-    for (HugePrefix* b = g_huge_list; b; b = b->next)
+    for(HugePrefix* b = g_huge_list; b; b = b->next)
         n++;
     return n;
 }
 
 bool InChunkList(const MemoryHeap& heap, const void* chunk)
 {
-    if (!heap.chunks.next)
+    if(!heap.chunks.next)
         return false;
-    for (const ChunkHeader* c = heap.chunks.next; c != &heap.chunks; c = c->next)
-        if (c == chunk)
+    for(const ChunkHeader* c = heap.chunks.next; c != &heap.chunks; c = c->next)
+        if(c == chunk)
             return true;
     return false;
 }

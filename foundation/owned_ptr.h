@@ -4,6 +4,8 @@
 // OwnedPtr holds 1 so that it tells apart from one that was simply empty.
 #pragma once
 
+#include "foundation/assert.h"
+
 #include <utility>
 
 namespace Qor {
@@ -31,8 +33,16 @@ public:
     bool IsMovedFrom() const { return ptr == MovedMark(); }
     explicit operator bool() const { return !IsEmpty(); }
     T* Get() const { return IsEmpty() ? nullptr : ptr; }
-    T& operator*() const { return *ptr; }
-    T* operator->() const { return ptr; }
+    T& operator*() const
+    {
+        QOR_ASSERT(!IsEmpty());
+        return *ptr;
+    }
+    T* operator->() const
+    {
+        QOR_ASSERT(!IsEmpty());
+        return ptr;
+    }
 
 private:
     T* ptr = nullptr;

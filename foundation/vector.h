@@ -8,6 +8,7 @@
 // size divided by the element size.
 #pragma once
 
+#include "foundation/assert.h"
 #include "foundation/heap.h"
 #include "foundation/types.h"
 
@@ -53,6 +54,9 @@ protected:
 
 template <class T>
 class Vector : public VectorBase {
+    static_assert(alignof(T) <= HEAP_BLOCK_ALIGN,
+                  "Vector<T>: heap blocks are only 8-byte aligned; keep over-aligned types in an OwnedArray");
+
 public:
     Vector() = default;
     Vector(const Vector& v) { CopyFrom(v); }
@@ -86,11 +90,11 @@ public:
     void Shrink();
     void Clear();
 
-    T& operator[](int i) { return Ptr()[i]; }
-    const T& operator[](int i) const { return Ptr()[i]; }
-    T& Top() { return Ptr()[items - 1]; }
-    const T& Top() const { return Ptr()[items - 1]; }
-    void Drop(int n = 1) { Trim(items - n); }
+    T& operator[](int i) { QOR_ASSERT(i >= 0 && i < items); return Ptr()[i]; }
+    const T& operator[](int i) const { QOR_ASSERT(i >= 0 && i < items); return Ptr()[i]; }
+    T& Top() { QOR_ASSERT(items > 0); return Ptr()[items - 1]; }
+    const T& Top() const { QOR_ASSERT(items > 0); return Ptr()[items - 1]; }
+    void Drop(int n = 1) { QOR_ASSERT(n >= 0 && n <= items); Trim(items - n); }
     void Trim(int n);
     T Pop();
 
@@ -253,6 +257,7 @@ void Vector<T>::Insert(int i, const T& x)
         Insert(i, std::move(copy));
         return;
     }
+    QOR_ASSERT(i >= 0 && i <= items);
     RawInsert(i, 1, sizeof(T));
     new(Ptr() + i) T(x);
 }
@@ -265,6 +270,7 @@ void Vector<T>::Insert(int i, T&& x)
         Insert(i, std::move(copy));
         return;
     }
+    QOR_ASSERT(i >= 0 && i <= items);
     RawInsert(i, 1, sizeof(T));
     new(Ptr() + i) T(std::move(x));
 }
@@ -272,6 +278,7 @@ void Vector<T>::Insert(int i, T&& x)
 template <class T>
 T* Vector<T>::InsertN(int i, int n)
 {
+    QOR_ASSERT(i >= 0 && i <= items && n >= 0);
     if(n <= 0)
         return Ptr() + i;
     RawInsert(i, n, sizeof(T));
@@ -284,6 +291,7 @@ T* Vector<T>::InsertN(int i, int n)
 template <class T>
 void Vector<T>::Remove(int i, int count)
 {
+    QOR_ASSERT(i >= 0 && count >= 0 && i <= items - count);
     if(count <= 0)
         return;
     DestroyRange(Ptr() + i, count);
@@ -295,14 +303,17 @@ void Vector<T>::Remove(const int* sorted, int n)
 {
     if(n <= 0)
         return;
-    for(int k = 0; k < n; k++)
+    for(int k = 0; k < n; k++) {
+        QOR_ASSERT(sorted[k] >= 0 && sorted[k] < items && (k == 0 || sorted[k - 1] < sorted[k]));
         Ptr()[sorted[k]].~T();
+    }
     RawRemoveSorted(sorted, n, sizeof(T));
 }
 
 template <class T>
 void Vector<T>::SetCount(int n)
 {
+    QOR_ASSERT(n >= 0);
     if(n < items) {
         Trim(n);
         return;
@@ -316,6 +327,7 @@ void Vector<T>::SetCount(int n)
 template <class T>
 void Vector<T>::SetCount(int n, const T& init)
 {
+    QOR_ASSERT(n >= 0);
     if(n < items) {
         Trim(n);
         return;
@@ -335,6 +347,7 @@ void Vector<T>::SetCount(int n, const T& init)
 template <class T>
 void Vector<T>::Trim(int n)
 {
+    QOR_ASSERT(n >= 0);
     if(n >= items)
         return;
     DestroyRange(Ptr() + n, items - n);
@@ -369,6 +382,7 @@ void Vector<T>::Clear()
 template <class T>
 int Vector<T>::Find(const T& x, int from) const
 {
+    QOR_ASSERT(from >= 0);
     for(int i = from; i < items; i++)
         if(Ptr()[i] == x)
             return i;

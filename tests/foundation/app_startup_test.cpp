@@ -13,6 +13,8 @@
 #include "tests/foundation/child_process.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <csignal>
 #include <cstdio>
@@ -36,8 +38,6 @@ namespace {
 
 const char* const CHILD_FILTER = "--gtest_filter=AppStartupChild.DISABLED_Run";
 const char* const CHILD_DISABLED = "--gtest_also_run_disabled_tests";
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 std::string HexUnits(const WString& s)
 {
@@ -261,14 +261,6 @@ ChildRun RunChild(const ChildSpec& spec)
 // A scratch folder, removed afterwards.
 class AppStartup : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_startup_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
-
     std::string MakeFile(const std::string& relative)
     {
         std::string path = root + "/" + relative;
@@ -277,7 +269,8 @@ protected:
         return path;
     }
 
-    std::string root;
+    TempFolder folder{"qor_startup"};
+    std::string root = folder.Path();
 };
 
 TEST_F(AppStartup, StartsInFixedOrderWithEnglishAndUtf8)

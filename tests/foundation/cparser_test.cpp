@@ -5,6 +5,7 @@
 #include "foundation/charset.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <cstring>
 #include <functional>
@@ -14,8 +15,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 // The text in a heap block of exactly its size, so that the sanitizer build
 // catches any read past the terminating NUL.

@@ -6,6 +6,8 @@
 #include "foundation/process_environment.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -21,8 +23,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 bool Exists(const std::string& path)
 {
@@ -47,12 +47,6 @@ void WriteFile(const std::string& path, const std::string& data, mode_t mode = 0
 // Every variable a case touches is put back as it was, unset ones unset.
 class DesktopTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_desktop_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
     void TearDown() override
     {
         for(auto& [name, value] : saved)
@@ -61,8 +55,6 @@ protected:
             else
                 unsetenv(name.c_str());
         ForgetHomeFolder();
-        std::string command = "rm -rf '" + folder + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0);
     }
 
     // nullptr unsets the variable.
@@ -86,7 +78,8 @@ protected:
         return path;
     }
 
-    std::string folder;
+    TempFolder scratch{"qor_desktop"};
+    std::string folder = scratch.Path();
     std::map<std::string, std::pair<bool, std::string>> saved;
 };
 

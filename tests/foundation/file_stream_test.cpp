@@ -6,6 +6,8 @@
 #include "foundation/system_text.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -23,8 +25,6 @@ using namespace Qor;
 
 namespace {
 
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
-
 std::string Pattern(size_t n, int seed = 0)
 {
     std::string s(n, 0);
@@ -35,14 +35,6 @@ std::string Pattern(size_t n, int seed = 0)
 
 class FileStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_filestream_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     std::string P(const std::string& name) const { return dir + "/" + name; }
 
     // The file as the system sees it, read past any stream.
@@ -61,7 +53,8 @@ protected:
         return stat(path.c_str(), &st) == 0 ? (int64)st.st_size : -1;
     }
 
-    std::string dir;
+    TempFolder folder{"qor_filestream"};
+    std::string dir = folder.Path();
 };
 
 TEST_F(FileStreamTest, WriteSeekBackAndRead)

@@ -6,6 +6,7 @@
 #include "foundation/system_text.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -24,8 +25,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 int RemoveOne(const char* path, const struct stat*, int, struct FTW*)
 {

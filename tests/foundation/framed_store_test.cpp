@@ -7,6 +7,8 @@
 #include "foundation/string_stream.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -16,8 +18,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 struct Record {
     int32 number = 0;
@@ -51,16 +51,8 @@ TEST(FramedStoreTest, ExactBytes)
 
 class FramedFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_framed_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        path = dir + "/record";
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    std::string dir, path;
+    TempFolder folder{"qor_framed"};
+    std::string dir = folder.Path(), path = dir + "/record";
 };
 
 TEST_F(FramedFileTest, RoundTripThroughAFile)

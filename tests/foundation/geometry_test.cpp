@@ -12,6 +12,7 @@
 #include "foundation/values/value_registry.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <cmath>
 #include <cstring>
@@ -20,8 +21,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 // The bytes a Stream::Serialize of the members writes.
 template <class G>

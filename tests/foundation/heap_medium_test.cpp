@@ -1,5 +1,6 @@
 // Medium and huge blocks: bins, chunk layout, split, merge, free chunks, huge mappings.
 #include "foundation/heap_internal.h"
+#include "tests/foundation/heap_under_test.h"
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,5 +1,6 @@
 // Small blocks: size classes, page layout, release caches, spare pages and the reservoir.
 #include "foundation/heap_internal.h"
+#include "tests/foundation/heap_under_test.h"
 #include <gtest/gtest.h>
 
 #include <cstring>

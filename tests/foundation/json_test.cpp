@@ -7,6 +7,7 @@
 #include "foundation/values/value_rep.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <cmath>
 #include <limits>
@@ -16,8 +17,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 const double TWO63 = 9223372036854775808.0;
 const double NAN_V = std::numeric_limits<double>::quiet_NaN();

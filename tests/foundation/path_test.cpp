@@ -4,6 +4,8 @@
 #include "foundation/process_environment.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,8 +18,6 @@
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 TEST(PathParts, NameFolderTitleExtension)
 {
@@ -93,30 +93,10 @@ TEST(PathJoin, SeparatorOnlyWhereNeeded)
     EXPECT_EQ(Std(long_folder), "/a/folder/name/long/enough/for/a/shared/block");
 }
 
-// Sets HOME for one test and puts the old value back.
-class PathNormalize : public ::testing::Test {
+// HOME is "/home/u" for each test.
+class PathNormalize : public HomeFolderTest {
 protected:
-    void SetUp() override
-    {
-        const char* home = std::getenv("HOME");
-        had_home = home != nullptr;
-        if(home)
-            old_home = home;
-        setenv("HOME", "/home/u", 1);
-        ForgetHomeFolder();
-    }
-    void TearDown() override
-    {
-        if(had_home)
-            setenv("HOME", old_home.c_str(), 1);
-        else
-            unsetenv("HOME");
-        ForgetHomeFolder();
-    }
-
-private:
-    bool had_home = false;
-    std::string old_home;
+    PathNormalize() : HomeFolderTest("/home/u") {}
 };
 
 TEST_F(PathNormalize, Table)

@@ -10,6 +10,7 @@
 #include "foundation/values/translate.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 #include <cstdio>
 #include <string>
@@ -67,8 +68,6 @@ void RegisterModules()
         RegisterTranslationModule(reader_second, "trr2");
     }
 }
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 std::string Export(LanguageCode language, LanguageCode second = 0)
 {
@@ -202,14 +201,23 @@ TEST_F(TranslationFileTest, RegistrationRules)
         "\"trr-ctx\\vPage Up\", \"Bild auf\";\n"
         "LANGUAGE \"XR-ZZ windows-1250\";\n"
         "\"trr-coded\\aCoded\", \"\\236lu\\235ou\\350k\";\n"; // windows-1250 bytes
+    // Other tests may have added languages to trr-plain already.
+    int plain_before = EntriesOf("trr1", "trr-plain\aPlain").GetCount();
+    int plain_had_xq = 0;
+    for(const TranslationEntry& e : EntriesOf("trr1", "trr-plain\aPlain"))
+        plain_had_xq += e.language == XQ_ZZ;
     ASSERT_TRUE(LoadTranslationText(text));
     EXPECT_EQ(Std(TranslateTo(XQ_ZZ, "trr-shared\aShared")), "from file");
     EXPECT_STREQ(EntriesOf("trr2", "trr-shared\aShared")[1].text, "second module");
     EXPECT_EQ(EntriesOf("trr1", "trr-shared\aShared").GetCount(), 2);
     const Vector<TranslationEntry>& plain = EntriesOf("trr1", "trr-plain\aPlain");
-    ASSERT_EQ(plain.GetCount(), 2);
-    EXPECT_EQ(plain[1].language, XQ_ZZ); // stored with the UTF-8 charset bits
-    EXPECT_STREQ(plain[1].text, "neu");
+    ASSERT_EQ(plain.GetCount(), plain_before + 1 - plain_had_xq);
+    int neu = -1;
+    for(int i = 0; i < plain.GetCount(); i++)
+        if(plain[i].language == XQ_ZZ) // stored with the UTF-8 charset bits
+            neu = i;
+    ASSERT_GE(neu, 1);
+    EXPECT_STREQ(plain[neu].text, "neu");
     const Vector<TranslationEntry>& blank = EntriesOf("trr1", "trr-blank\aBlank");
     ASSERT_EQ(blank.GetCount(), 2);
     EXPECT_STREQ(blank[1].text, "");

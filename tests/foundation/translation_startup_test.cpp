@@ -11,6 +11,8 @@
 #include "tests/foundation/child_process.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,8 +31,6 @@ extern char** environ;
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 const LanguageCode DE_DE = MakeLanguageCode('D', 'E', 'D', 'E');
 const LanguageCode CS_CZ = MakeLanguageCode('C', 'S', 'C', 'Z');
@@ -92,14 +92,6 @@ TEST(TranslationStartupTest, ReadsTheExportOption)
 // A scratch folder, removed afterwards.
 class TranslationStartup : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qor_trstart_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
-
     void Write(const std::string& name, const std::string& text)
     {
         std::ofstream(root + "/" + name, std::ios::binary) << text;
@@ -110,7 +102,8 @@ protected:
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
 
-    std::string root;
+    TempFolder folder{"qor_trstart"};
+    std::string root = folder.Path();
 };
 
 const TranslationRecord folder_module[] = {

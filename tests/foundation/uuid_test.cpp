@@ -11,12 +11,11 @@
 #include "foundation/values/xmlize.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/printers.h"
 
 using namespace Qor;
 
 namespace {
-
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 const Uuid sample(0x01234567, 0x89ABCDEF, 0xDEADBEEF, 0x00C0FFEE);
 
