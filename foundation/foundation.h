@@ -7,6 +7,7 @@
 #include "foundation/heap.h"
 #include "foundation/hash.h"
 #include "foundation/panic.h"
+#include "foundation/assert.h"
 #include "foundation/process.h"
 #include "foundation/exc.h"
 #include "foundation/numeric.h"
