@@ -27,3 +27,4 @@
 
 #include "draw/target/draw.h"
 #include "draw/target/nil_draw.h"
+#include "draw/target/data_drawer.h"

@@ -5,8 +5,19 @@
 #include "foundation/numeric.h"
 
 #include <cmath>
+#include <cstring>
+#include <numbers>
 
 namespace Qor {
+
+namespace {
+
+// Beyond this an image on a target that takes bands is drawn 16 lines at a time.
+constexpr int BAND_FREE_WIDTH = 2000;
+constexpr int BAND_FREE_HEIGHT = 1500;
+constexpr int IMAGE_BAND = 16;
+
+} // namespace
 
 Size Draw::GetPageSize() const
 {
@@ -33,8 +44,6 @@ void Draw::DrawImagePart(int x, int y, const Image& img, const Rect& src, Color 
     DrawWholeImage(-src.left, -src.top, img, color);
     End();
 }
-
-void Draw::DrawData(int, int, int, int, const String&, const char*) {}
 
 void Draw::DrawPainting(const Rect&, const Painting&) {}
 
@@ -64,14 +73,31 @@ void Draw::DotsToNative(int& x, int& y) const
 
 void Draw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const Rect& src, Color color)
 {
-    bool native = !(GetInfoFlags() & NATIVE);
+    dword flags = GetInfoFlags();
+    bool native = !(flags & NATIVE);
     if(native) {
         BeginNative();
         DotsToNative(x, y);
         DotsToNative(cx, cy);
     }
-    if(cx == src.Width() && cy == src.Height())
-        DrawImagePart(x, y, img, src, color);
+    // Only drawing at the source's own size is done here: a size that needs rescaling
+    // draws nothing until the box rescaler exists.
+    bool unscaled = cx == src.Width() && cy == src.Height();
+    if((cx <= BAND_FREE_WIDTH && cy <= BAND_FREE_HEIGHT) || !color.IsNullInstance() || !(flags & DRAW_IMAGE_BANDS)) {
+        if(unscaled)
+            DrawImagePart(x, y, img, src, color);
+    }
+    else if(unscaled && Rect(img.GetSize()).Contains(src)) {
+        // Bands, so that a large image never exists twice in full.
+        for(int top = 0; top < cy; top += IMAGE_BAND) {
+            PixelBuffer band(cx, cy - top < IMAGE_BAND ? cy - top : IMAGE_BAND);
+            if(band.IsEmpty())
+                break;
+            for(int line = 0; line < band.GetHeight(); line++)
+                std::memcpy((void*)band[line], img[src.top + top + line] + src.left, (size_t)cx * sizeof(RGBA));
+            DrawImageStrips(x, y + top, Image(band));
+        }
+    }
     if(native)
         EndNative();
 }
@@ -109,7 +135,7 @@ void ComputeAngleSinCos(int angle, double& sin, double& cos)
     case 1800: sin = 0; cos = -1; return;
     case 2700: sin = -1; cos = 0; return;
     }
-    double a = r * M_PI / 1800;
+    double a = r * std::numbers::pi / 1800;
     sin = std::sin(a);
     cos = std::cos(a);
 }

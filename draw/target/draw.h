@@ -101,6 +101,9 @@ public:
     // When the target works in dots at a native resolution other than 600, scales (x, y)
     // to it.
     void DotsToNative(int& x, int& y) const;
+    // The image in column strips of at most 2000; on a dots target, runs of 16 or more
+    // white columns become white rectangles.
+    void DrawImageStrips(int x, int y, const Image& img);
 };
 
 // Sine and cosine of an angle in tenths of a degree; the quarter turns are exact.

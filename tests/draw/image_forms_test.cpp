@@ -55,15 +55,41 @@ Image Sample(int cx, int cy, int alpha)
     return Image(b);
 }
 
-Image LoadStream(const String& data, bool* error = nullptr)
+// A stream that cannot tell its size: claimed sizes cannot be checked before reading.
+class UnsizedStream : public Stream {
+public:
+    explicit UnsizedStream(const String& data) : data(data)
+    {
+        style = STRM_LOADING | STRM_READ;
+        buffer = current = (byte*)this->data.Begin();
+        read_limit = buffer + this->data.GetLength();
+    }
+    bool IsOpen() const override { return true; }
+
+private:
+    String data;
+};
+
+Image LoadFrom(Stream& s, bool* error)
 {
-    StringStream s(data);
-    s.SetLoading();
     Image img = Sample(1, 1, 255); // something to be replaced
     img.Serialize(s);
     if(error)
         *error = s.IsError();
     return img;
+}
+
+Image LoadStream(const String& data, bool* error = nullptr)
+{
+    StringStream s(data);
+    s.SetLoading();
+    return LoadFrom(s, error);
+}
+
+Image LoadUnsized(const String& data, bool* error = nullptr)
+{
+    UnsizedStream s(data);
+    return LoadFrom(s, error);
 }
 
 String StoreStream(Image img)
@@ -90,6 +116,8 @@ TEST(ImageStreamForm, RoundTripKeepsPixelsHotspotAndDots)
     Image back = LoadStream(data, &error);
     EXPECT_FALSE(error);
     EXPECT_EQ(back, img);
+    EXPECT_EQ(LoadUnsized(data, &error), img);
+    EXPECT_FALSE(error);
     EXPECT_EQ(back.GetSize(), Size(3, 2));
     EXPECT_EQ(back.GetHotSpot(), Point(1, 2));
     EXPECT_EQ(back.GetDots(), Size(30, 40));
@@ -113,12 +141,16 @@ TEST(ImageStreamForm, DamagedAndHostileHeaders)
         {"overflowing claim", StreamHeader(0x10000, 0x10000) + pixel, true, Size(0, 0)},
         {"truncated header", StreamHeader(1, 1).Mid(0, 10), true, Size(1, 1)},
     };
-    for(const Case& c : cases) {
-        bool error = false;
-        Image img = LoadStream(c.data, &error);
-        EXPECT_EQ(error, c.error) << c.name;
-        EXPECT_EQ(img.GetSize(), c.size) << c.name;
-    }
+    for(const Case& c : cases)
+        for(auto load : {LoadStream, LoadUnsized}) {
+            bool error = false;
+            Image img = load(c.data, &error);
+            EXPECT_EQ(error, c.error) << c.name;
+            EXPECT_EQ(img.GetSize(), c.size) << c.name;
+            if(!error && c.size.cx) {
+                EXPECT_EQ(img.GetPixels()[0], MakeRGBA(0x30, 0x20, 0x10, 0x40)) << c.name;
+            }
+        }
 }
 
 TEST(ImageStreamForm, ThrowingStreamRaisesAndKeepsTheImage)

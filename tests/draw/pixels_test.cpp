@@ -82,3 +82,35 @@ TEST(PixelRoutines, FillCoversExactlyTheCount)
         EXPECT_EQ(v[n], MakeRGBA(0, 0, 0, 0)) << n;
     }
 }
+
+TEST(PixelRoutines, LongRunsMatchPixelByPixel)
+{
+    // Runs of 16 take another path than single pixels: both must agree, in place too.
+    const int n = 53;
+    std::vector<RGBA> src(n), base(n);
+    for(int i = 0; i < n; i++) {
+        int a = i % 4 == 0 ? 0 : i % 3 == 0 ? 255 : i * 37 % 256;
+        src[i] = MakeRGBA(i * 11 % 256, i * 29 % 256, i * 53 % 256, a);
+        base[i] = MakeRGBA(200 - i, 100 + i, i * 3, 150 + i);
+    }
+    using Routine = int (*)(RGBA*, const RGBA*, int);
+    for(Routine f : {PremultiplyPixels, UnmultiplyPixels}) {
+        std::vector<RGBA> whole(n), single(n), inplace = src;
+        int kind = f(whole.data(), src.data(), n);
+        for(int i = 0; i < n; i++)
+            f(&single[i], &src[i], 1);
+        EXPECT_EQ(whole, single);
+        EXPECT_EQ(kind, IMAGE_ALPHA);
+        f(inplace.data(), inplace.data(), n);
+        EXPECT_EQ(inplace, whole);
+    }
+    std::vector<RGBA> premultiplied(n);
+    PremultiplyPixels(premultiplied.data(), src.data(), n);
+    std::vector<RGBA> whole = base, single = base;
+    AlphaBlendPixels(whole.data(), premultiplied.data(), n);
+    for(int i = 0; i < n; i++)
+        AlphaBlendPixels(&single[i], &premultiplied[i], 1);
+    EXPECT_EQ(whole, single);
+    // pixel 1: alpha 37 premultiplies (11, 29, 53) to (1, 4, 7); k = 219 over (199, 101, 3, 151)
+    EXPECT_EQ(single[1], MakeRGBA(171, 90, 9, 166));
+}
