@@ -116,30 +116,72 @@ void RescaleWithKernel(Image& out, const Image& source, Size destination, const 
         return;
     FillPixels(b.Begin(), RGBA{0, 0, 0, 0}, (int)b.GetLength());
     std::vector<Tap> vtaps;
-    int hn = 2 * tx, vn = 2 * ty;
+    int hn = 2 * tx, vn = 2 * ty, cx = destination.cx;
+    // The weights of both axes multiply, so each source row's horizontal sums serve every
+    // destination row that reads it: a ring of vn rows, row r in slot r mod vn.
+    struct RowSums {
+        int row = -1;
+        std::vector<int32> sum; // blue, green, red, alpha per destination column
+        std::vector<byte> opaque;
+    };
+    std::vector<RowSums> ring(vn);
+    std::vector<int64> hweight(cx, 0);
+    for(int x = 0; x < cx; x++)
+        for(int k = 0; k < hn; k++)
+            hweight[x] += htaps[(size_t)x * hn + k].weight;
+    auto Sums = [&](int row) -> RowSums& {
+        RowSums& r = ring[row % vn];
+        if(r.row == row)
+            return r;
+        r.row = row;
+        r.sum.resize((size_t)cx * 4);
+        r.opaque.resize(cx);
+        const RGBA* line = source[row];
+        const Tap* h = htaps.data();
+        for(int x = 0; x < cx; x++, h += hn) {
+            int32 sb = 0, sg = 0, sr = 0, sa = 0;
+            bool opaque = true;
+            for(int k = 0; k < hn; k++) {
+                RGBA p = line[h[k].at];
+                int w = h[k].weight;
+                sb += p.b * w;
+                sg += p.g * w;
+                sr += p.r * w;
+                sa += p.a * w;
+                opaque &= p.a == 255;
+            }
+            int32* o = &r.sum[(size_t)x * 4];
+            o[0] = sb;
+            o[1] = sg;
+            o[2] = sr;
+            o[3] = sa;
+            r.opaque[x] = opaque;
+        }
+        return r;
+    };
+    std::vector<RowSums*> rows(vn);
     for(int y = 0; y < destination.cy; y++) {
         if(progress.IsTrue() || (progress && progress(y, destination.cy)))
             break;
         vtaps.clear();
         AppendTaps(vtaps, y, H, destination.cy, ty, source_rect.top, isz.cy, table, radius, bits);
+        int64 vweight = 0;
+        for(int v = 0; v < vn; v++) {
+            rows[v] = &Sums(vtaps[v].at);
+            vweight += vtaps[v].weight;
+        }
         RGBA* o = b[y];
-        const Tap* h = htaps.data();
-        for(int x = 0; x < destination.cx; x++, h += hn) {
-            int64 wsum = 0, sb = 0, sg = 0, sr = 0, sa = 0;
+        for(int x = 0; x < cx; x++) {
+            int64 wsum = hweight[x] * vweight, sb = 0, sg = 0, sr = 0, sa = 0;
             bool opaque = true;
             for(int v = 0; v < vn; v++) {
-                const RGBA* line = source[vtaps[v].at];
-                int vw = vtaps[v].weight;
-                for(int k = 0; k < hn; k++) {
-                    RGBA p = line[h[k].at];
-                    int64 w = (int64)h[k].weight * vw;
-                    wsum += w;
-                    sb += p.b * w;
-                    sg += p.g * w;
-                    sr += p.r * w;
-                    sa += p.a * w;
-                    opaque &= p.a == 255;
-                }
+                const int32* s4 = &rows[v]->sum[(size_t)x * 4];
+                int64 vw = vtaps[v].weight;
+                sb += s4[0] * vw;
+                sg += s4[1] * vw;
+                sr += s4[2] * vw;
+                sa += s4[3] * vw;
+                opaque &= rows[v]->opaque[x] != 0;
             }
             if(wsum == 0)
                 continue;
