@@ -4,6 +4,7 @@
 #include "draw/image/rgba.h"
 #include "draw/registrations.h"
 #include "foundation/values/point.h"
+#include "foundation/values/rect.h"
 #include "foundation/values/size.h"
 
 namespace Qor {
@@ -39,6 +40,9 @@ public:
     void AssignFromImage(Image& img);
     // Copies the Image's hotspot and second spot.
     void CopySpots(const Image& img);
+
+    // Draws the source part of the image over the buffer at p, clipped to both.
+    void BlendImage(Point p, const Image& img, const Rect& source);
 
     // Premultiplies (or undoes it) unless the kind says there is nothing to do.
     void Premultiply();

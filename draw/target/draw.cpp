@@ -2,6 +2,8 @@
 
 #include "draw/target/draw.h"
 
+#include "draw/raster/raster.h"
+#include "draw/rescale/rescaler.h"
 #include "foundation/numeric.h"
 
 #include <cmath>
@@ -80,23 +82,27 @@ void Draw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const
         DotsToNative(x, y);
         DotsToNative(cx, cy);
     }
-    // Only drawing at the source's own size is done here: a size that needs rescaling
-    // draws nothing until the box rescaler exists.
-    bool unscaled = cx == src.Width() && cy == src.Height();
     if((cx <= BAND_FREE_WIDTH && cy <= BAND_FREE_HEIGHT) || !color.IsNullInstance() || !(flags & DRAW_IMAGE_BANDS)) {
-        if(unscaled)
+        if(cx == src.Width() && cy == src.Height())
             DrawImagePart(x, y, img, src, color);
-    }
-    else if(unscaled && Rect(img.GetSize()).Contains(src)) {
-        // Bands, so that a large image never exists twice in full.
-        for(int top = 0; top < cy; top += IMAGE_BAND) {
-            PixelBuffer band(cx, cy - top < IMAGE_BAND ? cy - top : IMAGE_BAND);
-            if(band.IsEmpty())
-                break;
-            for(int line = 0; line < band.GetHeight(); line++)
-                std::memcpy((void*)band[line], img[src.top + top + line] + src.left, (size_t)cx * sizeof(RGBA));
-            DrawImageStrips(x, y + top, Image(band));
+        else {
+            Image scaled = RescaleImage(img, Size(cx, cy), src);
+            DrawImagePart(x, y, scaled, Rect(scaled.GetSize()), color);
         }
+    }
+    else if(Rect(img.GetSize()).Contains(src)) {
+        // Bands, so that a large image never exists twice in full.
+        ImageRaster raster(img);
+        Rescaler rescaler;
+        if(rescaler.Create(Size(cx, cy), raster, src))
+            for(int top = 0; top < cy; top += IMAGE_BAND) {
+                PixelBuffer band(cx, cy - top < IMAGE_BAND ? cy - top : IMAGE_BAND);
+                if(band.IsEmpty())
+                    break;
+                for(int line = 0; line < band.GetHeight(); line++)
+                    rescaler.GetLine(band[line]);
+                DrawImageStrips(x, y + top, Image(band));
+            }
     }
     if(native)
         EndNative();

@@ -114,6 +114,67 @@ TEST(DrawImageScaledBase, BandsCarryTheSourcePixels)
 
 namespace {
 
+// Keeps the images the base drawing hands on, and draws nothing.
+struct ImageCatch : RecordingDraw {
+    explicit ImageCatch(dword flags) : RecordingDraw(flags) {}
+    std::vector<Image> parts;
+    void DrawImagePart(int x, int y, const Image& i, const Rect& src, Color color) override
+    {
+        RecordingDraw::DrawImagePart(x, y, i, src, color);
+        parts.push_back(i);
+    }
+    void DrawImageScaled(int, int, int, int, const Image& i, const Rect&, Color) override
+    {
+        if(parts.empty() || parts.back().GetSerialId() != i.GetSerialId())
+            parts.push_back(i);
+    }
+};
+
+// Two opaque grey rows (or columns) of 0 and 255.
+Image BlackThenWhite(int length, bool rows)
+{
+    PixelBuffer b(rows ? length : 2, rows ? 2 : length);
+    for(int y = 0; y < b.GetHeight(); y++)
+        for(int x = 0; x < b.GetWidth(); x++) {
+            int v = (rows ? y : x) ? 255 : 0;
+            b[y][x] = MakeRGBA(v, v, v, 255);
+        }
+    return Image(b);
+}
+
+} // namespace
+
+TEST(DrawImageScaledBase, OtherSizesAreRescaledWhole)
+{
+    ImageCatch w(Draw::NATIVE);
+    w.Draw::DrawImageScaled(4, 5, 3, 1, BlackThenWhite(1, false), Rect(0, 0, 2, 1), Color());
+    EXPECT_EQ(w.log, (Lines{"DrawImagePart(4, 5, Image(3x1), (0, 0, 3, 1), Null)"}));
+    ASSERT_EQ(w.parts.size(), 1u);
+    const RGBA* p = w.parts[0][0];
+    EXPECT_EQ(p[0], MakeRGBA(0, 0, 0, 255));
+    EXPECT_EQ(p[1], MakeRGBA(89, 89, 89, 255));
+    EXPECT_EQ(p[2], MakeRGBA(255, 255, 255, 255));
+}
+
+TEST(DrawImageScaledBase, BandsAreRescaledLineByLine)
+{
+    ImageCatch w(Draw::NATIVE | Draw::DRAW_IMAGE_BANDS);
+    Image img = BlackThenWhite(2001, true);
+    w.Draw::DrawImageScaled(0, 0, 2001, 20, img, Rect(img.GetSize()), Color());
+    ASSERT_EQ(w.parts.size(), 2u);
+    EXPECT_EQ(w.parts[0].GetSize(), Size(2001, 16));
+    EXPECT_EQ(w.parts[1].GetSize(), Size(2001, 4));
+    // 2 rows to 20: the rows of the black half, the curve's blend, then white.
+    for(int x : {0, 1000, 2000}) {
+        EXPECT_EQ(w.parts[0][0][x], MakeRGBA(0, 0, 0, 255));
+        EXPECT_EQ(w.parts[1][3][x], MakeRGBA(255, 255, 255, 255));
+    }
+    // Line 10 samples at 11/20 past row 0: curve entry 563 is 138, and 138 × 255 >> 8 is 137.
+    EXPECT_EQ(w.parts[0][10][7], MakeRGBA(137, 137, 137, 255));
+}
+
+namespace {
+
 struct StripesDrawer : DataDrawer {
     static inline std::vector<std::string> calls;
     int row = 0;
