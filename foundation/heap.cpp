@@ -25,11 +25,11 @@ MemoryHeap& ReservoirHeap() { return reservoir_heap; }
 
 void MemoryHeap::Init()
 {
-    for(int c = 0; c < kSmallClasses; c++) {
+    for(int c = 0; c < SMALL_CLASSES; c++) {
         spare[c] = nullptr;
         reserve[c] = nullptr;
         cache[c] = nullptr;
-        room[c] = kCacheRoom[c];
+        room[c] = CACHE_ROOM[c];
         PageHeader* heads[2] = { &work[c], &full[c] };
         for(PageHeader* s : heads) {
             *s = PageHeader{};
@@ -48,7 +48,7 @@ void MemoryHeap::Init()
     chunk_count = 0;
     for(BinLink*& k : kept)
         k = nullptr;
-    kept_room = this == &main_heap ? kMediumKeptBytes : 0;
+    kept_room = this == &main_heap ? MEDIUM_KEPT_BYTES : 0;
     if(reservoir && !reservoir->initialised)
         reservoir->Init();
     initialised = true;
@@ -56,9 +56,9 @@ void MemoryHeap::Init()
 
 void* MemoryHeap::AllocateRounded(size_t& n)
 {
-    if(n <= kSmallLimit) {
+    if(n <= SMALL_LIMIT) {
         int c = SmallClassOf(n);
-        n = kClassSize[c];
+        n = CLASS_SIZE[c];
         return SmallTake(c);
     }
     return MediumTake(n);
@@ -138,9 +138,9 @@ void* SystemTake(size_t n)
     if(n <= SYSTEM_LIMIT)
         if(void* p = std::malloc(n ? n : 1))
             return p;
-    if(n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
+    if(n > size_t(PTRDIFF_MAX) - 2 * HEAP_PAGE_SIZE)
         OutOfMemory(int64(n > size_t(INT64_MAX) ? INT64_MAX : n), INT64_MAX);
-    OutOfMemory(int64(n), int64((n + kHugePrefix + kPageSize - 1) / kPageSize * (kPageSize / 1024)));
+    OutOfMemory(int64(n), int64((n + HUGE_PREFIX + HEAP_PAGE_SIZE - 1) / HEAP_PAGE_SIZE * (HEAP_PAGE_SIZE / 1024)));
 }
 
 void SystemGive(void* ptr)
@@ -152,13 +152,13 @@ void SystemGive(void* ptr)
 // The usable size the heap would grant, so that containers grow alike in every build.
 size_t UsableSize(size_t n)
 {
-    if(n <= kSmallLimit)
-        return kClassSize[SmallClassOf(n)];
-    if(n <= kMediumLimit)
+    if(n <= SMALL_LIMIT)
+        return CLASS_SIZE[SmallClassOf(n)];
+    if(n <= MEDIUM_LIMIT)
         return Bins().size[Bins().take[(n - 1) / 8]];
-    if(n > size_t(PTRDIFF_MAX) - 2 * kPageSize)
+    if(n > size_t(PTRDIFF_MAX) - 2 * HEAP_PAGE_SIZE)
         return n;
-    return (n + kHugePrefix + kPageSize - 1) / kPageSize * kPageSize - kHugePrefix;
+    return (n + HUGE_PREFIX + HEAP_PAGE_SIZE - 1) / HEAP_PAGE_SIZE * HEAP_PAGE_SIZE - HUGE_PREFIX;
 }
 
 } // namespace

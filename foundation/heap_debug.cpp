@@ -55,7 +55,7 @@ int BinLength(const MemoryHeap& heap, int bin)
 int FreeChunkCount()
 {
     int n = 0;
-    for(ChunkHeader* c = g_free_chunks; c; c = c->next)
+    for(ChunkHeader* c = free_chunk_list; c; c = c->next)
         n++;
     return n;
 }
@@ -63,7 +63,7 @@ int FreeChunkCount()
 int HugeCount()
 {
     int n = 0;
-    for(HugePrefix* b = g_huge_list; b; b = b->next)
+    for(HugePrefix* b = huge_list; b; b = b->next)
         n++;
     return n;
 }

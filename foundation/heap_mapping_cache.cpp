@@ -13,21 +13,21 @@ struct CachedMapping {
     size_t length;
 };
 
-constinit CachedMapping g_cached[kMappingCacheCount] = {};   // oldest first
-constinit int g_cached_count = 0;
-constinit size_t g_cached_bytes = 0;
+constinit CachedMapping cached_mappings[MAPPING_CACHE_COUNT] = {}; // oldest first
+constinit int cached_count = 0;
+constinit size_t cached_bytes = 0;
 
 void Remove(int i)
 {
-    g_cached_bytes -= g_cached[i].length;
-    for (int k = i + 1; k < g_cached_count; k++)
-        g_cached[k - 1] = g_cached[k];
-    g_cached_count--;
+    cached_bytes -= cached_mappings[i].length;
+    for(int k = i + 1; k < cached_count; k++)
+        cached_mappings[k - 1] = cached_mappings[k];
+    cached_count--;
 }
 
 void UnmapOldest()
 {
-    munmap(g_cached[0].base, g_cached[0].length);
+    munmap(cached_mappings[0].base, cached_mappings[0].length);
     Remove(0);
 }
 
@@ -35,14 +35,14 @@ void UnmapOldest()
 
 void KeepMapping(void* base, size_t length)
 {
-    if (length > kMappingCacheBytes) {
+    if(length > MAPPING_CACHE_BYTES) {
         munmap(base, length);
         return;
     }
-    while (g_cached_count == kMappingCacheCount || g_cached_bytes + length > kMappingCacheBytes)
+    while(cached_count == MAPPING_CACHE_COUNT || cached_bytes + length > MAPPING_CACHE_BYTES)
         UnmapOldest();
-    g_cached[g_cached_count++] = CachedMapping{base, length};
-    g_cached_bytes += length;
+    cached_mappings[cached_count++] = CachedMapping{ base, length };
+    cached_bytes += length;
 }
 
 // The smallest kept mapping that holds length bytes without being more than twice as
@@ -50,37 +50,37 @@ void KeepMapping(void* base, size_t length)
 void* TakeCachedMapping(size_t length, size_t& mapped)
 {
     int best = -1;
-    for (int i = 0; i < g_cached_count; i++) {
-        size_t have = g_cached[i].length;
-        if (have >= length && have / 2 <= length && (best < 0 || have < g_cached[best].length))
+    for(int i = 0; i < cached_count; i++) {
+        size_t have = cached_mappings[i].length;
+        if(have >= length && have / 2 <= length && (best < 0 || have < cached_mappings[best].length))
             best = i;
     }
-    if (best < 0)
+    if(best < 0)
         return nullptr;
-    void* base = g_cached[best].base;
-    mapped = g_cached[best].length;
+    void* base = cached_mappings[best].base;
+    mapped = cached_mappings[best].length;
     Remove(best);
     return base;
 }
 
 bool ReleaseMappingCache()
 {
-    bool any = g_cached_count > 0;
-    while (g_cached_count > 0)
+    bool any = cached_count > 0;
+    while(cached_count > 0)
         UnmapOldest();
     return any;
 }
 
 namespace HeapDebug {
 
-int CachedMappingCount() { return g_cached_count; }
-size_t CachedMappingBytes() { return g_cached_bytes; }
+int CachedMappingCount() { return cached_count; }
+size_t CachedMappingBytes() { return cached_bytes; }
 
 int CachedMappingAge(const void* base)
 {
-    for (int i = 0; i < g_cached_count; i++)
-        if (g_cached[i].base == base)
-            return g_cached_count - 1 - i;
+    for(int i = 0; i < cached_count; i++)
+        if(cached_mappings[i].base == base)
+            return cached_count - 1 - i;
     return -1;
 }
 

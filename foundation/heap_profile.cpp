@@ -42,12 +42,12 @@ void RefreshMemoryProfile()
 void MemoryProfileFill(MemoryHeap& heap, MemoryProfile& f)
 {
     std::memset(&f, 0, sizeof(f));
-    for(HugePrefix* b = g_huge_list; b; b = b->next)
+    for(HugePrefix* b = huge_list; b; b = b->next)
         CountLarge(f, false, b->usable);
     if(!heap.initialised)
         return;
-    for(int c = 0; c < kSmallClasses; c++) {
-        int at = kClassSize[c] / 4;
+    for(int c = 0; c < SMALL_CLASSES; c++) {
+        int at = CLASS_SIZE[c] / 4;
         for(PageHeader* p = heap.work[c].next; p != &heap.work[c]; p = p->next) {
             f.small_used[at] += p->count;
             f.small_free[at] += BlocksPerPage(c) - p->count;
@@ -56,7 +56,7 @@ void MemoryProfileFill(MemoryHeap& heap, MemoryProfile& f)
             f.small_used[at] += p->count;
     }
     for(ChunkHeader* ch = heap.chunks.next; ch != &heap.chunks; ch = ch->next) {
-        MediumHeader* h = reinterpret_cast<MediumHeader*>(reinterpret_cast<byte*>(ch) + kChunkHeaderSize);
+        MediumHeader* h = reinterpret_cast<MediumHeader*>(reinterpret_cast<byte*>(ch) + CHUNK_HEADER_SIZE);
         for(; h->size; h = NextHeader(h))
             CountLarge(f, h->free, h->size);
     }

@@ -24,11 +24,11 @@ inline void LinkFront(PageHeader* head, PageHeader* p)
 // lowest block so that the first blocks handed out are the lowest.
 void CutPage(PageHeader* page, int c, MemoryHeap* owner)
 {
-    size_t size = kClassSize[c];
+    size_t size = CLASS_SIZE[c];
     byte* base = reinterpret_cast<byte*>(page);
-    byte* lowest = base + kPageSize - size * BlocksPerPage(c);
+    byte* lowest = base + HEAP_PAGE_SIZE - size * BlocksPerPage(c);
     FreeLink* next = nullptr;
-    for (byte* b = base + kPageSize - size; b >= lowest; b -= size) {
+    for(byte* b = base + HEAP_PAGE_SIZE - size; b >= lowest; b -= size) {
         FreeLink* link = reinterpret_cast<FreeLink*>(b);
         link->next = next;
         next = link;
@@ -44,47 +44,47 @@ void CutPage(PageHeader* page, int c, MemoryHeap* owner)
 PageHeader* MemoryHeap::WorkPage(int c)
 {
     PageHeader* page = spare[c];
-    if (page) {
+    if(page) {
         spare[c] = nullptr;
         page->owner = this;
         return page;
     }
-    for (int k = 0; k < kSmallClasses; k++)
-        if ((page = spare[k]) != nullptr) {
+    for(int k = 0; k < SMALL_CLASSES; k++)
+        if((page = spare[k]) != nullptr) {
             spare[k] = nullptr;
             CutPage(page, c, this);
             return page;
         }
     PageHeader** pool = (reservoir ? reservoir : this)->reserve;
-    if ((page = pool[c]) != nullptr) {
+    if((page = pool[c]) != nullptr) {
         pool[c] = page->next;
         page->owner = this;
         return page;
     }
-    for (int k = 0; k < kSmallClasses; k++)
-        if ((page = pool[k]) != nullptr) {
+    for(int k = 0; k < SMALL_CLASSES; k++)
+        if((page = pool[k]) != nullptr) {
             pool[k] = page->next;
             CutPage(page, c, this);
             return page;
         }
-    page = static_cast<PageHeader*>(OsPageReserve().Take(kClassSize[c]));
+    page = static_cast<PageHeader*>(OsPageReserve().Take(CLASS_SIZE[c]));
     CutPage(page, c, this);
     return page;
 }
 
 void* MemoryHeap::SmallTakeSlow(int c)
 {
-    if (!initialised)
+    if(!initialised)
         Init();
     PageHeader* head = &work[c];
-    for (;;) {
+    for(;;) {
         PageHeader* page = head->next;
-        if (FreeLink* b = page->free) {
+        if(FreeLink* b = page->free) {
             page->free = b->next;
             page->count++;
             return b;
         }
-        if (page == head)
+        if(page == head)
             break;
         // Found exhausted: it waits in the full list until a block comes back.
         Unlink(page);
@@ -101,15 +101,15 @@ void* MemoryHeap::SmallTakeSlow(int c)
 void MemoryHeap::SmallGiveSlow(PageHeader* page, FreeLink* block)
 {
     int c = page->klass;
-    if (!page->free) {
+    if(!page->free) {
         Unlink(page);
         LinkFront(&work[c], page);
     }
     block->next = page->free;
     page->free = block;
-    if (--page->count == 0) {
+    if(--page->count == 0) {
         Unlink(page);
-        if (PageHeader* old = spare[c]) {
+        if(PageHeader* old = spare[c]) {
             MemoryHeap* holder = reservoir ? reservoir : this;
             old->owner = holder;
             old->next = holder->reserve[c];

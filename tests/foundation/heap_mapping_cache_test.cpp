@@ -9,7 +9,7 @@ using namespace Qor;
 
 namespace {
 
-size_t MappingOf(size_t n) { return (n + kHugePrefix + kPageSize - 1) & ~(kPageSize - 1); }
+size_t MappingOf(size_t n) { return (n + HUGE_PREFIX + HEAP_PAGE_SIZE - 1) & ~(HEAP_PAGE_SIZE - 1); }
 
 struct MappingCache : ::testing::Test {
     void SetUp() override { ReleaseMappingCache(); }
@@ -37,18 +37,18 @@ TEST_F(MappingCache, ReleasedMappingServesTheNextRequestThatFits)
         std::memset(a, 1, c.first);
         HeapRelease(a);
         EXPECT_EQ(HeapDebug::CachedMappingCount(), 1);
-        EXPECT_EQ(HeapDebug::CachedMappingAge(a - kHugePrefix), 0);
+        EXPECT_EQ(HeapDebug::CachedMappingAge(a - HUGE_PREFIX), 0);
 
         int kb = HeapAllocatedKB();
         size_t n = c.second;
         byte* b = static_cast<byte*>(HeapAllocateRounded(n));
         // Reuse changes neither the usable size nor the counter.
-        EXPECT_EQ(n, MappingOf(c.second) - kHugePrefix);
+        EXPECT_EQ(n, MappingOf(c.second) - HUGE_PREFIX);
         EXPECT_EQ(HeapAllocatedKB(), kb + int(MappingOf(c.second) / 1024));
         EXPECT_EQ(b == a, c.reused);
         EXPECT_EQ(HeapDebug::CachedMappingCount(), c.reused ? 0 : 1);
         if (c.second >= (512 << 10)) {
-            EXPECT_EQ(reinterpret_cast<uintptr_t>(b - kHugePrefix) % (2 << 20), 0u);
+            EXPECT_EQ(reinterpret_cast<uintptr_t>(b - HUGE_PREFIX) % (2 << 20), 0u);
         }
         std::memset(b, 2, n);
         HeapRelease(b);
@@ -72,45 +72,45 @@ TEST_F(MappingCache, SmallestFitIsTaken)
 
 TEST_F(MappingCache, BoundedInCountOldestReturnedFirst)
 {
-    const int count = kMappingCacheCount + 3;
+    const int count = MAPPING_CACHE_COUNT + 3;
     std::vector<byte*> blocks;
     for (int i = 0; i < count; i++)
         blocks.push_back(static_cast<byte*>(HeapAllocate(100000)));
     for (byte* p : blocks)
         HeapRelease(p);
-    EXPECT_EQ(HeapDebug::CachedMappingCount(), kMappingCacheCount);
-    EXPECT_EQ(HeapDebug::CachedMappingBytes(), kMappingCacheCount * MappingOf(100000));
+    EXPECT_EQ(HeapDebug::CachedMappingCount(), MAPPING_CACHE_COUNT);
+    EXPECT_EQ(HeapDebug::CachedMappingBytes(), MAPPING_CACHE_COUNT * MappingOf(100000));
     for (int i = 0; i < count; i++) {
         int age = count - 1 - i;
-        EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[i] - kHugePrefix), age < kMappingCacheCount ? age : -1) << i;
+        EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[i] - HUGE_PREFIX), age < MAPPING_CACHE_COUNT ? age : -1) << i;
     }
 }
 
 TEST_F(MappingCache, BoundedInBytes)
 {
     const size_t size = 3 << 20;
-    const int fit = int(kMappingCacheBytes / MappingOf(size));
+    const int fit = int(MAPPING_CACHE_BYTES / MappingOf(size));
     std::vector<byte*> blocks;
     for (int i = 0; i < fit + 2; i++)
         blocks.push_back(static_cast<byte*>(HeapAllocate(size)));
     for (byte* p : blocks)
         HeapRelease(p);
     EXPECT_EQ(HeapDebug::CachedMappingCount(), fit);
-    EXPECT_LE(HeapDebug::CachedMappingBytes(), kMappingCacheBytes);
-    EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[0] - kHugePrefix), -1);
-    EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[1] - kHugePrefix), -1);
-    EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[2] - kHugePrefix), fit - 1);
+    EXPECT_LE(HeapDebug::CachedMappingBytes(), MAPPING_CACHE_BYTES);
+    EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[0] - HUGE_PREFIX), -1);
+    EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[1] - HUGE_PREFIX), -1);
+    EXPECT_EQ(HeapDebug::CachedMappingAge(blocks[2] - HUGE_PREFIX), fit - 1);
 
     // One mapping larger than the whole bound is never kept, and drops none of the others.
-    byte* big = static_cast<byte*>(HeapAllocate(kMappingCacheBytes));
+    byte* big = static_cast<byte*>(HeapAllocate(MAPPING_CACHE_BYTES));
     HeapRelease(big);
-    EXPECT_EQ(HeapDebug::CachedMappingAge(big - kHugePrefix), -1);
+    EXPECT_EQ(HeapDebug::CachedMappingAge(big - HUGE_PREFIX), -1);
     EXPECT_EQ(HeapDebug::CachedMappingCount(), fit);
 }
 
 TEST(HeapOsReserve, LargestBatchesShareHugePageExtents)
 {
-    OsReserve r{nullptr, 0, 4096, 4096, 0, kPageSize};   // batches of 128 pages from the start
+    OsReserve r{nullptr, 0, 4096, 4096, 0, HEAP_PAGE_SIZE};   // batches of 128 pages from the start
     const int batches = 5;
     std::vector<byte*> starts;
     int kb = HeapAllocatedKB();

@@ -21,13 +21,13 @@ struct LocalMedium : ::testing::Test {
     byte* ChunkOf(void* p)
     {
         // Fresh chunks in these tests start with the block at offset 24.
-        return reinterpret_cast<byte*>(MediumHeaderOf(p)) - kChunkHeaderSize;
+        return reinterpret_cast<byte*>(MediumHeaderOf(p)) - CHUNK_HEADER_SIZE;
     }
 };
 
 int BinOfSize(int size)
 {
-    for (int b = 0; b < kBinCount; b++)
+    for (int b = 0; b < BIN_COUNT; b++)
         if (Bins().size[b] == size)
             return b;
     return -1;
@@ -52,17 +52,17 @@ TEST(HeapBins, SizesAndLookups)
         EXPECT_EQ(step, want < 32 ? 32 : want > 2048 ? 2048 : want) << b;
     }
     // Every request and every payload size against a plain search of the sizes.
-    for (int n = 1; n <= int(kMediumLimit); n++) {
+    for (int n = 1; n <= int(MEDIUM_LIMIT); n++) {
         int b = t.take[(n - 1) / 8];
         ASSERT_GE(t.size[b], n) << n;
         if (b > 0) {
             ASSERT_LT(t.size[b - 1], n) << n;
         }
     }
-    for (int s = 32; s <= int(kMediumLimit); s += 8) {
+    for (int s = 32; s <= int(MEDIUM_LIMIT); s += 8) {
         int b = t.file[s / 8];
         ASSERT_LE(t.size[b], s) << s;
-        if (b + 1 < kBinCount) {
+        if (b + 1 < BIN_COUNT) {
             ASSERT_GT(t.size[b + 1], s) << s;
         }
     }
@@ -75,7 +75,7 @@ TEST_F(LocalMedium, FreshChunkLayout)
     EXPECT_EQ(n, 1024u);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(p) % 16, 8u);
     byte* chunk = ChunkOf(p);
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(chunk) % kPageSize, 0u);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(chunk) % HEAP_PAGE_SIZE, 0u);
     EXPECT_EQ(heap.chunk_count, 1);
     EXPECT_EQ(heap.chunks.next, reinterpret_cast<ChunkHeader*>(chunk));
     EXPECT_EQ(reinterpret_cast<ChunkHeader*>(chunk)->prev, &heap.chunks);
@@ -139,11 +139,11 @@ TEST_F(LocalMedium, ReleaseMergesWithBothNeighbours)
     heap.Release(again);
     heap.Release(d);
     heap.Release(guard);
-    MediumHeader* whole = reinterpret_cast<MediumHeader*>(ChunkOf(guard) + kChunkHeaderSize);
-    EXPECT_EQ(whole->size, kMediumLimit);
+    MediumHeader* whole = reinterpret_cast<MediumHeader*>(ChunkOf(guard) + CHUNK_HEADER_SIZE);
+    EXPECT_EQ(whole->size, MEDIUM_LIMIT);
     EXPECT_EQ(whole->free, 1);
     EXPECT_EQ(heap.chunk_count, 1);
-    EXPECT_EQ(HeapDebug::BinLength(heap, kBinCount - 1), 1);
+    EXPECT_EQ(HeapDebug::BinLength(heap, BIN_COUNT - 1), 1);
 }
 
 TEST_F(LocalMedium, SplitNeedsRoomForAHeaderAnd32Bytes)
@@ -195,7 +195,7 @@ TEST_F(LocalMedium, SplitNeedsRoomForAHeaderAnd32Bytes)
         heap.Release(p);
         heap.Release(left);
         heap.Release(right);
-        EXPECT_EQ(MediumHeaderOf(left)->size, kMediumLimit);   // whole again for the next case
+        EXPECT_EQ(MediumHeaderOf(left)->size, MEDIUM_LIMIT);   // whole again for the next case
     }
 }
 
@@ -212,8 +212,8 @@ TEST_F(LocalMedium, EmptyChunkGoesToFreeListAndIsReused)
     EXPECT_EQ(heap.chunk_count, 1);
     EXPECT_FALSE(HeapDebug::InChunkList(heap, cy));
     EXPECT_EQ(HeapDebug::FreeChunkCount(), free_chunks + 1);
-    EXPECT_EQ(g_free_chunks, reinterpret_cast<ChunkHeader*>(cy));
-    EXPECT_EQ(HeapDebug::BinLength(heap, kBinCount - 1), 0);   // not filed in a bin
+    EXPECT_EQ(free_chunk_list, reinterpret_cast<ChunkHeader*>(cy));
+    EXPECT_EQ(HeapDebug::BinLength(heap, BIN_COUNT - 1), 0);   // not filed in a bin
 
     OsReserve chunks_before = OsChunkReserve();
     void* z = heap.Allocate(40000);
@@ -227,7 +227,7 @@ TEST_F(LocalMedium, EmptyChunkGoesToFreeListAndIsReused)
     heap.Release(z);
     heap.Release(x);   // the last chunk stays with the heap, whole and free
     EXPECT_EQ(heap.chunk_count, 1);
-    EXPECT_EQ(HeapDebug::BinLength(heap, kBinCount - 1), 1);
+    EXPECT_EQ(HeapDebug::BinLength(heap, BIN_COUNT - 1), 1);
 }
 
 TEST(HeapHuge, MappingAndCounter)
@@ -244,9 +244,9 @@ TEST(HeapHuge, MappingAndCounter)
         EXPECT_EQ(n, c.usable);
         EXPECT_EQ(HeapAllocatedKB(), kb + int((c.usable + 56) / 1024));
         EXPECT_EQ(HeapDebug::HugeCount(), huge + 1);
-        byte* base = p - kHugePrefix;
-        EXPECT_EQ(reinterpret_cast<uintptr_t>(base) % kPageSize, 0u);
-        EXPECT_EQ(g_huge_list, reinterpret_cast<HugePrefix*>(base));
+        byte* base = p - HUGE_PREFIX;
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(base) % HEAP_PAGE_SIZE, 0u);
+        EXPECT_EQ(huge_list, reinterpret_cast<HugePrefix*>(base));
         int64 usable;
         std::memcpy(&usable, base + 16, 8);
         EXPECT_EQ(usable, int64(c.usable));
@@ -269,7 +269,7 @@ TEST(HeapHuge, ListKeepsOthersWhenOneLeaves)
     EXPECT_EQ(HeapDebug::HugeCount(), huge - 1);
     HeapRelease(c);   // from the front
     EXPECT_EQ(HeapDebug::HugeCount(), huge - 2);
-    EXPECT_EQ(g_huge_list, reinterpret_cast<HugePrefix*>(static_cast<byte*>(a) - kHugePrefix));
+    EXPECT_EQ(huge_list, reinterpret_cast<HugePrefix*>(static_cast<byte*>(a) - HUGE_PREFIX));
     HeapRelease(a);
     EXPECT_EQ(HeapDebug::HugeCount(), huge - 3);
 }
@@ -284,8 +284,8 @@ TEST_F(LocalMedium, KeptBlocksServeTheirBinAndAreNeverMerged)
 
     heap.Release(b);
     heap.Release(a);
-    EXPECT_EQ(MediumHeaderOf(a)->free, kKeptBlock);
-    EXPECT_EQ(MediumHeaderOf(b)->free, kKeptBlock);
+    EXPECT_EQ(MediumHeaderOf(a)->free, KEPT_BLOCK);
+    EXPECT_EQ(MediumHeaderOf(b)->free, KEPT_BLOCK);
     EXPECT_EQ(heap.kept_room, 3000 - 2 * 1024);
     EXPECT_EQ(HeapDebug::BinLength(heap, bin), 0);
 
@@ -323,5 +323,5 @@ TEST_F(LocalMedium, WithoutRoomReleaseMergesAsBefore)
     byte* a = static_cast<byte*>(heap.Allocate(1000));
     heap.Release(a);
     EXPECT_EQ(MediumHeaderOf(a)->free, 1);
-    EXPECT_EQ(MediumHeaderOf(a)->size, kMediumLimit);
+    EXPECT_EQ(MediumHeaderOf(a)->size, MEDIUM_LIMIT);
 }

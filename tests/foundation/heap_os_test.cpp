@@ -2,7 +2,7 @@
 // global new and delete, and the out-of-memory stop.
 #include "foundation/heap_internal.h"
 #include "tests/foundation/heap_under_test.h"
-#include "tests/foundation/private_home.h"
+#include "tests/support/private_home.h"
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -19,7 +19,7 @@ TEST(HeapOsReserve, BatchesGrowAndStopAtTheirLimit)
     struct Case {
         size_t unit;
         int32 max_counter, largest;
-    } cases[] = {{kPageSize, 4096, 128}, {kChunkSize, 256, 8}};
+    } cases[] = {{HEAP_PAGE_SIZE, 4096, 128}, {CHUNK_SIZE, 256, 8}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.unit);
         OsReserve r{nullptr, 0, 32, c.max_counter, 0, c.unit};
@@ -73,7 +73,7 @@ TEST(HeapPermanent, BumpsWithinAPageAndSendsLargeRequestsElsewhere)
     byte* first = nullptr;
     for (int i = 0; i < 40 && !first; i++) {
         byte* p = static_cast<byte*>(PermanentBlock(200));
-        if (reinterpret_cast<uintptr_t>(p) % kPageSize == 0)
+        if (reinterpret_cast<uintptr_t>(p) % HEAP_PAGE_SIZE == 0)
             first = p;
     }
     ASSERT_NE(first, nullptr);
@@ -81,7 +81,7 @@ TEST(HeapPermanent, BumpsWithinAPageAndSendsLargeRequestsElsewhere)
     EXPECT_EQ(a, first + 200);                          // no alignment: right behind
     static byte* big;                                   // permanent: kept reachable to the end
     big = static_cast<byte*>(PermanentBlock(256));
-    EXPECT_TRUE(big < first || big >= first + kPageSize);
+    EXPECT_TRUE(big < first || big >= first + HEAP_PAGE_SIZE);
     std::memset(big, 1, 256);
     EXPECT_EQ(PermanentBlock(1), a + 13);               // the large request left the page alone
 }
@@ -178,7 +178,7 @@ TEST(HeapNewDelete, GlobalOperatorsUseTheHeap)
     MediumHeader* header = MediumHeaderOf(medium); // the heap's own record outlives the block
     bool kept = MainHeap().kept_room >= header->size;
     ::operator delete[](medium);
-    EXPECT_EQ(header->free, kept ? kKeptBlock : 1);
+    EXPECT_EQ(header->free, kept ? KEPT_BLOCK : 1);
     // An over-aligned object lies inside the block whose pointer it keeps.
     Line64* line = new Line64;
     byte* raw;
@@ -186,7 +186,7 @@ TEST(HeapNewDelete, GlobalOperatorsUseTheHeap)
     int klass = HeapDebug::ClassOfBlock(raw);
     ASSERT_GE(klass, 0);
     EXPECT_GE(reinterpret_cast<byte*>(line), raw + sizeof(void*));
-    EXPECT_LE(reinterpret_cast<byte*>(line + 1), raw + kClassSize[klass]);
+    EXPECT_LE(reinterpret_cast<byte*>(line + 1), raw + CLASS_SIZE[klass]);
     delete line;
 
     bool room = MainHeap().room[6] > 0;
@@ -221,7 +221,7 @@ void ExhaustChunks()
         std::fclose(f);
     }
     rlimit limit;
-    limit.rlim_cur = limit.rlim_max = rlim_t(pages) * kPageSize;
+    limit.rlim_cur = limit.rlim_max = rlim_t(pages) * HEAP_PAGE_SIZE;
     setrlimit(RLIMIT_AS, &limit);
     for (;;)
         HeapAllocate(60000);

@@ -54,7 +54,7 @@ TEST(HeapSizes, UsableSizeAndRange)
         if (small) {
             EXPECT_EQ(reinterpret_cast<uintptr_t>(p) % 16, 0u);
         }
-        else if (c.n <= kMediumLimit) {
+        else if (c.n <= MEDIUM_LIMIT) {
             EXPECT_GE(MediumHeaderOf(p)->size, c.usable);
         }
         else {
@@ -70,23 +70,23 @@ TEST(HeapSizes, UsableSizeAndRange)
 
 TEST(HeapSizes, ClassTable)
 {
-    const int per_page[kSmallClasses] = {253, 126, 84, 63, 50, 42, 36, 31, 28, 25, 23, 21, 19, 18, 14, 11, 9, 7};
-    const int room[kSmallClasses] = {218, 109, 72, 54, 43, 36, 31, 27, 24, 21, 19, 18, 16, 15, 12, 9, 7, 6};
-    for (int c = 0; c < kSmallClasses; c++) {
+    const int per_page[SMALL_CLASSES] = {253, 126, 84, 63, 50, 42, 36, 31, 28, 25, 23, 21, 19, 18, 14, 11, 9, 7};
+    const int room[SMALL_CLASSES] = {218, 109, 72, 54, 43, 36, 31, 27, 24, 21, 19, 18, 16, 15, 12, 9, 7, 6};
+    for (int c = 0; c < SMALL_CLASSES; c++) {
         SCOPED_TRACE(c);
         EXPECT_EQ(BlocksPerPage(c), per_page[c]);
-        EXPECT_EQ(kCacheRoom[c], room[c]);
-        EXPECT_EQ(SmallClassOf(kClassSize[c]), c);
-        if (c + 1 < kSmallClasses) {
-            EXPECT_EQ(SmallClassOf(kClassSize[c] + 1), c + 1);
+        EXPECT_EQ(CACHE_ROOM[c], room[c]);
+        EXPECT_EQ(SmallClassOf(CLASS_SIZE[c]), c);
+        if (c + 1 < SMALL_CLASSES) {
+            EXPECT_EQ(SmallClassOf(CLASS_SIZE[c] + 1), c + 1);
         }
     }
     // Every request maps to the smallest class that holds it.
-    for (size_t n = 1; n <= kSmallLimit; n++) {
+    for (size_t n = 1; n <= SMALL_LIMIT; n++) {
         int c = SmallClassOf(n);
-        ASSERT_GE(kClassSize[c], n);
+        ASSERT_GE(CLASS_SIZE[c], n);
         if (c > 0) {
-            ASSERT_LT(kClassSize[c - 1], n);
+            ASSERT_LT(CLASS_SIZE[c - 1], n);
         }
     }
 }
@@ -95,7 +95,7 @@ TEST(HeapSizes, NullReleaseChangesNothing)
 {
     MemoryHeap& h = MainHeap();
     HeapRelease(HeapAllocate(16));   // initialised
-    int32 rooms[kSmallClasses];
+    int32 rooms[SMALL_CLASSES];
     std::memcpy(rooms, h.room, sizeof(rooms));
     HeapRelease(nullptr);
     EXPECT_EQ(std::memcmp(rooms, h.room, sizeof(rooms)), 0);
@@ -108,7 +108,7 @@ TEST(HeapSizes, FastPathsShareTheirClassCache)
     std::vector<void*> held;
     for (int c : {1, 2})
         while (h.cache[c] || h.room[c] == 0)
-            held.push_back(HeapAllocate(kClassSize[c]));
+            held.push_back(HeapAllocate(CLASS_SIZE[c]));
     void* a = HeapAllocate32();
     EXPECT_EQ(HeapDebug::ClassOfBlock(a), 1);
     HeapRelease32(a);
@@ -133,19 +133,19 @@ TEST_F(LocalHeap, PageHeaderAndBlockPlacement)
 {
     for (int c : {0, 6, 13, 14, 17}) {
         SCOPED_TRACE(c);
-        size_t size = kClassSize[c];
+        size_t size = CLASS_SIZE[c];
         int per_page = BlocksPerPage(c);
         std::vector<byte*> blocks;
         for (int i = 0; i < per_page; i++)
             blocks.push_back(static_cast<byte*>(heap.Allocate(size)));
         byte* page = reinterpret_cast<byte*>(PageOf(blocks[0]));
         // Lowest first, each next one a block higher, the last at the page's end.
-        EXPECT_EQ(blocks[0], page + kPageSize - per_page * size);
-        EXPECT_GE(blocks[0], page + kPageHeaderSize);
-        EXPECT_LT(blocks[0] - size, page + kPageHeaderSize);
+        EXPECT_EQ(blocks[0], page + HEAP_PAGE_SIZE - per_page * size);
+        EXPECT_GE(blocks[0], page + PAGE_HEADER_SIZE);
+        EXPECT_LT(blocks[0] - size, page + PAGE_HEADER_SIZE);
         for (int i = 1; i < per_page; i++)
             EXPECT_EQ(blocks[i], blocks[i - 1] + size);
-        EXPECT_EQ(blocks.back(), page + kPageSize - size);
+        EXPECT_EQ(blocks.back(), page + HEAP_PAGE_SIZE - size);
 
         EXPECT_EQ(ReadAt<byte>(page, 0), c);
         EXPECT_EQ(ReadAt<byte>(page, 1), per_page);
@@ -163,7 +163,7 @@ TEST_F(LocalHeap, PageHeaderAndBlockPlacement)
 
         // Past the cache, a release sends the full page back to the front of the work list.
         std::vector<void*> extra;
-        for (int i = 0; i < kCacheRoom[c]; i++)
+        for (int i = 0; i < CACHE_ROOM[c]; i++)
             extra.push_back(heap.Allocate(size));
         for (void* p : extra)
             heap.Release(p);
@@ -260,14 +260,14 @@ TEST_F(EmptiedPages, OtherClassesRecutEmptyPages)
     byte* a = static_cast<byte*>(heap.Allocate(16));
     EXPECT_EQ(PageOf(a), page[1]);
     EXPECT_EQ(page[1]->klass, 0);
-    EXPECT_EQ(a, reinterpret_cast<byte*>(page[1]) + kPageSize - 253 * 16);
+    EXPECT_EQ(a, reinterpret_cast<byte*>(page[1]) + HEAP_PAGE_SIZE - 253 * 16);
     EXPECT_EQ(heap.spare[17], nullptr);
 
     byte* b = static_cast<byte*>(heap.Allocate(32));
     EXPECT_EQ(PageOf(b), page[0]);
     EXPECT_EQ(page[0]->klass, 1);
     EXPECT_EQ(page[0]->owner, &heap);
-    EXPECT_EQ(b, reinterpret_cast<byte*>(page[0]) + kPageSize - 126 * 32);
+    EXPECT_EQ(b, reinterpret_cast<byte*>(page[0]) + HEAP_PAGE_SIZE - 126 * 32);
     EXPECT_EQ(HeapDebug::ReserveCount(heap, 17), 0);
 
     int kb = HeapAllocatedKB();
@@ -276,6 +276,6 @@ TEST_F(EmptiedPages, OtherClassesRecutEmptyPages)
     EXPECT_NE(PageOf(c), page[0]);
     EXPECT_NE(PageOf(c), page[1]);
     EXPECT_NE(PageOf(c), page[2]);
-    EXPECT_EQ(PageOf(c), reinterpret_cast<PageHeader*>(before.left ? before.next : OsPageReserve().next - kPageSize));
+    EXPECT_EQ(PageOf(c), reinterpret_cast<PageHeader*>(before.left ? before.next : OsPageReserve().next - HEAP_PAGE_SIZE));
     EXPECT_GE(HeapAllocatedKB(), kb);
 }

@@ -3,7 +3,7 @@
 // of this process stay untouched.
 #include "foundation/exc.h"
 #include "foundation/panic.h"
-#include "tests/foundation/private_home.h"
+#include "tests/support/private_home.h"
 
 #include <gtest/gtest.h>
 
