@@ -1,5 +1,6 @@
 // Released huge-block mappings kept for reuse, and 512 KB batches sharing 2 MB extents.
 #include "foundation/heap_internal.h"
+#include "tests/foundation/heap_under_test.h"
 #include <gtest/gtest.h>
 
 #include <cstring>
