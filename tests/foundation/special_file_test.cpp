@@ -7,10 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fcntl.h>
-#include <functional>
 #include <filesystem>
-#include <future>
+#include <functional>
+#include <pthread.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,19 +32,42 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    // Runs read; when it is still waiting after a second, a writer is opened and closed
-    // so that it ends (the test then fails rather than hangs).
-    bool EndsAtOnce(std::function<void()> read)
+    // Runs read here; when it is still waiting after three seconds, a watchdog thread opens and
+    // closes a writer so that it ends (the test then fails rather than hangs). The watchdog
+    // is a bare thread that touches no heap: the heap serves one thread only.
+    bool EndsAtOnce(const std::function<void()>& read)
     {
-        auto done = std::async(std::launch::async, read);
-        if(done.wait_for(std::chrono::seconds(1)) == std::future_status::ready)
-            return true;
-        int w = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-        if(w >= 0)
-            close(w);
-        done.wait();
-        return false;
+        Watchdog watchdog{ fifo.c_str() };
+        pthread_t thread;
+        if(pthread_create(&thread, nullptr, Watchdog::Run, &watchdog) != 0) {
+            ADD_FAILURE() << "cannot start the watchdog";
+            return false;
+        }
+        read();
+        watchdog.done = true;
+        pthread_join(thread, nullptr);
+        return !watchdog.fired;
     }
+
+    struct Watchdog {
+        const char* fifo;
+        std::atomic<bool> done{ false };
+        std::atomic<bool> fired{ false };
+
+        static void* Run(void* arg)
+        {
+            Watchdog& w = *static_cast<Watchdog*>(arg);
+            for(int i = 0; i < 300 && !w.done; i++)
+                usleep(10000);
+            if(!w.done) {
+                w.fired = true;
+                int fd = open(w.fifo, O_WRONLY | O_NONBLOCK);
+                if(fd >= 0)
+                    close(fd);
+            }
+            return nullptr;
+        }
+    };
 
     std::string dir, fifo;
 };
