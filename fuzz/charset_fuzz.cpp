@@ -2,6 +2,7 @@
 // the rest is text. Checked: decoded lengths agree with the length functions, valid UTF-8
 // encodes back to itself, 8-bit sets round-trip every byte they decode to a mapped
 // character, and recoding never fails.
+#include "fuzz/fuzz_support.h"
 #include "foundation/charset.h"
 #include "foundation/charset_utf8.h"
 #include "foundation/string.h"
@@ -11,16 +12,6 @@
 #include <cstdlib>
 
 using namespace Qor;
-
-namespace {
-
-void Check(bool ok)
-{
-    if(!ok)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -32,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int n = int(size - 1);
 
     WString w = DecodeUtf8(p, n);
-    Check(w.GetLength() == Utf8DecodedLength(p, n));
+    FuzzCheck(w.GetLength() == Utf8DecodedLength(p, n));
     String back = EncodeUtf8(w);
-    Check(back.GetLength() == Utf8EncodedLength(w.Begin(), w.GetLength()));
-    Check(DecodeUtf8(back) == w); // what the decoder made of damage is stable
+    FuzzCheck(back.GetLength() == Utf8EncodedLength(w.Begin(), w.GetLength()));
+    FuzzCheck(DecodeUtf8(back) == w); // what the decoder made of damage is stable
 
     WString decoded = DecodeText(p, n, charset);
     String encoded = EncodeText(decoded, charset);

@@ -3,6 +3,7 @@
 // nothing is allocated beyond what the bytes can fill (the sanitizer's allocation limit
 // catches that), every Image read back writes again in a form that reads back equal, and
 // a failed framed load leaves its target as it was.
+#include "fuzz/fuzz_support.h"
 #include "draw/image/image_forms.h"
 
 #include "foundation/string_stream.h"
@@ -13,18 +14,6 @@
 using namespace Qor;
 
 namespace {
-
-// Lengths cannot be checked against what is left: the loader must grow as data arrives.
-class UnsizedStream : public Stream {
-public:
-    UnsizedStream(const uint8_t* data, size_t size)
-    {
-        style = STRM_LOADING | STRM_READ;
-        buffer = current = const_cast<byte*>(data);
-        read_limit = buffer + size;
-    }
-    bool IsOpen() const override { return true; }
-};
 
 void Require(bool ok)
 {

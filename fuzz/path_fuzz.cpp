@@ -2,6 +2,7 @@
 // at the first NUL. Checked: normalising is idempotent, never ends in a separator except
 // for the root, and keeps no "." or ".." piece in a full path; a pattern matches itself
 // when it has no wildcards.
+#include "fuzz/fuzz_support.h"
 #include "foundation/path.h"
 
 #include <cstdint>
@@ -12,19 +13,13 @@ using namespace Qor;
 
 namespace {
 
-void Check(bool ok)
-{
-    if(!ok)
-        std::abort();
-}
-
 void CheckNormalized(const String& p)
 {
     if(p.IsEmpty() || !IsFullPath(p.Begin()))
         return;
-    Check(p == "/" || p == "//" || p[p.GetLength() - 1] != '/');
-    Check(!std::strstr(p.Begin(), "/./") && !std::strstr(p.Begin(), "/../"));
-    Check(NormalizePath(p.Begin(), "/") == p);
+    FuzzCheck(p == "/" || p == "//" || p[p.GetLength() - 1] != '/');
+    FuzzCheck(!std::strstr(p.Begin(), "/./") && !std::strstr(p.Begin(), "/../"));
+    FuzzCheck(NormalizePath(p.Begin(), "/") == p);
 }
 
 } // namespace
@@ -43,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FolderOfPath(first);
     FileTitle(first);
     ExtensionOfPath(first);
-    Check(FindPathExtension(first) >= first);
+    FuzzCheck(FindPathExtension(first) >= first);
     JoinPath(String(first), second);
 
     // The current folder is taken as normalised already: only such folders are passed.
@@ -55,6 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MatchesPattern(first, second);
     MatchesPatternList(first, second);
     if(!HasWildcards(first))
-        Check(MatchesWildcard(first, first));
+        FuzzCheck(MatchesWildcard(first, first));
     return 0;
 }

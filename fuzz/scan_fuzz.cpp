@@ -2,6 +2,7 @@
 // byte picks a scan order and converter bounds; the rest is the text. Checked: whatever a
 // converter accepts lies within its bounds, and a date it accepts formats and scans back
 // to the same date.
+#include "fuzz/fuzz_support.h"
 #include "foundation/values/convert.h"
 #include "foundation/values/date_text.h"
 #include "foundation/values/number_scan.h"
@@ -11,16 +12,6 @@
 #include <initializer_list>
 
 using namespace Qor;
-
-namespace {
-
-void Check(bool ok)
-{
-    if(!ok)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -34,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Date base(2020, 6, 15);
     Date d;
     const char* end = ScanDate(orders[choice % 7], d, s, base);
-    Check(!end || (end >= s && end <= text.End()));
+    FuzzCheck(!end || (end >= s && end <= text.End()));
     StrToDate(d, s, base);
     CharFilterDate(choice);
 
@@ -52,19 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Value typed(text);
     ConvertInt ints(-1000, 1000 + choice);
     Value i = ints.Scan(typed);
-    Check(IsError(i) || i.IsNull() || (i.ToInt64() >= -1000 && i.ToInt64() <= 1000 + choice));
+    FuzzCheck(IsError(i) || i.IsNull() || (i.ToInt64() >= -1000 && i.ToInt64() <= 1000 + choice));
     ConvertDouble doubles(-5.0, 5.0, false, choice & 1);
     Value x = doubles.Scan(typed);
-    Check(IsError(x) || x.IsNull() || (x.ToDouble() >= -5.0 && x.ToDouble() <= 5.0));
+    FuzzCheck(IsError(x) || x.IsNull() || (x.ToDouble() >= -5.0 && x.ToDouble() <= 5.0));
     doubles.Format(x);
 
     ConvertDate dates(Date(1900, 1, 1), Date(2100, 12, 31), base);
     Value date = dates.Scan(typed);
     if(!IsError(date) && !date.IsNull()) {
         Date got = date.ToDate();
-        Check(got >= Date(1900, 1, 1) && got <= Date(2100, 12, 31));
+        FuzzCheck(got >= Date(1900, 1, 1) && got <= Date(2100, 12, 31));
         Value shown = dates.Format(date);
-        Check(dates.Scan(shown) == date);
+        FuzzCheck(dates.Scan(shown) == date);
     }
     ConvertTime times(Time(1900, 1, 1), Time(2100, 12, 31), Time(2020, 6, 15, 12), false, choice & 2);
     Value time = times.Scan(typed);

@@ -4,6 +4,7 @@
 // first two are loaded (errors are allowed, crashes and runaway recursion are not); the
 // third goes through the binary, XML and JSON forms, and whatever a form stores must load
 // back equal (binary and XML) or at least load (JSON, which drops the types of Nulls).
+#include "fuzz/fuzz_support.h"
 #include "foundation/values/jsonize.h"
 #include "foundation/values/value_array.h"
 #include "foundation/values/value_map.h"
@@ -16,12 +17,6 @@
 using namespace Qor;
 
 namespace {
-
-void Check(bool ok)
-{
-    if(!ok)
-        std::abort();
-}
 
 struct Reader {
     const uint8_t* p;
@@ -169,8 +164,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool stored = !binary.IsEmpty();
     if(stored) {
         Value back;
-        Check(LoadFromString(back, binary));
-        Check(back == v);
+        FuzzCheck(LoadFromString(back, binary));
+        FuzzCheck(back == v);
     }
 
     XmlNode node;
@@ -184,12 +179,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     catch(const XmlError&) {
         xml_stored = false;
     }
-    Check(xml_stored == stored); // one limit for every form
+    FuzzCheck(xml_stored == stored); // one limit for every form
     if(xml_stored) {
         Value back;
         XmlizeIo io(node, true);
         back.Xmlize(io);
-        Check(back == v);
+        FuzzCheck(back == v);
     }
 
     bool json_stored = true;
@@ -200,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     catch(const JsonizeError&) {
         json_stored = false;
     }
-    Check(json_stored == stored);
+    FuzzCheck(json_stored == stored);
     if(json_stored) {
         Value back;
         LoadFromJsonValue(back, json);

@@ -3,6 +3,7 @@
 // failed load leaves nothing but void or the empty String; a successful load stores again
 // in a form that loads without error and stores to the same bytes; a failed framed load
 // leaves its target untouched.
+#include "fuzz/fuzz_support.h"
 #include "foundation/string_stream.h"
 #include "foundation/values/value_registry.h"
 #include "tests/registration/foundation_value_types.h"
@@ -13,19 +14,6 @@
 using namespace Qor;
 
 namespace {
-
-// The bytes behind a read window, without a size to tell: lengths cannot be checked
-// against what is left, so the loader has to grow its buffers as data arrives.
-class UnsizedStream : public Stream {
-public:
-    UnsizedStream(const uint8_t* data, size_t size)
-    {
-        style = STRM_LOADING | STRM_READ;
-        buffer = current = const_cast<byte*>(data);
-        read_limit = buffer + size;
-    }
-    bool IsOpen() const override { return true; }
-};
 
 bool IsEmptyResult(const Value& v)
 {
