@@ -1,6 +1,7 @@
 // The translation catalogue and the cached lookups over it.
 
 #include "foundation/values/translate.h"
+#include "foundation/assert.h"
 
 #include "foundation/charset.h"
 #include "foundation/hash.h"
@@ -103,6 +104,7 @@ Vector<TranslationEntry>& TranslationModule::GetAdd(const char* id)
 
 static OwnedArray<TranslationModule>& Modules()
 {
+    QOR_SINGLE_THREADED("The translation catalogue");
     static OwnedArray<TranslationModule> modules;
     return modules;
 }

@@ -2,6 +2,7 @@
 // parallel indexes of names and numbers. Filled before the entry point, read afterwards.
 
 #include "foundation/values/value_registry.h"
+#include "foundation/assert.h"
 
 #include "foundation/key_map.h"
 #include "foundation/values/value_array.h"
@@ -16,18 +17,21 @@ namespace {
 // finds them ready) and released at exit.
 KeyMap<int, ValueRepFactory>& Factories()
 {
+    QOR_SINGLE_THREADED("The value type registry");
     static KeyMap<int, ValueRepFactory> map;
     return map;
 }
 
 KeyIndex<String>& Names()
 {
+    QOR_SINGLE_THREADED("The value type registry");
     static KeyIndex<String> names;
     return names;
 }
 
 KeyIndex<int>& Numbers()
 {
+    QOR_SINGLE_THREADED("The value type registry");
     static KeyIndex<int> numbers;
     return numbers;
 }

@@ -9,6 +9,8 @@
 #include "foundation/owned_array.h"
 #include "foundation/owned_ptr.h"
 #include "foundation/string.h"
+#include "foundation/type_number.h"
+#include "foundation/values/value_registry.h"
 #include "foundation/vector.h"
 #include <gtest/gtest.h>
 
@@ -97,6 +99,27 @@ TEST(AssertDeathTest, CharsetRegistryFromASecondThreadStops)
         other.join();
     };
     EXPECT_DEATH(stray(), "The charset registry used from a second thread");
+}
+
+// Each lookup keeps to inline texts, so the heap's own guard stays out of it.
+TEST(AssertDeathTest, RegistriesFromASecondThreadStop)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Case {
+        const char* service;
+        void (*use)();
+    } cases[] = {
+        { "The value type registry", [] { (void)LookupValueTypeNumber("Color"); } },
+        { "The type-number registry", [] { (void)TypeNumber("assert-test"); } },
+    };
+    for(const Case& c : cases) {
+        auto stray = [&] {
+            c.use();
+            std::thread other(c.use);
+            other.join();
+        };
+        EXPECT_DEATH(stray(), std::string(c.service) + " used from a second thread") << c.service;
+    }
 }
 
 #else
