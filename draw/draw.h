@@ -32,5 +32,8 @@
 #include "draw/target/draw_hooks.h"
 #include "draw/target/image_any_draw.h"
 
+#include "draw/utils/rect_list.h"
+#include "draw/utils/border_table.h"
+
 #include "draw/display/attr_text.h"
 #include "draw/display/display.h"

@@ -20,6 +20,7 @@ namespace Qor {
 
 class Drawing;
 class Painting;
+struct BorderTable;
 
 class Draw {
 public:
@@ -123,6 +124,28 @@ public:
     // The image in column strips of at most 2000; on a dots target, runs of 16 or more
     // white columns become white rectangles.
     void DrawImageStrips(int x, int y, const Image& img);
+
+    // Frames, borders, tiles and boxes (draw/utils/); an empty rectangle draws nothing.
+    // One pixel wide, on the inside edge of r.
+    void DrawFrame(const Rect& r, Color color);
+    // width pixels inside r; a negative width lies that far outside it.
+    void DrawThickFrame(const Rect& r, Color color, int width);
+    // The rings of the table from the outside in, while they fit; nothing for a null table.
+    void DrawBorder(int x, int y, int cx, int cy, const BorderTable* table);
+    void DrawBorder(const Rect& r, const BorderTable* table);
+    static void DrawBorder(Draw& w, int x, int y, int cx, int cy, const BorderTable* (*table)());
+    // The image repeated from r's top-left corner, clipped to r.
+    void DrawTiles(const Rect& r, const Image& img);
+    // With outline, the image's shape in color one pixel off in the four directions; then
+    // the image as is, or etched when as_is is false.
+    void DrawImageWithOutline(int x, int y, const Image& img, bool outline, bool as_is, Color color);
+    // One ring of r with its corners blended from the corner colours toward the sides; r
+    // shrinks by 1 and the corner colours become those of the next ring inward.
+    void DrawRoundedCorners(Rect& r, Color left, Color top, Color right, Color bottom, Color& top_left,
+                            Color& top_right, Color& bottom_left, Color& bottom_right);
+    // Style bits 0-3: kind 0..5 (others act as 0); 0x100 gradient left to right, 0x200
+    // square frame, 0x400 and 0x800 colour variants. r becomes the area inside the frame.
+    void DrawGradientBox(Rect& r, int style);
 };
 
 // Sine and cosine of an angle in tenths of a degree; the quarter turns are exact.
