@@ -121,6 +121,7 @@ void TTFReader::ReadFormat4(TTFStreamIn& in, int subtable)
     int start_at = end_at + 2 * seg_count + 2;
     int delta_at = start_at + 2 * seg_count;
     int range_at = delta_at + 2 * seg_count;
+    int next = 0;
     for(int i = 0; i < seg_count; i++) {
         in.Seek(end_at + 2 * i);
         int end = in.Get16();
@@ -130,7 +131,12 @@ void TTFReader::ReadFormat4(TTFStreamIn& in, int subtable)
         int delta = in.Get16();
         in.Seek(range_at + 2 * i);
         int range = in.Get16();
-        for(int c = start; c <= end; c++) { // a segment that runs backwards maps nothing
+        // Segments ascend: one running backwards or over an earlier one is passed over, which also keeps a
+        // hostile table from mapping every character once per segment.
+        if(start < next || start > end)
+            continue;
+        next = end + 1;
+        for(int c = start; c <= end; c++) {
             if(delta != 0 || range == 0) {
                 SetGlyph(c, (c + delta) & 0xFFFF);
                 continue;
@@ -158,11 +164,11 @@ void TTFReader::ReadCharMap(bool symbol)
         int platform = in.Get16();
         int encoding = in.Get16();
         uint32 offset = Get32(in);
+        if(symbol ? platform != 1 || encoding != 0 : platform != 3 || encoding != 1)
+            continue;
         if(offset > uint32(in.lim - in.beg))
             throw Fail();
         int subtable = int(offset);
-        if(symbol ? platform != 1 || encoding != 0 : platform != 3 || encoding != 1)
-            continue;
         in.Seek(subtable);
         int format = in.Get16();
         // Another format read by these rules would give characters glyphs picked from unrelated bytes.

@@ -190,10 +190,13 @@ TEST(TTFReader, RefusesBrokenFonts)
         std::string font;
         bool check; // opens with justCheck
     };
-    std::string otto = sans, longer_than_font = sans, loca_past_glyf = sans;
+    std::string otto = sans, longer_than_font = sans, loca_past_glyf = sans, unicode_past_cmap = sans;
     otto.replace(0, 4, "OTTO");
     Put32(longer_than_font, Record(sans, "head") + 12, uint32(sans.size()));
     Put32(loca_past_glyf, TableAt(sans, "loca") + 4 * glyphs, 0x7FFFFFF0); // long offsets in DejaVu
+    for(size_t cmap = TableAt(sans, "cmap"), at = cmap + 4; at < cmap + 4 + 8 * Read16(sans, cmap + 2); at += 8)
+        if(Read16(sans, at) == 3 && Read16(sans, at + 2) == 1)
+            Put32(unicode_past_cmap, at + 4, 0x7FFF0000);
     Case cases[] = {
         { "empty", "", false },
         { "three bytes", sans.substr(0, 3), false },
@@ -213,7 +216,7 @@ TEST(TTFReader, RefusesBrokenFonts)
         { "more metrics than glyphs", patch16("hhea", 34, glyphs + 1), true },
         { "no metrics at all", patch16("hhea", 34, 0), true },
         { "loca past glyf", loca_past_glyf, true },
-        { "cmap subtable past the table", patch16("cmap", 8, 0x7FFF), true },
+        { "cmap subtable past the table", unicode_past_cmap, true },
     };
     for(const Case& c : cases) {
         TTFReader r;
@@ -315,7 +318,8 @@ TEST(TTFReader, CharacterMapSegments)
     std::string cmap = Format4(
         {
             { 'A', 'C', 10, 0 },       // by delta
-            { 'a', 'b', 0, 2 * 5 },    // through the glyph ids
+            { 'a', 'b', 0, 2 * 6 },    // through the glyph ids
+            { 'B', 'B', 20, 0 },       // over an earlier segment: passed over
             { 'q', 'p', 5, 0 },        // runs backwards: maps nothing
             { 'x', 'x', 60000, 0 },    // past the glyph count
             { 'y', 'z', 0, 2 * 1000 }, // points past the table
@@ -327,8 +331,8 @@ TEST(TTFReader, CharacterMapSegments)
     struct Case {
         int ch;
         int glyph;
-    } cases[] = { { 'A', 'A' + 10 }, { 'C', 'C' + 10 }, { 'D', 0 }, { 'a', 7 }, { 'b', 70 },  { 'p', 0 },
-                  { 'q', 0 },        { 'x', 0 },        { 'y', 0 }, { 'z', 0 }, { 0x3000, 0 } };
+    } cases[] = { { 'A', 'A' + 10 }, { 'B', 'B' + 10 }, { 'C', 'C' + 10 }, { 'D', 0 }, { 'a', 7 }, { 'b', 70 },
+                  { 'p', 0 },        { 'q', 0 },        { 'x', 0 },        { 'y', 0 }, { 'z', 0 }, { 0x3000, 0 } };
     for(const Case& c : cases)
         EXPECT_EQ(GlyphOf(r, c.ch), c.glyph) << c.ch;
 }
