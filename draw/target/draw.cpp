@@ -73,15 +73,20 @@ void Draw::DotsToNative(int& x, int& y) const
     }
 }
 
+bool Draw::BeginNativeArea(dword flags, int& x, int& y, int& cx, int& cy)
+{
+    if(flags & NATIVE)
+        return false;
+    BeginNative();
+    DotsToNative(x, y);
+    DotsToNative(cx, cy);
+    return true;
+}
+
 void Draw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const Rect& src, Color color)
 {
     dword flags = GetInfoFlags();
-    bool native = !(flags & NATIVE);
-    if(native) {
-        BeginNative();
-        DotsToNative(x, y);
-        DotsToNative(cx, cy);
-    }
+    bool native = BeginNativeArea(flags, x, y, cx, cy);
     if((cx <= BAND_FREE_WIDTH && cy <= BAND_FREE_HEIGHT) || !color.IsNullInstance() || !(flags & DRAW_IMAGE_BANDS)) {
         if(cx == src.Width() && cy == src.Height())
             DrawImagePart(x, y, img, src, color);

@@ -121,6 +121,9 @@ public:
     // When the target works in dots at a native resolution other than 600, scales (x, y)
     // to it.
     void DotsToNative(int& x, int& y) const;
+    // Unless flags (the target's GetInfoFlags) say coordinates need no conversion, begins
+    // native drawing and scales the position and size to it; true when EndNative is owed.
+    bool BeginNativeArea(dword flags, int& x, int& y, int& cx, int& cy);
     // The image in column strips of at most 2000; on a dots target, runs of 16 or more
     // white columns become white rectangles.
     void DrawImageStrips(int x, int y, const Image& img);

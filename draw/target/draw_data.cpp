@@ -84,12 +84,7 @@ void Draw::DrawImageStrips(int x, int y, const Image& img)
 void Draw::DrawData(int x, int y, int cx, int cy, const String& data, const char* type)
 {
     dword flags = GetInfoFlags();
-    bool native = !(flags & NATIVE);
-    if(native) {
-        BeginNative();
-        DotsToNative(x, y);
-        DotsToNative(cx, cy);
-    }
+    bool native = BeginNativeArea(flags, x, y, cx, cy);
     if(DataDrawer* drawer = GetDataDrawer(String(type))) {
         drawer->Open(data, cx, cy);
         if((cx > DATA_BAND_LIMIT || cy > DATA_BAND_LIMIT) && (flags & DATA_BANDS))
