@@ -95,9 +95,8 @@ Value BuildJson(Reader& r, int depth)
     }
 }
 
-// Scalars without NaN, so that equality can be asked after a round trip. Maps are never
-// empty: an empty map is Null (hash 0) when built but loads as an empty map that is not
-// Null, equal to it yet hashing otherwise, so a key holding one cannot load back.
+// Scalars without NaN, so that equality can be asked after a round trip. Maps may be
+// empty: built ones are Null, loaded ones are not, and as keys both must load back.
 Value BuildValue(Reader& r, int depth)
 {
     int op = r.Byte();
@@ -112,7 +111,7 @@ Value BuildValue(Reader& r, int depth)
     case 7: {
         ValueMap m;
         int entries = r.Byte();
-        for(int i = 0; i < 1 + (entries < 0 ? 0 : entries % 3); i++) {
+        for(int i = 0; i < (entries < 0 ? 0 : entries % 3); i++) {
             Value key = BuildValue(r, depth + 1);
             m.Add(key, BuildValue(r, depth + 1));
         }

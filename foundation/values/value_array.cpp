@@ -6,6 +6,7 @@
 #include "foundation/stream.h"
 #include "foundation/values/value_map.h"
 #include "foundation/values/value_rep.h"
+#include "foundation/values/value_tree_internal.h"
 
 namespace Qor {
 
@@ -18,36 +19,17 @@ void ValueArray::Data::Serialize(Stream& s)
 
 uint32 ValueArray::Data::GetHashValue() const
 {
-    uint32 h = (uint32)items.GetCount() ^ 0xe2f62ff2u;
-    for(const Value& v : items)
-        h = h * 17u ^ v.GetHashValue();
-    return h;
+    return HashValueContainer(this);
 }
 
 bool ValueArray::Data::Equals(const Value::Void* other) const
 {
-    if(other == this)
-        return true;
-    const Vector<Value>& b = static_cast<const Data*>(other)->items;
-    if(b.GetCount() != items.GetCount())
-        return false;
-    for(int i = 0; i < items.GetCount(); i++)
-        if(!(b[i] == items[i]))
-            return false;
-    return true;
+    return EqualValueContainers(other, this);
 }
 
 String ValueArray::Data::ToText() const
 {
-    String r;
-    r.AppendChar('[');
-    for(int i = 0; i < items.GetCount(); i++) {
-        if(i)
-            r.Append(", ");
-        r.Append(items[i].ToString());
-    }
-    r.AppendChar(']');
-    return r;
+    return ValueContainerText(this);
 }
 
 // Handles ------------------------------------------------------------------------------
@@ -120,16 +102,7 @@ Vector<Value>& ValueArray::Unshare()
 
 bool ValueArray::operator==(const ValueArray& a) const
 {
-    if(data == a.data)
-        return true;
-    const Vector<Value>& x = data->items;
-    const Vector<Value>& y = a.data->items;
-    if(x.GetCount() != y.GetCount())
-        return false;
-    for(int i = 0; i < x.GetCount(); i++)
-        if(!(x[i] == y[i]))
-            return false;
-    return true;
+    return EqualValueContainers(data, a.data);
 }
 
 void ValueArray::Serialize(Stream& s)

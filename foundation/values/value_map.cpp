@@ -5,6 +5,7 @@
 
 #include "foundation/container_serialize.h"
 #include "foundation/stream.h"
+#include "foundation/values/value_tree_internal.h"
 
 namespace Qor {
 
@@ -24,39 +25,17 @@ const Value* ValueMap::Data::Find(const Value& key) const
 
 uint32 ValueMap::Data::GetHashValue() const
 {
-    uint32 h = (uint32)keys.GetCount() ^ 0xe2f62ff2u;
-    for(const Value& k : keys)
-        h = h * 17u ^ k.GetHashValue();
-    return h * 17u ^ values.GetHashValue();
+    return HashValueContainer(this);
 }
 
 bool ValueMap::Data::Equals(const Value::Void* other) const
 {
-    if(other == this)
-        return true;
-    const Data& b = *static_cast<const Data*>(other);
-    if(b.keys.GetCount() != keys.GetCount())
-        return false;
-    for(int i = 0; i < keys.GetCount(); i++)
-        if(!(b.keys[i] == keys[i]))
-            return false;
-    return b.values == values;
+    return EqualValueContainers(other, this);
 }
 
 String ValueMap::Data::ToText() const
 {
-    String r;
-    r.Append("{ ");
-    for(int i = 0; i < keys.GetCount(); i++) {
-        if(i)
-            r.Append(", ");
-        r.Append(keys[i].ToString());
-        r.Append(": ");
-        if(i < values.GetCount()) // a key without a value prints as an empty one
-            r.Append(values[i].ToString());
-    }
-    r.Append(" }");
-    return r;
+    return ValueContainerText(this);
 }
 
 void ValueMap::Data::Serialize(Stream& s)

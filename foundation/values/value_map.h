@@ -25,6 +25,7 @@ public:
         void Xmlize(XmlizeIo& io) override;
         // A JSON array of {"key": ..., "value": ...} objects.
         void Jsonize(JsonizeIo& io) override;
+        // An empty map hashes 0, whether it is the Null one or was loaded: the two are equal.
         uint32 GetHashValue() const override;
         bool Equals(const Value::Void* other) const override;
         String ToText() const override;

@@ -4,6 +4,7 @@
 #include "foundation/string_stream.h"
 #include "foundation/values/value_array.h"
 #include "foundation/values/value_map.h"
+#include "tests/foundation/value_forms_util.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 using namespace Qor;
+using namespace QorTest;
 
 namespace {
 
@@ -39,6 +41,15 @@ std::vector<int> ToBytes(const String& s)
     for(int i = 0; i < s.GetLength(); i++)
         v.push_back(s[i]);
     return v;
+}
+
+// An empty map as binary loading makes it: not the shared Null one.
+ValueMap LoadedEmptyMap()
+{
+    StringStream in(Bytes({0x01, 0x01, 0x01, 0x01}));
+    ValueMap m;
+    m.Serialize(in);
+    return m;
 }
 
 // The hash of the int 1 as the key hash part stores it: 0x12592f23.
@@ -211,6 +222,8 @@ TEST(ValueMapCompare, EqualityTable)
         {"keys equal across types", Map({{1, "a"}}), Map({{1.0, "a"}}), true},
         {"nested", Map({{"m", Map({{1, 2}})}}), Map({{"m", Map({{1, 2}})}}), true},
         {"both empty", ValueMap(), ValueMap(), true},
+        {"loaded empty and Null", LoadedEmptyMap(), ValueMap(), true},
+        {"keyed by loaded empty and by Null", Map({{LoadedEmptyMap(), 1}}), Map({{ValueMap(), 1}}), true},
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -233,7 +246,8 @@ TEST(ValueMapCompare, HashTable)
         uint32 hash;
     };
     const Case cases[] = {
-        {"empty", ValueMap(), 0xf0af00e0},
+        {"empty", ValueMap(), 0},
+        {"loaded empty", LoadedEmptyMap(), 0}, // equal to the Null map, so hashed alike
         {"1: 2", Map({{1, 2}}), 0x1d3},
         {"1: 2, 3: 4", Map({{1, 2}, {3, 4}}), 0x25b51f74},
         {"same as doubles", Map({{1.0, 2.0}, {3.0, 4.0}}), 0x25b51f74},
@@ -241,7 +255,7 @@ TEST(ValueMapCompare, HashTable)
     for(const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.m.GetHashValue(), c.hash);
-        EXPECT_EQ(Value(c.m).GetHashValue(), c.m.GetData()->IsNull() ? 0u : c.hash);
+        EXPECT_EQ(Value(c.m).GetHashValue(), c.hash);
     }
 }
 
@@ -308,6 +322,38 @@ TEST(ValueMapBinary, ExactBytesAndRoundTrip)
         for(int i = 0; i < loaded.GetCount(); i++) // the rebuilt index finds every key
             EXPECT_EQ(loaded.Find(loaded.GetKey(i)), c.m.Find(c.m.GetKey(i)));
     }
+}
+
+// Empty maps as keys, at the top and nested: built ones are Null, loaded ones are not,
+// and every form must load back what it stored and find the key again.
+TEST(ValueMapForms, EmptyMapKeysRoundTripInEveryForm)
+{
+    ValueArray holds_empty;
+    holds_empty.Add(Value(ValueMap()));
+    holds_empty.Add(Value(Map({{ValueMap(), 2}})));
+    struct Case {
+        const char* name;
+        Value key;
+    };
+    const Case cases[] = {
+        {"empty map", Value(ValueMap())},
+        {"map keyed by an empty map", Value(Map({{ValueMap(), 3}}))},
+        {"array holding empty maps", Value(holds_empty)},
+    };
+    for(const ValueForm& f : value_forms)
+        for(const Case& c : cases) {
+            SCOPED_TRACE(std::string(f.name) + ": " + c.name);
+            Value v(Map({{c.key, "found"}, {"k", 1}}));
+            Value loaded;
+            ASSERT_TRUE(f.round_trip(v, loaded));
+            EXPECT_TRUE(loaded == v);
+            EXPECT_EQ(loaded.GetHashValue(), v.GetHashValue());
+            EXPECT_EQ(ValueMap(loaded).Get(c.key), Value("found"));
+            // A second round trip of what was loaded, whose empty maps are no longer Null.
+            Value again;
+            ASSERT_TRUE(f.round_trip(loaded, again));
+            EXPECT_TRUE(again == v);
+        }
 }
 
 TEST(ValueMapBinary, ValueOfAMapRoundTripsAsElement)

@@ -6,19 +6,21 @@
 #include "foundation/values/value_map.h"
 #include "foundation/values/value_registry.h"
 #include "foundation/values/xmlize.h"
+#include "tests/foundation/value_forms_util.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qor;
+using namespace QorTest;
 
 namespace {
 
 enum Shape { ARRAYS, MAP_VALUES, MAP_KEYS };
 
-// depth containers, each holding the next; the innermost holds the int 7.
-Value Nested(int depth, Shape shape = ARRAYS)
+// depth containers, each holding the next; the innermost holds the int leaf.
+Value Nested(int depth, Shape shape = ARRAYS, int leaf = 7)
 {
-    Value v(7);
+    Value v(leaf);
     for(int i = 0; i < depth; i++) {
         if(shape == ARRAYS) {
             ValueArray a;
@@ -37,56 +39,20 @@ Value Nested(int depth, Shape shape = ARRAYS)
     return v;
 }
 
-// What each form makes of a Value: false when storing or loading refused it; loaded
-// gets what came back.
-struct Form {
-    const char* name;
-    bool (*round_trip)(const Value& v, Value& loaded);
-};
+std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
-bool BinaryRoundTrip(const Value& v, Value& loaded)
+// The text of Nested(depth, shape, leaf), written out level by level (outermost first).
+std::string NestedText(int depth, Shape shape, int leaf)
 {
-    String stored = StoreAsString(v);
-    if(stored.IsEmpty())
-        return false;
-    return LoadFromString(loaded, stored);
+    std::string opening, closing;
+    for(int i = depth - 1; i >= 0; i--) {
+        std::string level = std::to_string(i);
+        opening += shape == ARRAYS ? "[" : shape == MAP_VALUES ? "{ " + level + ": " : "{ ";
+    }
+    for(int i = 0; i < depth; i++)
+        closing += shape == ARRAYS ? "]" : shape == MAP_VALUES ? " }" : ": " + std::to_string(i) + " }";
+    return opening + std::to_string(leaf) + closing;
 }
-
-bool XmlRoundTrip(const Value& v, Value& loaded)
-{
-    XmlNode node;
-    node.SetKind(XML_ELEMENT);
-    try {
-        XmlizeIo store(node, false);
-        Value copy(v);
-        copy.Xmlize(store);
-    }
-    catch(const XmlError&) {
-        return false;
-    }
-    XmlizeIo load(node, true);
-    loaded.Xmlize(load); // what was stored must load: a throw fails the test
-    return true;
-}
-
-bool JsonRoundTrip(const Value& v, Value& loaded)
-{
-    Value json;
-    try {
-        json = StoreAsJsonValue(v);
-    }
-    catch(const JsonizeError&) {
-        return false;
-    }
-    LoadFromJsonValue(loaded, json);
-    return true;
-}
-
-const Form forms[] = {
-    {"binary", BinaryRoundTrip},
-    {"XML", XmlRoundTrip},
-    {"JSON", JsonRoundTrip},
-};
 
 } // namespace
 
@@ -105,7 +71,7 @@ TEST(ValueNesting, EveryFormStoresWhatItLoadsAndRefusesDeeper)
         {50000, ARRAYS, false},
         {50000, MAP_VALUES, false},
     };
-    for(const Form& f : forms)
+    for(const ValueForm& f : value_forms)
         for(const Case& c : cases) {
             SCOPED_TRACE(std::string(f.name) + " depth " + std::to_string(c.depth) + " shape " +
                          std::to_string(c.shape));
@@ -178,4 +144,37 @@ TEST(ValueNesting, DeepTreesAreReleasedWithoutRecursion)
     for(int i = 0; i < 1000; i++)
         x = Value(x[0]);
     EXPECT_EQ(x, Value(7));
+}
+
+// Trees built in code far deeper than any stored form: hashing, comparing and printing
+// walk them without recursion and give what they give for shallow trees.
+TEST(ValueNesting, DeepTreesHashCompareAndPrintWithoutRecursion)
+{
+    // Keys are hashed at every level while a chain of keys is built: it stays shorter.
+    struct Case { Shape shape; int depth; } cases[] = {{ARRAYS, 200000}, {MAP_VALUES, 200000}, {MAP_KEYS, 3000}};
+    for(const Case& c : cases) {
+        SCOPED_TRACE("shape " + std::to_string(c.shape));
+        Value a = Nested(c.depth, c.shape);
+        Value same = Nested(c.depth, c.shape); // no data object in common with a
+        Value other = Nested(c.depth, c.shape, 8);
+        EXPECT_TRUE(a == same);
+        EXPECT_TRUE(same == a);
+        EXPECT_FALSE(a == other);
+        EXPECT_EQ(a.GetHashValue(), same.GetHashValue());
+        EXPECT_NE(a.GetHashValue(), other.GetHashValue());
+        EXPECT_EQ(Std(a.ToString()), NestedText(c.depth, c.shape, 7));
+        if(c.shape == ARRAYS)
+            EXPECT_TRUE(ValueArray(a) == ValueArray(same));
+        else
+            EXPECT_FALSE(ValueMap(a) == ValueMap(other));
+    }
+    // A deep tree as the key of a map: added, found by an equal tree, printed.
+    ValueMap m;
+    m.Add(Nested(200000), "deep");
+    m.Add(Nested(200000, MAP_VALUES), "deep map");
+    EXPECT_EQ(m.Get(Nested(200000)), Value("deep"));
+    EXPECT_EQ(m.Get(Nested(200000, MAP_VALUES)), Value("deep map"));
+    EXPECT_EQ(&m.Get(Nested(200000, ARRAYS, 8)), &SharedErrorValue());
+    EXPECT_EQ(Std(m.ToString()),
+              "{ " + NestedText(200000, ARRAYS, 7) + ": deep, " + NestedText(200000, MAP_VALUES, 7) + ": deep map }");
 }
