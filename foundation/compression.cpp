@@ -1,10 +1,12 @@
 // Drives zlib and libbz2 chunk by chunk; their memory comes from our heap.
 #include "foundation/compression.h"
 
+#include "foundation/compression_internal.h"
 #include "foundation/heap.h"
 #include "foundation/mem_stream.h"
 #include "foundation/stream.h"
 #include "foundation/string_stream.h"
+#include "foundation/text_capacity.h"
 
 #include <bzlib.h>
 #include <zlib.h>
@@ -14,6 +16,7 @@ namespace Qor {
 namespace {
 
 constexpr int CHUNK = 65536;
+constexpr int64 NO_OUTPUT_LIMIT = INT64_MAX;
 
 void* ZAlloc(void*, unsigned items, unsigned size) { return HeapAllocate((size_t)items * size); }
 void ZFree(void*, void* address) { if(address) HeapRelease(address); }
@@ -59,12 +62,25 @@ int CountResult(int64 written)
     return written < INT32_MAX ? (int)written : INT32_MAX;
 }
 
+// Writes n produced bytes unless they would take the output past limit bytes: then the
+// output is marked failed instead, so that no caller mistakes a cut text for the whole.
+bool PutWithin(Stream& out, const byte* data, int n, int64& written, int64 limit)
+{
+    if(n > limit - written) {
+        out.SetError();
+        return false;
+    }
+    out.Put(data, n);
+    written += n;
+    return !out.IsError();
+}
+
 // Feeds n bytes of the input chunk to step (deflate or inflate) and writes what it
 // produces, again while the output chunk comes back full; before each further round
 // cancel is asked, so that a few input bytes that expand without end can be stopped.
 // Z_STREAM_ERROR stands for a library error, an output error and a cancel alike.
 template <class Step, class Cancel>
-int Pump(z_stream& z, Chunks& chunk, int n, Stream& out, int64& written, Step step, Cancel cancel)
+int Pump(z_stream& z, Chunks& chunk, int n, Stream& out, int64& written, int64 limit, Step step, Cancel cancel)
 {
     z.next_in = chunk.in;
     z.avail_in = n;
@@ -75,10 +91,7 @@ int Pump(z_stream& z, Chunks& chunk, int n, Stream& out, int64& written, Step st
         result = step(z);
         if(result == Z_STREAM_ERROR)
             break;
-        int produced = CHUNK - z.avail_out;
-        out.Put(chunk.out, produced);
-        written += produced;
-        if(out.IsError() || (z.avail_out == 0 && cancel()))
+        if(!PutWithin(out, chunk.out, CHUNK - z.avail_out, written, limit) || (z.avail_out == 0 && cancel()))
             result = Z_STREAM_ERROR;
     } while(result != Z_STREAM_ERROR && z.avail_out == 0);
     return result;
@@ -108,7 +121,8 @@ int Deflate(Stream& out, Stream& in, const CompressionProgress& progress, int wi
         if(gzip_crc)
             *gzip_crc = crc32(*gzip_crc, chunk.in, n);
         int result = Pump(
-            z, chunk, n, out, written, [flush](z_stream& z) { return deflate(&z, flush); }, [] { return false; });
+            z, chunk, n, out, written, NO_OUTPUT_LIMIT, [flush](z_stream& z) { return deflate(&z, flush); },
+            [] { return false; });
         if(result == Z_STREAM_ERROR)
             break;
         if(flush == Z_FINISH) {
@@ -120,7 +134,8 @@ int Deflate(Stream& out, Stream& in, const CompressionProgress& progress, int wi
     return ended ? CountResult(written) : -1;
 }
 
-int Inflate(Stream& out, Stream& in, const CompressionProgress& progress)
+// Inflates the rest of in into out, at most limit bytes (more is an output error).
+int Inflate(Stream& out, Stream& in, const CompressionProgress& progress, int64 limit)
 {
     z_stream z = NewZStream();
     if(inflateInit2_(&z, MAX_WBITS, "1.2.11", (int)sizeof(z_stream)) != Z_OK) {
@@ -141,7 +156,7 @@ int Inflate(Stream& out, Stream& in, const CompressionProgress& progress)
         if(n == 0)
             break;
         int result = Pump(
-            z, chunk, n, out, written, [](z_stream& z) { return inflate(&z, Z_NO_FLUSH); },
+            z, chunk, n, out, written, limit, [](z_stream& z) { return inflate(&z, Z_NO_FLUSH); },
             [&] { return Cancelled(progress, consumed, total, in); });
         if(result == Z_STREAM_ERROR) {
             failed = true;
@@ -193,13 +208,18 @@ String CompressZlib(const String& s, CompressionProgress progress)
     return CompressZlib(s.Begin(), s.GetLength(), progress);
 }
 
-String DecompressZlib(const void* data, int size, CompressionProgress progress)
+String DecompressZlibWithin(const void* data, int size, int64 limit, CompressionProgress progress)
 {
     MemReadStream in(data, size);
     StringStream out;
-    Inflate(out, in, progress);
+    Inflate(out, in, progress, limit);
     // An output past the largest String is refused, not cut to what fitted.
     return out.IsError() ? String::GetVoid() : out.GetText();
+}
+
+String DecompressZlib(const void* data, int size, CompressionProgress progress)
+{
+    return DecompressZlibWithin(data, size, TEXT_MAX_LENGTH, progress);
 }
 
 String DecompressZlib(const String& s, CompressionProgress progress)
@@ -214,12 +234,18 @@ int CompressZlib(Stream& out, Stream& in, CompressionProgress progress)
 
 int DecompressZlib(Stream& out, Stream& in, CompressionProgress progress)
 {
-    return Inflate(out, in, progress);
+    return Inflate(out, in, progress, NO_OUTPUT_LIMIT);
 }
 
 String DecompressBzip2(Stream& in, CompressionProgress progress)
 {
+    return DecompressBzip2Within(in, TEXT_MAX_LENGTH, progress);
+}
+
+String DecompressBzip2Within(Stream& in, int64 limit, CompressionProgress progress)
+{
     StringStream out;
+    int64 written = 0;
     Chunks chunk;
     int n = BytesLeft(in) > 0 ? ReadChunk(in, chunk.in, BytesLeft(in), 0) : 0;
     if(n == 0)
@@ -248,18 +274,17 @@ String DecompressBzip2(Stream& in, CompressionProgress progress)
         unsigned room = bz.avail_out;
         int result = BZ2_bzDecompress(&bz);
         if(bz.avail_out == 0) {
-            out.Put(chunk.out, CHUNK);
             bz.next_out = (char*)chunk.out;
             bz.avail_out = CHUNK;
             // A few input bytes can expand without end: the caller may stop per output chunk.
-            if(out.IsError() || Cancelled(progress, consumed, total, in))
+            if(!PutWithin(out, chunk.out, CHUNK, written, limit) || Cancelled(progress, consumed, total, in))
                 break;
         }
         // Input that ends before the compressed stream does makes the library
         // answer OK without progress: that is the end, not a reason to spin.
         bool stalled = result == BZ_OK && !more && bz.avail_in == 0 && bz.avail_out == room;
         if(result != BZ_OK || stalled) {
-            out.Put(chunk.out, CHUNK - bz.avail_out);
+            PutWithin(out, chunk.out, CHUNK - bz.avail_out, written, limit);
             break;
         }
     }

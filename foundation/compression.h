@@ -25,8 +25,8 @@ int CompressZlib(Stream& out, Stream& in, CompressionProgress progress = {});
 int DecompressZlib(Stream& out, Stream& in, CompressionProgress progress = {});
 
 // Decompressors also ask progress after every 64 KiB of output, so that a caller can
-// stop a small input that expands without end; an output past the largest String gives
-// the void String (the memory forms) or -1 (the stream form).
+// stop a small input that expands without end. The memory forms give the void String for
+// an output past the largest String; the stream form gives -1 when out fails to take it.
 
 // The decompressed rest of in; damaged input gives the text produced up to the damage.
 String DecompressBzip2(Stream& in, CompressionProgress progress = {});

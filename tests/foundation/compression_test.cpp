@@ -1,6 +1,7 @@
 // Compression wrappers, cross-checked against the gzip and bzip2 tools and zlib itself.
 #include "foundation/compression.h"
 #include "foundation/callback_action.h"
+#include "foundation/compression_internal.h"
 #include "foundation/mem_stream.h"
 #include "foundation/string_stream.h"
 
@@ -239,4 +240,113 @@ TEST(Decompression, SmallInputThatExpandsCanBeCancelled)
         EXPECT_EQ(c.run(c.packed), c.expected) << c.name;
         EXPECT_EQ(bomb_calls, 3) << c.name;
     }
+}
+
+// The memory forms refuse an output past their limit (the largest String) as a whole:
+// the void String, never a text cut at a chunk boundary. The limit is lowered here so
+// that the test needs no gigabytes.
+TEST(Decompression, OutputPastTheLimitIsVoidNotCut)
+{
+    const int plain_size = 300001;
+    String text = Pattern(plain_size);
+    String zlib_packed = CompressZlib(text);
+    String bzip2_packed = Bzip2(text);
+    struct Method {
+        const char* name;
+        String (*run)(const String& packed, int64 limit);
+        const String& packed;
+    } methods[] = {
+        {"zlib", [](const String& p, int64 limit) { return DecompressZlibWithin(p.Begin(), p.GetLength(), limit); },
+         zlib_packed},
+        {"bzip2",
+         [](const String& p, int64 limit) {
+             MemReadStream in(p.Begin(), p.GetLength());
+             return DecompressBzip2Within(in, limit);
+         },
+         bzip2_packed},
+    };
+    struct Case {
+        int64 limit;
+        bool whole; // false: the void String
+    } cases[] = {
+        {plain_size, true}, {plain_size + 1LL, true}, {plain_size - 1LL, false}, {4 * 65536, false}, {0, false},
+    };
+    for(const Method& m : methods)
+        for(const Case& c : cases) {
+            SCOPED_TRACE(std::string(m.name) + " limit " + std::to_string(c.limit));
+            String plain = m.run(m.packed, c.limit);
+            EXPECT_EQ(plain.IsVoid(), !c.whole);
+            if(c.whole) {
+                EXPECT_EQ(plain, text);
+            }
+        }
+    // Nothing to produce fits any limit.
+    String empty = CompressZlib(String());
+    EXPECT_FALSE(DecompressZlibWithin(empty.Begin(), empty.GetLength(), 0).IsVoid());
+}
+
+namespace {
+
+// Counts what it is given and keeps nothing, so that gigabytes of output cost no memory.
+class CountingSink : public Stream {
+public:
+    CountingSink() { style = STRM_WRITE; }
+    void PutBlock(const void*, uint32 size) override { count += size; }
+    void PutOverflow(int) override { count++; }
+    bool IsOpen() const override { return true; }
+
+    int64 count = 0;
+};
+
+// A zlib stream of mebibytes MiB of zeros, some kilobytes per MiB: one compressed MiB that
+// ends at a full flush stands on its own, so it is repeated instead of compressed anew.
+std::string ZlibZeros(int mebibytes)
+{
+    std::string zeros(1 << 20, '\0');
+    z_stream z = {};
+    EXPECT_EQ(deflateInit(&z, 1), Z_OK); // faster to inflate than the smaller forms of higher levels
+    auto step = [&](const std::string& input, int flush) {
+        std::string out(1 << 20, '\0');
+        z.next_in = (Bytef*)input.data();
+        z.avail_in = (uInt)input.size();
+        z.next_out = (Bytef*)out.data();
+        z.avail_out = (uInt)out.size();
+        EXPECT_NE(deflate(&z, flush), Z_STREAM_ERROR);
+        out.resize(out.size() - z.avail_out);
+        return out;
+    };
+    std::string packed = step(zeros, Z_FULL_FLUSH); // the header and the first MiB
+    std::string segment = step(zeros, Z_FULL_FLUSH); // a MiB without history
+    for(int i = 1; i < mebibytes; i++)
+        packed += segment;
+    std::string end = step(std::string(), Z_FINISH);
+    deflateEnd(&z);
+    // The trailer checks all the zeros: Adler-32 of n zeros is (n mod 65521) << 16 | 1.
+    uint32 adler = uint32((((uint64)mebibytes << 20) % 65521) << 16 | 1);
+    end.resize(end.size() - 4);
+    for(int shift : {24, 16, 8, 0})
+        end += char(adler >> shift);
+    return packed + end;
+}
+
+} // namespace
+
+// Past 2 GiB the stream form's count stays at the int limit instead of wrapping to a
+// negative number that callers would take for a failure.
+TEST(Decompression, StreamFormCountsPastTwoGibibytes)
+{
+    const int mebibytes = 2049;
+    std::string packed = ZlibZeros(mebibytes);
+    ASSERT_LT(packed.size(), 16u << 20);
+    {
+        // The input is sound: a small one made the same way decompresses whole.
+        std::string small = ZlibZeros(3);
+        String plain = DecompressZlib(small.data(), (int)small.size());
+        EXPECT_EQ(Bytes(plain), std::string(3 << 20, '\0'));
+    }
+    MemReadStream in(packed.data(), (int)packed.size());
+    CountingSink out;
+    EXPECT_EQ(DecompressZlib(out, in), INT32_MAX);
+    EXPECT_EQ(out.count, (int64)mebibytes << 20);
+    EXPECT_FALSE(out.IsError());
 }
