@@ -1,10 +1,11 @@
 // Fuzz target for the decompressors and round trips through the compressors. The input
-// is read as a zlib stream (memory and stream forms, which must agree), as bzip2 data,
-// and as plain data that every compressor must give back unchanged. A progress callback
-// stops runaway output, as a careful caller does.
+// is read as a zlib stream (memory and stream forms, which must agree) and as bzip2 data,
+// both also under a small output limit, and as plain data that every compressor must
+// give back unchanged. A progress callback stops runaway output, as a careful caller does.
 #include "fuzz/fuzz_support.h"
 #include "foundation/callback_action.h"
 #include "foundation/compression.h"
+#include "foundation/compression_internal.h"
 #include "foundation/mem_stream.h"
 #include "foundation/string_stream.h"
 
@@ -67,7 +68,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     calls = 0;
     MemReadStream bz_in(data, (int)size);
-    DecompressBzip2(bz_in, MakeCallback(&Limit));
+    String bz_memory = DecompressBzip2(bz_in, MakeCallback(&Limit));
+
+    // An output limit refuses as a whole: past it the void String, within it the same text.
+    int64 limit = size % 4096 * 16;
+    calls = 0;
+    String limited = DecompressZlibWithin(data, (int)size, limit, MakeCallback(&Limit));
+    FuzzCheck(memory.GetLength() > limit ? limited.IsVoid() : limited == memory && !limited.IsVoid());
+    calls = 0;
+    MemReadStream bz_limited_in(data, (int)size);
+    limited = DecompressBzip2Within(bz_limited_in, limit, MakeCallback(&Limit));
+    FuzzCheck(bz_memory.GetLength() > limit ? limited.IsVoid() : limited == bz_memory && !limited.IsVoid());
 
     // Round trips.
     FuzzCheck(DecompressZlib(CompressZlib(input)) == input);

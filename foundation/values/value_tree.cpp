@@ -3,6 +3,7 @@
 
 #include "foundation/values/value_tree_internal.h"
 
+#include "foundation/heap.h"
 #include "foundation/values/value_array.h"
 #include "foundation/values/value_map.h"
 
@@ -11,6 +12,72 @@ namespace Qor {
 namespace {
 
 constexpr uint32 CONTAINER_HASH_SEED = 0xe2f62ff2u;
+
+constexpr size_t WALK_BLOCK_BYTES = 32768;
+
+// Blocks of finished walks, kept for the next one: a chain of keys built level by level
+// is hashed whole at every level, and those walks in a row then allocate nothing anew.
+// Values and the heap serve one thread, so one set of spares does.
+struct SpareWalkBlocks {
+    static constexpr int MAX = 8;
+    void* blocks[MAX];
+    int count = 0;
+
+    void* Take() { return count ? blocks[--count] : HeapAllocate(WALK_BLOCK_BYTES); }
+    void Give(void* block)
+    {
+        if(count < MAX)
+            blocks[count++] = block;
+        else
+            HeapRelease(block);
+    }
+};
+
+SpareWalkBlocks spare_walk_blocks;
+
+// The stack of one walk: the first levels in place, so that the everyday shallow tree
+// costs no allocation; deeper levels go to fixed blocks that are never moved or copied.
+template <class T>
+class WalkStack {
+public:
+    WalkStack() = default;
+    WalkStack(const WalkStack&) = delete;
+    WalkStack& operator=(const WalkStack&) = delete;
+    ~WalkStack()
+    {
+        for(T* block : blocks)
+            spare_walk_blocks.Give(block);
+    }
+
+    T& Add(const T& x)
+    {
+        int i = count - SHALLOW;
+        if(i >= 0 && i / BLOCK == blocks.GetCount())
+            blocks.Add((T*)spare_walk_blocks.Take());
+        count++;
+        return Top() = x;
+    }
+    T& Top()
+    {
+        return count <= SHALLOW ? shallow[count - 1]
+                                : blocks[(count - 1 - SHALLOW) / BLOCK][(count - 1 - SHALLOW) % BLOCK];
+    }
+    void Drop() { count--; }
+    T Pop()
+    {
+        T x = Top();
+        count--;
+        return x;
+    }
+    bool IsEmpty() const { return count == 0; }
+
+private:
+    static constexpr int SHALLOW = 32;
+    static constexpr int BLOCK = int(WALK_BLOCK_BYTES / sizeof(T));
+    T shallow[SHALLOW];
+    Vector<T*> blocks; // kept until the walk ends, for the levels to come
+    int count = 0;
+};
 
 // The ValueArray or ValueMap data a Value holds; null for every other Value.
 const Value::Void* ContainerOf(const Value& v)
@@ -47,7 +114,7 @@ HashFrame ArrayFrame(const Vector<Value>& items)
 
 // Pushes the frame of data, or gives its hash at once in h (false) when nothing is
 // nested to walk: an empty map equals the Null one, so it hashes 0 as a Null does.
-bool OpenHash(const Value::Void* data, Vector<HashFrame>& stack, uint32& h)
+bool OpenHash(const Value::Void* data, WalkStack<HashFrame>& stack, uint32& h)
 {
     if(const ValueMap::Data* map = AsMap(data)) {
         if(map->keys.IsEmpty() && map->values.IsEmpty()) {
@@ -75,7 +142,7 @@ struct EqualFrame {
 
 // Pushes the frame of two containers of one type, or gives the answer at once in equal
 // (false) when the counts alone or the identity decide.
-bool OpenEqual(const Value::Void* left, const Value::Void* right, Vector<EqualFrame>& stack, bool& equal)
+bool OpenEqual(const Value::Void* left, const Value::Void* right, WalkStack<EqualFrame>& stack, bool& equal)
 {
     if(left == right) {
         equal = true;
@@ -111,7 +178,7 @@ struct TextPiece {
 };
 
 // Pushes the pieces of data in reverse, so that the stack hands them out in order.
-void OpenText(const Value::Void* data, Vector<TextPiece>& pending)
+void OpenText(const Value::Void* data, WalkStack<TextPiece>& pending)
 {
     if(const ValueMap::Data* map = AsMap(data)) {
         pending.Add({ " }", nullptr });
@@ -140,7 +207,7 @@ void OpenText(const Value::Void* data, Vector<TextPiece>& pending)
 
 uint32 HashValueContainer(const Value::Void* data)
 {
-    Vector<HashFrame> stack;
+    WalkStack<HashFrame> stack;
     uint32 done;
     if(!OpenHash(data, stack, done))
         return done;
@@ -181,7 +248,7 @@ uint32 HashValueContainer(const Value::Void* data)
 
 bool EqualValueContainers(const Value::Void* left, const Value::Void* right)
 {
-    Vector<EqualFrame> stack;
+    WalkStack<EqualFrame> stack;
     bool equal;
     if(!OpenEqual(left, right, stack, equal))
         return equal;
@@ -226,7 +293,7 @@ bool EqualValueContainers(const Value::Void* left, const Value::Void* right)
 String ValueContainerText(const Value::Void* data)
 {
     String r;
-    Vector<TextPiece> pending;
+    WalkStack<TextPiece> pending;
     OpenText(data, pending);
     while(!pending.IsEmpty()) {
         TextPiece piece = pending.Pop();

@@ -151,30 +151,37 @@ TEST(ValueNesting, DeepTreesAreReleasedWithoutRecursion)
 TEST(ValueNesting, DeepTreesHashCompareAndPrintWithoutRecursion)
 {
     // Keys are hashed at every level while a chain of keys is built: it stays shorter.
-    struct Case { Shape shape; int depth; } cases[] = {{ARRAYS, 200000}, {MAP_VALUES, 200000}, {MAP_KEYS, 3000}};
-    for(const Case& c : cases) {
+    struct Case {
+        Shape shape;
+        int depth;
+        Value a = Value(), same = Value(), other = Value(); // same equals a, sharing no data object
+        std::string text = std::string();
+    } cases[] = {{ARRAYS, 200000}, {MAP_VALUES, 200000}, {MAP_KEYS, 3000}};
+    for(Case& c : cases) {
         SCOPED_TRACE("shape " + std::to_string(c.shape));
-        Value a = Nested(c.depth, c.shape);
-        Value same = Nested(c.depth, c.shape); // no data object in common with a
-        Value other = Nested(c.depth, c.shape, 8);
-        EXPECT_TRUE(a == same);
-        EXPECT_TRUE(same == a);
-        EXPECT_FALSE(a == other);
-        EXPECT_EQ(a.GetHashValue(), same.GetHashValue());
-        EXPECT_NE(a.GetHashValue(), other.GetHashValue());
-        EXPECT_EQ(Std(a.ToString()), NestedText(c.depth, c.shape, 7));
+        c.a = Nested(c.depth, c.shape);
+        c.same = Nested(c.depth, c.shape);
+        c.other = Nested(c.depth, c.shape, 8);
+        EXPECT_TRUE(c.a == c.same);
+        EXPECT_TRUE(c.same == c.a);
+        EXPECT_FALSE(c.a == c.other);
+        EXPECT_EQ(c.a.GetHashValue(), c.same.GetHashValue());
+        EXPECT_NE(c.a.GetHashValue(), c.other.GetHashValue());
+        c.text = NestedText(c.depth, c.shape, 7);
+        EXPECT_EQ(Std(c.a.ToString()), c.text);
         if(c.shape == ARRAYS)
-            EXPECT_TRUE(ValueArray(a) == ValueArray(same));
+            EXPECT_TRUE(ValueArray(c.a) == ValueArray(c.same));
         else
-            EXPECT_FALSE(ValueMap(a) == ValueMap(other));
+            EXPECT_FALSE(ValueMap(c.a) == ValueMap(c.other));
     }
-    // A deep tree as the key of a map: added, found by an equal tree, printed.
+    // Deep trees as the keys of a map: added, found by equal trees, printed.
+    const Case& arrays = cases[0];
+    const Case& maps = cases[1];
     ValueMap m;
-    m.Add(Nested(200000), "deep");
-    m.Add(Nested(200000, MAP_VALUES), "deep map");
-    EXPECT_EQ(m.Get(Nested(200000)), Value("deep"));
-    EXPECT_EQ(m.Get(Nested(200000, MAP_VALUES)), Value("deep map"));
-    EXPECT_EQ(&m.Get(Nested(200000, ARRAYS, 8)), &SharedErrorValue());
-    EXPECT_EQ(Std(m.ToString()),
-              "{ " + NestedText(200000, ARRAYS, 7) + ": deep, " + NestedText(200000, MAP_VALUES, 7) + ": deep map }");
+    m.Add(arrays.a, "deep");
+    m.Add(maps.a, "deep map");
+    EXPECT_EQ(m.Get(arrays.same), Value("deep"));
+    EXPECT_EQ(m.Get(maps.same), Value("deep map"));
+    EXPECT_EQ(&m.Get(arrays.other), &SharedErrorValue());
+    EXPECT_EQ(Std(m.ToString()), "{ " + arrays.text + ": deep, " + maps.text + ": deep map }");
 }
