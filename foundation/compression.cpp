@@ -213,7 +213,7 @@ String DecompressZlibWithin(const void* data, int size, int64 limit, Compression
     MemReadStream in(data, size);
     StringStream out;
     Inflate(out, in, progress, limit);
-    // An output past the largest String is refused, not cut to what fitted.
+    // An output past the limit is refused, not cut to what fitted.
     return out.IsError() ? String::GetVoid() : out.GetText();
 }
 
@@ -289,7 +289,7 @@ String DecompressBzip2Within(Stream& in, int64 limit, CompressionProgress progre
         }
     }
     BZ2_bzDecompressEnd(&bz);
-    // An output past the largest String is refused, not cut to what fitted.
+    // An output past the limit is refused, not cut to what fitted.
     return out.IsError() ? String::GetVoid() : out.GetText();
 }
 
