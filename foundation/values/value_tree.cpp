@@ -20,7 +20,7 @@ constexpr size_t WALK_BLOCK_BYTES = 32768;
 // Values and the heap serve one thread, so one set of spares does.
 struct SpareWalkBlocks {
     static constexpr int MAX = 8;
-    void* blocks[MAX];
+    void* blocks[MAX] = {};
     int count = 0;
 
     void* Take() { return count ? blocks[--count] : HeapAllocate(WALK_BLOCK_BYTES); }
