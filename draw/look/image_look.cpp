@@ -124,10 +124,7 @@ int GetAreaClass(const Image& img, const Rect& inside)
     return c;
 }
 
-Rect Box(int x, int y, int cx, int cy)
-{
-    return Rect(x, y, x + cx, y + cy);
-}
+Rect Box(int x, int y, int cx, int cy) { return Rect(x, y, x + cx, y + cy); }
 
 void PaintInside(Draw& w, const Image& img, const ImageFrame& f, const Rect& dest)
 {
@@ -205,7 +202,7 @@ void PaintFrame(Draw& w, const Rect& r, const Image& img, const ImageFrame& f, b
 String ChImageMaker::GetKey() const
 {
     int64 serial = image.GetSerialId();
-    int32 v[6] = {size.cx, size.cy, source.left, source.right, source.top, source.bottom};
+    int32 v[6] = { size.cx, size.cy, source.left, source.right, source.top, source.bottom };
     String key;
     key.Append((const char*)&serial, sizeof serial);
     key.Append((const char*)v, sizeof v);

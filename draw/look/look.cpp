@@ -50,20 +50,14 @@ Value PaintLookChain(Draw& w, const Rect& r, const Value& look, int operation)
     return Value();
 }
 
-void PaintLook(Draw& w, const Rect& r, const Value& look)
-{
-    PaintLookChain(w, r, look, LOOK_PAINT);
-}
+void PaintLook(Draw& w, const Rect& r, const Value& look) { PaintLookChain(w, r, look, LOOK_PAINT); }
 
 void PaintLook(Draw& w, int x, int y, int cx, int cy, const Value& look)
 {
     PaintLook(w, Rect(x, y, x + cx, y + cy), look);
 }
 
-void PaintLookEdge(Draw& w, const Rect& r, const Value& look)
-{
-    PaintLookChain(w, r, look, LOOK_EDGE);
-}
+void PaintLookEdge(Draw& w, const Rect& r, const Value& look) { PaintLookChain(w, r, look, LOOK_EDGE); }
 
 Rect GetLookMargins(const Value& look)
 {
@@ -80,32 +74,20 @@ Value MakeLookWithImage(const Value& look, const Image& image, Point offset)
 
 Value MakeLookWithImage(const Value& look, const Image& image, Color colour, Point offset)
 {
-    return Value::FromRep(new RawValueRep<sChLookWith>(sChLookWith{look, image, colour, offset}));
+    return Value::FromRep(new RawValueRep<sChLookWith>(sChLookWith{ look, image, colour, offset }));
 }
 
 Value MakeBorderLook(const BorderTable* border, const Value& look)
 {
-    return Value::FromRep(new RawValueRep<sChBorder>(sChBorder{border, look}));
+    return Value::FromRep(new RawValueRep<sChBorder>(sChBorder{ border, look }));
 }
 
-const sChLookWith* GetLookWith(const Value& look)
-{
-    return Held<sChLookWith>(look);
-}
+const sChLookWith* GetLookWith(const Value& look) { return Held<sChLookWith>(look); }
 
-const sChBorder* GetBorderLook(const Value& look)
-{
-    return Held<sChBorder>(look);
-}
+const sChBorder* GetBorderLook(const Value& look) { return Held<sChBorder>(look); }
 
-const Vector<LookPainter>& GetLookPainters()
-{
-    return Chain();
-}
+const Vector<LookPainter>& GetLookPainters() { return Chain(); }
 
-void SetLookPainters(const Vector<LookPainter>& painters)
-{
-    Chain() = painters;
-}
+void SetLookPainters(const Vector<LookPainter>& painters) { Chain() = painters; }
 
 } // namespace Qor

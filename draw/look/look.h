@@ -15,11 +15,11 @@ namespace Qor {
 
 // What a painter is asked to do with a look.
 enum LookOperation : int {
-    LOOK_PAINT = 0,          // paint the whole look into r
-    LOOK_MARGINS = 1,        // answer the frame widths as a Rect; nothing is painted
-    LOOK_EDGE = 2,           // paint only the frame part of the look
-    LOOK_OPAQUE = 3,         // answer whether the look covers every pixel it paints
-    LOOK_INSIDE_OPAQUE = 4,  // answer whether the part inside the margins covers every pixel
+    LOOK_PAINT = 0,         // paint the whole look into r
+    LOOK_MARGINS = 1,       // answer the frame widths as a Rect; nothing is painted
+    LOOK_EDGE = 2,          // paint only the frame part of the look
+    LOOK_OPAQUE = 3,        // answer whether the look covers every pixel it paints
+    LOOK_INSIDE_OPAQUE = 4, // answer whether the part inside the margins covers every pixel
 };
 
 // A look with an image over it, centred in the rectangle and moved by offset; a Null

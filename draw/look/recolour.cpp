@@ -13,10 +13,7 @@ namespace {
 
 // The colour blend, extrapolating for weights outside 0..255; each channel is kept to
 // 0..255 rather than wrapped, so a weight below 0 cannot turn dark into light.
-int BlendChannel(int a, int b, int weight)
-{
-    return std::clamp(a + ((b - a) * (weight + (weight >> 7)) >> 8), 0, 255);
-}
+int BlendChannel(int a, int b, int weight) { return std::clamp(a + ((b - a) * (weight + (weight >> 7)) >> 8), 0, 255); }
 
 struct Palette {
     Color text, shadow, face, light, highlight, paper;
@@ -58,8 +55,9 @@ Image RecolourToSystem(const Image& image)
     PixelBuffer b(image.GetWidth(), image.GetHeight());
     if(b.IsEmpty())
         return Image();
-    Palette c{SysColorText(), SysColorShadow(), SysColorFace(),
-              SysColorLight(), SysColorHighlight(), SysColorPaper()};
+    Palette c{
+        SysColorText(), SysColorShadow(), SysColorFace(), SysColorLight(), SysColorHighlight(), SysColorPaper()
+    };
     const RGBA* s = image.GetPixels();
     RGBA* t = b.Begin();
     int n = (int)image.GetLength();

@@ -33,14 +33,8 @@ void RebuildThemeStatics()
     dark_theme = IsDarkColor(SysColorText()) != IsDarkColor(SysColorLabel());
 }
 
-bool IsFaceColorDark()
-{
-    return face_dark;
-}
+bool IsFaceColorDark() { return face_dark; }
 
-bool IsDarkTheme()
-{
-    return dark_theme;
-}
+bool IsDarkTheme() { return dark_theme; }
 
 } // namespace Qor

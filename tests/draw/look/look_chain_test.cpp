@@ -48,7 +48,7 @@ TEST_F(LookChain, NullLooksAskNoPainter)
 {
     AddLookPainter(AnyPainter);
     RecordingDraw w;
-    for(const Value& look : {Value(), Value(String()), Value(Color()), Value(Image())}) {
+    for(const Value& look : { Value(), Value(String()), Value(Color()), Value(Image()) }) {
         EXPECT_TRUE(PaintLookChain(w, Rect(0, 0, 5, 5), look, LOOK_PAINT).IsNull());
         PaintLook(w, Rect(0, 0, 5, 5), look);
         PaintLookEdge(w, Rect(0, 0, 5, 5), look);
@@ -102,7 +102,7 @@ TEST_F(LookChain, EntryPointsPassTheirRectangleAndOperation)
         "any (-2147483648, -2147483648, -2147483648, -2147483648) 8 op 1",
     };
     EXPECT_EQ(asked, expected);
-    std::vector<std::string> painted = {"DrawRect(1, 2, 2, 2, #090909)", "DrawRect(10, 20, 5, 6, #090909)"};
+    std::vector<std::string> painted = { "DrawRect(1, 2, 2, 2, #090909)", "DrawRect(10, 20, 5, 6, #090909)" };
     EXPECT_EQ(w.log, painted);
 }
 
@@ -114,7 +114,7 @@ TEST_F(LookChain, LookValuesHoldTheirPartsAndShareThem)
 
     Value plain = MakeLookWithImage(inner, img, Point(4, 5));
     Value shaped = MakeLookWithImage(inner, img, Color(6, 7, 8), Point(-1, 0));
-    for(const Value& v : {plain, shaped}) {
+    for(const Value& v : { plain, shaped }) {
         EXPECT_FALSE(v.IsNull());
         EXPECT_EQ(GetBorderLook(v), nullptr);
         ASSERT_NE(GetLookWith(v), nullptr);

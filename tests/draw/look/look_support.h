@@ -13,32 +13,30 @@
 
 namespace QorTest {
 
-// Each test starts with the given chain and default colours; the chain the process had
-// comes back afterwards, so tests run in any order.
+// Each test starts with the given chain, the default colours and darkness flags; the
+// chain the process had comes back afterwards, so tests run in any order.
 class LookTest : public testing::Test {
 protected:
-    explicit LookTest(std::initializer_list<Qor::LookPainter> chain = {Qor::StandardLookPainter})
+    explicit LookTest(std::initializer_list<Qor::LookPainter> chain = { Qor::StandardLookPainter })
     {
         saved = Qor::GetLookPainters();
+        DefaultSkin();
         Qor::Vector<Qor::LookPainter> painters;
         for(Qor::LookPainter p : chain)
             painters.Add(p);
         Qor::SetLookPainters(painters);
-        DefaultColours();
     }
     ~LookTest() override
     {
+        DefaultSkin();
         Qor::SetLookPainters(saved);
-        DefaultColours();
     }
 
-    // Every registered static back to its default, as a skin change without a skin.
-    static void DefaultColours()
+    // A skin change that sets nothing.
+    static void DefaultSkin()
     {
-        for(const Qor::ResettableStatic& s : Qor::GetResettableStatics())
-            *s.state = Qor::STATIC_UNSET;
-        for(const Qor::ResettableStatic& s : Qor::GetResettableStatics())
-            s.init();
+        Qor::ResetThemeStatics();
+        Qor::RebuildThemeStatics();
     }
 
 private:
@@ -54,7 +52,7 @@ inline Qor::Image ArtImage(const std::vector<std::string>& rows, Legend legend)
     Qor::PixelBuffer b((int)rows[0].size(), (int)rows.size());
     for(int y = 0; y < b.GetHeight(); y++)
         for(int x = 0; x < b.GetWidth(); x++) {
-            b[y][x] = Qor::RGBA{0, 0, 0, 0};
+            b[y][x] = Qor::RGBA{ 0, 0, 0, 0 };
             for(const auto& [colour, letter] : legend)
                 if(rows[y][x] == letter)
                     b[y][x] = colour.ToRGBA();
