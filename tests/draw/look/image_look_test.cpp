@@ -288,3 +288,13 @@ TEST_F(ImageLook, LaterPainterTakesOverInnerLooks)
     EXPECT_EQ(w.log[0], "DrawRect(1, 1, 4, 4, #070707)");
     EXPECT_EQ(GetLookMargins(Color(1, 1, 1)), Rect(1, 1, 1, 1)) << "what it passes on the standard painter answers";
 }
+
+// Spots of a loaded image may lie outside it: the frame is held inside the image, so
+// painting reads no pixel outside it and still covers the rectangle.
+TEST_F(ImageLook, SpotsOutsideTheImageStayInside)
+{
+    Image img = WithSpots(QorTest::ArtImage({ "MMM", "MMM", "MMM" }, legend), Point(-3, 9), Point(20, 1));
+    EXPECT_EQ(GetLookMargins(img), Rect(0, 1, 0, 0));
+    std::vector<std::string> picture = { "-------", "-MMMMM-", "-MMMMM-", "-MMMMM-", "-MMMMM-", "-------" };
+    EXPECT_EQ(Paint(img, 5, 4, LOOK_PAINT), picture);
+}
