@@ -1,4 +1,4 @@
-// Shared pieces of the look tests: a painter chain the test chooses (the old one comes back
+// Shared helpers of the look tests: a painter chain the test chooses (the old one comes back
 // afterwards), the default system colours, and images drawn as letter art.
 #pragma once
 
