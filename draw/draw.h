@@ -17,6 +17,11 @@
 
 #include "draw/look/resettable_statics.h"
 #include "draw/look/sys_colors.h"
+#include "draw/look/look.h"
+#include "draw/look/standard_look_painter.h"
+#include "draw/look/image_look.h"
+#include "draw/look/recolour.h"
+#include "draw/look/skin_reset.h"
 
 #include "draw/values/framed_text_form.h"
 

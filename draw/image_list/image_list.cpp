@@ -52,7 +52,7 @@ void ImageList::AddData(const byte* data, int length, int count)
     blocks.Add(Block{data, length, count});
 }
 
-Image ImageList::FromBlocks(int i)
+Image ImageList::FromBlocks(int i) const
 {
     for(const Block& block : blocks) {
         if(i >= block.count) {
@@ -73,7 +73,7 @@ Image ImageList::FromBlocks(int i)
     return Image();
 }
 
-Image ImageList::Get(int i)
+Image ImageList::Get(int i) const
 {
     Entry& e = entries[i];
     if(!e.present) {

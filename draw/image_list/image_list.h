@@ -38,12 +38,16 @@ public:
     // Position of the name, -1 when absent.
     int Find(const String& name) const { return names.Find(name); }
 
-    // Image i, decoded from the compiled-in data on its first request.
-    Image Get(int i);
+    // Image i, decoded from the compiled-in data on its first request (the decoded
+    // images are a cache, so a constant list decodes too).
+    Image Get(int i) const;
     // Replaces image i until the next Reset.
     void Set(int i, const Image& image);
     // Forgets every image, so that each is decoded anew on its next request.
     void Reset();
+    // Each image whose name other also has becomes other's image recoloured into the
+    // current system colours (draw/look/recolour.h); the rest keep theirs.
+    void SetRecolouredFrom(const ImageList& other);
 
 private:
     struct Block {
@@ -58,12 +62,12 @@ private:
 
     Vector<Block> blocks;
     KeyIndex<String> names;
-    Vector<Entry> entries;
+    mutable Vector<Entry> entries;
     const RunLengthImage* records;
     const char* const* name_table;
     bool premultiply_blocks = true;
 
-    Image FromBlocks(int i);
+    Image FromBlocks(int i) const;
 };
 
 // A second registration of a name replaces the list.

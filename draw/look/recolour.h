@@ -1,0 +1,14 @@
+// Recolouring of images drawn in a fixed reference palette into the current system
+// colours, so built-in control images follow the skin.
+#pragma once
+
+#include "draw/image/image.h"
+
+namespace Qor {
+
+// Greys map onto text, shadow, face and light; pure blue and pure red onto text and
+// highlight; yellow onto text and paper; any other colour and every alpha stay. The
+// hotspots are kept, the physical size is not.
+Image RecolourToSystem(const Image& image);
+
+} // namespace Qor
