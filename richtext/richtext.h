@@ -1,5 +1,8 @@
-// The rich-text library: character and paragraph formats, paragraph styles.
+// The rich-text library: formats, paragraph styles and embedded objects.
 #pragma once
 
 #include "richtext/model/formats.h"
+#include "richtext/model/object_type.h"
+#include "richtext/model/object_types.h"
 #include "richtext/model/paragraph_style.h"
+#include "richtext/model/rich_text_img.h"
