@@ -30,13 +30,16 @@ public:
     // The first style with exactly this name; DefaultStyleId when none.
     Uuid FindStyleByName(const String& name) const;
 
+private:
+    // Declared before the fields below so that it is released after them.
+    ParagraphStyleMap style;
+
+public:
     // Carried along for the holders of a document; nothing here reads them.
     String header;
     byte flags = 0;
 
 private:
-    ParagraphStyleMap style;
-
     friend void ClearRichText(RichText& text);
 };
 
