@@ -1,5 +1,14 @@
-// The rich-text library: character and paragraph formats, paragraph styles.
+// The rich-text library: formats, styles, embedded objects, paragraphs, tables and documents.
 #pragma once
 
 #include "richtext/model/formats.h"
+#include "richtext/model/object_type.h"
+#include "richtext/model/object_types.h"
+#include "richtext/model/packed_paragraph.h"
+#include "richtext/model/paragraph.h"
 #include "richtext/model/paragraph_style.h"
+#include "richtext/model/rich_text_img.h"
+#include "richtext/table/rich_table.h"
+#include "richtext/table/table_cell.h"
+#include "richtext/text/rich_text.h"
+#include "richtext/text/rich_txt.h"

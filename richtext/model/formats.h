@@ -10,6 +10,7 @@
 #include "foundation/values/uuid.h"
 #include "foundation/vector.h"
 #include "foundation/wstring.h"
+#include "richtext/registrations.h"
 
 namespace Qor {
 

@@ -1,0 +1,140 @@
+// The "Drawing" and "PING" object types.
+
+#include "richtext/model/object_types.h"
+
+#include "draw/raster/stream_raster.h"
+#include "draw/target/draw.h"
+#include "foundation/owned_ptr.h"
+#include "foundation/string_stream.h"
+#include "foundation/values/value_rep.h"
+
+namespace Qor {
+
+using DrawingData = RichObjectTypeDrawingCls::Data;
+
+const DrawingData* RichObjectTypeDrawingCls::GetData(const Value& v)
+{
+    Value::Void* rep = v.GetRep();
+    if(!rep || rep->GetTypeNumber() != ValueTypeNumberOf<DrawingData>::Get())
+        return nullptr;
+    return &static_cast<const RawValueRep<DrawingData>*>(rep)->Get();
+}
+
+Value RichObjectTypeDrawingCls::MakeData(const Drawing& drawing, Size size)
+{
+    return Value::FromRep(new RawValueRep<DrawingData>(DrawingData{ drawing, size }));
+}
+
+String RichObjectTypeDrawingCls::GetTypeName(const Value&) const { return "Drawing"; }
+
+Value RichObjectTypeDrawingCls::ReadData(const String& text) const
+{
+    StringStream s(text);
+    int32 version = 0, cx = 0, cy = 0;
+    s.Serialize(version).Serialize(cx).Serialize(cy);
+    Drawing drawing;
+    if(!s.IsError())
+        drawing.Serialize(s);
+    if(s.IsError())
+        return Value();
+    return MakeData(drawing, Size(cx, cy));
+}
+
+String RichObjectTypeDrawingCls::WriteData(const Value& data) const
+{
+    const DrawingData* d = GetData(data);
+    if(!d)
+        return String();
+    StringStream s;
+    int32 version = 1, cx = d->size.cx, cy = d->size.cy;
+    s.Serialize(version).Serialize(cx).Serialize(cy);
+    Drawing drawing = d->drawing;
+    drawing.Serialize(s);
+    return s.GetText();
+}
+
+Size RichObjectTypeDrawingCls::GetPhysicalSize(const Value& data) const
+{
+    const DrawingData* d = GetData(data);
+    return d ? d->size : Size(0, 0);
+}
+
+Size RichObjectTypeDrawingCls::GetPixelSize(const Value& data) const
+{
+    const DrawingData* d = GetData(data);
+    return d ? d->drawing.GetSize() : Size(0, 0);
+}
+
+void RichObjectTypeDrawingCls::Paint(const Value& data, Draw& w, Size sz) const
+{
+    w.DrawRect(0, 0, sz.cx, sz.cy, Color(255, 255, 255));
+    if(const DrawingData* d = GetData(data))
+        w.DrawDrawing(Rect(0, 0, sz.cx, sz.cy), d->drawing);
+}
+
+namespace {
+
+// The image file bytes of a "PING" object; false for data that is no text.
+bool GetImageFileData(const Value& data, String& text)
+{
+    int type = data.GetTypeNumber();
+    if(type == STRING_V)
+        text = data.GetString();
+    else if(type == WSTRING_V)
+        text = data.ToWString().ToString();
+    else
+        return false;
+    return true;
+}
+
+// Opens the data as an image file; null when no registered format accepts it.
+struct OpenedRaster {
+    String text;
+    StringStream stream;
+    OwnedPtr<StreamRaster> raster;
+
+    explicit OpenedRaster(const Value& data)
+    {
+        if(GetImageFileData(data, text)) {
+            stream.StartReading(text);
+            raster = OwnedPtr<StreamRaster>(StreamRaster::OpenStream(stream));
+        }
+    }
+};
+
+} // namespace
+
+String RichObjectTypePNGCls::GetTypeName(const Value&) const { return "PING"; }
+
+Size RichObjectTypePNGCls::GetPhysicalSize(const Value& data) const
+{
+    OpenedRaster r(data);
+    return r.raster ? r.raster->GetInfo().dots : Size(0, 0);
+}
+
+Size RichObjectTypePNGCls::GetPixelSize(const Value& data) const
+{
+    OpenedRaster r(data);
+    return r.raster ? r.raster->GetSize() : Size(0, 0);
+}
+
+void RichObjectTypePNGCls::Paint(const Value& data, Draw& w, Size sz) const
+{
+    OpenedRaster r(data);
+    if(!r.raster) {
+        w.DrawRect(0, 0, sz.cx, sz.cy, Color(255, 0, 0));
+        return;
+    }
+    w.DrawRect(0, 0, sz.cx, sz.cy, Color(255, 255, 255));
+    w.DrawImage(0, 0, sz.cx, sz.cy, r.raster->GetImage());
+}
+
+void RegisterRichObjectTypes()
+{
+    static RichObjectTypeDrawingCls drawing;
+    static RichObjectTypePNGCls ping;
+    RegisterObjectType("Drawing", &drawing);
+    RegisterObjectType("PING", &ping);
+}
+
+} // namespace Qor

@@ -1,0 +1,11 @@
+// The rich-text library's one registration unit: every start-up registration runs from here.
+
+#include "richtext/model/object_types.h"
+#include "richtext/model/rich_text_img.h"
+#include "richtext/registrations.h"
+
+namespace Qor {
+
+extern const char qor_richtext_registrations = (RegisterRichObjectTypes(), RegisterRichTextImg(), 0);
+
+} // namespace Qor

@@ -1,0 +1,78 @@
+// Text descriptions of unpacked paragraphs for comparing them in tests and fuzz targets:
+// one line per text position with its character format, so that two paragraphs that
+// differ only in where their runs are split describe alike.
+#pragma once
+
+#include "foundation/charset.h"
+#include "richtext/model/paragraph.h"
+
+#include <string>
+
+namespace QorTest {
+
+inline std::string DescribeCharFormat(const Qor::CharacterFormat& f)
+{
+    Qor::Font font = f.font;
+    char b[160];
+    std::snprintf(b, sizeof b, "face %d flags %04x height %d width %d lang %d ink %08x paper %08x script %d%s%s",
+                  font.GetFace(), font.GetFlags(), font.GetHeight(), font.GetWidth(), (int)f.language, f.ink.GetBits(),
+                  f.paper.GetBits(), (int)f.script, f.capitals ? " caps" : "", f.dashed ? " dashed" : "");
+    std::string s = b;
+    if(!f.link.IsEmpty())
+        s += " link " + std::string(f.link.Begin(), f.link.GetLength());
+    if(!f.index_entry.IsEmpty()) {
+        Qor::String e = Qor::EncodeUtf8(f.index_entry);
+        s += " index " + std::string(e.Begin(), e.GetLength());
+    }
+    return s;
+}
+
+inline std::string DescribeParts(const Qor::OwnedArray<Qor::ParagraphPart>& parts)
+{
+    std::string s;
+    for(const Qor::ParagraphPart& p : parts) {
+        std::string f = " | " + DescribeCharFormat(p.format) + "\n";
+        if(p.IsField()) {
+            s += "field " + std::string(p.field.Begin(), p.field.GetLength()) + " (" +
+                 std::string(p.field_param.Begin(), p.field_param.GetLength()) + ")" + f + "{\n" +
+                 DescribeParts(p.field_part) + "}\n";
+        }
+        else if(p.IsObject()) {
+            Qor::String data = p.object.GetData().ToString();
+            s += "object " + std::string(p.object.GetTypeName().Begin()) + " " +
+                 std::string(data.Begin(), data.GetLength()) + f;
+        }
+        else
+            for(int c : p.text)
+                s += "char " + std::to_string(c) + f;
+    }
+    return s;
+}
+
+// The paragraph format's fields, then the positions; the paragraph's own character format
+// only for a paragraph without parts, where it is the format of the paragraph's end.
+inline std::string DescribeParagraph(const Qor::UnpackedParagraph& p)
+{
+    const Qor::ParagraphFormat& f = p.format;
+    std::string s;
+    char b[320];
+    std::snprintf(b, sizeof b,
+                  "align %d before %d lm %d indent %d rm %d after %d bullet %d keep %d newpage %d tabsize %d "
+                  "keepnext %d orphan %d spacing %d ruler %d rulercolor %08x rulerstyle %d reset %d levels "
+                  "%d%d%d%d%d%d%d%d\n",
+                  f.align, f.before, f.lm, f.indent, f.rm, f.after, f.bullet, f.keep, f.new_page, f.tab_size,
+                  f.keep_next, f.orphan, f.line_spacing, f.ruler, f.ruler_color.GetBits(), f.ruler_style,
+                  f.reset_numbering, f.number[0], f.number[1], f.number[2], f.number[3], f.number[4], f.number[5],
+                  f.number[6], f.number[7]);
+    s += b;
+    s += "label " + std::string(f.label.Begin(), f.label.GetLength()) + " numbers " +
+         std::string(f.before_number.Begin(), f.before_number.GetLength()) + " / " +
+         std::string(f.after_number.Begin(), f.after_number.GetLength()) + "\n";
+    for(const Qor::TabStop& t : f.tab)
+        s += "tab " + std::to_string(t.pos) + " " + std::to_string(t.align) + " " + std::to_string(t.fillchar) + "\n";
+    if(p.part.IsEmpty())
+        s += "end | " + DescribeCharFormat(f) + "\n";
+    return s + DescribeParts(p.part);
+}
+
+} // namespace QorTest
