@@ -11,6 +11,8 @@
 
 #include "draw/raster/raster.h"
 #include "draw/raster/stream_raster.h"
+#include "draw/raster/bmp/bmp_raster.h"
+#include "draw/raster/bmp/bmp_encoder.h"
 
 #include "draw/image_list/image_list.h"
 #include "draw/image_list/draw_img.h"

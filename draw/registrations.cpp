@@ -4,6 +4,7 @@
 #include "draw/font/font.h"
 #include "draw/image/image.h"
 #include "draw/image_list/draw_img.h"
+#include "draw/raster/bmp/bmp_raster.h"
 #include "draw/recorded/drawing.h"
 #include "draw/recorded/painting.h"
 #include "draw/registrations.h"
@@ -12,6 +13,7 @@ namespace Qor {
 
 extern const char qor_draw_registrations = (RegisterImageValueType(), RegisterFontValueType(), RegisterDrawImg(),
                                             RegisterStandardDisplays(), RegisterPaintingValueType(),
-                                            RegisterDrawingValueType(), 0);
+                                            RegisterDrawingValueType(),
+                                            RegisterBmpRasterFormat(), 0);
 
 } // namespace Qor
