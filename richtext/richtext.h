@@ -8,3 +8,4 @@
 #include "richtext/model/paragraph.h"
 #include "richtext/model/paragraph_style.h"
 #include "richtext/model/rich_text_img.h"
+#include "richtext/objects/image_objects.h"
