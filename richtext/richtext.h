@@ -1,4 +1,4 @@
-// The rich-text library: formats, paragraph styles, embedded objects and paragraphs.
+// The rich-text library: formats, paragraph styles, embedded objects with the image types and paragraphs.
 #pragma once
 
 #include "richtext/model/formats.h"
