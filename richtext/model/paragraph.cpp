@@ -12,14 +12,16 @@ namespace Qor {
 
 namespace {
 
+// Set once the cache is gone at exit: paragraphs destroyed later are not kept.
+bool cache_gone = false;
+
 struct ParagraphCache {
     OwnedArray<UnpackedParagraph> entry; // newest first
-    bool alive = true;
 
     ~ParagraphCache()
     {
         entry.Clear();
-        alive = false;
+        cache_gone = true;
     }
 };
 
@@ -72,9 +74,9 @@ WString WithoutControlCharacters(const WString& text)
 
 bool TakeFromParagraphCache(UnpackedParagraph& p)
 {
-    ParagraphCache& cache = Cache();
-    if(!cache.alive)
+    if(cache_gone)
         return false;
+    ParagraphCache& cache = Cache();
     for(int i = 0; i < cache.entry.GetCount(); i++) {
         UnpackedParagraph& e = cache.entry[i];
         if(e.cache_key == p.cache_key) {
@@ -90,9 +92,9 @@ bool TakeFromParagraphCache(UnpackedParagraph& p)
 
 void PutIntoParagraphCache(UnpackedParagraph& p)
 {
-    ParagraphCache& cache = Cache();
-    if(!cache.alive)
+    if(cache_gone)
         return;
+    ParagraphCache& cache = Cache();
     UnpackedParagraph& e = cache.entry.Insert(0);
     e.cache_key = p.cache_key;
     e.cache_entry = true;

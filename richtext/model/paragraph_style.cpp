@@ -1,4 +1,4 @@
-// The process-wide default paragraph style and style lookup.
+// The process-wide default paragraph style.
 
 #include "richtext/model/paragraph_style.h"
 
@@ -9,12 +9,6 @@ const ParagraphStyle& GetDefaultParagraphStyle()
     // Built on first use and freed at exit, so that a lookup never allocates.
     static const ParagraphStyle style;
     return style;
-}
-
-const ParagraphStyle& GetStyle(const ParagraphStyleMap& styles, const Uuid& id)
-{
-    const ParagraphStyle* s = styles.FindPtr(id);
-    return s ? *s : GetDefaultParagraphStyle();
 }
 
 } // namespace Qor

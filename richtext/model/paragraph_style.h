@@ -1,5 +1,5 @@
 // ParagraphStyle and the style map: the named paragraph formats a document holds, keyed
-// by their ids, and the lookup every reader of a paragraph goes through.
+// by their ids, and the default style that stands in for a missing one.
 #pragma once
 
 #include "foundation/key_map.h"
@@ -23,8 +23,5 @@ inline constexpr Uuid DefaultStyleId = Uuid();
 // One process-wide style with the default format, no name and the default next style;
 // it stands in for any id a document does not hold.
 const ParagraphStyle& GetDefaultParagraphStyle();
-
-// The stored style of id, or the process-wide default style; never adds to the map.
-const ParagraphStyle& GetStyle(const ParagraphStyleMap& styles, const Uuid& id);
 
 } // namespace Qor

@@ -8,6 +8,8 @@
 #include "foundation/values/value_rep.h"
 #include "richtext/model/object_type.h"
 #include "richtext/model/object_types.h"
+#include "draw/target/draw_hooks.h"
+#include "tests/draw/support/raster_draw.h"
 #include "tests/draw/support/recording_draw.h"
 #include "tests/support/printers.h"
 
@@ -164,6 +166,53 @@ TEST(RichObjectType, BaseTextFormsAndDefaults)
     EXPECT_EQ(type.paints, before + 1);
     ASSERT_EQ(w.log.size(), 1u);
     EXPECT_EQ(w.log[0], "DrawRect(1, 1, 5, 6, #010203)");
+}
+
+// Image Draws paint into a RasterDraw while the test runs; the hook is put back after.
+class RasterImageFactory {
+public:
+    RasterImageFactory() : saved(ImageDrawFactoryHook)
+    {
+        ImageDrawFactoryHook.factory = [](Size sz) -> Draw* { return new QorTest::RasterDraw(sz.cx, sz.cy); };
+        ImageDrawFactoryHook.getter = [](Draw* w) { return Image(static_cast<QorTest::RasterDraw*>(w)->canvas); };
+    }
+    ~RasterImageFactory() { ImageDrawFactoryHook = saved; }
+
+private:
+    ImageDrawFactoryHooks saved;
+};
+
+bool SameColor(RGBA p, Color c) { return p.r == c.GetR() && p.g == c.GetG() && p.b == c.GetB() && p.a == 255; }
+
+TEST(RichObjectType, ImagesArePaintedOnPaper)
+{
+    RasterImageFactory factory;
+    Color paper = SysColorPaper(), face = SysColorFace(), text = SysColorText();
+    SetSysColorPaper(Color(200, 201, 202));
+    SetSysColorFace(Color(10, 20, 30));
+    SetSysColorText(Color(40, 50, 60));
+
+    Image m = TestType().ToImage(Value("x"), Size(3, 3));
+    ASSERT_EQ(m.GetSize(), Size(3, 3));
+    EXPECT_TRUE(SameColor(m[0][0], Color(200, 201, 202)));
+    EXPECT_TRUE(SameColor(m[0][2], Color(200, 201, 202)));
+    EXPECT_TRUE(SameColor(m[1][1], Color(1, 2, 3)));
+    EXPECT_TRUE(SameColor(m[2][2], Color(1, 2, 3)));
+
+    // An object of an unknown type: the face inside a frame in the text colour (its name
+    // is drawn from 2, 2 on).
+    EmbeddedObject o;
+    o.ReadObject("unknown", "", Size(5, 4));
+    Image box = o.ToImage(Size(5, 4));
+    ASSERT_EQ(box.GetSize(), Size(5, 4));
+    EXPECT_TRUE(SameColor(box[0][0], Color(40, 50, 60)));
+    EXPECT_TRUE(SameColor(box[0][4], Color(40, 50, 60)));
+    EXPECT_TRUE(SameColor(box[3][0], Color(40, 50, 60)));
+    EXPECT_TRUE(SameColor(box[1][1], Color(10, 20, 30)));
+
+    SetSysColorPaper(paper);
+    SetSysColorFace(face);
+    SetSysColorText(text);
 }
 
 Drawing SampleDrawing() { return Drawing(Size(30, 20), String("\x05\x01\x02", 3), ValueArray()); }

@@ -1,6 +1,7 @@
 // Paragraph styles: the style map, its lookup and the process-wide default style.
 
 #include "richtext/model/paragraph_style.h"
+#include "richtext/text/rich_text.h"
 #include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ TEST(ParagraphStyle, LookupOfMissingIdGivesDefaultWithoutAdding)
     Uuid heading(1, 2, 3, 4);
     styles.GetAdd(heading).name = "Heading";
 
-    const ParagraphStyle& s = GetStyle(styles, Uuid(9, 9, 9, 9));
+    const ParagraphStyle& s = RichText::GetStyle(styles, Uuid(9, 9, 9, 9));
     EXPECT_EQ(&s, &GetDefaultParagraphStyle());
     EXPECT_TRUE(s.name.IsEmpty());
     EXPECT_EQ(s.format.align, ParagraphFormat::ALIGN_LEFT);
@@ -32,8 +33,8 @@ TEST(ParagraphStyle, LookupOfMissingIdGivesDefaultWithoutAdding)
     EXPECT_EQ(styles.GetCount(), 1);
 
     // The default id is only the stand-in's id, not a stored style, until it is added.
-    EXPECT_EQ(&GetStyle(styles, DefaultStyleId), &GetDefaultParagraphStyle());
-    EXPECT_EQ(GetStyle(styles, heading).name, "Heading");
+    EXPECT_EQ(&RichText::GetStyle(styles, DefaultStyleId), &GetDefaultParagraphStyle());
+    EXPECT_EQ(RichText::GetStyle(styles, heading).name, "Heading");
 }
 
 TEST(ParagraphStyle, GetAddAppendsInInsertionOrderOnce)
@@ -54,7 +55,7 @@ TEST(ParagraphStyle, GetAddAppendsInInsertionOrderOnce)
     for(int i = 0; i < 3; i++) {
         EXPECT_EQ(styles.GetKey(i), ids[i]);
         EXPECT_EQ(styles[i].name, names[i]);
-        EXPECT_EQ(GetStyle(styles, ids[i]).format.lm, 10 * (i + 1));
+        EXPECT_EQ(RichText::GetStyle(styles, ids[i]).format.lm, 10 * (i + 1));
     }
     // The process-wide stand-in is never the one changed.
     EXPECT_TRUE(GetDefaultParagraphStyle().name.IsEmpty());
