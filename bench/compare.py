@@ -39,6 +39,10 @@ TIMED = [
     ("append 200 bytes in pieces", "string", "Append/String/200", "string_peer", "Append/std/200", PEERS[:1]),
     ("sorting 10^5 words", "string", "Sort/String", "string_peer", "Sort/std", PEERS[:1]),
     ("Format vs fmt::format", "format", "BM_Format", "format_peer", "BM_FmtFormat", PEERS[:1]),
+    ("BMP decode 24-bit vs stb_image", "bmp", "DecodeQor/24", "bmp", "DecodeStb/24", PEERS[:1]),
+    ("BMP decode 32-bit vs stb_image", "bmp", "DecodeQor/32", "bmp", "DecodeStb/32", PEERS[:1]),
+    ("BMP encode 24-bit vs stb_image_write", "bmp", "EncodeQor/24", "bmp", "EncodeStb/24", PEERS[:1]),
+    ("BMP encode 32-bit vs stb_image_write", "bmp", "EncodeQor/32", "bmp", "EncodeStb/32", PEERS[:1]),
 ]
 
 FOOTPRINT = ("grow-then-free of 516 MB", "footprint", "GrowThenFree/Qor", "footprint_peer",

@@ -238,6 +238,8 @@ TEST(BmpReader, RefusesWhatItCannotRead)
         { "RLE delta out of the row", Rle(8, 4, 2, Bytes({ 0, 2, 4, 0 })).Bytes() },
         { "RLE delta below the image", Rle(8, 4, 2, Bytes({ 0, 2, 0, 2 })).Bytes() },
         { "RLE claiming far more pixels than its data could", Rle(8, 20000, 20000, Bytes({ 0, 1 })).Bytes() },
+        { "a 1-bit file marked RLE has its rows bounded as uncompressed",
+          with(Paletted(1, 20000, 40, Bytes({ 0, 1 })), [](BmpFile& f) { f.compression = 2; }) },
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.name);

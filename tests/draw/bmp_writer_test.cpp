@@ -155,4 +155,23 @@ TEST(BmpWriter, DotsTravelAsResolution)
     EXPECT_EQ(QorTest::ReadBmpFields(Encode(24, false, Colourful(2, 2))).x_ppm, 0);
 }
 
+TEST(BmpWriter, PalettesNeverSetAreGreyRamps)
+{
+    struct Case {
+        int bpp, entries;
+    } cases[] = { { 1, 2 }, { 4, 16 }, { 8, 256 } };
+    for(const Case& c : cases) {
+        SCOPED_TRACE(c.bpp);
+        BMPEncoder encoder(c.bpp);
+        EXPECT_EQ(encoder.GetPaletteCount(), c.entries);
+        const RGBA* palette = encoder.GetPalette();
+        for(int i = 0; i < c.entries; i++) {
+            int l = i * 255 / (c.entries - 1);
+            ASSERT_EQ(palette[i], Opaque(l, l, l)) << i;
+        }
+    }
+    EXPECT_EQ(BMPEncoder(8, true).GetPaletteCount(), 0);
+    EXPECT_EQ(BMPEncoder(24).GetPaletteCount(), 0);
+}
+
 TEST(BmpWriter, AnEmptyImageWritesNothing) { EXPECT_EQ(Encode(24, false, Image()), ""); }

@@ -20,11 +20,11 @@ namespace {
 constexpr double DOTS_PER_METER = 23622.047244094487;
 constexpr int FILE_HEADER_SIZE = 14;
 
-// RLE data can leave pixels out (early end, deltas), so its size says little about the
-// image's; still no real file comes near this many pixels per byte, and it keeps a few
-// hostile bytes from claiming gigabytes.
-constexpr int64 RLE_PIXELS_PER_BYTE = 1 << 14;
-constexpr int64 RLE_PIXELS_FREE = 1 << 22;
+// A run codes at most 255 pixels in two bytes; only skips (deltas, an early end) reach
+// further. So RLE data claiming several times more pixels than runs could code is
+// refused before the image is allocated, beyond an allowance for images left mostly blank.
+constexpr int64 RLE_PIXELS_PER_BYTE = 512;
+constexpr int64 RLE_PIXELS_FREE = 1 << 20;
 
 void SetFormat(PixelFormat& f, const BmpHeader& h)
 {
@@ -108,14 +108,15 @@ bool BMPRaster::ReadFile()
     // The file header says where the pixels are: after an ICC profile, a gap or a
     // palette shorter than its colour count they do not follow the headers.
     data_pos = s.GetPos();
-    if(file_header && h.data_offset >= FILE_HEADER_SIZE + h.size)
+    if(file_header && h.data_offset >= FILE_HEADER_SIZE + (int64)h.size)
         data_pos = start + h.data_offset;
+    // Any other compression leaves the rows as they are.
+    bool rle = (h.bit_count == 8 && h.compression == BMP_RLE8) || (h.bit_count == 4 && h.compression == BMP_RLE4);
     if(s.IsSeekable()) {
         int64 size = s.GetSize();
         if(data_pos > size)
             return false;
         s.Seek(data_pos);
-        bool rle = h.compression == BMP_RLE8 || h.compression == BMP_RLE4;
         int64 pixels = (int64)width * height;
         if(rle ? pixels > std::max(RLE_PIXELS_FREE, (size - data_pos) * RLE_PIXELS_PER_BYTE)
                : (int64)row_bytes * height > size - data_pos)
@@ -124,9 +125,7 @@ bool BMPRaster::ReadFile()
     else if(!SkipBmpBytes(s, data_pos - s.GetPos()))
         return false;
 
-    bool rle8 = h.bit_count == 8 && h.compression == BMP_RLE8;
-    bool rle4 = h.bit_count == 4 && h.compression == BMP_RLE4;
-    if(rle8 || rle4) {
+    if(rle) {
         PixelBuffer buffer(width, height);
         if(!DecodeBmpRle(s, h.bit_count, palette.get(), top_down, buffer))
             return false;
