@@ -1,4 +1,4 @@
-// The rich-text library: formats, styles, embedded objects, paragraphs, tables and documents.
+// The rich-text library: formats, styles, embedded objects and their image types, paragraphs, tables and documents.
 #pragma once
 
 #include "richtext/model/formats.h"
@@ -8,6 +8,7 @@
 #include "richtext/model/paragraph.h"
 #include "richtext/model/paragraph_style.h"
 #include "richtext/model/rich_text_img.h"
+#include "richtext/objects/image_objects.h"
 #include "richtext/table/rich_table.h"
 #include "richtext/table/table_cell.h"
 #include "richtext/text/rich_text.h"

@@ -1,7 +1,7 @@
 // Start-up registrations of the rich-text library hold in a program that links only it and
-// the libraries below it: the object types "Drawing" and "PING" are registered in this
-// order and the image list "RichTextImg" holds its five images. Exits non-zero on the first
-// failed check.
+// the libraries below it: the object types "Drawing", "PING", "image", "PNG", "rawimage" and
+// "iml" are registered in this order and the image list "RichTextImg" holds its five images. Exits non-zero on the
+// first failed check.
 
 #include "draw/image_list/image_list.h"
 #include "richtext/richtext.h"
@@ -27,9 +27,9 @@ void Check(bool ok, const char* what)
 int main()
 {
     // Asked first, so only the start-up registration can have filled the registry.
-    const char* types[] = { "Drawing", "PING" };
-    Check(GetObjectTypeCount() == 2, "two object types are registered");
-    for(int i = 0; i < 2 && i < GetObjectTypeCount(); i++) {
+    const char* types[] = { "Drawing", "PING", "image", "PNG", "rawimage", "iml" };
+    Check(GetObjectTypeCount() == 6, "six object types are registered");
+    for(int i = 0; i < 6 && i < GetObjectTypeCount(); i++) {
         Check(GetObjectTypeName(i) == types[i], types[i]);
         const RichObjectType* type = FindObjectType(types[i]);
         Check(type && type->GetTypeName(Value()) == types[i], "the type answers its own name");

@@ -1,0 +1,38 @@
+// The text reading of object data and the rescaling shared by the image object types.
+
+#include "richtext/objects/object_data.h"
+
+#include "draw/rescale/rescaler.h"
+#include "foundation/wstring.h"
+
+namespace Qor {
+
+bool GetObjectDataText(const Value& data, String& text)
+{
+    int type = data.GetTypeNumber();
+    if(type == STRING_V)
+        text = data.GetString();
+    else if(type == WSTRING_V)
+        text = data.ToWString().ToString();
+    else {
+        text.Clear();
+        return data.IsNull();
+    }
+    return true;
+}
+
+String GetObjectDataText(const Value& data)
+{
+    String text;
+    GetObjectDataText(data, text);
+    return text;
+}
+
+Image RescaleObjectImage(const Image& img, Size sz)
+{
+    if(img.IsEmpty())
+        return Image();
+    return RescaleImage(img, sz);
+}
+
+} // namespace Qor
