@@ -322,22 +322,27 @@ String WriteQtfDocument(const RichText& text, int charset, int options)
         ParagraphFormat base;
         base.font = Font(Font::SANSSERIF, 100);
         base.language = QTF_LANGUAGE_EN_US;
-        for(int i = 0; i < styles.GetCount(); i++) {
-            const ParagraphStyle& s = styles[i];
-            out.AppendChar('[');
-            WriteQtfParaFormat(out, s.format, base);
-            WriteQtfCharFormat(out, base, s.format);
-            out.Append(" $$");
-            AppendInt(out, i);
-            out.AppendChar(',');
-            AppendInt(out, std::max(ids.Find(s.next), 0));
-            out.AppendChar('#');
-            out.Append(UuidToText(styles.GetKey(i)));
-            out.AppendChar(':');
-            out.Append(EscapeQtfDelimitedText(s.name.Begin()));
-            out.AppendChar(']');
-            LineBreak(out, crlf);
-        }
+        // The reader makes the default style's format its current one, the base of every
+        // later definition: it comes last, so that the others read against the base.
+        for(int pass = 0; pass < 2; pass++)
+            for(int i = 0; i < styles.GetCount(); i++) {
+                if((styles.GetKey(i) == DefaultStyleId) != (pass == 1))
+                    continue;
+                const ParagraphStyle& s = styles[i];
+                out.AppendChar('[');
+                WriteQtfParaFormat(out, s.format, base);
+                WriteQtfCharFormat(out, base, s.format);
+                out.Append(" $$");
+                AppendInt(out, i);
+                out.AppendChar(',');
+                AppendInt(out, std::max(ids.Find(s.next), 0));
+                out.AppendChar('#');
+                out.Append(UuidToText(styles.GetKey(i)));
+                out.AppendChar(':');
+                out.Append(EscapeQtfDelimitedText(s.name.Begin()));
+                out.AppendChar(']');
+                LineBreak(out, crlf);
+            }
     }
     if(text.GetPartCount() && (options & QTF_BODY)) {
         // The language most paragraphs near the start have; the first found wins a tie.

@@ -167,3 +167,22 @@ TEST(QtfWriter, OtherCharsetWritesBytesOrCodes)
 
 } // namespace
 } // namespace Qor
+
+namespace Qor {
+namespace {
+
+TEST(QtfWriter, ChangedDefaultStyleKeepsOtherStylesIntact)
+{
+    const char* qtf = "[* $$0,0#00000000000000000000000000000000:Default]"
+                      "[/ $$1,1#11111111111111111111111111111111:Italic][s1 x]";
+    RichText doc = ReadQtfDocument(qtf);
+    RichText again = ReadQtfDocument(WriteQtfDocument(doc).Begin());
+    Uuid italic = ScanUuid("11111111111111111111111111111111");
+    EXPECT_TRUE(again.GetStyle(DefaultStyleId).format.font.IsBold());
+    EXPECT_EQ(again.GetStyle(italic).format.font.IsBold(), doc.GetStyle(italic).format.font.IsBold());
+    EXPECT_TRUE(again.GetStyle(italic).format.font.IsItalic());
+    EXPECT_EQ(WriteQtfDocument(again), WriteQtfDocument(doc));
+}
+
+} // namespace
+} // namespace Qor
