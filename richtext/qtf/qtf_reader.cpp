@@ -62,26 +62,46 @@ void RichQtfParser::Characters()
 {
     SetParagraphFormat();
     PlacePendingTable();
+    // Characters gather here and join the pending text in blocks.
+    wchar16 buffer[256];
+    int n = 0;
+    const char* start = term;
+    auto flush = [&] {
+        text.Append(buffer, n);
+        n = 0;
+    };
     for(;;) {
         int c = (byte)*term;
+        if(!accesskey)
+            while(c >= 32 && c < 0x80 && QtfPlainChars[c] && n < 256) { // the common case
+                buffer[n++] = (wchar16)c;
+                c = (byte)*++term;
+            }
+        if(n == 256)
+            flush();
+        // The first character is whatever called for this loop (an escaped one too).
+        if(c < 0x80 && !QtfPlainChars[c] && (c < 32 || term != start))
+            break;
         int code;
-        if(format.charset != CHARSET_UTF8) {
-            code = c < 0x80 ? c : DecodeChar(c, format.charset);
-            term++;
-        }
-        else if(c < 0x80) {
+        if(c < 0x80) {
             code = c;
             term++;
         }
+        else if(format.charset != CHARSET_UTF8) {
+            code = DecodeChar(c, format.charset);
+            term++;
+        }
         else if(c < 0xE0) {
-            int n = (byte)term[1];
-            if(n == 0) { // the text ends inside the sequence
+            int next = (byte)term[1];
+            if(next == 0) { // the text ends inside the sequence
                 term++;
-                return;
+                break;
             }
-            if(n < 0x80)
+            if(next < 0x80) {
+                flush();
                 MarkupErrorParagraph("Invalid UTF-8 sequence");
-            code = (c - 0xC0) * 64 + (n - 0x80);
+            }
+            code = (c - 0xC0) * 64 + (next - 0x80);
             term += 2;
         }
         else if(c < 0xF0) {
@@ -89,18 +109,30 @@ void RichQtfParser::Characters()
                 if((byte)term[i] < 0x80) {
                     if(!term[i] || !term[1])
                         term += term[1] ? 2 : 1; // the message then starts at the end of the text
+                    flush();
                     MarkupErrorParagraph("Invalid UTF-8 sequence");
                 }
             code = (c - 0xE0) * 4096 + ((byte)term[1] - 0x80) * 64 + ((byte)term[2] - 0x80);
             term += 3;
         }
-        else
+        else {
+            flush();
             MarkupErrorParagraph("Invalid UTF-8 sequence");
-        AddChar(code);
+        }
+        if(accesskey) {
+            flush();
+            AddChar(code);
+        }
+        else if(code >= 32) {
+            buffer[n++] = (wchar16)code;
+            if(n == 256)
+                flush();
+        }
         c = (byte)*term;
         if(c < 0x80 && !QtfPlainChars[c])
             break;
     }
+    flush();
 }
 
 void RichQtfParser::EndParagraph()
