@@ -145,23 +145,60 @@ void RichQtfParser::FormatCommand(int c)
     ParagraphFormat& pf = format.format;
     Font& font = cf.font;
     switch(c) {
-    case '*': font.Bold(!font.IsBold()); break;
-    case '/': font.Italic(!font.IsItalic()); break;
-    case '_': font.Underline(!font.IsUnderline()); break;
-    case '-': font.Strikeout(!font.IsStrikeout()); break;
-    case 'T': font.NonAntiAliased(!font.IsNonAntiAliased()); break;
-    case '`': cf.script = cf.script == CharacterFormat::SUPERSCRIPT ? 0 : CharacterFormat::SUPERSCRIPT; break;
-    case ',': cf.script = cf.script == CharacterFormat::SUBSCRIPT ? 0 : CharacterFormat::SUBSCRIPT; break;
-    case 'c': cf.capitals = !cf.capitals; break;
-    case 'd': cf.dashed = !cf.dashed; break;
-    case '0': case '1': case '2': case '3': case '4': case '5': case '6': case '7': case '8': case '9':
+    case '*':
+        font.Bold(!font.IsBold());
+        break;
+    case '/':
+        font.Italic(!font.IsItalic());
+        break;
+    case '_':
+        font.Underline(!font.IsUnderline());
+        break;
+    case '-':
+        font.Strikeout(!font.IsStrikeout());
+        break;
+    case 'T':
+        font.NonAntiAliased(!font.IsNonAntiAliased());
+        break;
+    case '`':
+        cf.script = cf.script == CharacterFormat::SUPERSCRIPT ? 0 : CharacterFormat::SUPERSCRIPT;
+        break;
+    case ',':
+        cf.script = cf.script == CharacterFormat::SUBSCRIPT ? 0 : CharacterFormat::SUBSCRIPT;
+        break;
+    case 'c':
+        cf.capitals = !cf.capitals;
+        break;
+    case 'd':
+        cf.dashed = !cf.dashed;
+        break;
+    case '0':
+    case '1':
+    case '2':
+    case '3':
+    case '4':
+    case '5':
+    case '6':
+    case '7':
+    case '8':
+    case '9':
         font.Height(QtfDigitHeights[c - '0']);
         break;
-    case '+': font.Height(std::max(0, std::min(ReadNumber(), 32767))); break;
-    case 'G': font.Face(Font::STDFONT); break;
-    case 'R': font.Face(Font::SERIF); break;
-    case 'A': font.Face(Font::SANSSERIF); break;
-    case 'C': font.Face(Font::MONOSPACE); break;
+    case '+':
+        font.Height(std::max(0, std::min(ReadNumber(), 32767)));
+        break;
+    case 'G':
+        font.Face(Font::STDFONT);
+        break;
+    case 'R':
+        font.Face(Font::SERIF);
+        break;
+    case 'A':
+        font.Face(Font::SANSSERIF);
+        break;
+    case 'C':
+        font.Face(Font::MONOSPACE);
+        break;
     case '.': {
         int face = ReadNumber();
         if(face < 0 || face >= Font::GetFaceCount())
@@ -174,10 +211,18 @@ void RichQtfParser::FormatCommand(int c)
         font.Face(face < 0 ? Font::SANSSERIF : face);
         break;
     }
-    case '@': cf.ink = ReadColor(); break;
-    case '$': cf.paper = ReadColor(); break;
-    case '^': cf.link = ReadText('^'); break;
-    case 'I': cf.index_entry = DecodeUtf8(ReadText(';')); break;
+    case '@':
+        cf.ink = ReadColor();
+        break;
+    case '$':
+        cf.paper = ReadColor();
+        break;
+    case '^':
+        cf.link = ReadText('^');
+        break;
+    case 'I':
+        cf.index_entry = DecodeUtf8(ReadText(';'));
+        break;
     case '%':
         if(Key('-'))
             cf.language = 0;
@@ -190,20 +235,48 @@ void RichQtfParser::FormatCommand(int c)
             cf.language = ParseLanguageCode(h);
         }
         break;
-    case '{': SetCharset(ReadText('}')); break;
-    case '<': pf.align = ParagraphFormat::ALIGN_LEFT; break;
-    case '>': pf.align = ParagraphFormat::ALIGN_RIGHT; break;
-    case '=': pf.align = ParagraphFormat::ALIGN_CENTER; break;
-    case '#': pf.align = ParagraphFormat::ALIGN_JUSTIFY; break;
-    case ':': pf.label = ReadText(':'); break;
-    case 'H': pf.ruler = ReadNumber(); break;
-    case 'L': pf.ruler_style = ReadNumber(); break;
-    case 'h': pf.ruler_color = ReadColor(); break;
-    case 'b': pf.before = ReadNumber(); break;
-    case 'a': pf.after = ReadNumber(); break;
-    case 'l': pf.lm = ReadNumber(); break;
-    case 'r': pf.rm = ReadNumber(); break;
-    case 'i': pf.indent = ReadNumber(); break;
+    case '{':
+        SetCharset(ReadText('}'));
+        break;
+    case '<':
+        pf.align = ParagraphFormat::ALIGN_LEFT;
+        break;
+    case '>':
+        pf.align = ParagraphFormat::ALIGN_RIGHT;
+        break;
+    case '=':
+        pf.align = ParagraphFormat::ALIGN_CENTER;
+        break;
+    case '#':
+        pf.align = ParagraphFormat::ALIGN_JUSTIFY;
+        break;
+    case ':':
+        pf.label = ReadText(':');
+        break;
+    case 'H':
+        pf.ruler = ReadNumber();
+        break;
+    case 'L':
+        pf.ruler_style = ReadNumber();
+        break;
+    case 'h':
+        pf.ruler_color = ReadColor();
+        break;
+    case 'b':
+        pf.before = ReadNumber();
+        break;
+    case 'a':
+        pf.after = ReadNumber();
+        break;
+    case 'l':
+        pf.lm = ReadNumber();
+        break;
+    case 'r':
+        pf.rm = ReadNumber();
+        break;
+    case 'i':
+        pf.indent = ReadNumber();
+        break;
     case 't':
         if(IsDigit())
             pf.tab_size = ReadNumber();
@@ -247,15 +320,23 @@ void RichQtfParser::FormatCommand(int c)
         if(!b)
             MarkupErrorParagraph("Unexpected end of text");
         term++;
-        pf.line_spacing = b == 'd' ? ParagraphFormat::LINE_DOUBLE
+        pf.line_spacing = b == 'd'   ? ParagraphFormat::LINE_DOUBLE
                           : b == 'h' ? ParagraphFormat::LINE_ONE_AND_HALF
                                      : ParagraphFormat::LINE_SINGLE;
         break;
     }
-    case 'P': pf.new_page = !pf.new_page; break;
-    case 'k': pf.keep = !pf.keep; break;
-    case 'K': pf.keep_next = !pf.keep_next; break;
-    case 'Q': pf.orphan = !pf.orphan; break;
+    case 'P':
+        pf.new_page = !pf.new_page;
+        break;
+    case 'k':
+        pf.keep = !pf.keep;
+        break;
+    case 'K':
+        pf.keep_next = !pf.keep_next;
+        break;
+    case 'Q':
+        pf.orphan = !pf.orphan;
+        break;
     case 'N': {
         pf.reset_numbering = false;
         for(uint8& n : pf.number)
@@ -272,9 +353,15 @@ void RichQtfParser::FormatCommand(int c)
             pf.reset_numbering = true;
         break;
     }
-    case 'n': pf.before_number = ReadText(';'); break;
-    case 'm': pf.after_number = ReadText(';'); break;
-    case 's': StyleNumber(); break;
+    case 'n':
+        pf.before_number = ReadText(';');
+        break;
+    case 'm':
+        pf.after_number = ReadText(';');
+        break;
+    case 's':
+        StyleNumber();
+        break;
     }
 }
 

@@ -129,10 +129,18 @@ void WriteQtfCharFormat(String& out, const CharacterFormat& old, const Character
     }
     if(a.GetFace() != b.GetFace()) {
         switch(b.GetFace()) {
-        case Font::STDFONT: out.AppendChar('G'); break;
-        case Font::SERIF: out.AppendChar('R'); break;
-        case Font::SANSSERIF: out.AppendChar('A'); break;
-        case Font::MONOSPACE: out.AppendChar('C'); break;
+        case Font::STDFONT:
+            out.AppendChar('G');
+            break;
+        case Font::SERIF:
+            out.AppendChar('R');
+            break;
+        case Font::SANSSERIF:
+            out.AppendChar('A');
+            break;
+        case Font::MONOSPACE:
+            out.AppendChar('C');
+            break;
         default:
             out.AppendChar('!');
             out.Append(b.GetFaceName());
@@ -219,8 +227,8 @@ void WriteTabs(String& out, const Vector<TabStop>& tabs)
 void WriteQtfParaFormat(String& out, const ParagraphFormat& f, const ParagraphFormat& old)
 {
     if(f.align != old.align)
-        out.AppendChar(f.align == ParagraphFormat::ALIGN_RIGHT    ? '>'
-                       : f.align == ParagraphFormat::ALIGN_CENTER ? '='
+        out.AppendChar(f.align == ParagraphFormat::ALIGN_RIGHT     ? '>'
+                       : f.align == ParagraphFormat::ALIGN_CENTER  ? '='
                        : f.align == ParagraphFormat::ALIGN_JUSTIFY ? '#'
                                                                    : '<');
     WriteQtfNumber(out, 'l', f.lm, old.lm);
@@ -239,19 +247,30 @@ void WriteQtfParaFormat(String& out, const ParagraphFormat& f, const ParagraphFo
     WriteFlag(out, f.keep_next, old.keep_next, 'K');
     WriteFlag(out, f.orphan, old.orphan, 'Q');
     if(f.line_spacing != old.line_spacing)
-        out.Append(f.line_spacing == ParagraphFormat::LINE_DOUBLE           ? "pd"
+        out.Append(f.line_spacing == ParagraphFormat::LINE_DOUBLE         ? "pd"
                    : f.line_spacing == ParagraphFormat::LINE_ONE_AND_HALF ? "ph"
-                                                                            : "po",
+                                                                          : "po",
                    2);
     if(f.bullet != old.bullet) {
         out.AppendChar('O');
         switch(f.bullet) {
-        case ParagraphFormat::BULLET_NONE: out.AppendChar('_'); break;
-        case ParagraphFormat::BULLET_RING: out.AppendChar('1'); break;
-        case ParagraphFormat::BULLET_SQUARE: out.AppendChar('2'); break;
-        case ParagraphFormat::BULLET_HOLLOW_SQUARE: out.AppendChar('3'); break;
-        case ParagraphFormat::BULLET_TEXT: out.AppendChar('9'); break;
-        default: out.AppendChar('0');
+        case ParagraphFormat::BULLET_NONE:
+            out.AppendChar('_');
+            break;
+        case ParagraphFormat::BULLET_RING:
+            out.AppendChar('1');
+            break;
+        case ParagraphFormat::BULLET_SQUARE:
+            out.AppendChar('2');
+            break;
+        case ParagraphFormat::BULLET_HOLLOW_SQUARE:
+            out.AppendChar('3');
+            break;
+        case ParagraphFormat::BULLET_TEXT:
+            out.AppendChar('9');
+            break;
+        default:
+            out.AppendChar('0');
         }
         out.AppendChar(';');
     }

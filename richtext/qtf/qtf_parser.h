@@ -21,8 +21,8 @@ struct QtfTableState {
     int cellspan = 0; // the relative width in a proportional table
     RichTxt text;     // the cell being read
     RichTable table;
-    int cell = 0;         // cells stored so far
-    Vector<int> rownum;   // cells per row, proportional tables only
+    int cell = 0;       // cells stored so far
+    Vector<int> rownum; // cells per row, proportional tables only
 };
 
 class RichQtfParser {
@@ -65,8 +65,22 @@ private:
 
     // Lexing.
     bool IsDigit() const { return *term >= '0' && *term <= '9'; }
-    bool Key(int c) { if(*term == c) { term++; return true; } return false; }
-    bool Key2(int c, int d) { if(term[0] == c && term[1] == d) { term += 2; return true; } return false; }
+    bool Key(int c)
+    {
+        if(*term == c) {
+            term++;
+            return true;
+        }
+        return false;
+    }
+    bool Key2(int c, int d)
+    {
+        if(term[0] == c && term[1] == d) {
+            term += 2;
+            return true;
+        }
+        return false;
+    }
     int ReadNumber();
     int ReadRequiredNumber();
     void ReadNumberPair(int& a, int& b);
@@ -78,7 +92,11 @@ private:
     void AddChar(int code);
     void FlushText();
     void SetParagraphFormat();
-    void PlacePendingTable() { if(istable) EndParagraph(); }
+    void PlacePendingTable()
+    {
+        if(istable)
+            EndParagraph();
+    }
     void EndParagraph();
     RichTxt& Container() { return tablepart.IsEmpty() ? (RichTxt&)target : tablepart.Top().text; }
     void RawBlock();

@@ -75,7 +75,7 @@ void RichQtfParser::Characters()
         if(!accesskey)
             while(c >= 32 && c < 0x80 && QtfPlainChars[c] && n < 256) { // the common case
                 buffer[n++] = (wchar16)c;
-                c = (byte)*++term;
+                c = (byte) * ++term;
             }
         if(n == 256)
             flush();

@@ -56,17 +56,37 @@ void RichQtfParser::ReadCellFormat(bool)
             break;
         int a, b;
         switch(c) {
-        case 'B': tf.before = ReadRequiredNumber(); break;
-        case '<': tf.lm = ReadRequiredNumber(); break;
-        case '>': tf.rm = ReadRequiredNumber(); break;
-        case 'A': tf.after = ReadRequiredNumber(); break;
-        case 'f': tf.frame = ReadRequiredNumber(); break;
+        case 'B':
+            tf.before = ReadRequiredNumber();
+            break;
+        case '<':
+            tf.lm = ReadRequiredNumber();
+            break;
+        case '>':
+            tf.rm = ReadRequiredNumber();
+            break;
+        case 'A':
+            tf.after = ReadRequiredNumber();
+            break;
+        case 'f':
+            tf.frame = ReadRequiredNumber();
+            break;
         case 'F':
-        case '_': tf.frame_color = ReadColor(); break;
-        case 'g': tf.grid = ReadRequiredNumber(); break;
-        case 'G': tf.grid_color = ReadColor(); break;
-        case '~': tf.frame = tf.grid = 0; break;
-        case 'h': tf.header = ClampSpan(ReadNumber()); break;
+        case '_':
+            tf.frame_color = ReadColor();
+            break;
+        case 'g':
+            tf.grid = ReadRequiredNumber();
+            break;
+        case 'G':
+            tf.grid_color = ReadColor();
+            break;
+        case '~':
+            tf.frame = tf.grid = 0;
+            break;
+        case 'h':
+            tf.header = ClampSpan(ReadNumber());
+            break;
         case 'K':
         case 'k':
         case 'a':
@@ -86,26 +106,52 @@ void RichQtfParser::ReadCellFormat(bool)
         case 'r':
         case 'b': {
             ReadNumberPair(a, b);
-            int& border = c == 'l' ? f.border_left : c == 't' ? f.border_top : c == 'r' ? f.border_right : f.border_bottom;
-            int& margin = c == 'l' ? f.margin_left : c == 't' ? f.margin_top : c == 'r' ? f.margin_right : f.margin_bottom;
+            int& border = c == 'l'   ? f.border_left
+                          : c == 't' ? f.border_top
+                          : c == 'r' ? f.border_right
+                                     : f.border_bottom;
+            int& margin = c == 'l'   ? f.margin_left
+                          : c == 't' ? f.margin_top
+                          : c == 'r' ? f.margin_right
+                                     : f.margin_bottom;
             if(a >= 0)
                 border = a;
             if(b >= 0)
                 margin = b;
             break;
         }
-        case '^': f.align = CellFormat::ALIGN_TOP; break;
-        case '=': f.align = CellFormat::ALIGN_CENTER; break;
-        case 'v': f.align = CellFormat::ALIGN_BOTTOM; break;
-        case 'H': f.min_height = ReadRequiredNumber(); break;
-        case '@': f.color = ReadColor(); break;
-        case 'R': f.border_color = ReadColor(); break;
-        case '!': f = CellFormat(); break;
+        case '^':
+            f.align = CellFormat::ALIGN_TOP;
+            break;
+        case '=':
+            f.align = CellFormat::ALIGN_CENTER;
+            break;
+        case 'v':
+            f.align = CellFormat::ALIGN_BOTTOM;
+            break;
+        case 'H':
+            f.min_height = ReadRequiredNumber();
+            break;
+        case '@':
+            f.color = ReadColor();
+            break;
+        case 'R':
+            f.border_color = ReadColor();
+            break;
+        case '!':
+            f = CellFormat();
+            break;
         case '+':
-        case '|': t.rowspan = ClampSpan(ReadNumber()); break;
-        case '-': t.cellspan = ClampSpan(ReadNumber()); break;
-        case ';': break;
-        default: MarkupErrorParagraph("Invalid cell format");
+        case '|':
+            t.rowspan = ClampSpan(ReadNumber());
+            break;
+        case '-':
+            t.cellspan = ClampSpan(ReadNumber());
+            break;
+        case ';':
+            break;
+        default:
+            MarkupErrorParagraph("Invalid cell format");
         }
     }
     t.table.SetFormat(tf);

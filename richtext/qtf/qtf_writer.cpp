@@ -94,8 +94,8 @@ void WriteObject(String& out, const EmbeddedObject& o, bool crlf)
 
 } // namespace
 
-void WriteQtfParagraph(String& out, const UnpackedParagraph& p, const ParagraphFormat& style, int charset,
-                       int language, bool crlf)
+void WriteQtfParagraph(String& out, const UnpackedParagraph& p, const ParagraphFormat& style, int charset, int language,
+                       bool crlf)
 {
     int line_start = out.GetLength();
     WriteQtfParaFormat(out, p.format, style);

@@ -9,9 +9,9 @@ namespace Qor {
 
 // Options of WriteQtfDocument.
 enum : int {
-    QTF_BODY = 1,       // without it only the style table is written
-    QTF_NOSTYLES = 4,   // no style table, paragraphs against a plain base
-    QTF_CRLF = 8,       // line breaks for readability
+    QTF_BODY = 1,     // without it only the style table is written
+    QTF_NOSTYLES = 4, // no style table, paragraphs against a plain base
+    QTF_CRLF = 8,     // line breaks for readability
     QTF_NOCHARSET = 0x10,
     QTF_NOLANG = 0x20,
 };
@@ -20,8 +20,8 @@ enum : int {
 String WriteQtfDocument(const RichText& text, int charset = 255, int options = QTF_BODY);
 
 // Each appends to out.
-void WriteQtfParagraph(String& out, const UnpackedParagraph& p, const ParagraphFormat& style, int charset,
-                       int language, bool crlf);
+void WriteQtfParagraph(String& out, const UnpackedParagraph& p, const ParagraphFormat& style, int charset, int language,
+                       bool crlf);
 void WriteQtfBody(String& out, const RichTxt& txt, const ParagraphStyleMap& styles, const ParagraphFormat& base,
                   int options, const KeyIndex<Uuid>& ids, int charset, int language);
 

@@ -41,14 +41,19 @@ TEST(QtfReader, CharactersAndEscapes)
     } cases[] = {
         { "a`[b`]c", "a[b]c" },
         { "a\\&b", "a&b" },
-        { "a\nb\tc", "abc" },              // control characters in the source mean nothing
+        { "a\nb\tc", "abc" }, // control characters in the source mean nothing
         { "a-|b", "a\tb" },
-        { "a_b", "a\xC2\xA0" "b" },
+        { "a_b", "a\xC2\xA0"
+                 "b" },
         { "@$41;x", "Ax" },
         { "@$1F;x", "x" },
-        { "{x}+|^", "{x}+|^" },            // single command characters are text
+        { "{x}+|^", "{x}+|^" }, // single command characters are text
         { "[{_} \xC5\xBE\xE2\x82\xAC]", "\xC5\xBE\xE2\x82\xAC" },
-        { "\x01" "a[b\x02" "c\x01" "d", "a[bcd" },  // a raw block drops control characters
+        { "\x01"
+          "a[b\x02"
+          "c\x01"
+          "d",
+          "a[bcd" }, // a raw block drops control characters
         { "a:b", "a:b" },
     };
     for(const Case& c : cases)
@@ -57,7 +62,8 @@ TEST(QtfReader, CharactersAndEscapes)
 
 TEST(QtfReader, RawBlockLineFeedEndsParagraph)
 {
-    RichText doc = ReadQtfDocument("\x01" "a\nb\x01");
+    RichText doc = ReadQtfDocument("\x01"
+                                   "a\nb\x01");
     ASSERT_EQ(doc.GetPartCount(), 2);
     EXPECT_EQ(QtfParagraphText(doc, doc, 1), "b");
 }
@@ -69,7 +75,7 @@ TEST(QtfReader, FormatGroupCommands)
     EXPECT_EQ(QorTest::Utf8(bold.p.part[0].text), "bold");
     EXPECT_TRUE(bold.Run(0).font.IsBold());
 
-    Paragraph group("[*]x bold");  // "]" and x are ignored commands, the space ends the group
+    Paragraph group("[*]x bold"); // "]" and x are ignored commands, the space ends the group
     EXPECT_EQ(QorTest::Utf8(group.p.GetText()), "bold");
     EXPECT_TRUE(group.Run(0).font.IsBold());
 
@@ -111,13 +117,15 @@ TEST(QtfReader, ParagraphCommands)
     } cases[] = {
         { "[> x&]", [](const ParagraphFormat& f) { return f.align == ParagraphFormat::ALIGN_RIGHT; } },
         { "[> x]&", [](const ParagraphFormat& f) { return f.align == ParagraphFormat::ALIGN_LEFT; } },
-        { "[l100;r50;i-20;b10;a20;H5;L1 x]", [](const ParagraphFormat& f) {
+        { "[l100;r50;i-20;b10;a20;H5;L1 x]",
+          [](const ParagraphFormat& f) {
               return f.lm == 100 && f.rm == 50 && f.indent == -20 && f.before == 10 && f.after == 20 && f.ruler == 5 &&
                      f.ruler_style == 1;
           } },
         { "[:lbl: x]", [](const ParagraphFormat& f) { return f.label == "lbl"; } },
         { "[t100 x]", [](const ParagraphFormat& f) { return f.tab_size == 100; } },
-        { "[~>.200~=300~>>500 x]", [](const ParagraphFormat& f) {
+        { "[~>.200~=300~>>500 x]",
+          [](const ParagraphFormat& f) {
               return f.tab.GetCount() == 3 && f.tab[0].align == TabStop::RIGHT && f.tab[0].fillchar == 1 &&
                      f.tab[0].pos == 200 && f.tab[1].align == TabStop::CENTER &&
                      f.tab[2].pos == (500 | TabStop::FROM_RIGHT);
@@ -126,7 +134,8 @@ TEST(QtfReader, ParagraphCommands)
         { "[o x]", [](const ParagraphFormat& f) { return f.bullet == 1 && f.indent == 150; } },
         { "[pd x]", [](const ParagraphFormat& f) { return f.line_spacing == ParagraphFormat::LINE_DOUBLE; } },
         { "[PkKQ x]", [](const ParagraphFormat& f) { return f.new_page && f.keep && f.keep_next && f.orphan; } },
-        { "[N1a!n(;m);x x]", [](const ParagraphFormat& f) {
+        { "[N1a!n(;m);x x]",
+          [](const ParagraphFormat& f) {
               return f.number[0] == 1 && f.number[1] == 3 && f.number[2] == 0 && f.reset_numbering &&
                      f.before_number == "(" && f.after_number == ")";
           } },
@@ -182,19 +191,22 @@ TEST(QtfReader, ErrorsBecomeTheLastParagraph)
         const char* text;
     } cases[] = {
         { "]", "ERROR: Unmatched ']'." },
-        { "[* abc", "abc" },                           // an open group is just dropped ...
-        { "[*", "ERROR: Unexpected end of text." },   // ... but not an unfinished command list
+        { "[* abc", "abc" },                        // an open group is just dropped ...
+        { "[*", "ERROR: Unexpected end of text." }, // ... but not an unfinished command list
         { "[.9999 x]", "ERROR: Invalid face number:  x]" },
         { "[.-1 x]", "ERROR: Invalid face number:  x]" },
         { "[ $$1#12:x]", "ERROR: Invalid UUID !: :x]" },
         { "[ $$-1 x]", "ERROR: Invalid style number:  x]" },
         { "[ $$99999 x]", "ERROR: Invalid style number:  x]" },
-        { "a\xF5" "b", "ERROR: Invalid UTF-8 sequence: \xF5" "b" },
+        { "a\xF5"
+          "b",
+          "ERROR: Invalid UTF-8 sequence: \xF5"
+          "b" },
         { "a\xE2\x82", "ERROR: Invalid UTF-8 sequence." },
         { "[l99999999999 x]", "ERROR: Number out of range:  x]" },
         { "@$FFFFFFFFFF;", "ERROR: Number out of range: ;" },
         { "@@x:a*1", "ERROR: Expected number: a*1" },
-        { "a\x01\x02", "a" },  // an unclosed raw block is not an error
+        { "a\x01\x02", "a" }, // an unclosed raw block is not an error
     };
     for(const Case& c : cases)
         EXPECT_EQ(LastParagraph(c.qtf), c.text) << c.qtf;

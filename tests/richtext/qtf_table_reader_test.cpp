@@ -47,35 +47,44 @@ TEST(QtfTableReader, FormatCommands)
         const char* qtf;
         bool (*check)(const RichTable& t);
     } cases[] = {
-        { "{{1B10<20>30A40f5g6h1 a||b}}", [](const RichTable& t) {
+        { "{{1B10<20>30A40f5g6h1 a||b}}",
+          [](const RichTable& t) {
               const TableFormat& f = t.GetFormat();
               return f.before == 10 && f.lm == 20 && f.rm == 30 && f.after == 40 && f.frame == 5 && f.grid == 6 &&
                      f.header == 1;
           } },
-        { "{{1~F6G4 a}}", [](const RichTable& t) {
+        { "{{1~F6G4 a}}",
+          [](const RichTable& t) {
               const TableFormat& f = t.GetFormat();
-              return f.frame == 0 && f.grid == 0 && f.frame_color == Color(255, 0, 0) && f.grid_color == Color(0, 128, 0);
+              return f.frame == 0 && f.grid == 0 && f.frame_color == Color(255, 0, 0) &&
+                     f.grid_color == Color(0, 128, 0);
           } },
-        { "{{1a2/7 a}}", [](const RichTable& t) {
+        { "{{1a2/7 a}}",
+          [](const RichTable& t) {
               const CellFormat& f = t.GetCell(0, 0).format;
               return f.border_left == 2 && f.border_bottom == 2 && f.margin_top == 7 && f.margin_right == 7;
           } },
-        { "{{1l3t/9 a}}", [](const RichTable& t) {
+        { "{{1l3t/9 a}}",
+          [](const RichTable& t) {
               const CellFormat& f = t.GetCell(0, 0).format;
               return f.border_left == 3 && f.margin_left == 25 && f.margin_top == 9 && f.border_top == 0;
           } },
         { "{{1l/-5 a}}", [](const RichTable& t) { return t.GetCell(0, 0).format.margin_left == 25; } },
-        { "{{1^H100R6 a}}", [](const RichTable& t) {
+        { "{{1^H100R6 a}}",
+          [](const RichTable& t) {
               const CellFormat& f = t.GetCell(0, 0).format;
               return f.align == CellFormat::ALIGN_TOP && f.min_height == 100 && f.border_color == Color(255, 0, 0);
           } },
         { "{{1k a}}", [](const RichTable& t) { return t.GetCell(0, 0).format.keep && t.GetFormat().keep; } },
         { "{{1K a}}", [](const RichTable& t) { return !t.GetCell(0, 0).format.keep && t.GetFormat().keep; } },
-        { "{{1:1-1 a||b||c||d}}", [](const RichTable& t) {
+        { "{{1:1-1 a||b||c||d}}",
+          [](const RichTable& t) {
               return t.GetCell(0, 0).hspan == 1 && !t.IsVisible(0, 1) && t.GetCell(1, 1).hspan == 0;
           } },
-        { "{{1:1@6 a::! b}}", [](const RichTable& t) {
-              return t.GetCell(0, 0).format.color == Color(255, 0, 0) && t.GetCell(0, 1).format.color == Color(255, 255, 255);
+        { "{{1:1@6 a::! b}}",
+          [](const RichTable& t) {
+              return t.GetCell(0, 0).format.color == Color(255, 0, 0) &&
+                     t.GetCell(0, 1).format.color == Color(255, 255, 255);
           } },
         { "{{1:1+1 a||b||c||d}}", [](const RichTable& t) { return t.GetCell(0, 0).vspan == 1 && !t.IsVisible(1, 0); } },
         { "{{1-99999999 a}}", [](const RichTable& t) { return t.GetCell(0, 0).hspan == 0; } },

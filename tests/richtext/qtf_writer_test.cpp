@@ -18,10 +18,8 @@ TEST(QtfWriter, Escaping)
         const char* with_tabs;
         const char* read_back; // the plain text of what the tab form reads as
     } cases[] = {
-        { "a:b\nc", "a`:b&c", "a`:b&c", "a:b\nc" },
-        { "a b", "a b", "a b", "a b" },
-        { "\xC5\xBE", "\xC5\xBE", "\xC5\xBE", "\xC5\xBE" },
-        { "a\tb\rc\n", "a\tb\rc&", "a-|bc&", "a\tbc\n" },
+        { "a:b\nc", "a`:b&c", "a`:b&c", "a:b\nc" },         { "a b", "a b", "a b", "a b" },
+        { "\xC5\xBE", "\xC5\xBE", "\xC5\xBE", "\xC5\xBE" }, { "a\tb\rc\n", "a\tb\rc&", "a-|bc&", "a\tbc\n" },
         { "[*]`", "`[`*`]``", "`[`*`]``", "[*]`" },
     };
     for(const Case& c : cases) {
@@ -38,7 +36,10 @@ TEST(QtfWriter, ColoursLanguagesNumbers)
         Color c;
         const char* text;
     } colors[] = {
-        { Color(255, 0, 0), "6" }, { Color(10, 10, 10), "(10)" }, { Color(1, 2, 3), "(1.2.3)" }, { Color(), "N" },
+        { Color(255, 0, 0), "6" },
+        { Color(10, 10, 10), "(10)" },
+        { Color(1, 2, 3), "(1.2.3)" },
+        { Color(), "N" },
     };
     for(const Case& c : colors) {
         String out;
@@ -66,7 +67,11 @@ TEST(QtfWriter, CharacterFormatDifferences)
         { [](CharacterFormat& f) { f.script = CharacterFormat::SUBSCRIPT; }, "," },
         { [](CharacterFormat& f) { f.font.Face(Font::MONOSPACE); }, "C" },
         { [](CharacterFormat& f) { f.link = "a^b"; }, "^a`^b^" },
-        { [](CharacterFormat& f) { f.ink = Color(0, 0, 128); f.font.Height(167); }, "@5;5" },
+        { [](CharacterFormat& f) {
+             f.ink = Color(0, 0, 128);
+             f.font.Height(167);
+         },
+          "@5;5" },
         { [](CharacterFormat& f) { f.font.Height(123); }, "+123" },
         { [](CharacterFormat& f) { f.paper = Color(1, 1, 1); }, "$(1)" },
     };
@@ -115,18 +120,17 @@ void ExpectRoundTrip(const char* qtf, int options = QTF_BODY)
 
 TEST(QtfWriter, SampleReadsBackAsWritten)
 {
-    const char* sample =
-        "[*+150 $$1,2#11111111111111111111111111111111:Heading]"
-        "[l200N1n(;m);t150~>.2000 $$2,2#22222222222222222222222222222222:Numbered]"
-        "[s1 Title&][s2 First-|item [/ italic] \xC5\xBE\xE2\x82\xAC&][s2 [@6$(1.2.3)_ red]-|tab&]"
-        "[s2:lbl:N1a! Second&]"
-        "{{1:2f20G5h1 head::@4-1 wide||x::l5/10^ c||d}}&"
-        "++a||b--c++&"
-        "[%de-de `[escaped`]&]"
-        "[\x01raw\tblock\x01&]"
-        "@@Unknown:100&50/2`text``data`x&"
-        "@@Other:10*10\x81\x81\xC2\xC5\xBE&"
-        "{{1 {{1 nested}}||y}}";
+    const char* sample = "[*+150 $$1,2#11111111111111111111111111111111:Heading]"
+                         "[l200N1n(;m);t150~>.2000 $$2,2#22222222222222222222222222222222:Numbered]"
+                         "[s1 Title&][s2 First-|item [/ italic] \xC5\xBE\xE2\x82\xAC&][s2 [@6$(1.2.3)_ red]-|tab&]"
+                         "[s2:lbl:N1a! Second&]"
+                         "{{1:2f20G5h1 head::@4-1 wide||x::l5/10^ c||d}}&"
+                         "++a||b--c++&"
+                         "[%de-de `[escaped`]&]"
+                         "[\x01raw\tblock\x01&]"
+                         "@@Unknown:100&50/2`text``data`x&"
+                         "@@Other:10*10\x81\x81\xC2\xC5\xBE&"
+                         "{{1 {{1 nested}}||y}}";
     ExpectRoundTrip(sample);
     ExpectRoundTrip(sample, QTF_BODY | QTF_CRLF);
     ExpectRoundTrip(sample, QTF_BODY | QTF_NOSTYLES);
@@ -145,14 +149,16 @@ TEST(QtfWriter, LineBreaksKeepLongTextIntact)
 
 TEST(QtfWriter, TextAfterBinaryObjectStaysText)
 {
-    RichText doc = ReadQtfDocument("@@Other:10*10\x81\x81\xC2`\xC5\xBE" "b");
+    RichText doc = ReadQtfDocument("@@Other:10*10\x81\x81\xC2`\xC5\xBE"
+                                   "b");
     String q = WriteQtfDocument(doc);
     RichText again = ReadQtfDocument(q.Begin());
     UnpackedParagraph p;
     again.GetParagraph(0, p, again.GetStyles());
     ASSERT_EQ(p.part.GetCount(), 2);
     EXPECT_EQ(p.part[0].object.GetData().ToString(), String("\x81\x42", 2));
-    EXPECT_EQ(QorTest::Utf8(p.part[1].text), "\xC5\xBE" "b");
+    EXPECT_EQ(QorTest::Utf8(p.part[1].text), "\xC5\xBE"
+                                             "b");
 }
 
 TEST(QtfWriter, OtherCharsetWritesBytesOrCodes)
