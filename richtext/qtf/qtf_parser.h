@@ -1,0 +1,131 @@
+// RichQtfParser: the single forward pass that turns Qtf text into a RichText.
+#pragma once
+
+#include "foundation/owned_array.h"
+#include "richtext/model/paragraph.h"
+#include "richtext/table/rich_table.h"
+#include "richtext/text/rich_text.h"
+
+namespace Qor {
+
+// The current format with the charset in which plain bytes are decoded.
+struct QtfFormatState {
+    ParagraphFormat format;
+    byte charset = 0;
+};
+
+// One open table.
+struct QtfTableState {
+    CellFormat format; // what the next stored cell receives
+    int rowspan = 0;
+    int cellspan = 0; // the relative width in a proportional table
+    RichTxt text;     // the cell being read
+    RichTable table;
+    int cell = 0;       // cells stored so far
+    Vector<int> rownum; // cells per row, proportional tables only
+};
+
+class RichQtfParser {
+public:
+    // Thrown by MarkupErrorParagraph only, caught by ReadQtfDocument only.
+    struct Exc {};
+
+    // Hostile text is bounded before anything is allocated for it.
+    enum : int {
+        MAX_STYLE_NUMBER = 9999,
+        MAX_FORMAT_DEPTH = 1000,
+        MAX_TABLE_DEPTH = 32,
+        MAX_SPAN = 1 << 20,
+        MAX_COLUMN_WIDTH = 1 << 20,
+        MAX_OBJECT_SIZE = 60000,
+        MAX_PROPORTIONAL_CELLS = 100000,
+    };
+
+    explicit RichQtfParser(void* context);
+    void Parse(const char* qtf, int accesskey);
+
+    RichText target;
+
+private:
+    void* context;
+    const char* term = nullptr;
+    WString text;
+    UnpackedParagraph paragraph;
+    RichTable table;
+    bool istable = false;
+    bool breakpage = false;
+    bool paragraph_format_stale = false;
+    int accesskey = 0;
+    QtfFormatState format;
+    OwnedArray<QtfFormatState> fstack;
+    Vector<Uuid> styleid;
+    Vector<int> stylenext;
+    OwnedArray<QtfTableState> tablepart;
+    bool oldtab = false; // inside a proportional table
+
+    // Lexing.
+    bool IsDigit() const { return *term >= '0' && *term <= '9'; }
+    bool Key(int c)
+    {
+        if(*term == c) {
+            term++;
+            return true;
+        }
+        return false;
+    }
+    bool Key2(int c, int d)
+    {
+        if(term[0] == c && term[1] == d) {
+            term += 2;
+            return true;
+        }
+        return false;
+    }
+    int ReadNumber();
+    int ReadRequiredNumber();
+    void ReadNumberPair(int& a, int& b);
+    Color ReadColor();
+    String ReadText(int delimiter);
+
+    // Text and paragraphs.
+    void Characters();
+    void AddChar(int code);
+    void FlushText();
+    void SetParagraphFormat();
+    void PlacePendingTable()
+    {
+        if(istable)
+            EndParagraph();
+    }
+    void EndParagraph();
+    RichTxt& Container() { return tablepart.IsEmpty() ? (RichTxt&)target : tablepart.Top().text; }
+    void RawBlock();
+    void CharacterByCode();
+
+    // Formats and styles.
+    void FormatGroup();
+    void FormatCommand(int c);
+    void PopFormat();
+    void SetCharset(const String& name);
+    void ApplyStyle(const Uuid& id);
+    void StyleNumber();
+    void DefineStyle();
+    void ResolveNextStyles();
+
+    void ParseObject();
+    void ParseField();
+
+    // Tables.
+    QtfTableState& PushTable();
+    void BeginTable();
+    void ReadCellFormat(bool table_start);
+    void EndCell();
+    void EndTable();
+    void BeginProportionalTable();
+    void EndProportionalTable();
+    void EndAllTables();
+
+    [[noreturn]] void MarkupErrorParagraph(const char* message);
+};
+
+} // namespace Qor

@@ -1,0 +1,385 @@
+// The Qtf reader's main loop: characters, raw blocks, paragraphs, objects, fields and the
+// error paragraph.
+#include "richtext/qtf/qtf_reader.h"
+
+#include "foundation/charset.h"
+#include "foundation/chartable.h"
+#include "richtext/qtf/qtf_common.h"
+#include "richtext/qtf/qtf_parser.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace Qor {
+
+RichQtfParser::RichQtfParser(void* context) : context(context)
+{
+    ClearRichText(target);
+    format.format.font = Font(Font::SANSSERIF, 100);
+    format.charset = (byte)DefaultCharset();
+    paragraph.format = format.format;
+    InitQtfPlainChars();
+}
+
+void RichQtfParser::SetParagraphFormat()
+{
+    if(paragraph_format_stale) {
+        paragraph.format = format.format;
+        paragraph_format_stale = false;
+    }
+}
+
+void RichQtfParser::FlushText()
+{
+    if(text.IsEmpty())
+        return;
+    paragraph.CatText(text, format.format);
+    text.Clear();
+}
+
+void RichQtfParser::AddChar(int code)
+{
+    if(accesskey) {
+        int base = BaseAsciiChar(code);
+        if(base && CapitalCaseChar(base) == (accesskey & 255)) {
+            FlushText();
+            Font& f = format.format.font;
+            f.Underline(!f.IsUnderline());
+            text.AppendChar((wchar16)code);
+            FlushText();
+            f.Underline(!f.IsUnderline());
+            accesskey = 0;
+            return;
+        }
+    }
+    if(code >= 0 && code < 32)
+        return;
+    if(code >= 0)
+        text.AppendChar((wchar16)code);
+}
+
+void RichQtfParser::Characters()
+{
+    SetParagraphFormat();
+    PlacePendingTable();
+    // Characters gather here and join the pending text in blocks.
+    wchar16 buffer[256];
+    int n = 0;
+    const char* start = term;
+    auto flush = [&] {
+        text.Append(buffer, n);
+        n = 0;
+    };
+    for(;;) {
+        int c = (byte)*term;
+        if(!accesskey)
+            while(c >= 32 && c < 0x80 && QtfPlainChars[c] && n < 256) { // the common case
+                buffer[n++] = (wchar16)c;
+                c = (byte) * ++term;
+            }
+        if(n == 256)
+            flush();
+        // The first character is whatever called for this loop (an escaped one too).
+        if(c < 0x80 && !QtfPlainChars[c] && (c < 32 || term != start))
+            break;
+        int code;
+        if(c < 0x80) {
+            code = c;
+            term++;
+        }
+        else if(format.charset != CHARSET_UTF8) {
+            code = DecodeChar(c, format.charset);
+            term++;
+        }
+        else if(c < 0xE0) {
+            int next = (byte)term[1];
+            if(next == 0) { // the text ends inside the sequence
+                term++;
+                break;
+            }
+            if(next < 0x80) {
+                flush();
+                MarkupErrorParagraph("Invalid UTF-8 sequence");
+            }
+            code = (c - 0xC0) * 64 + (next - 0x80);
+            term += 2;
+        }
+        else if(c < 0xF0) {
+            for(int i = 1; i <= 2; i++)
+                if((byte)term[i] < 0x80) {
+                    if(!term[i] || !term[1])
+                        term += term[1] ? 2 : 1; // the message then starts at the end of the text
+                    flush();
+                    MarkupErrorParagraph("Invalid UTF-8 sequence");
+                }
+            code = (c - 0xE0) * 4096 + ((byte)term[1] - 0x80) * 64 + ((byte)term[2] - 0x80);
+            term += 3;
+        }
+        else {
+            flush();
+            MarkupErrorParagraph("Invalid UTF-8 sequence");
+        }
+        if(accesskey) {
+            flush();
+            AddChar(code);
+        }
+        else if(code >= 32) {
+            buffer[n++] = (wchar16)code;
+            if(n == 256)
+                flush();
+        }
+        c = (byte)*term;
+        if(c < 0x80 && !QtfPlainChars[c])
+            break;
+    }
+    flush();
+}
+
+void RichQtfParser::EndParagraph()
+{
+    if(istable && paragraph.part.IsEmpty() && text.IsEmpty()) {
+        RichTxt& t = Container();
+        t.SetTable(t.GetPartCount(), table);
+        istable = false;
+        return;
+    }
+    FlushText();
+    if(breakpage)
+        paragraph.format.new_page = true;
+    RichTxt& t = Container();
+    t.Set(t.GetPartCount(), paragraph, target.GetStyles());
+    paragraph.ClearParts();
+    paragraph.format = format.format;
+    paragraph_format_stale = false;
+    breakpage = false;
+}
+
+void RichQtfParser::RawBlock()
+{
+    PlacePendingTable();
+    SetParagraphFormat();
+    const char* b = term;
+    while(*term && *term != 1)
+        term++;
+    WString w = DecodeText(b, int(term - b), format.charset);
+    if(*term == 1)
+        term++;
+    for(int ch : w)
+        if(ch == '\n')
+            EndParagraph();
+        else if(ch == '\t' || ch >= 32) // other control characters would read as format codes
+            text.AppendChar((wchar16)ch);
+}
+
+void RichQtfParser::CharacterByCode()
+{
+    uint32 code = 0;
+    while(HexDigitValue((byte)*term) >= 0) {
+        code = code * 16 + (uint32)HexDigitValue((byte)*term++);
+        if(code > 0x7FFFFFFF) {
+            while(HexDigitValue((byte)*term) >= 0)
+                term++;
+            MarkupErrorParagraph("Number out of range");
+        }
+    }
+    Key(';');
+    SetParagraphFormat();
+    if(code > 31) {
+        PlacePendingTable();
+        AddChar((int)code);
+    }
+}
+
+void RichQtfParser::ParseObject()
+{
+    FlushText();
+    String type;
+    while((*term >= 'a' && *term <= 'z') || (*term >= 'A' && *term <= 'Z') || IsDigit() || *term == '_')
+        type.AppendChar(*term++);
+    Key(':');
+    Size sz;
+    sz.cx = ReadRequiredNumber();
+    bool keep_ratio = Key('&');
+    if(!keep_ratio)
+        Key('*');
+    sz.cy = ReadRequiredNumber();
+    int ydelta = Key('/') ? ReadNumber() : 0;
+    // A shown size beyond any page would only ask painting for huge images.
+    sz.cx = std::min((int)sz.cx, (int)MAX_OBJECT_SIZE);
+    sz.cy = std::min((int)sz.cy, (int)MAX_OBJECT_SIZE);
+    while(*term >= 1 && *term < 32)
+        term++;
+    String data;
+    if(Key('`')) {
+        while(*term) {
+            if(*term == '`') {
+                if(term[1] != '`') {
+                    term++;
+                    break;
+                }
+                term++;
+            }
+            if((byte)*term >= 32)
+                data.AppendChar(*term);
+            term++;
+        }
+    }
+    else
+        for(;;) {
+            while(*term >= 1 && *term < 32)
+                term++;
+            int header = (byte)*term;
+            if(header < 0x80)
+                break;
+            term++;
+            for(int k = 0; k < 7; k++) {
+                while(*term >= 1 && *term < 32)
+                    term++;
+                int c = (byte)*term;
+                if(c < 0x80)
+                    break;
+                data.AppendChar(((header >> k) & 1) << 7 | (c & 0x7F));
+                term++;
+            }
+        }
+    EmbeddedObject object;
+    object.ReadObject(type, data, sz, context);
+    object.KeepRatio(keep_ratio);
+    object.SetYDelta(ydelta);
+    PlacePendingTable();
+    paragraph.CatObject(object, format.format);
+}
+
+void RichQtfParser::ParseField()
+{
+    FlushText();
+    String id = ReadText(':');
+    String param = ReadText(':');
+    if(FindFieldType(id)) {
+        PlacePendingTable();
+        paragraph.CatField(id, param, format.format);
+    }
+    Key('}');
+}
+
+void RichQtfParser::MarkupErrorParagraph(const char* message)
+{
+    String error = "ERROR: ";
+    error.Append(message);
+    if(*term) {
+        error.Append(": ");
+        for(int i = 0; i < 20 && term[i]; i++)
+            if((byte)term[i] >= 32)
+                error.AppendChar(term[i]);
+    }
+    else
+        error.AppendChar('.');
+    CharacterFormat f;
+    f.font = Font(Font::SANSSERIF, 84).Bold().Underline();
+    f.ink = Color(128, 0, 0);
+    text.Clear();
+    paragraph.CatText(DecodeText(error, format.charset), f);
+    target.Set(target.GetPartCount(), paragraph, target.GetStyles());
+    ResolveNextStyles();
+    throw Exc();
+}
+
+void RichQtfParser::Parse(const char* qtf, int accesskey_)
+{
+    accesskey = accesskey_;
+    term = qtf;
+    while(*term) {
+        int c = (byte)*term;
+        if(c == '[') {
+            term++;
+            FormatGroup();
+        }
+        else if(c == ']') {
+            term++;
+            FlushText();
+            if(fstack.IsEmpty())
+                MarkupErrorParagraph("Unmatched ']'");
+            PopFormat();
+        }
+        else if(Key2('{', '{'))
+            BeginTable();
+        else if(Key2('{', ':'))
+            ParseField();
+        else if(Key2('}', '}'))
+            EndTable();
+        else if(Key2('+', '+')) {
+            if(oldtab)
+                EndProportionalTable();
+            else
+                BeginProportionalTable();
+        }
+        else if(Key2('|', '|'))
+            EndCell();
+        else if(Key2('-', '-')) {
+            EndCell();
+            tablepart.Top().rownum.Add(0);
+        }
+        else if(Key2('-', '|')) {
+            SetParagraphFormat();
+            PlacePendingTable();
+            text.AppendChar(9);
+        }
+        else if(Key2(':', ':')) {
+            if(!oldtab)
+                EndCell();
+            ReadCellFormat(false);
+        }
+        else if(Key2('^', '^')) {
+            EndParagraph();
+            breakpage = true;
+        }
+        else if(Key2('@', '@'))
+            ParseObject();
+        else if(Key2('@', '$'))
+            CharacterByCode();
+        else if(Key('&')) {
+            SetParagraphFormat();
+            EndParagraph();
+        }
+        else if(Key2('$', '$'))
+            DefineStyle();
+        else if(Key('_')) {
+            SetParagraphFormat();
+            PlacePendingTable();
+            text.AppendChar(0xA0);
+        }
+        else if(Key(1))
+            RawBlock();
+        else if(c == '`' || c == '\\') {
+            term++;
+            if(!*term)
+                break;
+            if((byte)*term >= 32)
+                Characters();
+            else
+                term++;
+        }
+        else if(c < 32)
+            term++;
+        else
+            Characters();
+    }
+    if(oldtab)
+        EndProportionalTable();
+    EndAllTables();
+    EndParagraph();
+    ResolveNextStyles();
+}
+
+RichText ReadQtfDocument(const char* qtf, int accesskey, void* context)
+{
+    RichQtfParser p(context);
+    try {
+        p.Parse(qtf ? qtf : "", accesskey);
+    }
+    catch(RichQtfParser::Exc) {
+    }
+    return std::move(p.target);
+}
+
+} // namespace Qor
