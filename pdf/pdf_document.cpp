@@ -156,8 +156,7 @@ String PdfDraw::Finish()
     for(int offset : offsets)
         out.Append(PrintfToString("%010d 00000 n\r\n", offset));
     PdfAppend(out, "\ntrailer\n<< /Size ", object_count + 1, "\n/Root ", catalog, " 0 R\n/ID [ <",
-              UuidToText(NewUuid()), "> <", UuidToText(NewUuid()), "> ]\n>>\nstartxref\r\n", xref,
-              "\r\n%%EOF\r\n");
+              UuidToText(NewUuid()), "> <", UuidToText(NewUuid()), "> ]\n>>\nstartxref\r\n", xref, "\r\n%%EOF\r\n");
     return TakeText(out);
 }
 

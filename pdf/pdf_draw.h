@@ -75,8 +75,7 @@ public:
                              uint64 pattern, Color doxor) override;
     void DrawArc(const Rect& rc, Point start, Point end, int width, Color color) override;
     void DrawEllipse(const Rect& r, Color fill, int pen_width, Color pen) override;
-    void DrawTextRun(int x, int y, int angle, const wchar16* text, Font font, Color ink, int n,
-                     const int* dx) override;
+    void DrawTextRun(int x, int y, int angle, const wchar16* text, Font font, Color ink, int n, const int* dx) override;
 
     using Draw::Clip;
     using Draw::ClipOffset;
@@ -86,8 +85,8 @@ public:
 
 private:
     KeyMap<Font, TrueTypeInfo> fontInfo;
-    KeyIndex<Font> fonts;                       // instance i is the PDF font /F(i + 1)
-    Vector<Vector<wchar16>> instanceChars;      // each instance's characters in code order
+    KeyIndex<Font> fonts;                         // instance i is the PDF font /F(i + 1)
+    Vector<Vector<wchar16>> instanceChars;        // each instance's characters in code order
     KeyMap<Font, KeyMap<wchar16, int>> charCodes; // instance | code << 16 of each character
     Vector<Image> images;
     Vector<Rect> imageRects;
@@ -96,7 +95,7 @@ private:
     TextBuffer out;
     TextBuffer page;
     Size pageSize = Size(0, 0);
-    Color fillColor;   // Null when unset: a Null colour is always written again
+    Color fillColor; // Null when unset: a Null colour is always written again
     Color strokeColor;
     int currentFont = -1;
     double fontHeight = DOUBLE_NULL;

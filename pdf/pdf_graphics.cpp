@@ -60,8 +60,8 @@ void PdfDraw::SetLineWidth(int width)
 
 void PdfDraw::PutRect(const Rect& r)
 {
-    PdfAppend(page, r.left * 0.12, " ", PageY(r.bottom), " ", (r.right - r.left) * 0.12, " ",
-              (r.bottom - r.top) * 0.12, " re\n");
+    PdfAppend(page, r.left * 0.12, " ", PageY(r.bottom), " ", (r.right - r.left) * 0.12, " ", (r.bottom - r.top) * 0.12,
+              " re\n");
 }
 
 void PdfDraw::Begin() { page.Append("q\n"); }
@@ -128,8 +128,8 @@ void PdfDraw::DrawLine(int x1, int y1, int x2, int y2, int width, Color color)
     PdfAppend(page, " 1 J ", x1 * 0.12, " ", PageY(y1), " m ", x2 * 0.12, " ", PageY(y2), " l S\n");
 }
 
-void PdfDraw::DrawPolyPolyline(const Point* vertices, int vertex_count, const int* counts, int count_count,
-                               int width, Color color, Color)
+void PdfDraw::DrawPolyPolyline(const Point* vertices, int vertex_count, const int* counts, int count_count, int width,
+                               Color color, Color)
 {
     if(IsNull(color) || IsNullInt(width))
         return;

@@ -13,10 +13,7 @@ class PatternCells {
 public:
     explicit PatternCells(uint64 pattern) : bits(pattern) {}
 
-    bool IsPainted(int c, int r) const
-    {
-        return c >= 0 && c < 8 && r >= 0 && r < 8 && !(bits & Bit(c, r));
-    }
+    bool IsPainted(int c, int r) const { return c >= 0 && c < 8 && r >= 0 && r < 8 && !(bits & Bit(c, r)); }
     void Mark(int c, int r) { bits |= Bit(c, r); }
     // The number of painted cells from (c, r) on in steps of (dc, dr), marking them.
     int TakeRun(int c, int r, int dc, int dr)

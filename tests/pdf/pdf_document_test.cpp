@@ -19,7 +19,7 @@ const Color RED(255, 0, 0);
 
 Drawing RectDrawing(Size size, Rect r, Color c)
 {
-    return Drawing(size, DrawingStream().Op(DRAWING_RECT).Ints({r.left, r.top, r.Width(), r.Height()}).Ink(c).Data());
+    return Drawing(size, DrawingStream().Op(DRAWING_RECT).Ints({ r.left, r.top, r.Width(), r.Height() }).Ink(c).Data());
 }
 
 std::string Between(const std::string& s, const std::string& from, const std::string& to)
@@ -85,8 +85,7 @@ TEST(PdfDocument, AnEmptyPageKeepsAnUncompressedEmptyStream)
     w.Init(600, 600);
     w.EndPage();
     std::string doc = StdText(w.Finish());
-    EXPECT_NE(doc.find("1 0 obj\n<<  /Length 0 /Length1 0 >>\nstream\r\n\r\nendstream\nendobj\n\n"),
-              std::string::npos);
+    EXPECT_NE(doc.find("1 0 obj\n<<  /Length 0 /Length1 0 >>\nstream\r\n\r\nendstream\nendobj\n\n"), std::string::npos);
 }
 
 TEST(PdfDocument, StreamsAreCompressedOnlyWhenThatMakesThemShorter)
@@ -100,8 +99,8 @@ TEST(PdfDocument, StreamsAreCompressedOnlyWhenThatMakesThemShorter)
     for(int i = 0; i < 200; i++)
         long_text += "0 0 1 rg\n";
     const Case cases[] = {
-        {"short", "q\n", false},
-        {"repetitive", long_text, true},
+        { "short", "q\n", false },
+        { "repetitive", long_text, true },
     };
     for(const Case& c : cases) {
         PdfDraw w;
@@ -133,8 +132,8 @@ TEST(PdfDocument, CrossReferenceEntriesPointAtTheObjectsAndStartxrefAtTheTable)
     ASSERT_TRUE(pdf.Ok());
     EXPECT_EQ(pdf.StartXref(), pdf.Xref());
     for(int n = 1; n <= pdf.GetCount(); n++)
-        EXPECT_EQ(pdf.Text().compare(pdf.Object(n).offset, std::to_string(n).size() + 7, std::to_string(n) + " 0 obj\n"),
-                  0)
+        EXPECT_EQ(
+            pdf.Text().compare(pdf.Object(n).offset, std::to_string(n).size() + 7, std::to_string(n) + " 0 obj\n"), 0)
             << "object " << n;
     // Every entry is 20 bytes: the table ends right where the trailer begins.
     size_t table = pdf.Text().find("0000000000 65535 f\r\n");
@@ -189,7 +188,8 @@ TEST(PdfDocument, DrawingToPdfAddsTheMarginOnEverySideAndPlacesTheDrawingInside)
     // 1200 x 700 dots are 144 x 84 points; the drawing is clipped to its place and its
     // origin moved to (100, 100) dots.
     EXPECT_NE(pdf.Text().find("/MediaBox [0 0 144 84]\n"), std::string::npos);
-    EXPECT_EQ(pdf.Object(1).data, "q 12 12 120 60 re\nW* n\n1 0 0 1 12 -12 cm\n1 0 0 rg\n1 0 0 RG\n0 72 12 12 re\nf\nQ\n");
+    EXPECT_EQ(pdf.Object(1).data,
+              "q 12 12 120 60 re\nW* n\n1 0 0 1 12 -12 cm\n1 0 0 rg\n1 0 0 RG\n0 72 12 12 re\nf\nQ\n");
 }
 
 TEST(PdfDocument, TheDrawingLayerReachesTheConverterThroughItsHook)
@@ -223,8 +223,8 @@ TEST(PdfDocument, WrittenDocumentsPassQpdf)
         const char* name;
         String doc;
     } cases[] = {
-        {"three pages", DrawingToPdf(pages, Size(4960, 7016), 300, false)},
-        {"no page", DrawingToPdf(Vector<Drawing>(), Size(4960, 7016), 0, false)},
+        { "three pages", DrawingToPdf(pages, Size(4960, 7016), 300, false) },
+        { "no page", DrawingToPdf(Vector<Drawing>(), Size(4960, 7016), 0, false) },
     };
     for(const auto& c : cases)
         EXPECT_EQ(QpdfProblems(c.doc), "") << c.name;

@@ -20,10 +20,10 @@
 inline std::string StdText(const Qor::String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 struct PdfObjectText {
-    int offset = -1;   // where "n 0 obj" begins
-    std::string dict;  // the text before "stream", or the whole body of an object without one
-    std::string raw;   // the stream bytes as stored
-    std::string data;  // the stream bytes, inflated when the dictionary says so
+    int offset = -1;  // where "n 0 obj" begins
+    std::string dict; // the text before "stream", or the whole body of an object without one
+    std::string raw;  // the stream bytes as stored
+    std::string data; // the stream bytes, inflated when the dictionary says so
     bool has_stream = false;
 };
 
@@ -112,8 +112,8 @@ inline bool HasTool(const char* name)
     return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-#define SKIP_WITHOUT_TOOL(name)                                                                                     \
-    if(!HasTool(name))                                                                                              \
+#define SKIP_WITHOUT_TOOL(name)                                                                                        \
+    if(!HasTool(name))                                                                                                 \
     GTEST_SKIP() << name << " is not installed"
 
 struct ToolRun {
