@@ -67,7 +67,10 @@ void Check(const String& doc)
 {
     const char* text = doc.Begin();
     int n = doc.GetLength();
-    const char* s = static_cast<const char*>(memmem(text, n, "startxref\r\n", 11));
+    // The last one: image data may hold the same bytes.
+    const char* s = nullptr;
+    for(const char* at = text; (at = static_cast<const char*>(memmem(at, text + n - at, "startxref\r\n", 11))); at++)
+        s = at;
     if(!s)
         std::abort();
     int xref = std::atoi(s + 11);
