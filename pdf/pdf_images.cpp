@@ -31,13 +31,23 @@ String PackBits(const Image& img, const Rect& area, F bit_of)
     return TakeText(b);
 }
 
-String GetAlphaData(const Image& img, const Rect& area)
+// n bytes written in place by fill, without growing a buffer on the way.
+template <class F>
+String FillBytes(int n, F fill)
 {
     TextBuffer b;
-    for(int y = area.top; y < area.bottom; y++)
-        for(int x = area.left; x < area.right; x++)
-            b.AppendChar(img[y][x].a);
-    return TakeText(b);
+    b.SetLength(n);
+    fill((byte*)b.Begin());
+    return String(b);
+}
+
+String GetAlphaData(const Image& img, const Rect& area)
+{
+    return FillBytes(area.Width() * area.Height(), [&](byte* t) {
+        for(int y = area.top; y < area.bottom; y++)
+            for(int x = area.left; x < area.right; x++)
+                *t++ = img[y][x].a;
+    });
 }
 
 // The 1-bit form, or the void String when some pixel is neither black nor white.
@@ -70,15 +80,14 @@ String GetGrayData(const Image& img, const Rect& area)
 
 String GetRgbData(const Image& img, const Rect& area)
 {
-    TextBuffer b;
-    for(int y = area.top; y < area.bottom; y++)
-        for(int x = area.left; x < area.right; x++) {
-            RGBA p = img[y][x];
-            b.AppendChar(p.r);
-            b.AppendChar(p.g);
-            b.AppendChar(p.b);
-        }
-    return TakeText(b);
+    return FillBytes(3 * area.Width() * area.Height(), [&](byte* t) {
+        for(int y = area.top; y < area.bottom; y++)
+            for(const RGBA *p = img[y] + area.left, *e = img[y] + area.right; p < e; p++) {
+                *t++ = p->r;
+                *t++ = p->g;
+                *t++ = p->b;
+            }
+    });
 }
 
 // PDF/A-1 gives DeviceGray a meaning only through a gray profile the document does not
