@@ -188,11 +188,12 @@ TEST(TTFSubset, MalformedGlyphsAndTooManyCodesGiveTheVoidString)
     const std::string sans = LoadFont("DejaVuSans.ttf");
     TTFReader r;
     ASSERT_TRUE(r.Open(ToString(sans)));
-    const TTFReader::GlyphInfo& a = r.glyphInfo[r.glyphMap[0]['A']];
+    int a_glyph = r.glyphMap[0][int('A')];
+    const TTFReader::GlyphInfo& a = r.glyphInfo[a_glyph];
     const TTFReader::GlyphInfo& acute = r.glyphInfo[r.glyphMap[0][0xC1]];
     size_t glyf = TableAt(sans, "glyf"), loca = TableAt(sans, "loca");
     std::string short_glyph = sans, far_component = sans;
-    Put32(short_glyph, loca + 4 * (r.glyphMap[0]['A'] + 1), uint32(a.offset + 9)); // long offsets in DejaVu
+    Put32(short_glyph, loca + 4 * (a_glyph + 1), uint32(a.offset + 9)); // long offsets in DejaVu
     Put16(far_component, glyf + acute.offset + 12, 0xFFF0);
     std::u16string latin_extended; // every one of them has a glyph of its own
     for(char16_t c = 0x100; c < 0x200; c++)
