@@ -1,4 +1,7 @@
-// The PDF output library: reading and subsetting TrueType fonts for embedding.
+// The PDF output library: the PDF drawing target and the TrueType fonts it embeds.
 #pragma once
 
+#include "pdf/registrations.h"
+
+#include "pdf/pdf_draw.h"
 #include "pdf/ttf_reader.h"

@@ -9,6 +9,7 @@ libx11-dev libxrender-dev libxft-dev libfontconfig-dev libfreetype-dev libgtk2.0
 zlib1g-dev libbz2-dev bzip2
 libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev libmimalloc2.0 libjemalloc2 libstb-dev
 xvfb xauth fonts-dejavu-core python3-fonttools
+qpdf poppler-utils icc-profiles-free
 clang libclang-rt-14-dev clang-format
 "
 

@@ -1,0 +1,133 @@
+// PdfDraw: a Draw that writes its pages as a PDF 1.3 document held in memory, and
+// DrawingToPdf, the converter of recorded pages the drawing layer reaches it through.
+#pragma once
+
+#include "draw/draw.h"
+#include "foundation/key_index.h"
+#include "foundation/key_map.h"
+#include "foundation/string.h"
+#include "foundation/types.h"
+#include "foundation/vector.h"
+#include "pdf/registrations.h"
+
+namespace Qor {
+
+// Whether a font's file can be embedded as TrueType, and which styles its file lacks.
+struct TrueTypeInfo {
+    bool isTrueType = false;
+    bool synthesizeItalic = false;
+    bool synthesizeBold = false;
+};
+
+inline uint32 GetHashValue(Font f) { return FontHash(f); }
+
+// Coordinates are dots at 600 per inch from the page's top-left corner. Use: Init, then
+// per page StartPage, drawing, EndPage, and one Finish that returns the document.
+class PdfDraw : public Draw {
+public:
+    PdfDraw() = default;
+    ~PdfDraw() override = default;
+
+    // Starts a document of pages (cx + margin) x (cy + margin) dots and its first page;
+    // with pdfa the document also carries what PDF/A-1b asks for.
+    void Init(int cx, int cy, int margin = 0, bool pdfa = false);
+    // Completes the document and returns its bytes; empty when a font embedded while
+    // drawing can no longer be read.
+    String Finish();
+
+    // Begins the next object and returns its number; the caller writes the body and
+    // "endobj\n\n".
+    int BeginObj();
+    // data as a stream object whose dictionary starts with dict; compressed when that
+    // makes it shorter and compress is set. Returns the object number.
+    int PutStream(const String& data, const String& dict = String(), bool compress = true);
+
+    // The last written graphics state lets repeated colours and widths be skipped.
+    void SetFillColor(Color c);
+    // pattern 0 is a plain fill; any other is an 8 x 8 hatch in the colour.
+    void SetFillPattern(Color c, uint64 pattern);
+    void SetStrokeColor(Color c);
+    void SetLineWidth(int width);
+    // The rectangle as a path in page space.
+    void PutRect(const Rect& r);
+
+    // The Draw operations.
+    dword GetInfoFlags() const override;
+    Size GetPageSize() const override;
+    void StartPage() override;
+    void EndPage() override;
+    void Begin() override;
+    void End() override;
+    void Offset(Point p) override;
+    bool Clip(const Rect& r) override;
+    bool ClipOffset(const Rect& r) override;
+    bool ExcludeClip(const Rect& r) override;
+    bool IntersectClip(const Rect& r) override;
+    bool IsPainting(const Rect& r) const override;
+    void DrawRect(int x, int y, int cx, int cy, Color color) override;
+    void DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const Rect& src, Color color) override;
+    void DrawLine(int x1, int y1, int x2, int y2, int width, Color color) override;
+    void DrawPolyPolyline(const Point* vertices, int vertex_count, const int* counts, int count_count, int width,
+                          Color color, Color doxor) override;
+    void DrawPolyPolyPolygon(const Point* vertices, int vertex_count, const int* subpolygon_counts,
+                             int subpolygon_count_count, const int* disjunct_polygon_counts,
+                             int disjunct_polygon_count_count, Color fill, int outline_width, Color outline,
+                             uint64 pattern, Color doxor) override;
+    void DrawArc(const Rect& rc, Point start, Point end, int width, Color color) override;
+    void DrawEllipse(const Rect& r, Color fill, int pen_width, Color pen) override;
+    void DrawTextRun(int x, int y, int angle, const wchar16* text, Font font, Color ink, int n, const int* dx) override;
+
+    using Draw::Clip;
+    using Draw::ClipOffset;
+    using Draw::DrawLine;
+    using Draw::DrawRect;
+    using Draw::Offset;
+
+private:
+    KeyMap<Font, TrueTypeInfo> fontInfo;
+    KeyIndex<Font> fonts;                         // instance i is the PDF font /F(i + 1)
+    Vector<Vector<wchar16>> instanceChars;        // each instance's characters in code order
+    KeyMap<Font, KeyMap<wchar16, int>> charCodes; // instance | code << 16 of each character
+    Vector<Image> images;
+    Vector<Rect> imageRects;
+    KeyIndex<uint64> patterns;
+    Vector<int> offsets; // object n starts at offsets[n - 1]
+    TextBuffer out;
+    TextBuffer page;
+    Size pageSize = Size(0, 0);
+    Color fillColor; // Null when unset: a Null colour is always written again
+    Color strokeColor;
+    int currentFont = -1;
+    double fontHeight = DOUBLE_NULL;
+    double lineWidth = -1.0;
+    int margin = 0;
+    uint64 currentPattern = 0;
+    bool pdfa = false;
+
+    void ResetState();
+    double PageY(double y) const { return (pageSize.cy - y) * 0.12; }
+
+    // Objects written by Finish, each returning its object number(s).
+    Vector<int> PutImages();
+    int PutImage(const Image& img, const Rect& src);
+    // The pattern colour space's number, or 0 when no pattern was used.
+    int PutPatterns(Vector<int>& pattern_objects);
+    // The font objects of every instance, in instance order; false when an embedded
+    // font can no longer be read.
+    bool PutFonts(Vector<int>& font_objects);
+    // The colour space object standing for sRGB.
+    int PutColorProfile();
+    int PutMetadata();
+};
+
+// The colour's red, green and blue as fractions with at most three decimals ("1 0.502 0");
+// Null gives black.
+String FormatPdfColor(Color c);
+
+// Pages of recorded drawings, each placed at (margin, margin) on a page of page_size
+// grown by the margin on all sides, as a PDF document.
+String DrawingToPdf(const Vector<Drawing>& pages, Size page_size, int margin, bool pdfa);
+// Installs DrawingToPdf as the drawing layer's PDF converter; called at start-up.
+void RegisterDrawingToPdf();
+
+} // namespace Qor

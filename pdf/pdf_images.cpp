@@ -1,0 +1,157 @@
+// PdfDraw: placing images on the page and writing the image objects with their masks.
+#include "pdf/pdf_draw.h"
+
+#include "draw/image_ops/image_filters.h"
+#include "pdf/pdf_out.h"
+
+namespace Qor {
+
+namespace {
+
+// One bit per pixel of the area, rows from the most significant bit and padded to whole
+// bytes; a bit is 1 where bit_of says so.
+template <class F>
+String PackBits(const Image& img, const Rect& area, F bit_of)
+{
+    TextBuffer b;
+    for(int y = area.top; y < area.bottom; y++) {
+        const RGBA* s = img[y];
+        int acc = 0;
+        int count = 0;
+        for(int x = area.left; x < area.right; x++) {
+            acc = (acc << 1) | (bit_of(s[x]) ? 1 : 0);
+            if(++count == 8) {
+                b.AppendChar(acc);
+                acc = count = 0;
+            }
+        }
+        if(count)
+            b.AppendChar(acc << (8 - count));
+    }
+    return TakeText(b);
+}
+
+String GetAlphaData(const Image& img, const Rect& area)
+{
+    TextBuffer b;
+    for(int y = area.top; y < area.bottom; y++)
+        for(int x = area.left; x < area.right; x++)
+            b.AppendChar(img[y][x].a);
+    return TakeText(b);
+}
+
+// The 1-bit form, or the void String when some pixel is neither black nor white.
+String GetMonochromeData(const Image& img, const Rect& area)
+{
+    for(int y = area.top; y < area.bottom; y++)
+        for(int x = area.left; x < area.right; x++) {
+            RGBA p = img[y][x];
+            bool black = p.r == 0 && p.g == 0 && p.b == 0;
+            bool white = p.r == 255 && p.g == 255 && p.b == 255;
+            if(!black && !white)
+                return String::GetVoid();
+        }
+    return PackBits(img, area, [](RGBA p) { return p.r == 255; });
+}
+
+// One byte per pixel, or the void String when some pixel is not a gray.
+String GetGrayData(const Image& img, const Rect& area)
+{
+    TextBuffer b;
+    for(int y = area.top; y < area.bottom; y++)
+        for(int x = area.left; x < area.right; x++) {
+            RGBA p = img[y][x];
+            if(p.r != p.g || p.g != p.b)
+                return String::GetVoid();
+            b.AppendChar(p.r);
+        }
+    return TakeText(b);
+}
+
+String GetRgbData(const Image& img, const Rect& area)
+{
+    TextBuffer b;
+    for(int y = area.top; y < area.bottom; y++)
+        for(int x = area.left; x < area.right; x++) {
+            RGBA p = img[y][x];
+            b.AppendChar(p.r);
+            b.AppendChar(p.g);
+            b.AppendChar(p.b);
+        }
+    return TakeText(b);
+}
+
+// Straight colours: a soft or thresholded mask applies the alpha once more, so
+// premultiplied colours would darken every partly transparent pixel.
+Image Unmultiplied(Image img)
+{
+    PixelBuffer b(img);
+    b.Unmultiply();
+    return Image(b);
+}
+
+} // namespace
+
+void PdfDraw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const Rect& src, Color color)
+{
+    images.Add(IsNull(color) ? img : FillImageShape(img, color));
+    imageRects.Add(src);
+    PdfAppend(page, "q ", cx * 0.12, " 0 0 ", cy * 0.12, " ", x * 0.12, " ", PageY(y + cy), " cm /Image",
+              images.GetCount(), " Do Q\n");
+}
+
+Vector<int> PdfDraw::PutImages()
+{
+    Vector<int> objects;
+    for(int i = 0; i < images.GetCount(); i++)
+        objects.Add(PutImage(images[i], imageRects[i]));
+    return objects;
+}
+
+int PdfDraw::PutImage(const Image& source, const Rect& src)
+{
+    // A source rectangle reversed or outside the image gives an empty area, never a
+    // negative size.
+    int w = source.GetWidth();
+    int h = source.GetHeight();
+    Rect area;
+    area.left = std::max(src.left, 0);
+    area.top = std::max(src.top, 0);
+    area.right = std::max(area.left, std::min(src.right, w));
+    area.bottom = std::max(area.top, std::min(src.bottom, h));
+    String size = " /Width " + IntToText(area.Width()) + " /Height " + IntToText(area.Height());
+    const char* header = "/Type /XObject /Subtype /Image";
+
+    int kind = source.GetKind();
+    Image img = kind == IMAGE_ALPHA ? Unmultiplied(source) : source;
+    int mask = 0;
+    int soft_mask = 0;
+    // A wholly transparent image is masked out entirely rather than painted black.
+    // PDF/A-1 has no soft masks: partial alpha is cut at half into a stencil mask.
+    if(kind == IMAGE_MASK || (kind == IMAGE_EMPTY && w > 0) || (kind == IMAGE_ALPHA && pdfa)) {
+        int limit = kind == IMAGE_ALPHA ? 128 : 255;
+        mask = PutStream(PackBits(img, area, [&](RGBA p) { return p.a < limit; }),
+                         header + size + " /BitsPerComponent 1 /ImageMask true /Decode [0 1] ");
+    }
+    else if(kind == IMAGE_ALPHA)
+        soft_mask = PutStream(GetAlphaData(img, area),
+                              header + size + " /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] ");
+
+    String data;
+    String dict;
+    if(area.Width() > 0 && area.Height() > 0 && !(data = GetMonochromeData(img, area)).IsVoid())
+        dict = header + size + " /BitsPerComponent 1 /Decode [0 1] /ColorSpace /DeviceGray ";
+    else if(area.Width() > 0 && area.Height() > 0 && !(data = GetGrayData(img, area)).IsVoid())
+        dict = header + size + " /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] ";
+    else {
+        data = GetRgbData(img, area);
+        dict = header + size + " /BitsPerComponent 8 /ColorSpace /DeviceRGB /Intent /Perceptual";
+    }
+    if(mask)
+        dict += " /Mask " + IntToText(mask) + " 0 R";
+    if(soft_mask)
+        dict += " /SMask " + IntToText(soft_mask) + " 0 R";
+    return PutStream(data, dict);
+}
+
+} // namespace Qor
