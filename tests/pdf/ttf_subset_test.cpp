@@ -2,13 +2,12 @@
 #include "pdf/ttf_reader.h"
 
 #include "tests/pdf/support/font_bytes.h"
-#include "tests/pdf/support/run_tool.h"
-#include "tests/support/temp_folder.h"
+#include "tests/pdf/pdf_reading.h"
+#include "tests/pdf/support/support_file.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -52,8 +51,8 @@ ToolRun FontToolsCheck(const std::string& subset, const char* source, int first,
 {
     TempFolder folder("qor_subset");
     std::string path = folder.Path("subset.ttf");
-    std::ofstream(path, std::ios::binary) << subset;
-    std::string command = "/usr/bin/python3 " + Quote(PdfSupportFile("check_subset.py")) + " " + Quote(path) +
+    WriteFile(path, ToString(subset));
+    std::string command = "/usr/bin/python3 " + PdfSupportFile("check_subset.py") + " " + path +
                           " /usr/share/fonts/truetype/dejavu/" + source + " " + std::to_string(first);
     for(char16_t c : chars) {
         char hex[8];
