@@ -138,6 +138,19 @@ TEST(PdfText, SizesOfAType3FontAreInstancesOfTheirOwn)
     EXPECT_EQ(Objects(pdf, "/Subtype /Type3").size(), 2u);
 }
 
+TEST(PdfText, UnderlinedTextSharesTheInstanceAndTheDrawingLayerDrawsItsLine)
+{
+    PdfReading pdf(Document([&](PdfDraw& w) {
+        w.DrawText(100, 200, "Hi", Pair(), Black());
+        w.DrawText(100, 400, "Hi", Pair().Underline(), Black());
+    }));
+    const std::string& content = pdf.Object(1).data;
+    EXPECT_EQ(Count(content, "/F1 12 Tf"), 1) << content;
+    EXPECT_EQ(Count(content, "/F2"), 0) << content;
+    EXPECT_EQ(Count(content, " l S\n"), 1) << content; // the underline
+    EXPECT_EQ(UnicodeMaps(pdf), (std::vector<std::vector<std::string>>{ { "0020", "0048", "0069" } }));
+}
+
 TEST(PdfText, The241stCharacterStartsASecondInstance)
 {
     std::u16string many;
