@@ -35,9 +35,12 @@ GlyphBitmap RenderGlyphBitmap(Font font, int ch)
     Vector<byte> row, white_row;
     row.SetCount(row_bytes);
     white_row.SetCount(row_bytes, 0xFF);
+    // A glyph of no width has rows of no bytes.
+    if(row_bytes == 0)
+        return g;
     for(int y0 = 0; y0 < g.cy; y0 += BAND) {
         int rows = std::min(BAND, g.cy - y0);
-        Image band = g.cx > 0 ? RenderGlyphImage(g.cx, g.x0, font, ch, y0, rows) : Image();
+        Image band = RenderGlyphImage(g.cx, g.x0, font, ch, y0, rows);
         bool drawn = band.GetWidth() == g.cx && band.GetHeight() == rows;
         for(int y = 0; y < rows; y++) {
             if(!drawn) {

@@ -6,6 +6,7 @@
 #include "draw/image/pixel_buffer.h"
 #include "draw/target/draw_hooks.h"
 #include "foundation/numeric.h"
+#include "pdf/glyph_bitmap.h"
 #include "foundation/values/number_text.h"
 #include "tests/draw/support/test_fonts.h"
 #include "tests/pdf/pdf_reading.h"
@@ -336,6 +337,37 @@ Image BlackBox(int cx, int, Font, int, int, int cy)
     PixelBuffer b(cx, cy);
     FillPixels(b.Begin(), MakeRGBA(0, 0, 0, 255), int(b.GetLength()));
     return Image(std::move(b));
+}
+
+TEST(PdfText, GlyphBitmapsHoldEveryRow)
+{
+    auto* renderer = GlyphToImageHook;
+    struct Case {
+        const char* what;
+        Image (*hook)(int, int, Font, int, int, int);
+        Font font;
+        int ch;
+        int fill; // every byte of the rows
+    } cases[] = {
+        { "black boxes", BlackBox, Pair(100), 'M', 0x00 },
+        { "tall glyphs come in bands", BlackBox, Pair(600), 'W', 0x00 },
+        { "no renderer leaves the rows white", nullptr, Pair(100), 'M', 0xFF },
+        { "a font without a file", BlackBox, Missing(100), 'M', 0x00 },
+    };
+    for(const Case& c : cases) {
+        SetGlyphToImageHook(c.hook);
+        GlyphBitmap g = RenderGlyphBitmap(c.font, c.ch);
+        SetGlyphToImageHook(renderer);
+        EXPECT_EQ(g.cx, c.font.GetCharWidth(c.ch)) << c.what; // no negative bearings in these glyphs
+        EXPECT_EQ(g.cy, c.font.GetMetrics().height) << c.what;
+        EXPECT_EQ(g.x0, 0) << c.what;
+        ASSERT_EQ(g.data.GetLength(), g.cy * ((g.cx + 7) / 8)) << c.what;
+        int row = (g.cx + 7) / 8, wrong = 0;
+        for(int y = 0; y < g.cy; y++)
+            for(int i = 0; i < g.cx / 8; i++) // whole bytes: the padding bits are not the glyph's
+                wrong += g.data[y * row + i] != c.fill;
+        EXPECT_EQ(wrong, 0) << c.what;
+    }
 }
 
 TEST(PdfText, Type3GlyphsKeepTheirDrawnSize)
