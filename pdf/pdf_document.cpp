@@ -12,7 +12,7 @@ namespace Qor {
 
 void PdfDraw::Init(int cx, int cy, int margin, bool pdfa)
 {
-    out.SetLength(0);
+    out.Clear();
     page.SetLength(0);
     offsets.Clear();
     // The comment line of bytes above 127 marks the file as binary for transfer programs.
@@ -156,7 +156,7 @@ String PdfDraw::Finish()
         out.Append(PrintfToString("%010d 00000 n\r\n", offset));
     PdfAppend(out, "\ntrailer\n<< /Size ", object_count + 1, "\n/Root ", catalog, " 0 R\n/ID [ <",
               UuidToText(NewUuid()), "> <", UuidToText(NewUuid()), "> ]\n>>\nstartxref\r\n", xref, "\r\n%%EOF\r\n");
-    return TakeText(out);
+    return out.Take();
 }
 
 String DrawingToPdf(const Vector<Drawing>& pages, Size page_size, int margin, bool pdfa)

@@ -8,6 +8,7 @@
 #include "foundation/string.h"
 #include "foundation/types.h"
 #include "foundation/vector.h"
+#include "pdf/pdf_output.h"
 #include "pdf/registrations.h"
 
 namespace Qor {
@@ -100,7 +101,7 @@ private:
     Vector<Rect> imageRects;
     KeyIndex<uint64> patterns;
     Vector<int> offsets; // object n starts at offsets[n - 1]
-    TextBuffer out;
+    PdfOutput out;
     TextBuffer page;
     Size pageSize = Size(0, 0);
     Color fillColor; // Null when unset: a Null colour is always written again

@@ -81,6 +81,22 @@ String GetRgbData(const Image& img, const Rect& area)
     return TakeText(b);
 }
 
+// PDF/A-1 gives DeviceGray a meaning only through a gray profile the document does not
+// carry; a palette of RGB grays keeps the same samples under the sRGB default instead.
+String GrayAsRgb(int bits)
+{
+    int top = (1 << bits) - 1;
+    TextBuffer b;
+    PdfAppend(b, "[/Indexed /DeviceRGB ", top, " <");
+    for(int i = 0; i <= top; i++) {
+        String level = IntToHexText(i * 255 / top, 2);
+        for(int k = 0; k < 3; k++)
+            b.Append(level);
+    }
+    b.Append(">]");
+    return TakeText(b);
+}
+
 // Straight colours: a soft or thresholded mask applies the alpha once more, so
 // premultiplied colours would darken every partly transparent pixel.
 Image Unmultiplied(Image img)
@@ -140,9 +156,13 @@ int PdfDraw::PutImage(const Image& source, const Rect& src)
     String data;
     String dict;
     if(area.Width() > 0 && area.Height() > 0 && !(data = GetMonochromeData(img, area)).IsVoid())
-        dict = header + size + " /BitsPerComponent 1 /Decode [0 1] /ColorSpace /DeviceGray ";
+        dict = header + size +
+               (pdfa ? " /BitsPerComponent 1 /ColorSpace " + GrayAsRgb(1) + " "
+                     : String(" /BitsPerComponent 1 /Decode [0 1] /ColorSpace /DeviceGray "));
     else if(area.Width() > 0 && area.Height() > 0 && !(data = GetGrayData(img, area)).IsVoid())
-        dict = header + size + " /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] ";
+        dict = header + size +
+               (pdfa ? " /BitsPerComponent 8 /ColorSpace " + GrayAsRgb(8) + " "
+                     : String(" /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] "));
     else {
         data = GetRgbData(img, area);
         dict = header + size + " /BitsPerComponent 8 /ColorSpace /DeviceRGB /Intent /Perceptual";

@@ -1,4 +1,5 @@
-// Appending the pieces of PDF syntax (texts, whole numbers, numbers in points) to a text buffer.
+// Appending the pieces of PDF syntax (texts, whole numbers, numbers in points) to a text
+// buffer or to the document output.
 #pragma once
 
 #include "foundation/string.h"
@@ -6,14 +7,30 @@
 
 namespace Qor {
 
-inline void PdfAppendPart(TextBuffer& b, const char* s) { b.Append(s); }
-inline void PdfAppendPart(TextBuffer& b, const String& s) { b.Append(s); }
-inline void PdfAppendPart(TextBuffer& b, int n) { b.Append(IntToText(n)); }
-inline void PdfAppendPart(TextBuffer& b, double x) { b.Append(DoubleToText(x)); }
+template <class B>
+void PdfAppendPart(B& b, const char* s)
+{
+    b.Append(s);
+}
+template <class B>
+void PdfAppendPart(B& b, const String& s)
+{
+    b.Append(s);
+}
+template <class B>
+void PdfAppendPart(B& b, int n)
+{
+    b.Append(IntToText(n));
+}
+template <class B>
+void PdfAppendPart(B& b, double x)
+{
+    b.Append(DoubleToText(x));
+}
 
 // Whole numbers as integers, doubles in their shortest exact text.
-template <class... T>
-void PdfAppend(TextBuffer& b, const T&... parts)
+template <class B, class... T>
+void PdfAppend(B& b, const T&... parts)
 {
     (PdfAppendPart(b, parts), ...);
 }

@@ -120,16 +120,27 @@ TEST(PdfDocument, StreamsAreCompressedOnlyWhenThatMakesThemShorter)
 
 TEST(PdfDocument, CrossReferenceEntriesPointAtTheObjectsAndStartxrefAtTheTable)
 {
+    // A noisy image makes streams far longer than the small texts between them.
+    PixelBuffer noise(150, 150);
+    unsigned seed = 7;
+    for(RGBA *p = noise.Begin(), *end = p + noise.GetLength(); p < end; p++) {
+        seed = seed * 1664525 + 1013904223;
+        *p = MakeRGBA(seed >> 24, seed >> 16, seed >> 8, 255);
+    }
+    Image big(noise);
     PdfDraw w;
     w.Init(1200, 1200);
     for(int i = 0; i < 3; i++) {
         w.DrawRect(10 * i, 0, 50, 50, Color(0, 0, 255 - i));
+        w.DrawImage(0, 0, big);
         w.EndPage();
         w.StartPage();
     }
     String doc = w.Finish();
     PdfReading pdf(doc);
     ASSERT_TRUE(pdf.Ok());
+    ASSERT_GT(doc.GetLength(), 3 * 150 * 150 * 3);
+    EXPECT_EQ(pdf.Object(4).data.size(), size_t(150 * 150 * 3)) << "the first image, after three pages";
     EXPECT_EQ(pdf.StartXref(), pdf.Xref());
     for(int n = 1; n <= pdf.GetCount(); n++)
         EXPECT_EQ(

@@ -144,3 +144,35 @@ TEST(Pdfa, DocumentsWithImagesAndHatchesPassQpdfWithoutTransparency)
     EXPECT_FALSE(Has(StdText(doc), "/SMask"));
     EXPECT_FALSE(Has(StdText(doc), "/Group"));
 }
+
+TEST(Pdfa, GrayImagesKeepTheirLevelsThroughAnRgbPalette)
+{
+    auto image = [](std::initializer_list<int> levels) {
+        PixelBuffer b(int(levels.size()), 1);
+        int x = 0;
+        for(int level : levels)
+            b[0][x++] = MakeRGBA(level, level, level, 255);
+        return Image(b);
+    };
+    PdfDraw w;
+    w.Init(1200, 1200, 0, true);
+    w.DrawImage(0, 0, 1200, 600, image({ 0x40, 0xC0 }));
+    w.DrawImage(0, 600, 1200, 600, image({ 0, 255 }));
+    w.EndPage();
+    String doc = w.Finish();
+    std::string text = StdText(doc);
+    EXPECT_FALSE(Has(text, "/DeviceGray"));
+    EXPECT_TRUE(Has(text, "/BitsPerComponent 1 /ColorSpace [/Indexed /DeviceRGB 1 <000000ffffff>] "));
+    size_t palette = text.find("/BitsPerComponent 8 /ColorSpace [/Indexed /DeviceRGB 255 <000000010101020202");
+    ASSERT_NE(palette, std::string::npos);
+    EXPECT_EQ(text.compare(text.find('>', palette) - 6, 8, "ffffff>]"), 0);
+
+    SKIP_WITHOUT_TOOL("pdftoppm");
+    RenderedPage page = RenderFirstPage(doc);
+    ASSERT_EQ(page.width, 144);
+    EXPECT_EQ(page.Pixel(30, 30), 0x404040u);
+    EXPECT_EQ(page.Pixel(110, 30), 0xC0C0C0u);
+    EXPECT_EQ(page.Pixel(30, 110), 0x000000u);
+    EXPECT_EQ(page.Pixel(110, 110), 0xFFFFFFu);
+    EXPECT_EQ(QpdfProblems(doc), "");
+}
