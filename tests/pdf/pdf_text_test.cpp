@@ -40,10 +40,10 @@ void Text(PdfDraw& w, int x, int y, const std::u16string& s, Font font, int angl
     w.DrawTextRun(x, y, angle, (const wchar16*)s.data(), font, Black(), int(s.size()), dx);
 }
 
-String Document(const std::function<void(PdfDraw&)>& draw)
+String Document(const std::function<void(PdfDraw&)>& draw, bool pdfa = false)
 {
     PdfDraw w;
-    w.Init(6000, 6000);
+    w.Init(6000, 6000, 0, pdfa);
     draw(w);
     w.EndPage();
     return w.Finish();
@@ -264,13 +264,15 @@ TEST(PdfText, ToolsReadBackFontsAndText)
         { "no file", Missing(), u"quiz", "Type 3", nullptr },
         { "subset fails", BrokenA(), u"A dozen", "Type 3", nullptr },
     };
-    String document = Document([&](PdfDraw& w) {
+    auto draw = [&](PdfDraw& w) {
         int y = 200;
         for(const Written& f : fonts) {
             Text(w, 200, y, f.text, f.font);
             y += 200;
         }
-    });
+    };
+    String document = Document(draw);
+    EXPECT_EQ(QpdfProblems(Document(draw, true)), "") << "PDF/A";
     ASSERT_FALSE(document.IsEmpty());
     EXPECT_EQ(QpdfProblems(document), "");
     TempFolder folder;
