@@ -114,6 +114,8 @@ private:
     bool pdfa = false;
 
     void ResetState();
+    // The box (x, y, cx, cy) in dots as a path in page space.
+    void PutBox(double x, double y, double cx, double cy);
     double PageY(double y) const { return (pageSize.cy - y) * 0.12; }
 
     // Objects written by Finish, each returning its object number(s).

@@ -58,10 +58,12 @@ void PdfDraw::SetLineWidth(int width)
     PdfAppend(page, w * 0.12, " w\n");
 }
 
-void PdfDraw::PutRect(const Rect& r)
+void PdfDraw::PutRect(const Rect& r) { PutBox(r.left, r.top, double(r.right) - r.left, double(r.bottom) - r.top); }
+
+// In doubles: coordinates played from a stored drawing may lie anywhere in the int range.
+void PdfDraw::PutBox(double x, double y, double cx, double cy)
 {
-    PdfAppend(page, r.left * 0.12, " ", PageY(r.bottom), " ", (r.right - r.left) * 0.12, " ", (r.bottom - r.top) * 0.12,
-              " re\n");
+    PdfAppend(page, x * 0.12, " ", PageY(y + cy), " ", cx * 0.12, " ", cy * 0.12, " re\n");
 }
 
 void PdfDraw::Begin() { page.Append("q\n"); }
@@ -76,7 +78,7 @@ void PdfDraw::Offset(Point p)
 {
     page.Append("q ");
     if(p.x || p.y)
-        PdfAppend(page, "1 0 0 1 ", p.x * 0.12, " ", -p.y * 0.12, " cm\n");
+        PdfAppend(page, "1 0 0 1 ", p.x * 0.12, " ", (0.0 - p.y) * 0.12, " cm\n");
 }
 
 bool PdfDraw::Clip(const Rect& r)
@@ -91,7 +93,7 @@ bool PdfDraw::ClipOffset(const Rect& r)
 {
     Clip(r);
     if(r.left || r.top)
-        PdfAppend(page, "1 0 0 1 ", r.left * 0.12, " ", -r.top * 0.12, " cm\n");
+        PdfAppend(page, "1 0 0 1 ", r.left * 0.12, " ", (0.0 - r.top) * 0.12, " cm\n");
     return true;
 }
 
@@ -115,7 +117,7 @@ void PdfDraw::DrawRect(int x, int y, int cx, int cy, Color color)
         return;
     SetFillColor(color);
     SetStrokeColor(color);
-    PutRect(Rect(x, y, x + cx, y + cy));
+    PutBox(x, y, cx, cy);
     page.Append("f\n");
 }
 
@@ -190,10 +192,10 @@ void PdfDraw::DrawPolyPolyPolygon(const Point* vertices, int vertex_count, const
 namespace {
 
 // Fewer segments for small ellipses, where more could not be told apart.
-int EllipseSegments(int w, int h)
+int EllipseSegments(int64 w, int64 h)
 {
     for(int n = 1; n <= 19; n++)
-        if((w | h) <= (1 << n)) {
+        if((w | h) <= ((int64)1 << n)) {
             int s = ((n - 6) * n) >> 3 | 1;
             return s <= 1 ? 4 : s + 3;
         }
@@ -216,13 +218,13 @@ void PdfDraw::DrawEllipse(const Rect& r, Color fill, int pen_width, Color pen)
         SetStrokeColor(pen);
         SetLineWidth(pen_width);
     }
-    int w = r.right - r.left;
-    int h = r.bottom - r.top;
+    int64 w = (int64)r.right - r.left;
+    int64 h = (int64)r.bottom - r.top;
     int segments = EllipseSegments(w, h);
     double step = 2 * M_PI / segments;
     double k = step / 3;
-    double cx = (r.left + r.right) / 2.0 * 0.12;
-    double cy = PageY((r.top + r.bottom) / 2.0);
+    double cx = ((double)r.left + r.right) / 2.0 * 0.12;
+    double cy = PageY(((double)r.top + r.bottom) / 2.0);
     double rx = w / 2.0 * 0.12;
     double ry = h / 2.0 * 0.12;
     auto put = [&](double x, double y, const char* tail) {

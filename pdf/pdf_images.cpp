@@ -112,7 +112,7 @@ void PdfDraw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, co
 {
     images.Add(IsNull(color) ? img : FillImageShape(img, color));
     imageRects.Add(src);
-    PdfAppend(page, "q ", cx * 0.12, " 0 0 ", cy * 0.12, " ", x * 0.12, " ", PageY(y + cy), " cm /Image",
+    PdfAppend(page, "q ", cx * 0.12, " 0 0 ", cy * 0.12, " ", x * 0.12, " ", PageY((double)y + cy), " cm /Image",
               images.GetCount(), " Do Q\n");
 }
 

@@ -59,6 +59,9 @@ TEST(PdfGraphics, NestingClipsAndOffsets)
           "q\nQ\n" },
         { "offset to the origin", [](PdfDraw& w) { w.Offset(0, 0); }, "q " },
         { "offset", [](PdfDraw& w) { w.Offset(100, 50); }, "q 1 0 0 1 12 -6 cm\n" },
+        { "offset along x", [](PdfDraw& w) { w.Offset(100, 0); }, "q 1 0 0 1 12 0 cm\n" },
+        { "offset from the int range's end", [](PdfDraw& w) { w.Offset(INT_MIN, INT_MIN); },
+          "q 1 0 0 1 -257698037.76 257698037.76 cm\n" },
         { "clip", [](PdfDraw& w) { EXPECT_TRUE(w.Clip(100, 100, 200, 50)); }, "q 12 702 24 6 re\nW* n\n" },
         { "clip offset", [](PdfDraw& w) { EXPECT_TRUE(w.ClipOffset(100, 100, 200, 50)); },
           "q 12 702 24 6 re\nW* n\n1 0 0 1 12 -12 cm\n" },
@@ -83,6 +86,9 @@ TEST(PdfGraphics, RectanglesAndLinesSkipRepeatedState)
               w.DrawRect(100, 0, 100, 100, RED);
           },
           "1 0 0 rg\n1 0 0 RG\n0 708 12 12 re\nf\n12 708 12 12 re\nf\n" },
+        { "a rectangle reaching past the int range",
+          [](PdfDraw& w) { w.DrawRect(INT_MAX, INT_MAX, INT_MAX, 100, RED); },
+          "1 0 0 rg\n1 0 0 RG\n257698037.64 -257697329.64 257698037.64 12 re\nf\n" },
         { "empty and Null rectangles draw nothing",
           [](PdfDraw& w) {
               w.DrawRect(0, 0, 0, 10, RED);

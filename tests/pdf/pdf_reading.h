@@ -19,6 +19,55 @@
 
 inline std::string StdText(const Qor::String& s) { return std::string(s.Begin(), s.GetLength()); }
 
+inline bool HasTool(const char* name)
+{
+    static std::map<std::string, bool> known;
+    auto found = known.find(name);
+    if(found == known.end())
+        found = known.emplace(name, std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0)
+                    .first;
+    return found->second;
+}
+
+#define SKIP_WITHOUT_TOOL(name)                                                                                        \
+    if(!HasTool(name))                                                                                                 \
+    GTEST_SKIP() << name << " is not installed"
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+};
+
+// Runs the command with its standard error joined to its output.
+inline ToolRun RunTool(const std::string& command)
+{
+    ToolRun run;
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    if(!p)
+        return run;
+    char buffer[4096];
+    size_t n;
+    while((n = fread(buffer, 1, sizeof(buffer), p)) > 0)
+        run.output.append(buffer, n);
+    run.status = pclose(p);
+    return run;
+}
+
+inline void WriteFile(const std::string& path, const Qor::String& data)
+{
+    std::ofstream(path, std::ios::binary).write(data.Begin(), data.GetLength());
+}
+
+// qpdf --check on the document: empty when it passes, else qpdf's report.
+inline std::string QpdfProblems(const Qor::String& document)
+{
+    TempFolder folder;
+    std::string path = folder.Path("check.pdf");
+    WriteFile(path, document);
+    ToolRun run = RunTool("qpdf --check " + path);
+    return run.status == 0 ? std::string() : run.output;
+}
+
 struct PdfObjectText {
     int offset = -1;  // where "n 0 obj" begins
     std::string dict; // the text before "stream", or the whole body of an object without one
@@ -27,10 +76,17 @@ struct PdfObjectText {
     bool has_stream = false;
 };
 
-// The objects of a document by number, read through its cross-reference table.
+// The objects of a document by number, read through its cross-reference table. Every
+// document read is also checked by qpdf when it is installed.
 class PdfReading {
 public:
-    explicit PdfReading(const Qor::String& document) : text(StdText(document)) { Parse(); }
+    explicit PdfReading(const Qor::String& document) : text(StdText(document))
+    {
+        Parse();
+        if(HasTool("qpdf")) {
+            EXPECT_EQ(QpdfProblems(document), "");
+        }
+    }
 
     const std::string& Text() const { return text; }
     int GetCount() const { return int(objects.size()); }
@@ -105,50 +161,6 @@ inline std::string PageContent(const std::function<void(Qor::PdfDraw&)>& draw, i
     w.EndPage();
     PdfReading pdf(w.Finish());
     return pdf.Object(1).data;
-}
-
-inline bool HasTool(const char* name)
-{
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-#define SKIP_WITHOUT_TOOL(name)                                                                                        \
-    if(!HasTool(name))                                                                                                 \
-    GTEST_SKIP() << name << " is not installed"
-
-struct ToolRun {
-    int status = -1;
-    std::string output;
-};
-
-// Runs the command with its standard error joined to its output.
-inline ToolRun RunTool(const std::string& command)
-{
-    ToolRun run;
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if(!p)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while((n = fread(buffer, 1, sizeof(buffer), p)) > 0)
-        run.output.append(buffer, n);
-    run.status = pclose(p);
-    return run;
-}
-
-inline void WriteFile(const std::string& path, const Qor::String& data)
-{
-    std::ofstream(path, std::ios::binary).write(data.Begin(), data.GetLength());
-}
-
-// qpdf --check on the document: empty when it passes, else qpdf's report.
-inline std::string QpdfProblems(const Qor::String& document)
-{
-    TempFolder folder;
-    std::string path = folder.Path("check.pdf");
-    WriteFile(path, document);
-    ToolRun run = RunTool("qpdf --check " + path);
-    return run.status == 0 ? std::string() : run.output;
 }
 
 // A page rendered at 72 pixels per inch without smoothing, so that one pixel is one point.
