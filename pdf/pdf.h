@@ -3,5 +3,6 @@
 
 #include "pdf/registrations.h"
 
+#include "pdf/glyph_bitmap.h"
 #include "pdf/pdf_draw.h"
 #include "pdf/ttf_reader.h"

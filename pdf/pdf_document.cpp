@@ -89,8 +89,7 @@ String PdfDraw::Finish()
     Vector<int> pattern_objects;
     int pattern_space = PutPatterns(pattern_objects);
     Vector<int> font_objects;
-    if(!PutFonts(font_objects))
-        return String();
+    PutFonts(font_objects);
 
     int font_dict = BeginObj();
     out.Append("<<\n");

@@ -32,8 +32,8 @@ public:
     // Starts a document of pages (cx + margin) x (cy + margin) dots and its first page;
     // with pdfa the document also carries what PDF/A-1b asks for.
     void Init(int cx, int cy, int margin = 0, bool pdfa = false);
-    // Completes the document and returns its bytes; empty when a font embedded while
-    // drawing can no longer be read.
+    // Completes the document and returns its bytes. A font that can no longer be embedded
+    // as TrueType is written as a Type 3 font instead.
     String Finish();
 
     // Begins the next object and returns its number; the caller writes the body and
@@ -51,6 +51,14 @@ public:
     void SetLineWidth(int width);
     // The rectangle as a path in page space.
     void PutRect(const Rect& r);
+
+    // Selects /F(instance + 1) at height dots unless it is selected already.
+    void SetFont(int instance, double height);
+    // Whether the font's file is embeddable TrueType and which of the font's styles it lacks; cached.
+    TrueTypeInfo GetTrueTypeInfo(Font font);
+    // The font instance of the character in the lower 16 bits and its one-byte code in the upper 16; a new
+    // character takes the next code of the key's last instance, or starts an instance when that one is full.
+    int GetCharCode(Font key, int ch);
 
     // The Draw operations.
     dword GetInfoFlags() const override;
@@ -115,9 +123,12 @@ private:
     int PutImage(const Image& img, const Rect& src);
     // The pattern colour space's number, or 0 when no pattern was used.
     int PutPatterns(Vector<int>& pattern_objects);
-    // The font objects of every instance, in instance order; false when an embedded
-    // font can no longer be read.
-    bool PutFonts(Vector<int>& font_objects);
+    // The font objects of every instance, in instance order.
+    void PutFonts(Vector<int>& font_objects);
+    int PutToUnicode(int instance);
+    // 0 when the font's file no longer opens or subsets, which leaves the instance to a Type 3 font.
+    int PutTrueTypeFont(int instance, int to_unicode);
+    int PutType3Font(int instance, Font font, int to_unicode);
     // The colour space object standing for sRGB.
     int PutColorProfile();
     int PutMetadata();

@@ -1,6 +1,7 @@
 // TTFReader: the tables, metrics, character map and PostScript name of a TrueType font held in memory.
 #pragma once
 
+#include "foundation/key_index.h"
 #include "foundation/key_map.h"
 #include "foundation/string.h"
 #include "foundation/types.h"
@@ -111,6 +112,13 @@ public:
         void Serialize(TTFStream& s);
     };
 
+    // One table of a font being written.
+    struct NewTable {
+        String name;
+        String data;
+        uint32 checksum = 0;
+    };
+
     TTFReader();
     ~TTFReader();
     TTFReader(const TTFReader&) = delete;
@@ -123,6 +131,14 @@ public:
     void Seek(const char* tag, TTFStreamIn& in) const;
     // The table's bytes; the void String when the table is absent.
     String GetTable(const char* tag) const;
+
+    // A font of the glyphs of chars alone, its format-0 character map giving chars[i] the code first + i; the
+    // void String when the font is malformed or the codes do not fit in 256. Needs a complete Open.
+    String Subset(const Vector<wchar16>& chars, int first = 0, bool os2 = false);
+    // Big-endian uint32 words summed modulo 2^32; a last partial word is padded with zeros.
+    static uint32 CheckSum(const String& data);
+    // The offset table and table directory of the tables, laid out in list order on 4-byte boundaries.
+    static String WriteDirectory(const Vector<NewTable>& list);
 
     KeyMap<String, Table> tables;
     const uint16* glyphMap[256];
@@ -146,6 +162,13 @@ private:
     void ReadCharMap(bool symbol);
     void ReadFormat4(TTFStreamIn& in, int subtable);
     void ReadName();
+
+    Vector<NewTable> new_tables;
+
+    // Empty data adds no table.
+    void AddNewTable(const char* name, const String& data);
+    String SubsetFont(const Vector<wchar16>& chars, int first, bool os2);
+    void CopyGlyph(int glyph, KeyIndex<int>& glyphs, TTFStreamOut& glyf);
 };
 
 } // namespace Qor

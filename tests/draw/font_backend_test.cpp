@@ -166,7 +166,7 @@ TEST(FontBackend, FaceListFlagsFromTheSystemList)
     const Vector<FontFaceInfo>& list = GetFontFaceList();
     int families = 0;
     for(const char* name : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "Qor Latin", "Qor Latin Mono",
-                            "Qor Pair Sans", "Qor Pair Serif", "Qor Missing"}) {
+                            "Qor Pair Sans", "Qor Pair Serif", "Qor Missing", "Qor Broken A"}) {
         int face = TestFace(name);
         ASSERT_GT(face, 3) << name;
         EXPECT_EQ(list[face].flags & 2, 2u) << name;

@@ -1,104 +1,18 @@
 // TTFReader on the installed DejaVu fonts and on fonts damaged or assembled from their tables.
 #include "pdf/ttf_reader.h"
 
+#include "tests/pdf/support/font_bytes.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
-#include <utility>
 #include <vector>
 
 using namespace Qor;
+using namespace Qor::test;
 
 namespace {
-
-const char* const DEJAVU = "/usr/share/fonts/truetype/dejavu/";
-
-std::string LoadFont(const char* name)
-{
-    std::ifstream in(std::string(DEJAVU) + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-String ToString(const std::string& s) { return String(s.data(), int(s.size())); }
-
-int Read16(const std::string& f, size_t at) { return (byte(f[at]) << 8) | byte(f[at + 1]); }
-void Put16(std::string& f, size_t at, int v)
-{
-    f[at] = char(v >> 8);
-    f[at + 1] = char(v);
-}
-void Put32(std::string& f, size_t at, uint32 v)
-{
-    Put16(f, at, int(v >> 16));
-    Put16(f, at + 2, int(v & 0xFFFF));
-}
-
-// Where the directory record of tag lies, or npos.
-size_t Record(const std::string& f, const char* tag)
-{
-    for(int i = 0; i < Read16(f, 4); i++)
-        if(f.compare(12 + 16 * i, 4, tag) == 0)
-            return 12 + 16 * i;
-    return std::string::npos;
-}
-
-size_t TableAt(const std::string& f, const char* tag)
-{
-    size_t r = Record(f, tag);
-    return (size_t(Read16(f, r + 8)) << 16) | Read16(f, r + 10);
-}
-
-using Tables = std::vector<std::pair<std::string, std::string>>;
-
-// A font of the given tables, laid out one after another; checksums are not read, so they stay 0.
-std::string Assemble(const Tables& tables)
-{
-    std::string f(12 + 16 * tables.size(), '\0');
-    Put32(f, 0, 0x00010000);
-    Put16(f, 4, int(tables.size()));
-    for(size_t i = 0; i < tables.size(); i++) {
-        size_t r = 12 + 16 * i;
-        f.replace(r, 4, tables[i].first);
-        Put32(f, r + 8, uint32(f.size()));
-        Put32(f, r + 12, uint32(tables[i].second.size()));
-        f += tables[i].second;
-        f.resize((f.size() + 3) & ~size_t(3), '\0');
-    }
-    return f;
-}
-
-// The tables of a DejaVu font, ready to be replaced one by one.
-Tables Split(const std::string& f)
-{
-    TTFReader r;
-    EXPECT_TRUE(r.Open(ToString(f)));
-    Tables t;
-    for(int i = 0; i < r.tables.GetCount(); i++) {
-        String data = r.GetTable(r.tables.GetKey(i).Begin());
-        t.emplace_back(std::string(r.tables.GetKey(i).Begin(), 4), std::string(data.Begin(), data.GetLength()));
-    }
-    return t;
-}
-
-std::string Replace(const std::string& f, const char* tag, const std::string& data)
-{
-    Tables t = Split(f);
-    for(auto& [name, bytes] : t)
-        if(name == tag)
-            bytes = data;
-    return Assemble(t);
-}
-
-std::string Be16(std::initializer_list<int> values)
-{
-    std::string s;
-    for(int v : values)
-        s += { char(v >> 8), char(v) };
-    return s;
-}
 
 int GlyphOf(const TTFReader& r, int ch) { return r.glyphMap[ch >> 8][ch & 255]; }
 

@@ -7,6 +7,8 @@
 #   QorPair.ttc       "Qor Pair Sans" and "Qor Pair Serif" in one collection
 #   QorMissing.ttf    "Qor Missing": listed, but the configuration sends its matches to
 #                     a file that does not exist, so it can never be opened
+#   QorBrokenA.ttf    "Qor Broken A": ASCII, with the outline of A cut shorter than an
+#                     outline's header, so the font opens but cannot be subset with A
 import os
 import subprocess
 import sys
@@ -45,6 +47,25 @@ def rename(path, family, shrink=1.0):
     font.save(path)
 
 
+def break_glyph(path, char):
+    font = TTFont(path)
+    glyph = font.getGlyphID(font.getBestCmap()[ord(char)])
+    long_offsets = font["head"].indexToLocFormat == 1
+    with open(path, "rb") as f:
+        data = bytearray(f.read())
+    for i in range(int.from_bytes(data[4:6], "big")):
+        record = 12 + 16 * i
+        if data[record:record + 4] == b"loca":
+            loca = int.from_bytes(data[record + 8:record + 12], "big")
+    size = 4 if long_offsets else 2
+    at = loca + size * glyph
+    start = int.from_bytes(data[at:at + size], "big")
+    # Four bytes of outline: the next glyph starts early and runs longer, still inside the table.
+    data[at + size:at + 2 * size] = (start + (4 if long_offsets else 2)).to_bytes(size, "big")
+    with open(path, "wb") as f:
+        f.write(data)
+
+
 def main():
     out = sys.argv[1]
     latin = os.path.join(out, "QorLatin.ttf")
@@ -53,6 +74,10 @@ def main():
     missing = os.path.join(out, "QorMissing.ttf")
     cut("DejaVuSans.ttf", missing, "U+0020-007E")
     rename(missing, "Qor Missing")
+    broken = os.path.join(out, "QorBrokenA.ttf")
+    cut("DejaVuSans.ttf", broken, "U+0020-007E")
+    rename(broken, "Qor Broken A")
+    break_glyph(broken, "A")
     mono = os.path.join(out, "QorLatinMono.ttf")
     cut("DejaVuSansMono.ttf", mono, LATIN)
     rename(mono, "Qor Latin Mono")
