@@ -2,6 +2,8 @@
 
 #include "richtext/model/object_types.h"
 
+#include "richtext/model/object_data.h"
+
 #include "draw/raster/stream_raster.h"
 #include "draw/target/draw.h"
 #include "foundation/owned_ptr.h"
@@ -72,55 +74,23 @@ void RichObjectTypeDrawingCls::Paint(const Value& data, Draw& w, Size sz) const
         w.DrawDrawing(Rect(0, 0, sz.cx, sz.cy), d->drawing);
 }
 
-namespace {
-
-// The image file bytes of a "PING" object; false for data that is no text.
-bool GetImageFileData(const Value& data, String& text)
-{
-    int type = data.GetTypeNumber();
-    if(type == STRING_V)
-        text = data.GetString();
-    else if(type == WSTRING_V)
-        text = data.ToWString().ToString();
-    else
-        return false;
-    return true;
-}
-
-// Opens the data as an image file; null when no registered format accepts it.
-struct OpenedRaster {
-    String text;
-    StringStream stream;
-    OwnedPtr<StreamRaster> raster;
-
-    explicit OpenedRaster(const Value& data)
-    {
-        if(GetImageFileData(data, text)) {
-            stream.StartReading(text);
-            raster = OwnedPtr<StreamRaster>(StreamRaster::OpenStream(stream));
-        }
-    }
-};
-
-} // namespace
-
 String RichObjectTypePNGCls::GetTypeName(const Value&) const { return "PING"; }
 
 Size RichObjectTypePNGCls::GetPhysicalSize(const Value& data) const
 {
-    OpenedRaster r(data);
+    ObjectDataRaster r(data);
     return r.raster ? r.raster->GetInfo().dots : Size(0, 0);
 }
 
 Size RichObjectTypePNGCls::GetPixelSize(const Value& data) const
 {
-    OpenedRaster r(data);
+    ObjectDataRaster r(data);
     return r.raster ? r.raster->GetSize() : Size(0, 0);
 }
 
 void RichObjectTypePNGCls::Paint(const Value& data, Draw& w, Size sz) const
 {
-    OpenedRaster r(data);
+    ObjectDataRaster r(data);
     if(!r.raster) {
         w.DrawRect(0, 0, sz.cx, sz.cy, Color(255, 0, 0));
         return;

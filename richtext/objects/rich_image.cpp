@@ -4,7 +4,7 @@
 
 #include "draw/image/image_forms.h"
 #include "draw/target/draw.h"
-#include "richtext/objects/object_data.h"
+#include "richtext/model/object_data.h"
 
 namespace Qor {
 

@@ -8,29 +8,9 @@
 #include "draw/target/draw.h"
 #include "foundation/owned_ptr.h"
 #include "foundation/string_stream.h"
-#include "richtext/objects/object_data.h"
+#include "richtext/model/object_data.h"
 
 namespace Qor {
-
-namespace {
-
-// The data's bytes opened by the first registered format that accepts them; the stream
-// must outlive the raster that reads from it.
-struct DataRaster {
-    String text;
-    StringStream stream;
-    OwnedPtr<StreamRaster> raster;
-
-    explicit DataRaster(const Value& data)
-    {
-        if(GetObjectDataText(data, text)) {
-            stream.StartReading(text);
-            raster = OwnedPtr<StreamRaster>(StreamRaster::OpenStream(stream));
-        }
-    }
-};
-
-} // namespace
 
 String RichRawImage::GetTypeName(const Value&) const { return "rawimage"; }
 
@@ -40,19 +20,19 @@ String RichRawImage::WriteData(const Value& data) const { return GetObjectDataTe
 
 Size RichRawImage::GetPhysicalSize(const Value& data) const
 {
-    DataRaster r(data);
+    ObjectDataRaster r(data);
     return r.raster ? r.raster->GetInfo().dots : Size(0, 0);
 }
 
 Size RichRawImage::GetPixelSize(const Value& data) const
 {
-    DataRaster r(data);
+    ObjectDataRaster r(data);
     return r.raster ? r.raster->GetSize() : Size(0, 0);
 }
 
 void RichRawImage::Paint(const Value& data, Draw& w, Size sz, void*) const
 {
-    DataRaster r(data);
+    ObjectDataRaster r(data);
     if(!r.raster)
         return;
     ImageEncoder encoder;
@@ -62,7 +42,7 @@ void RichRawImage::Paint(const Value& data, Draw& w, Size sz, void*) const
 
 Image RichRawImage::ToImage(const Value& data, Size sz, void*) const
 {
-    DataRaster r(data);
+    ObjectDataRaster r(data);
     if(!r.raster)
         return Image();
     return RescaleObjectImage(r.raster->GetImage(), sz);

@@ -1,6 +1,6 @@
 // The text reading of object data and the rescaling shared by the image object types.
 
-#include "richtext/objects/object_data.h"
+#include "richtext/model/object_data.h"
 
 #include "draw/rescale/rescaler.h"
 #include "foundation/wstring.h"
@@ -19,6 +19,14 @@ bool GetObjectDataText(const Value& data, String& text)
         return data.IsNull();
     }
     return true;
+}
+
+ObjectDataRaster::ObjectDataRaster(const Value& data)
+{
+    if(GetObjectDataText(data, text) && !text.IsEmpty()) {
+        stream.StartReading(text);
+        raster = OwnedPtr<StreamRaster>(StreamRaster::OpenStream(stream));
+    }
 }
 
 String GetObjectDataText(const Value& data)
