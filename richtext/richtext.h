@@ -1,6 +1,9 @@
-// The rich-text library: formats, styles, embedded objects and their image types, paragraphs, tables and documents.
+// The rich-text library: formats, styles, embedded objects and their image types, paragraphs,
+// tables and documents, their layout on pages and their painting.
 #pragma once
 
+#include "richtext/layout/page_position.h"
+#include "richtext/layout/paragraph_lines.h"
 #include "richtext/model/formats.h"
 #include "richtext/model/object_type.h"
 #include "richtext/model/object_types.h"
@@ -9,6 +12,8 @@
 #include "richtext/model/paragraph_style.h"
 #include "richtext/model/rich_text_img.h"
 #include "richtext/objects/image_objects.h"
+#include "richtext/paint/page_draw.h"
+#include "richtext/paint/paint_info.h"
 #include "richtext/table/rich_table.h"
 #include "richtext/table/table_cell.h"
 #include "richtext/text/rich_text.h"

@@ -14,6 +14,8 @@
 
 namespace Qor {
 
+struct ZoomRatio;
+
 // The format of a run of text; lengths in dots (600 per inch).
 struct CharacterFormat {
     enum : int { NORMAL_SCRIPT = 0, SUPERSCRIPT = 1, SUBSCRIPT = 2 };
@@ -130,6 +132,8 @@ struct ParagraphFormat : ParagraphNumbering, CharacterFormat {
 
     // Member-wise; assigning a format to itself changes nothing.
     void Assign(const ParagraphFormat& f);
+    // Rescales the font height and every length; d must not be 0.
+    void ApplyZoom(ZoomRatio z);
 };
 
 } // namespace Qor

@@ -9,6 +9,17 @@
 
 namespace Qor {
 
+class BitSet;
+struct CaretInfo;
+class PageDraw;
+class ParagraphLines;
+struct LayoutContext;
+struct NumberingCounters;
+struct PagePosition;
+struct RichPaintInfo;
+struct RichPositionInfo;
+struct ZoomRatio;
+
 // A run of text, an embedded object or a field, with one character format.
 struct ParagraphPart {
     EmbeddedObject object; // its data is Null for text and field parts
@@ -58,6 +69,33 @@ public:
     void CatField(const String& id, const String& param, const CharacterFormat& f);
     void ClearParts() { part.Clear(); }
     void TrimParts(int from) { part.Trim(from); }
+
+    // Layout, in dots (richtext/layout/). A width of 2147483647 never wraps. The layout of a
+    // paragraph with a cache key comes from and goes back to the process-wide layout cache.
+    ParagraphLines LayOutLines(int width) const;
+    // Lays out at the page rectangle's width, moves py to where the first line starts
+    // (after any page break, the ruler and the space before) and justifies. The next-
+    // paragraph values count only when this paragraph keeps with the next.
+    void BeginOnPage(ParagraphLines& lines, const Rect& page, PagePosition& py, int next_before,
+                     int next_first_line) const;
+    // The next tab stop right of x: position in the low 32 bits, alignment in the next byte,
+    // fill code in the byte above. reference_width resolves stops measured from the right.
+    int64 NextTabStop(int x, int reference_width) const;
+
+    // Painting (richtext/paint/), placed on pages as BeginOnPage places it.
+    void Paint(PageDraw& pw, const Rect& page, PagePosition py, const RichPaintInfo& pi,
+               const NumberingCounters& counters, const BitSet& marked, int next_before,
+               int next_first_line) const;
+
+    // Queries, placed as painting places the paragraph.
+    CaretInfo GetCaret(int pos, const Rect& page, PagePosition py, int next_before, int next_first_line) const;
+    int PositionAt(int x, PagePosition point, const Rect& page, PagePosition py, int next_before,
+                   int next_first_line) const;
+    void DescribePosition(RichPositionInfo& info, int pos) const;
+
+    // Rescales the format, the fonts of text parts and the sizes of objects (which take new
+    // serials); fields are left as they are. d must not be 0.
+    void ApplyZoom(ZoomRatio z);
 };
 
 // Characters that paragraph text never holds: they would read back as format codes. The

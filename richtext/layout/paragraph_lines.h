@@ -1,0 +1,76 @@
+// ParagraphLines: one paragraph laid out at one width in dots: its displayed characters
+// with their advances and metrics, broken into lines; and the process-wide cache of
+// recent layouts that makes repeated paints and queries cheap.
+#pragma once
+
+#include "foundation/owned_array.h"
+#include "foundation/vector.h"
+#include "richtext/model/formats.h"
+#include "richtext/model/object_type.h"
+
+namespace Qor {
+
+struct CharacterMetrics {
+    int ascent = 0;
+    int descent = 0;
+    int external = 0;
+    int ydelta = 0;                         // object baseline offset; 0 for text
+    const EmbeddedObject* object = nullptr; // owned by the ParagraphLines; null for text
+};
+
+struct ParagraphLine {
+    int ascent = 0, descent = 0, external = 0; // maxima over its characters, after line spacing
+    int start = 0;                             // index of its first character
+    int count = 0;                             // characters
+    int pos = 0;                               // text position of its first character
+    int len = 0;                               // text positions up to the next line's first
+    int xpos = 0;     // left edge of its content from the layout box's left (margin and offset included)
+    int cx = 0;       // width of its content, without the offset
+    bool with_tabs = false;
+
+    int GetHeight() const { return ascent + descent + external; }
+};
+
+class ParagraphLines {
+public:
+    int len = 0;   // text length of the paragraph
+    int clen = 0;  // displayed characters
+    int width = 0; // the layout width it was built for
+
+    // Five arrays of clen entries, sized once per layout.
+    Vector<wchar16> text; // codes; a placed tab holds 9 + its fill code
+    Vector<int> pos;                      // text position of each character
+    Vector<int> width_of;                 // advances in dots (justification widens spaces)
+    Vector<CharacterMetrics> metrics;
+    Vector<const CharacterFormat*> format; // owned copies, shared by a part's characters
+
+    Vector<ParagraphLine> line;
+    OwnedArray<CharacterFormat> hformat; // one per part, two for a part in small capitals
+    OwnedArray<EmbeddedObject> object;   // one per object part
+
+    int first_indent = 0; // offset of the first line
+    int next_indent = 0;  // offset of every later line
+    bool cached = false;
+    bool justified = false;
+    int64 cache_key = 0; // the stored paragraph's serial; 0 is never cached
+
+    ParagraphLines() = default;
+    ParagraphLines(ParagraphLines&& b) noexcept;
+    ParagraphLines& operator=(ParagraphLines&& b) noexcept;
+    ParagraphLines(const ParagraphLines&) = delete;
+    ParagraphLines& operator=(const ParagraphLines&) = delete;
+    // A record with a key that is not itself a cache entry goes into the layout cache.
+    ~ParagraphLines();
+
+    int GetCount() const { return line.GetCount(); }
+    const ParagraphLine& operator[](int i) const { return line[i]; }
+    // Widens the spaces of every line but the last for alignment 4; once per record.
+    void Justify(const ParagraphFormat& format);
+    // The sum of the lines' heights.
+    int GetHeight() const;
+};
+
+// The number of entries of the layout cache (for tests and diagnostics).
+int GetParagraphLinesCacheCount();
+
+} // namespace Qor
