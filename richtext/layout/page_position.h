@@ -24,6 +24,10 @@ struct PagePosition {
     bool operator>=(const PagePosition& b) const { return !(*this < b); }
 };
 
+// A page rectangle at least this high never breaks a page: page flow, paragraph placement and
+// painting share the one threshold so that they agree on where every line lies.
+inline constexpr int UNBOUNDED_PAGE_HEIGHT = 30000;
+
 // A measure v in dots becomes v * m / d device units; a d of 0 makes every value 0.
 struct ZoomRatio {
     int m = 1;
