@@ -3,6 +3,7 @@
 
 #include "draw/draw.h"
 #include "draw/look/sys_colors.h"
+#include "tests/draw/look/look_support.h"
 #include "tests/draw/support/raster_draw.h"
 #include "tests/draw/support/recording_draw.h"
 
@@ -212,6 +213,84 @@ TEST(GradientBox, FrameWidthRingColoursAndFillDirectionPerStyle)
             else
                 EXPECT_TRUE(f.x == r.left && f.y == r.top + i && f.cx == r.Width() && f.cy == 1) << i;
         }
+    }
+}
+
+// Each kind and variant picks its frame colour O and the fill's top and bottom colours T
+// and S from the system colours, set here to distinct values so that no two coincide.
+class GradientBoxColours : public QorTest::LookTest {};
+
+TEST_F(GradientBoxColours, FrameTintAndFillFollowKindAndVariants)
+{
+    const Color L(250, 240, 230), Sh(100, 90, 80), F(190, 180, 170), Tx(10, 20, 30), H(40, 60, 160), D(120, 130, 140);
+    SetSysColorLight(L);
+    SetSysColorShadow(Sh);
+    SetSysColorFace(F);
+    SetSysColorText(Tx);
+    SetSysColorHighlight(H);
+    SetSysColorDisabled(D);
+    const Color navy_tint = Mix(Color(0, 0, 128), L, 128);
+    const Color orange_tint = Mix(Color(255, 255, 0), Color(255, 0, 0), 100);
+    const Color none; // no tint
+
+    const int RING = 24; // DrawRects of one rounded ring; its top side is the 21st
+    struct Case {
+        int style;
+        Color o; // the square frame, or the all-O rounded ring
+        Color t, s;
+        Color tint; // the extra square ring of kinds 1 and 2; Null when there is none
+    };
+    const Color sq_o = Mix(H, L, 128);
+    const Case cases[] = {
+        { 0x000, Mix(H, Tx, 128), L, Sh, none },
+        { 0x001, Mix(H, Tx, 128), L, Sh, navy_tint },
+        { 0x002, Mix(H, Tx, 128), L, Sh, orange_tint },
+        { 0x003, Mix(H, Tx, 128), Mix(H, F, 235), Mix(H, F, 235), none },
+        { 0x004, D, F, F, none },
+        { 0x005, Mix(H, Tx, 128), Mix(H, F, 128), Mix(H, F, 128), none },
+        { 0x400, D, Mix(F, L, 128), Sh, none },
+        { 0x405, D, L, L, none },
+        { 0x800, Mix(H, Sh, 128), Mix(L, H, 80), Mix(F, H, 80), none },
+        { 0x802, Mix(H, Sh, 128), Mix(L, H, 40), Mix(L, H, 40), none },
+        { 0x803, Mix(H, Sh, 128), Mix(F, H, 128), Mix(F, H, 128), none },
+        { 0x200, sq_o, Mix(sq_o, L, 128), Mix(sq_o, Sh, 128), none },
+        { 0x202, sq_o, Mix(Mix(sq_o, L, 128), L, 128), Mix(Mix(sq_o, Sh, 128), L, 128), none },
+        { 0x203, sq_o, Mix(H, F, 128), Mix(H, F, 128), none },
+        { 0x204, D, Mix(D, L, 128), Mix(D, Sh, 128), none },
+        { 0x600, D, Mix(D, L, 128), Mix(D, Sh, 128), none },
+        { 0xA00, Mix(H, Sh, 128), Mix(L, H, 80), Mix(F, H, 80), none },
+    };
+    for(const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        RecordingDraw w;
+        Rect r(10, 20, 40, 36);
+        w.DrawGradientBox(r, c.style);
+        std::vector<Fill> fills = Fills(w);
+        const bool square = c.style & 0x200;
+        const bool tinted = !IsNull(c.tint);
+        const int frame_fills = square ? 8 : c.style & 0x400 ? 2 * RING : 3 * RING + (tinted ? 4 : 0);
+        const int n = r.Height();
+        ASSERT_EQ((int)fills.size(), frame_fills + n);
+
+        int o_at = square ? 0 : c.style & 0x400 ? 20 : RING + 20;
+        EXPECT_EQ(fills[o_at].color, c.o);
+        if(tinted) {
+            const int W = 130;
+            EXPECT_EQ(fills[2 * RING + 20].color, Mix(c.t, c.tint, W)); // third ring, top side
+            EXPECT_EQ(fills[2 * RING + 22].color, Mix(c.s, c.tint, W)); // third ring, right side
+            EXPECT_EQ(fills[3 * RING].color, Mix(Mix(c.t, c.tint, W), c.tint, W));
+            EXPECT_EQ(fills[3 * RING + 2].color, Mix(Mix(c.s, c.tint, W), c.tint, W));
+        }
+
+        // Four fifths from T toward M = Mix(T, S, 80), the rest from M toward E.
+        const Color m = Mix(c.t, c.s, 80), e = Mix(c.s, F, 128);
+        const int k = 4 * n / 5;
+        for(int i = 0; i < n; i++)
+            EXPECT_EQ(fills[frame_fills + i].color,
+                      i < k ? Mix(c.t, m, i * 255 / k) : Mix(m, e, 255 * (i - k) / (n - k)))
+                << "line " << i;
+        EXPECT_EQ(fills[frame_fills].color, c.t);
+        EXPECT_EQ(fills[frame_fills + k].color, m);
     }
 }
 
