@@ -142,6 +142,8 @@ bool EmbeddedObject::ReadObject(const String& name, const String& text, Size sho
     type_name = name;
     const RichObjectType* t = FindObjectType(name);
     if(!t) {
+        // An object read again keeps no type from before: its data is now only text.
+        type = nullptr;
         data = text;
         size = physical_size = pixel_size = shown;
         return false;

@@ -129,6 +129,25 @@ TEST(EmbeddedObject, UnknownTypeKeepsItsTextAndPaintsALabelledBox)
     EXPECT_NE(w.log[5].find("#000000"), std::string::npos) << w.log[5];
 }
 
+TEST(EmbeddedObject, ReadingAnUnknownTypeIntoAKnownObjectDropsItsType)
+{
+    SizedType& type = TestType();
+    type.physical = Size(70, 50);
+    type.pixels = Size(7, 5);
+    EmbeddedObject o;
+    ASSERT_TRUE(o.ReadObject("test sized", "payload", Size(11, 12)));
+    EXPECT_FALSE(o.ReadObject("gone type", "kept text", Size(30, 10)));
+    EXPECT_EQ(o.GetType(), nullptr);
+    EXPECT_EQ(o.GetTypeName(), "gone type");
+    EXPECT_EQ(o.GetPhysicalSize(), Size(30, 10));
+    int paints = type.paints;
+    RecordingDraw w;
+    o.Paint(w, Size(30, 10));
+    EXPECT_EQ(type.paints, paints) << "the old type does not paint the text";
+    ASSERT_GE(w.log.size(), 6u);
+    EXPECT_NE(w.log[5].find("\"gone type\""), std::string::npos) << w.log[5];
+}
+
 TEST(RichObjectType, DefaultSizeDividesUntilItFits)
 {
     struct Case {
