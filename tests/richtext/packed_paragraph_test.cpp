@@ -139,6 +139,25 @@ TEST(PackedParagraph, ValuesBeyondTheSixteenBitFieldsAreClamped)
     }
 }
 
+TEST(PackedParagraph, TabStopsPastTheSixteenBitCountAreLeftOut)
+{
+    // A wrapped count would leave the extra stops to be read as text and format codes.
+    ParagraphFormat style;
+    UnpackedParagraph p;
+    for(int i = 0; i < 0x10000 + 2; i++)
+        p.format.tab.Add(TabStop{ i, 2, 1 });
+    p.CatText(WString("after"), style);
+    OwnedArray<EmbeddedObject> objects;
+    String packed = PackParagraph(p, style, objects);
+    UnpackedParagraph q;
+    UnpackParagraph(q, packed, objects, style);
+    ASSERT_EQ(q.format.tab.GetCount(), 0xFFFF);
+    EXPECT_EQ(q.format.tab.Top().pos, 0xFFFE);
+    EXPECT_EQ(q.GetText(), WString("after"));
+    ASSERT_EQ(q.part.GetCount(), 1);
+    EXPECT_EQ(QorTest::DescribeCharFormat(q.part[0].format), QorTest::DescribeCharFormat(style));
+}
+
 TEST(PackedParagraph, BoldRunsInABoldStyle)
 {
     ParagraphFormat bold_style;
