@@ -335,19 +335,19 @@ TEST(RichRawImage, BytesNoFormatOpensPaintNothing)
 TEST(RichImlImage, ShowsAPictureOfARegisteredList)
 {
     Image tab = FindImageByPath("RichTextImg:TabChar");
-    ASSERT_EQ(tab.GetSize(), Size(9, 5));
+    ASSERT_EQ(tab.GetSize(), Size(6, 5));
     EmbeddedObject o;
     ASSERT_TRUE(o.ReadObject("iml", "RichTextImg:TabChar", Size(9, 9)));
     EXPECT_EQ(o.GetData(), Value("RichTextImg:TabChar"));
-    EXPECT_EQ(o.GetPixelSize(), Size(9, 5));
-    EXPECT_EQ(o.GetPhysicalSize(), Size(9, 5)); // pixels, not dots
+    EXPECT_EQ(o.GetPixelSize(), Size(6, 5));
+    EXPECT_EQ(o.GetPhysicalSize(), Size(6, 5)); // pixels, not dots
     EXPECT_EQ(GetRichImlImage().WriteData(o.GetData()), "RichTextImg:TabChar");
 
     RecordingDraw w;
     o.Paint(w, Size(18, 10));
     ASSERT_EQ(w.log.size(), 1u);
-    EXPECT_EQ(w.log[0], "DrawImageScaled(0, 0, 18, 10, Image(9x5), (0, 0, 9, 5), Null)");
-    ExpectSameImage(o.ToImage(Size(9, 5)), tab);
+    EXPECT_EQ(w.log[0], "DrawImageScaled(0, 0, 18, 10, Image(6x5), (0, 0, 6, 5), Null)");
+    ExpectSameImage(o.ToImage(Size(6, 5)), tab);
     ExpectSameImage(o.ToImage(Size(18, 10)), RescaleImage(tab, Size(18, 10)));
 }
 
