@@ -259,5 +259,28 @@ TEST(ParagraphPaintParts, OnlyLinesInsideTheTopAndBottomArePainted)
     }
 }
 
+class TwoPages : public PageDraw {
+public:
+    BitsDraw page[2];
+    Draw& PageAt(int i) override { return page[i]; }
+};
+
+TEST(ParagraphPaintParts, LinesArePaintedOnTheirOwnPages)
+{
+    int h = FontHeight();
+    int width = Advance(u"aa");
+    UnpackedParagraph p = Para(u"a b");
+    p.format.orphan = true;
+    TwoPages pw;
+    // The page holds one line and a half: the second line goes to the top of page 1.
+    p.Paint(pw, Rect(0, 7, width, 7 + h + h / 2), PagePosition(0, 7), PlainInfo(), NumberingCounters(), BitSet(), 0, 0);
+    std::vector<std::string> first = pw.page[0].Lines("DrawTextRun");
+    std::vector<std::string> second = pw.page[1].Lines("DrawTextRun");
+    ASSERT_EQ(first.size(), 1u);
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_NE(first[0].find(", 7, 0, \"a \""), std::string::npos) << first[0];
+    EXPECT_NE(second[0].find(", 7, 0, \"b\""), std::string::npos) << second[0];
+}
+
 } // namespace
 } // namespace Qor
