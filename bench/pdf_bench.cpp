@@ -57,8 +57,8 @@ std::string TextLine(unsigned& seed, int page, int line)
 }
 
 // The same deterministic content for both sides: per page a grid of filled rectangles,
-// lines of several widths, ellipses and a polygon with a hole; every tenth page one of
-// the ten images.
+// lines of several widths, ellipses, a polygon with a hole and thirty lines of text, the
+// fonts taking turns; every tenth page one of the ten images.
 std::vector<std::vector<Shape>> MakeContent()
 {
     std::vector<std::vector<Shape>> pages(PAGES);
