@@ -1,12 +1,16 @@
-// Writing a 100-page PDF document of shapes and ten images into memory: PdfDraw against
-// cairo's PDF surface drawing the same content. The "bytes" counter is the file size.
+// Writing a 100-page PDF document of text in two fonts, shapes and ten images into memory:
+// PdfDraw against cairo's PDF surface drawing the same content from the same font files.
+// The "bytes" counter is the file size.
 
 #include "draw/draw.h"
+#include "draw/font/font_metrics.h"
 #include "pdf/pdf.h"
 
 #include <benchmark/benchmark.h>
+#include <cairo-ft.h>
 #include <cairo-pdf.h>
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <cmath>
 #include <string>
@@ -24,16 +28,37 @@ constexpr int PAGE_CY = 7016;
 constexpr double POINT = 0.12;
 
 struct Shape {
-    enum Kind { RECT, LINE, ELLIPSE, POLYGON, IMAGE } kind;
+    enum Kind { RECT, LINE, ELLIPSE, POLYGON, IMAGE, TEXT } kind;
     Rect r;
     Color color;
     int width = 0;
-    int image = 0;
+    int image = 0; // for TEXT: the font, 0 sans-serif, 1 serif
+    std::string text = {};
 };
 
+constexpr int TEXT_HEIGHT = 100;
+constexpr int TEXT_LINES = 30;
+
+Font TextFont(int which) { return Font(which ? Font::SERIF : Font::SANSSERIF, TEXT_HEIGHT); }
+
+// A line of words picked from a small vocabulary, so that the fonts need a few dozen glyphs.
+std::string TextLine(unsigned& seed, int page, int line)
+{
+    static const char* words[] = { "quick", "brown",  "fox",   "jumps", "over",    "the",    "lazy", "dog",    "Pack",
+                                   "my",    "box",    "with",  "five",  "dozen",   "liquor", "jugs", "Sphinx", "of",
+                                   "black", "quartz", "judge", "vow",   "(12.5%)", "3,470",  "page" };
+    std::string s = std::to_string(page + 1) + "." + std::to_string(line + 1);
+    while(s.size() < 70) {
+        seed = seed * 1103515245 + 12345;
+        s += " ";
+        s += words[(seed >> 16) % (sizeof(words) / sizeof(*words))];
+    }
+    return s;
+}
+
 // The same deterministic content for both sides: per page a grid of filled rectangles,
-// lines of several widths, ellipses and a polygon with a hole; every tenth page one of
-// the ten images.
+// lines of several widths, ellipses, a polygon with a hole and thirty lines of text, the
+// fonts taking turns; every tenth page one of the ten images.
 std::vector<std::vector<Shape>> MakeContent()
 {
     std::vector<std::vector<Shape>> pages(PAGES);
@@ -58,6 +83,10 @@ std::vector<std::vector<Shape>> MakeContent()
             s.push_back({ Shape::ELLIPSE, Rect(x, 3900, x + 600, 4300 + next(300)), Color(next(256), 128, 0) });
         }
         s.push_back({ Shape::POLYGON, Rect(400, 4800, 2400, 6400), Color(0, 160, 80) });
+        for(int i = 0; i < TEXT_LINES; i++) {
+            int y = 150 + i * 225;
+            s.push_back({ Shape::TEXT, Rect(150, y, 150, y), Color(next(128), 0, 0), 0, i % 2, TextLine(seed, p, i) });
+        }
         if(p % (PAGES / IMAGES) == 0)
             s.push_back({ Shape::IMAGE, Rect(2700, 4800, 4700, 6800), Color(), 0, p / (PAGES / IMAGES) });
     }
@@ -139,6 +168,9 @@ String WriteWithPdfDraw(const Content& content)
             case Shape::IMAGE:
                 w.DrawImage(s.r, content.images[s.image]);
                 break;
+            case Shape::TEXT:
+                w.DrawText(s.r.left, s.r.top, s.text.c_str(), TextFont(s.image), s.color);
+                break;
             }
         w.EndPage();
     }
@@ -153,9 +185,20 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 void SetColor(cairo_t* cr, Color c) { cairo_set_source_rgb(cr, c.GetR() / 255.0, c.GetG() / 255.0, c.GetB() / 255.0); }
 
+// The font file our side draws with, as a cairo face.
+cairo_font_face_t* CairoFace(int which)
+{
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FILE, (const FcChar8*)TextFont(which).GetMetrics().path);
+    cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern);
+    FcPatternDestroy(pattern);
+    return face;
+}
+
 std::string WriteWithCairo(const Content& content)
 {
     std::string out;
+    static cairo_font_face_t* faces[2] = { CairoFace(0), CairoFace(1) };
     cairo_surface_t* surface =
         cairo_pdf_surface_create_for_stream(AppendToString, &out, PAGE_CX * POINT, PAGE_CY * POINT);
     cairo_t* cr = cairo_create(surface);
@@ -214,6 +257,15 @@ std::string WriteWithCairo(const Content& content)
                 cairo_set_source_surface(cr, images[s.image], 0, 0);
                 cairo_paint(cr);
                 cairo_restore(cr);
+                break;
+            }
+            case Shape::TEXT: {
+                // Our side places the top of the text cell; cairo the baseline.
+                SetColor(cr, s.color);
+                cairo_set_font_face(cr, faces[s.image]);
+                cairo_set_font_size(cr, TEXT_HEIGHT);
+                cairo_move_to(cr, s.r.left, s.r.top + TextFont(s.image).GetMetrics().ascent);
+                cairo_show_text(cr, s.text.c_str());
                 break;
             }
             }

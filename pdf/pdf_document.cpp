@@ -2,8 +2,8 @@
 // the cross-reference table and the trailer - and the drawing-to-PDF converter.
 #include "pdf/pdf_draw.h"
 
+#include "draw/font/font_metrics.h"
 #include "draw/target/draw_hooks.h"
-#include "foundation/compression.h"
 #include "foundation/values/format.h"
 #include "foundation/values/uuid.h"
 #include "pdf/pdf_out.h"
@@ -13,8 +13,9 @@ namespace Qor {
 void PdfDraw::Init(int cx, int cy, int margin, bool pdfa)
 {
     out.Clear();
-    page.SetLength(0);
+    page.Clear();
     offsets.Clear();
+    fontFiles.Clear();
     // The comment line of bytes above 127 marks the file as binary for transfer programs.
     out.Append("%PDF-1.3\n%\xF1\xF2\xF3\xF4\n\n");
     pageSize = Size(cx + margin, cy + margin);
@@ -45,7 +46,8 @@ void PdfDraw::EndPage()
 {
     if(margin)
         End();
-    PutStream(TakeText(page));
+    PutStream(page.Begin(), page.GetLength(), String());
+    page.Clear();
 }
 
 dword PdfDraw::GetInfoFlags() const { return DOTS | DRAW_TEXT_LINES; }
@@ -62,27 +64,43 @@ int PdfDraw::BeginObj()
 
 int PdfDraw::PutStream(const String& data, const String& dict, bool compress)
 {
-    String packed;
-    if(compress)
-        packed = CompressZlib(data);
+    return PutStream(data.Begin(), data.GetLength(), dict, compress);
+}
+
+int PdfDraw::PutStream(const char* data, int length, const String& dict, bool compress)
+{
     int n;
-    if(compress && packed.GetLength() < data.GetLength()) {
+    if(compress && deflater.Compress(data, length) && deflater.GetLength() < length) {
         n = BeginObj();
-        PdfAppend(out, "<< ", dict, "/Length ", packed.GetLength(), " ", "/Length1 ", data.GetLength(), " ",
-                  "/Filter /FlateDecode ", " >>\n", "stream\r\n", packed, "\r\nendstream\n", "endobj\n\n");
+        PdfAppend(out, "<< ", dict, "/Length ", deflater.GetLength(), " ", "/Length1 ", length, " ",
+                  "/Filter /FlateDecode ", " >>\n", "stream\r\n");
+        out.Append(deflater.Begin(), deflater.GetLength());
     }
     else {
         n = BeginObj();
-        PdfAppend(out, "<< ", dict, " /Length ", data.GetLength(), " /Length1 ", data.GetLength(), " >>\n",
-                  "stream\r\n", data, "\r\nendstream\n", "endobj\n\n");
+        PdfAppend(out, "<< ", dict, " /Length ", length, " /Length1 ", length, " >>\n", "stream\r\n");
+        out.Append(data, length);
     }
+    out.Append("\r\nendstream\nendobj\n\n");
     return n;
+}
+
+String PdfDraw::GetFontFile(Font font)
+{
+    String path = font.GetMetrics().path;
+    if(const String* known = fontFiles.FindPtr(path))
+        return *known;
+    String data = font.GetFilePath();
+    fontFiles.Add(path, data);
+    return data;
 }
 
 String PdfDraw::Finish()
 {
-    if(page.GetLength())
-        PutStream(TakeText(page));
+    if(page.GetLength()) {
+        PutStream(page.Begin(), page.GetLength(), String());
+        page.Clear();
+    }
     int page_count = offsets.GetCount();
 
     Vector<int> image_objects = PutImages();

@@ -8,6 +8,8 @@
 #include "foundation/string.h"
 #include "foundation/types.h"
 #include "foundation/vector.h"
+#include "pdf/pdf_buffer.h"
+#include "pdf/pdf_deflate.h"
 #include "pdf/pdf_output.h"
 #include "pdf/registrations.h"
 
@@ -42,6 +44,7 @@ public:
     // data as a stream object whose dictionary starts with dict; compressed when that
     // makes it shorter and compress is set. Returns the object number.
     int PutStream(const String& data, const String& dict = String(), bool compress = true);
+    int PutStream(const char* data, int n, const String& dict, bool compress = true);
 
     // The last written graphics state lets repeated colours and widths be skipped.
     void SetFillColor(Color c);
@@ -102,7 +105,10 @@ private:
     KeyIndex<uint64> patterns;
     Vector<int> offsets; // object n starts at offsets[n - 1]
     PdfOutput out;
-    TextBuffer page;
+    PdfBuffer page;
+    PdfBuffer scratch; // the data of the stream being made: an image, a mask, a glyph
+    PdfDeflater deflater;
+    KeyMap<String, String> fontFiles; // the font files read, by path: each is read once per document
     Size pageSize = Size(0, 0);
     Color fillColor; // Null when unset: a Null colour is always written again
     Color strokeColor;
@@ -114,6 +120,8 @@ private:
     bool pdfa = false;
 
     void ResetState();
+    // The content of the font's file; void when it cannot be read.
+    String GetFontFile(Font font);
     // The box (x, y, cx, cy) in dots as a path in page space.
     void PutBox(double x, double y, double cx, double cy);
     double PageY(double y) const { return (pageSize.cy - y) * 0.12; }

@@ -80,7 +80,7 @@ int PdfDraw::PutToUnicode(int instance)
 int PdfDraw::PutTrueTypeFont(int instance, int to_unicode)
 {
     TTFReader ttf;
-    if(!ttf.Open(fonts[instance].GetFilePath()))
+    if(!ttf.Open(GetFontFile(fonts[instance])))
         return 0;
     const Vector<wchar16>& chars = instanceChars[instance];
     String subset = ttf.Subset(chars, 0, false);

@@ -13,8 +13,7 @@ namespace Qor {
 String FormatPdfColor(Color c)
 {
     dword packed = c.GetPacked();
-    return Format("%3nf %3nf %3nf", (packed & 255) / 255.0, ((packed >> 8) & 255) / 255.0,
-                  ((packed >> 16) & 255) / 255.0);
+    return PdfChannelText(packed) + " " + PdfChannelText(packed >> 8) + " " + PdfChannelText(packed >> 16);
 }
 
 void PdfDraw::SetFillColor(Color c)
@@ -202,7 +201,7 @@ int EllipseSegments(int64 w, int64 h)
     return 38;
 }
 
-String EllipseNumber(double x) { return DoubleToFixedText(2, 0, x); }
+String EllipseNumber(double x) { return PdfFixed2Text(x); }
 
 } // namespace
 

@@ -11,9 +11,9 @@ namespace {
 // One bit per pixel of the area, rows from the most significant bit and padded to whole
 // bytes; a bit is 1 where bit_of says so.
 template <class F>
-String PackBits(const Image& img, const Rect& area, F bit_of)
+void PackBits(PdfBuffer& b, const Image& img, const Rect& area, F bit_of)
 {
-    TextBuffer b;
+    b.Clear();
     for(int y = area.top; y < area.bottom; y++) {
         const RGBA* s = img[y];
         int acc = 0;
@@ -28,30 +28,19 @@ String PackBits(const Image& img, const Rect& area, F bit_of)
         if(count)
             b.AppendChar(acc << (8 - count));
     }
-    return TakeText(b);
 }
 
-// n bytes written in place by fill, without growing a buffer on the way.
-template <class F>
-String FillBytes(int n, F fill)
+void GetAlphaData(PdfBuffer& b, const Image& img, const Rect& area)
 {
-    TextBuffer b;
-    b.SetLength(n);
-    fill((byte*)b.Begin());
-    return String(b);
+    b.Clear();
+    byte* t = (byte*)b.Extend(area.Width() * area.Height());
+    for(int y = area.top; y < area.bottom; y++)
+        for(const RGBA *p = img[y] + area.left, *e = img[y] + area.right; p < e; p++)
+            *t++ = p->a;
 }
 
-String GetAlphaData(const Image& img, const Rect& area)
-{
-    return FillBytes(area.Width() * area.Height(), [&](byte* t) {
-        for(int y = area.top; y < area.bottom; y++)
-            for(int x = area.left; x < area.right; x++)
-                *t++ = img[y][x].a;
-    });
-}
-
-// The 1-bit form, or the void String when some pixel is neither black nor white.
-String GetMonochromeData(const Image& img, const Rect& area)
+// The 1-bit form; false when some pixel is neither black nor white.
+bool GetMonochromeData(PdfBuffer& b, const Image& img, const Rect& area)
 {
     for(int y = area.top; y < area.bottom; y++)
         for(int x = area.left; x < area.right; x++) {
@@ -59,35 +48,36 @@ String GetMonochromeData(const Image& img, const Rect& area)
             bool black = p.r == 0 && p.g == 0 && p.b == 0;
             bool white = p.r == 255 && p.g == 255 && p.b == 255;
             if(!black && !white)
-                return String::GetVoid();
+                return false;
         }
-    return PackBits(img, area, [](RGBA p) { return p.r == 255; });
+    PackBits(b, img, area, [](RGBA p) { return p.r == 255; });
+    return true;
 }
 
-// One byte per pixel, or the void String when some pixel is not a gray.
-String GetGrayData(const Image& img, const Rect& area)
+// One byte per pixel; false when some pixel is not a gray.
+bool GetGrayData(PdfBuffer& b, const Image& img, const Rect& area)
 {
-    TextBuffer b;
+    b.Clear();
+    byte* t = (byte*)b.Extend(area.Width() * area.Height());
     for(int y = area.top; y < area.bottom; y++)
-        for(int x = area.left; x < area.right; x++) {
-            RGBA p = img[y][x];
-            if(p.r != p.g || p.g != p.b)
-                return String::GetVoid();
-            b.AppendChar(p.r);
+        for(const RGBA *p = img[y] + area.left, *e = img[y] + area.right; p < e; p++) {
+            if(p->r != p->g || p->g != p->b)
+                return false;
+            *t++ = p->r;
         }
-    return TakeText(b);
+    return true;
 }
 
-String GetRgbData(const Image& img, const Rect& area)
+void GetRgbData(PdfBuffer& b, const Image& img, const Rect& area)
 {
-    return FillBytes(3 * area.Width() * area.Height(), [&](byte* t) {
-        for(int y = area.top; y < area.bottom; y++)
-            for(const RGBA *p = img[y] + area.left, *e = img[y] + area.right; p < e; p++) {
-                *t++ = p->r;
-                *t++ = p->g;
-                *t++ = p->b;
-            }
-    });
+    b.Clear();
+    byte* t = (byte*)b.Extend(3 * area.Width() * area.Height());
+    for(int y = area.top; y < area.bottom; y++)
+        for(const RGBA *p = img[y] + area.left, *e = img[y] + area.right; p < e; p++) {
+            *t++ = p->r;
+            *t++ = p->g;
+            *t++ = p->b;
+        }
 }
 
 // PDF/A-1 gives DeviceGray a meaning only through a gray profile the document does not
@@ -155,32 +145,35 @@ int PdfDraw::PutImage(const Image& source, const Rect& src)
     // PDF/A-1 has no soft masks: partial alpha is cut at half into a stencil mask.
     if(kind == IMAGE_MASK || (kind == IMAGE_EMPTY && w > 0) || (kind == IMAGE_ALPHA && pdfa)) {
         int limit = kind == IMAGE_ALPHA ? 128 : 255;
-        mask = PutStream(PackBits(img, area, [&](RGBA p) { return p.a < limit; }),
+        PackBits(scratch, img, area, [&](RGBA p) { return p.a < limit; });
+        mask = PutStream(scratch.Begin(), scratch.GetLength(),
                          header + size + " /BitsPerComponent 1 /ImageMask true /Decode [0 1] ");
     }
-    else if(kind == IMAGE_ALPHA)
-        soft_mask = PutStream(GetAlphaData(img, area),
+    else if(kind == IMAGE_ALPHA) {
+        GetAlphaData(scratch, img, area);
+        soft_mask = PutStream(scratch.Begin(), scratch.GetLength(),
                               header + size + " /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] ");
+    }
 
-    String data;
     String dict;
-    if(area.Width() > 0 && area.Height() > 0 && !(data = GetMonochromeData(img, area)).IsVoid())
+    bool any = area.Width() > 0 && area.Height() > 0;
+    if(any && GetMonochromeData(scratch, img, area))
         dict = header + size +
                (pdfa ? " /BitsPerComponent 1 /ColorSpace " + GrayAsRgb(1) + " "
                      : String(" /BitsPerComponent 1 /Decode [0 1] /ColorSpace /DeviceGray "));
-    else if(area.Width() > 0 && area.Height() > 0 && !(data = GetGrayData(img, area)).IsVoid())
+    else if(any && GetGrayData(scratch, img, area))
         dict = header + size +
                (pdfa ? " /BitsPerComponent 8 /ColorSpace " + GrayAsRgb(8) + " "
                      : String(" /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] "));
     else {
-        data = GetRgbData(img, area);
+        GetRgbData(scratch, img, area);
         dict = header + size + " /BitsPerComponent 8 /ColorSpace /DeviceRGB /Intent /Perceptual";
     }
     if(mask)
         dict += " /Mask " + IntToText(mask) + " 0 R";
     if(soft_mask)
         dict += " /SMask " + IntToText(soft_mask) + " 0 R";
-    return PutStream(data, dict);
+    return PutStream(scratch.Begin(), scratch.GetLength(), dict);
 }
 
 } // namespace Qor

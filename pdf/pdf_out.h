@@ -22,10 +22,17 @@ void PdfAppendPart(B& b, int n)
 {
     b.Append(IntToText(n));
 }
+// DoubleToText (x), remembered for the numbers met most recently.
+String PdfNumberText(double x);
+// DoubleToFixedText (2, 0, x), remembered likewise.
+String PdfFixed2Text(double x);
+// A colour channel of 0 to 255 as a fraction with at most three decimals, as "%3nf" gives it.
+const String& PdfChannelText(int v);
+
 template <class B>
 void PdfAppendPart(B& b, double x)
 {
-    b.Append(DoubleToText(x));
+    b.Append(PdfNumberText(x));
 }
 
 // Whole numbers as integers, doubles in their shortest exact text.

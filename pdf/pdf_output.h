@@ -1,30 +1,24 @@
-// PdfOutput: the document bytes as they are written, kept in pieces so that large streams
-// are neither copied on arrival nor moved again each time the document grows.
+// PdfOutput: the document bytes as they are written, in one buffer that the finished
+// document's String takes over without a copy.
 #pragma once
 
 #include "foundation/string.h"
-#include "foundation/vector.h"
 
 namespace Qor {
 
 class PdfOutput {
 public:
-    void Append(const char* text) { tail.Append(text); }
-    void Append(const char* data, int n);
-    // Large texts are kept as shared pieces; small ones join the tail.
-    void Append(const String& s);
-    void Clear();
+    void Append(const char* text) { all.Append(text); }
+    void Append(const char* data, int n) { all.Append(data, n); }
+    void Append(const String& s) { all.Append(s); }
+    void Clear() { all.SetLength(0); }
 
-    int GetLength() const { return done + tail.GetLength(); }
-    // All the bytes in one String; the output is left empty.
-    String Take();
+    int GetLength() const { return all.GetLength(); }
+    // All the bytes as a String; the output is left empty.
+    String Take() { return String(all); }
 
 private:
-    Vector<String> pieces;
-    int done = 0; // the bytes in pieces
-    TextBuffer tail;
-
-    void Seal();
+    TextBuffer all;
 };
 
 } // namespace Qor

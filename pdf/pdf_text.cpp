@@ -47,7 +47,7 @@ TrueTypeInfo PdfDraw::GetTrueTypeInfo(Font font)
         return *known;
     TrueTypeInfo info;
     TTFReader ttf;
-    info.isTrueType = ttf.Open(font.GetFilePath(), false, true);
+    info.isTrueType = ttf.Open(GetFontFile(font), false, true);
     if(info.isTrueType) {
         info.synthesizeItalic = font.IsItalic() && !(ttf.head.macStyle & MAC_ITALIC);
         info.synthesizeBold = font.IsBold() && !(ttf.head.macStyle & MAC_BOLD);
@@ -119,7 +119,9 @@ void PdfDraw::DrawTextRun(int x, int y, int angle, const wchar16* text, Font fon
                 PdfAppend(page, X - px, " ", Y - py, " Td");
             else
                 PdfAppend(page, a, " ", b, " ", c, " ", d, " ", X, " ", Y, " Tm");
-            PdfAppend(page, " <", IntToHexText(code >> 16, 2), "> Tj\n");
+            static const char hex[] = "0123456789abcdef";
+            char tj[] = { ' ', '<', hex[(code >> 20) & 15], hex[(code >> 16) & 15], '>', ' ', 'T', 'j', '\n' };
+            page.Append(tj, sizeof(tj));
             px = X;
             py = Y;
             l += dx ? dx[i] : text_font.GetCharWidth(text[i]);

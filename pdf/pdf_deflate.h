@@ -1,0 +1,30 @@
+// PdfDeflater: zlib compression of stream data with one compressor kept for the whole
+// document, giving the bytes CompressZlib gives.
+#pragma once
+
+#include "pdf/pdf_buffer.h"
+
+#include <memory>
+
+namespace Qor {
+
+class PdfDeflater {
+public:
+    PdfDeflater();
+    ~PdfDeflater();
+    PdfDeflater(const PdfDeflater&) = delete;
+    PdfDeflater& operator=(const PdfDeflater&) = delete;
+
+    // Compresses the n bytes into the result buffer; false when zlib fails.
+    bool Compress(const char* data, int n);
+    // The last result; valid until the next Compress.
+    const char* Begin() const { return out.Begin(); }
+    int GetLength() const { return out.GetLength(); }
+
+private:
+    struct State;
+    std::unique_ptr<State> state;
+    PdfBuffer out;
+};
+
+} // namespace Qor
