@@ -104,26 +104,28 @@ void PdfDraw::DrawTextRun(int x, int y, int angle, const wchar16* text, Font fon
     int bold_step = std::max(std::min(bold_reach, 5), 1);
     for(int offset = 0; offset <= bold_reach; offset += bold_step) {
         page.Append("BT ");
+        // The previous point is kept in dots: a step scaled once is the same distance as the
+        // difference of two scaled points, without the rounding noise that lengthens the text.
         double px = 0, py = 0;
         int previous = -1;
         double l = offset;
         for(int i = 0; i < n; i++) {
-            double X = 0.12 * (x + l * cos + rise_x);
-            double Y = 0.12 * (pageSize.cy - (y - l * sin) - rise_y);
+            double dots_x = x + l * cos + rise_x;
+            double dots_y = pageSize.cy - (y - l * sin) - rise_y;
             int code = GetCharCode(key, text[i]);
             int instance = code & 0xFFFF;
             if(instance != previous)
                 SetFont(instance, height);
             previous = instance;
             if(identity)
-                PdfAppend(page, X - px, " ", Y - py, " Td");
+                PdfAppend(page, 0.12 * (dots_x - px), " ", 0.12 * (dots_y - py), " Td");
             else
-                PdfAppend(page, a, " ", b, " ", c, " ", d, " ", X, " ", Y, " Tm");
+                PdfAppend(page, a, " ", b, " ", c, " ", d, " ", 0.12 * dots_x, " ", 0.12 * dots_y, " Tm");
             static const char hex[] = "0123456789abcdef";
             char tj[] = { ' ', '<', hex[(code >> 20) & 15], hex[(code >> 16) & 15], '>', ' ', 'T', 'j', '\n' };
             page.Append(tj, sizeof(tj));
-            px = X;
-            py = Y;
+            px = dots_x;
+            py = dots_y;
             l += dx ? dx[i] : text_font.GetCharWidth(text[i]);
         }
         page.Append("ET\n");

@@ -98,9 +98,10 @@ TEST(PdfText, TwoLettersTakeCodesOneAndTwoAfterTheSpace)
     for(Font font : { Sans(), Pair() }) {
         PdfReading pdf(Document([&](PdfDraw& w) { Text(w, 100, 200, u"AB", font); }));
         double x = 0.12 * 100, y = 0.12 * (6000 - 200 - font.GetMetrics().ascent);
-        double next = 0.12 * (100 + font.GetCharWidth('A'));
+        // Each step is the advance in dots scaled once.
+        double step = 0.12 * font.GetCharWidth('A');
         EXPECT_EQ(pdf.Object(1).data, "0 0 0 rg\n0 0 0 RG\nBT /F1 12 Tf\n" + D(x) + " " + D(y) + " Td <01> Tj\n" +
-                                          D(next - x) + " 0 Td <02> Tj\nET\n")
+                                          D(step) + " 0 Td <02> Tj\nET\n")
             << font.GetFaceName().Begin();
         EXPECT_EQ(UnicodeMaps(pdf), (std::vector<std::vector<std::string>>{ { "0020", "0041", "0042" } }));
         ASSERT_EQ(Objects(pdf, "begincmap").size(), 1u);
@@ -209,6 +210,7 @@ TEST(PdfText, MissingStylesAreImitated)
 TEST(PdfText, HeightsAndAdvances)
 {
     const int dx[] = { 500, 70 };
+    const int dx59[] = { 59, 70 };
     struct Case {
         const char* what;
         Font font;
@@ -219,11 +221,13 @@ TEST(PdfText, HeightsAndAdvances)
         { "height 0 is 100", Sans(0), nullptr, "12", Sans(100).GetCharWidth('A') },
         { "a negative height counts as positive", Sans(-200), nullptr, "24", Sans(200).GetCharWidth('A') },
         { "advances given", Sans(100), dx, "12", 500 },
+        // 0.12 * 159 - 0.12 * 100 would write 7.079999999999998.
+        { "a step carries no rounding noise", Sans(100), dx59, "12", 59 },
     };
     for(const Case& c : cases) {
         std::string content = PageContent([&](PdfDraw& w) { Text(w, 100, 200, u"AB", c.font, 0, c.dx); });
         EXPECT_NE(content.find("/F1 " + c.size + " Tf\n"), std::string::npos) << c.what;
-        std::string second = D(0.12 * (100 + c.advance) - 0.12 * 100) + " 0 Td <02> Tj";
+        std::string second = D(0.12 * c.advance) + " 0 Td <02> Tj";
         EXPECT_NE(content.find(second), std::string::npos) << c.what << ": " << content;
     }
     EXPECT_EQ(PageContent([&](PdfDraw& w) { Text(w, 100, 200, u"", Sans()); }), "");
