@@ -10,6 +10,8 @@
 
 namespace Qor {
 
+struct ParagraphPart;
+
 struct CharacterMetrics {
     int ascent = 0;
     int descent = 0;
@@ -24,8 +26,8 @@ struct ParagraphLine {
     int count = 0;                             // characters
     int pos = 0;                               // text position of its first character
     int len = 0;                               // text positions up to the next line's first
-    int xpos = 0;     // left edge of its content from the layout box's left (margin and offset included)
-    int cx = 0;       // width of its content, without the offset
+    int xpos = 0; // left edge of its content from the layout box's left (margin and offset included)
+    int cx = 0;   // width of its content, without the offset
     bool with_tabs = false;
 
     int GetHeight() const { return ascent + descent + external; }
@@ -39,8 +41,8 @@ public:
 
     // Five arrays of clen entries, sized once per layout.
     Vector<wchar16> text; // codes; a placed tab holds 9 + its fill code
-    Vector<int> pos;                      // text position of each character
-    Vector<int> width_of;                 // advances in dots (justification widens spaces)
+    Vector<int> pos;      // text position of each character
+    Vector<int> width_of; // advances in dots (justification widens spaces)
     Vector<CharacterMetrics> metrics;
     Vector<const CharacterFormat*> format; // owned copies, shared by a part's characters
 
@@ -69,6 +71,10 @@ public:
     // The sum of the lines' heights.
     int GetHeight() const;
 };
+
+// Characters a paragraph displays: a text part its characters, an object 1, a field at the
+// top level the characters of its own parts (a field inside it shows only its own text).
+int CountDisplayedCharacters(const OwnedArray<ParagraphPart>& parts);
 
 // The number of entries of the layout cache (for tests and diagnostics).
 int GetParagraphLinesCacheCount();
