@@ -22,8 +22,8 @@ void RichTxt::Sync(int i, const LayoutContext& rc) const
     const Para& para = GetPara(i);
     UnpackedParagraph p;
     GetParagraph(i, p, ContextStyles(rc));
-    ParagraphLines lines = p.LayOutLines(rc.page.Width());
-    para.layout_width = rc.page.Width();
+    ParagraphLines lines = p.LayOutLines(PageWidth(rc.page));
+    para.layout_width = PageWidth(rc.page);
     para.ruler = p.format.ruler;
     para.before = p.format.before;
     para.after = p.format.after;
@@ -43,7 +43,7 @@ void RichTxt::Sync(int i, const LayoutContext& rc) const
 const RichTxt::Para& RichTxt::SyncedPara(int i, const LayoutContext& rc) const
 {
     const Para& p = GetPara(i);
-    if(p.layout_width != rc.page.Width())
+    if(p.layout_width != PageWidth(rc.page))
         p.needs_layout = true;
     if(p.needs_layout) {
         Sync(i, rc);

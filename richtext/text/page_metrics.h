@@ -1,8 +1,9 @@
 // Arithmetic of page positions in dots: sums taken in 64 bits and clamped, so that huge
-// margins, heights and spacing can never overflow, and the one test of an unbounded page.
+// margins, heights and spacing can never overflow; the width paragraphs are laid out at.
 #pragma once
 
 #include "foundation/values/rect.h"
+#include "richtext/layout/lines_on_pages.h"
 #include "richtext/layout/page_position.h"
 
 #include <climits>
@@ -13,8 +14,8 @@ inline int ClampDots(int64 v) { return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT
 
 inline int64 PageHeight(const Rect& page) { return int64(page.bottom) - page.top; }
 
-// A page at least UNBOUNDED_PAGE_HEIGHT high never breaks.
-inline bool IsUnboundedPage(const Rect& page) { return PageHeight(page) >= UNBOUNDED_PAGE_HEIGHT; }
+// The width paragraphs are laid out at, as paragraph placement takes it.
+inline int PageWidth(const Rect& page) { return ClampDots(int64(page.right) - page.left); }
 
 // page less the given widths on each side. A rectangle cut from an unbounded page stays
 // unbounded, so that the text inside a table breaks where the text around it does.
