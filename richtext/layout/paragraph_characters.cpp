@@ -5,6 +5,7 @@
 
 #include "draw/font/font_metrics.h"
 #include "foundation/chartable.h"
+#include "richtext/layout/overflow.h"
 #include "richtext/model/paragraph.h"
 
 namespace Qor {
@@ -97,7 +98,7 @@ struct CharacterAdder {
         const EmbeddedObject& o = lines.object.Add(p.object);
         Size sz = o.GetSize();
         int ydelta = o.GetYDelta();
-        Add('x', sz.cx, { (int)((int64)sz.cy - ydelta), ydelta > 0 ? ydelta : 0, 0 }, &f);
+        Add('x', sz.cx, { ClampInt((int64)sz.cy - ydelta), ydelta > 0 ? ydelta : 0, 0 }, &f);
         lines.metrics[n - 1].ydelta = ydelta;
         lines.metrics[n - 1].object = &o;
         textpos += step;

@@ -30,7 +30,12 @@ struct ParagraphLine {
     int cx = 0;   // width of its content, without the offset
     bool with_tabs = false;
 
-    int GetHeight() const { return ascent + descent + external; }
+    // Saturates rather than overflow for absurd object sizes.
+    int GetHeight() const
+    {
+        int64 h = (int64)ascent + descent + external;
+        return h > 2147483647 ? 2147483647 : h < -2147483647 - 1 ? -2147483647 - 1 : (int)h;
+    }
 };
 
 class ParagraphLines {

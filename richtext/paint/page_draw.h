@@ -52,7 +52,8 @@ ZoomRatio RichScreenZoom();
 class RichObjectImageMaker : public ImageMaker {
 public:
     RichObjectImageMaker(const EmbeddedObject& object, Size size, uint64 context)
-        : object(object), size(size), context(context) {}
+        : object(object), size(size), context(context)
+    {}
     // Serial, width, height and context, little-endian: 24 bytes.
     String GetKey() const override;
     Image Make() const override;

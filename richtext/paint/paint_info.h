@@ -9,6 +9,9 @@ namespace Qor {
 
 class UnpackedParagraph;
 
+// Selections are painted in this colour, which draw targets invert with.
+inline constexpr Color RichInvertColor() { return Color::FromBits(0x800000FF); }
+
 // Colours are 0x00BBGGRR; selections paint in the invert colour. Text positions are
 // relative to the part being painted: the part dispatch moves them along.
 struct RichPaintInfo {
@@ -19,10 +22,10 @@ struct RichPaintInfo {
     // below is shown selected; 0 selects none.
     int table_number = 0;
     int cell_left = 0, cell_top = 0, cell_right = 0, cell_bottom = 0;
-    PagePosition top = PagePosition(0, 0); // lines wholly before it are not painted
+    PagePosition top = PagePosition(0, 0);                      // lines wholly before it are not painted
     PagePosition bottom = PagePosition(2147483647, 2147483647); // painting stops after it
-    Color link_color;                                    // SysColorMark; Null: links look like text
-    Color index_entry_color = Color::FromBits(0x00FF00); // Null: no marks
+    Color link_color;                                           // SysColorMark; Null: links look like text
+    Color index_entry_color = Color::FromBits(0x00FF00);        // Null: no marks
     bool objects_through_image_cache = false;
     bool objects_as_placeholders = false; // SysColorFace boxes
     Color show_codes;                     // Null: no code marks

@@ -1,0 +1,52 @@
+// Page drawing: the empty tracer operations, the process-wide screen zoom and the maker of
+// object images for the made-image cache.
+
+#include "richtext/paint/page_draw.h"
+
+#include <cstdint>
+
+namespace Qor {
+
+void PaintTracer::Paragraph(const Rect&, PagePosition, const UnpackedParagraph&) {}
+void PaintTracer::EndParagraph(PagePosition) {}
+void PaintTracer::Table(const Rect&, PagePosition, const RichTable&) {}
+void PaintTracer::EndTable(PagePosition) {}
+void PaintTracer::TableRow(const Rect&, PagePosition, int, const RichTable&) {}
+void PaintTracer::EndTableRow(PagePosition) {}
+void PaintTracer::TableCell(const Rect&, PagePosition, int, int, const RichTable&, PagePosition) {}
+void PaintTracer::EndTableCell(PagePosition) {}
+
+namespace {
+
+ZoomRatio& ScreenZoom()
+{
+    // Screen pixels at 96 per inch over dots at 600 per inch.
+    static ZoomRatio zoom(96, 600);
+    return zoom;
+}
+
+void PutLittleEndian(String& s, uint64 v, int bytes)
+{
+    for(int i = 0; i < bytes; i++)
+        s += (char)(v >> (8 * i));
+}
+
+} // namespace
+
+void SetRichScreenZoom(int m, int d) { ScreenZoom() = ZoomRatio(m, d); }
+
+ZoomRatio RichScreenZoom() { return ScreenZoom(); }
+
+String RichObjectImageMaker::GetKey() const
+{
+    String key;
+    PutLittleEndian(key, (uint64)object.GetSerial(), 8);
+    PutLittleEndian(key, (uint32)size.cx, 4);
+    PutLittleEndian(key, (uint32)size.cy, 4);
+    PutLittleEndian(key, context, 8);
+    return key;
+}
+
+Image RichObjectImageMaker::Make() const { return object.ToImage(size, (void*)(uintptr_t)context); }
+
+} // namespace Qor
