@@ -12,9 +12,11 @@ namespace Qor {
 
 namespace {
 
-// Cached layouts per table: the header, the probe and the final layout of an outer table
-// each ask the cells' tables for their own context.
-constexpr int LAYOUT_CACHE_SIZE = 4;
+// Cached layouts per table. Outer rows that try a page, move and try again ask a nested
+// table for many positions, at every level of nesting; without the cache that work would
+// grow exponentially with the depth. Large tables, which keep more, keep fewer layouts.
+constexpr int LAYOUT_CACHE_SIZE = 32;
+constexpr int LAYOUT_CACHE_CELLS = 1 << 18;
 
 // A cell whose box has no room takes this much text height.
 constexpr int EMPTY_CELL_HEIGHT = 80;
@@ -172,14 +174,45 @@ void RichTable::LayOutRows(Vector<TableRowLayout>& result, TableLayout& l, const
     result = std::move(rows);
 }
 
+void TableLayout::ShiftPages(int pages)
+{
+    auto shift = [&](PagePosition& p) { p.page += pages; };
+    shift(py);
+    shift(start);
+    for(TableRowLayout& r : row) {
+        shift(r.top);
+        shift(r.start);
+        shift(r.end);
+        for(TableCellBox& b : r.cell)
+            shift(b.end);
+    }
+}
+
 const TableLayout& RichTable::Realize(const LayoutContext& rc) const
 {
     const bool too_deep = TableNesting::TooDeep();
-    for(const TableLayout& l : layout)
-        if(l.page == rc.page && l.py == rc.py && l.rows == GetRows() && l.columns == GetColumns() &&
-           l.too_deep == too_deep)
-            return l;
-    if(layout.GetCount() >= LAYOUT_CACHE_SIZE)
+    auto matches = [&](const TableLayout& l) {
+        return l.page == rc.page && l.py.y == rc.py.y && l.rows == GetRows() && l.columns == GetColumns() &&
+               l.too_deep == too_deep;
+    };
+    // A hit moves to the front; the layouts themselves stay where they are.
+    for(int i = 0; i < layout.GetCount(); i++)
+        if(matches(layout[i]) && layout[i].py.page == rc.py.page)
+            return i ? layout.Insert(0, layout.Detach(i)) : layout[0];
+    const int cache_size =
+        std::clamp(LAYOUT_CACHE_CELLS / (GetRows() * std::max(GetColumns(), 1) + 1), 2, LAYOUT_CACHE_SIZE);
+    // Every page is the same rectangle: a layout made at the same y of another page only
+    // lies on other page numbers. Reusing it keeps nested tables from being laid out again
+    // for every page their outer rows try.
+    for(int i = 0; i < layout.GetCount(); i++)
+        if(matches(layout[i])) {
+            TableLayout* moved = new TableLayout(layout[i]);
+            moved->ShiftPages(rc.py.page - moved->py.page);
+            if(layout.GetCount() >= cache_size)
+                layout.Drop();
+            return layout.Insert(0, moved);
+        }
+    if(layout.GetCount() >= cache_size)
         layout.Drop();
     TableLayout& l = layout.Insert(0);
     l.page = rc.page;

@@ -39,6 +39,8 @@ struct TableLayout {
     bool too_deep = false;  // nested past the layout limit: laid out as empty
 
     bool IsEmpty() const { return table_rect.IsEmpty() || too_deep; }
+    // The same layout that many pages later (or earlier); the header stays on its own page.
+    void ShiftPages(int pages);
 };
 
 // Tables nested deeper than this are not laid out, painted or queried into: their cells are

@@ -63,6 +63,9 @@ void RichTxt::DescribePosition(int pos, RichPositionInfo& info, int table_number
         if(IsTable(i)) {
             const RichTable& table = GetTable(i);
             if(pos <= len) {
+                // Nested past what layout enters: the position is not described further.
+                if(TableNesting::TooDeep())
+                    return;
                 info.level++;
                 info.table_part = i;
                 info.table_part_count = GetPartCount();
@@ -83,7 +86,7 @@ void RichTxt::DescribePosition(int pos, RichPositionInfo& info, int table_number
                 info.cell_row = cell.y;
                 info.cell_position = cell_pos;
                 info.cell_length = text.GetLength();
-                if(info.level < max_level && !TableNesting::TooDeep()) {
+                if(info.level < max_level) {
                     TableNesting nesting;
                     text.DescribePosition(cell_pos, info, table_number + 1 + table.GetTableCountBefore(cell.y, cell.x),
                                           max_level, styles);
