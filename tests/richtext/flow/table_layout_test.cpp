@@ -91,6 +91,43 @@ TEST(TableLayout, RowMovesToTheNextPage)
     EXPECT_EQ(kept.row[0].end, PagePosition(1, 2 * h));
 }
 
+TEST(TableLayout, UnboundedPageNeverBreaksInsideATable)
+{
+    // The table's and the cells' rectangles are smaller than the page, yet break exactly
+    // where the text around the table does.
+    RichTable t = PlainTable(2, 1);
+    TableFormat f = t.GetFormat();
+    f.frame = 10;
+    t.SetFormat(f);
+    t.Normalize();
+    const PagePosition start(0, 29990);
+    EXPECT_EQ(t.Realize(Context(Rect(0, 0, 1000, 30000), start)).row[1].end.page, 0);
+    EXPECT_EQ(t.GetEndPosition(Context(Rect(0, 0, 1000, 30000), start)).page, 0);
+    EXPECT_EQ(t.Realize(Context(Rect(0, 0, 1000, 29999), start)).row[0].start.page, 1);
+}
+
+TEST(TableLayout, CellTextContinuesBelowTheRepeatedHeader)
+{
+    const int h = LineHeight();
+    ParagraphFormat orphan;
+    orphan.orphan = true;
+    RichTable t = PlainTable(2, 1);
+    RichTxt text = Text("aaaa aaaa aaaa", orphan);
+    t.SetText(1, 0, text);
+    TableFormat f = t.GetFormat();
+    f.header = 1;
+    t.SetFormat(f);
+    t.Normalize();
+    // Three lines from the second row on: the third goes to the next page, under the header.
+    const LayoutContext rc = Context(Rect(0, 0, TextWidth("aaaa aaaa") - 1, 3 * h + h / 2));
+    const TableLayout& l = t.Realize(rc);
+    ASSERT_TRUE(l.header_repeated);
+    EXPECT_EQ(l.row[1].end, PagePosition(1, 2 * h));
+    CaretInfo last = t.GetCaret(t.GetLength(), rc);
+    EXPECT_EQ(last.page, 1);
+    EXPECT_EQ(last.top, h);
+}
+
 TEST(TableLayout, HeaderRepeatsWhenItFits)
 {
     const int h = LineHeight();

@@ -112,6 +112,29 @@ TEST(TablePaint, ShowCodesDrawFrameAndGridOfATableWithoutThem)
     }
 }
 
+TEST(TablePaint, GridFillsTheGapBetweenCells)
+{
+    const Color blue(0, 0, 255), red(255, 0, 0);
+    RichTable t = PlainTable(1, 2, "");
+    TableFormat f = t.GetFormat();
+    f.grid = 4;
+    f.grid_color = red;
+    t.SetFormat(f);
+    for(int c = 0; c < 2; c++) {
+        CellFormat cf = t.GetCell(c == 0 ? 0 : 0, c).format;
+        cf.color = blue;
+        t.SetFormat(0, c, cf);
+    }
+    const int h = LineHeight();
+    RasterDraw w(100, h + 10);
+    SimplePageDraw pw(w);
+    OneTable(t).Paint(pw, Context(Rect(0, 0, 100, 10000)), RichPaintInfo());
+    std::string row;
+    for(int x = 0; x < 100; x++)
+        row += Color(w.At(x, h / 2)) == blue ? 'b' : Color(w.At(x, h / 2)) == red ? 'r' : '?';
+    EXPECT_EQ(row, std::string(48, 'b') + "rrrr" + std::string(48, 'b'));
+}
+
 TEST(TablePaint, WholeTableSelectionInvertsTheFramedArea)
 {
     // The frame of 10 dots lies on the page's edges; cells and their text lie inside it.
