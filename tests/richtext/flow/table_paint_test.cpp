@@ -121,7 +121,7 @@ TEST(TablePaint, GridFillsTheGapBetweenCells)
     f.grid_color = red;
     t.SetFormat(f);
     for(int c = 0; c < 2; c++) {
-        CellFormat cf = t.GetCell(c == 0 ? 0 : 0, c).format;
+        CellFormat cf = t.GetCell(0, c).format;
         cf.color = blue;
         t.SetFormat(0, c, cf);
     }
