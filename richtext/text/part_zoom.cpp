@@ -1,6 +1,7 @@
 // Document zoom of a part list and of a whole document: every style, paragraph and table
 // rescaled in place, paragraphs unpacked against the styles as they were.
 
+#include "foundation/assert.h"
 #include "richtext/table/rich_table.h"
 #include "richtext/text/rich_text.h"
 
@@ -23,6 +24,7 @@ void RichTxt::ApplyZoom(ZoomRatio z, const ParagraphStyleMap& old_styles, const 
 
 void RichText::ApplyZoom(ZoomRatio z)
 {
+    QOR_ASSERT(z.d != 0);
     if(z.m == z.d)
         return;
     ParagraphStyleMap old_styles;

@@ -54,7 +54,7 @@ public:
     // -1 for a document without parts.
     int PositionAt(int x, PagePosition point, const Rect& page) const;
     RichPositionInfo DescribePosition(int pos, int max_level = 2147483647) const;
-    // Rescales every style and every part; nothing happens when m equals d.
+    // Rescales every style and every part; nothing happens when m equals d. d must not be 0.
     void ApplyZoom(ZoomRatio z);
 
 private:
