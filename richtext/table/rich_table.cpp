@@ -60,7 +60,11 @@ RichTable& RichTable::operator=(RichTable&& t) noexcept
     return *this;
 }
 
-void RichTable::InvalidateLayout() { length = table_count = -1; }
+void RichTable::InvalidateLayout()
+{
+    length = table_count = -1;
+    layout.Clear();
+}
 
 void RichTable::InvalidateCell(int, int) { InvalidateLayout(); }
 

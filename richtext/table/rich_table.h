@@ -6,6 +6,7 @@
 #include "foundation/values/point.h"
 #include "foundation/values/size.h"
 #include "richtext/table/table_cell.h"
+#include "richtext/table/table_layout.h"
 
 namespace Qor {
 
@@ -73,6 +74,28 @@ public:
     void InvalidateLayout();
     void InvalidateCell(int row, int column);
 
+    // Layout (table_layout.cpp), in dots, cached for the last few contexts.
+    const TableLayout& Realize(const LayoutContext& rc) const;
+    // Where the text after the table starts.
+    PagePosition GetEndPosition(const LayoutContext& rc) const;
+    // The top of the table's frame; rc.py for a table without rows.
+    PagePosition GetStartPosition(const LayoutContext& rc) const;
+    // The context in which the cell starting at (row, column) of rows (the layout's rows or
+    // its header) is laid out: its box between the pages' bounds, from its row's start.
+    LayoutContext GetCellContext(const TableLayout& l, const Vector<TableRowLayout>& rows, int row, int column,
+                                 const LayoutContext& rc) const;
+
+    // Painting (table_paint.cpp).
+    void Paint(PageDraw& pw, const LayoutContext& rc, const RichPaintInfo& pi) const;
+
+    // Queries (table_queries.cpp), positions relative to the table; zero geometry and the
+    // table's length past the last cell.
+    CaretInfo GetCaret(int pos, const LayoutContext& rc) const;
+    int PositionAt(int x, PagePosition point, const LayoutContext& rc) const;
+
+    // Zoom (table_zoom.cpp): frame, grid, margins and spacing, and every visible cell.
+    void ApplyZoom(ZoomRatio z, const ParagraphStyleMap& old_styles, const ParagraphStyleMap& new_styles);
+
 private:
     struct SpanRecord {
         bool visible = true;
@@ -85,6 +108,13 @@ private:
     Vector<Vector<SpanRecord>> span;
     mutable int length = -1;
     mutable int table_count = -1;
+    mutable OwnedArray<TableLayout> layout; // newest first
+
+    struct PaintState;
+    void LayOutRows(Vector<TableRowLayout>& rows, TableLayout& l, const LayoutContext& rc, int n,
+                    bool header_rows) const;
+    bool PaintRow(PaintState& ps, const TableLayout& l, const Vector<TableRowLayout>& rows, int i, int page_offset,
+                  bool cell_selection) const;
 
     TableCell& At(int row, int column); // grows the table
     void NormalizeSpans();

@@ -3,9 +3,14 @@
 
 #include "foundation/values/color.h"
 #include "foundation/vector.h"
+#include "richtext/layout/page_position.h"
 #include "richtext/text/rich_txt.h"
 
 namespace Qor {
+
+class Draw;
+class PageDraw;
+struct RichPaintInfo;
 
 // Lengths in dots.
 struct TableFormat {
@@ -61,6 +66,27 @@ struct TableCell {
     void Reset() { *this = TableCell(); }
     // The text becomes one empty paragraph.
     void ClearText();
+
+    // In the cell's context (its box between the pages' bounds, from its row's start):
+    // where the first line of the text starts, and where the cell's box ends.
+    PagePosition GetTextTop(const LayoutContext& rc) const;
+    PagePosition GetEnd(const LayoutContext& rc) const;
+    // The box less borders and margins, between the pages' bounds; the box itself when that
+    // has no room. The text starts at rc.py.y plus the top border and margin.
+    LayoutContext GetTextContext(const LayoutContext& rc) const;
+    // How far vertical alignment moves the text down in a cell that ends at end.
+    int GetAlignShift(const LayoutContext& rc, PagePosition end) const;
+
+    // Painting (table_paint.cpp): the device box spans the cell's width and the cell area of
+    // a whole page; top and bottom are the cell's device top on its first page and bottom on
+    // its last.
+    void Paint(PageDraw& pw, const LayoutContext& rc, PagePosition end, const Rect& box, int top, int bottom,
+               const RichPaintInfo& pi, bool selected) const;
+    void PaintFrame(Draw& w, int x0, int x1, int y0, int y1, int left, int top, int right, int bottom) const;
+
+    // Queries (table_queries.cpp), placed as painting places the text.
+    CaretInfo GetCaret(int pos, const LayoutContext& rc, PagePosition end) const;
+    int PositionAt(int x, PagePosition point, const LayoutContext& rc, PagePosition end) const;
 };
 
 } // namespace Qor

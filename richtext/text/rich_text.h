@@ -5,7 +5,11 @@
 #include "richtext/model/paragraph_style.h"
 #include "richtext/text/rich_txt.h"
 
+#include <climits>
+
 namespace Qor {
+
+class Draw;
 
 class RichText : public RichTxt {
 public:
@@ -29,6 +33,29 @@ public:
     void SetStyle(const Uuid& id, const ParagraphStyle& s);
     // The first style with exactly this name; DefaultStyleId when none.
     Uuid FindStyleByName(const String& name) const;
+
+    // Layout, painting and queries of the whole document, from page 0 at the page
+    // rectangle's top (page_flow.cpp, part_paint.cpp, part_queries.cpp).
+    using RichTxt::ApplyZoom;
+    using RichTxt::DescribePosition;
+    using RichTxt::GetCaret;
+    using RichTxt::GetHeight;
+    using RichTxt::GetWidth;
+    using RichTxt::Paint;
+    using RichTxt::PositionAt;
+    int GetWidth() const { return RichTxt::GetWidth(style); }
+    // The height, in units of the zoom, of the text laid out cx units wide.
+    int GetHeight(ZoomRatio zoom, int cx) const;
+    PagePosition GetEndPosition(const Rect& page) const;
+    void PaintPages(PageDraw& pw, const Rect& page, const RichPaintInfo& pi) const;
+    // Paints at (x, y) of w, cx units wide, in one page of unbounded height.
+    void Paint(ZoomRatio zoom, Draw& w, int x, int y, int cx) const;
+    CaretInfo GetCaret(int pos, const Rect& page) const;
+    // -1 for a document without parts.
+    int PositionAt(int x, PagePosition point, const Rect& page) const;
+    RichPositionInfo DescribePosition(int pos, int max_level = 2147483647) const;
+    // Rescales every style and every part; nothing happens when m equals d. d must not be 0.
+    void ApplyZoom(ZoomRatio z);
 
 private:
     // Declared before the fields below so that it is released after them.

@@ -1,0 +1,184 @@
+// Page flow of a part list: the layout cache of stored paragraphs, where each part ends on
+// the pages (page breaks, keep together, keep with next, orphan control), the height, top
+// and natural width of a list and the document-level entry points.
+
+#include "richtext/text/page_metrics.h"
+#include "richtext/layout/paragraph_lines.h"
+#include "richtext/table/rich_table.h"
+#include "richtext/text/rich_text.h"
+
+#include <algorithm>
+
+namespace Qor {
+
+const ParagraphStyleMap& ContextStyles(const LayoutContext& rc)
+{
+    static const ParagraphStyleMap none;
+    return rc.styles ? *rc.styles : none;
+}
+
+void RichTxt::Sync(int i, const LayoutContext& rc) const
+{
+    const Para& para = GetPara(i);
+    UnpackedParagraph p;
+    GetParagraph(i, p, ContextStyles(rc));
+    ParagraphLines lines = p.LayOutLines(PageWidth(rc.page));
+    para.layout_width = PageWidth(rc.page);
+    para.ruler = p.format.ruler;
+    para.before = p.format.before;
+    para.after = p.format.after;
+    para.new_page = p.format.new_page;
+    para.keep = p.format.keep;
+    para.keep_next = p.format.keep_next;
+    para.orphan = p.format.orphan;
+    para.line_height.SetCount(lines.GetCount());
+    int64 cy = 0;
+    for(int k = 0; k < lines.GetCount(); k++) {
+        para.line_height[k] = lines[k].GetHeight();
+        cy += para.line_height[k];
+    }
+    para.cy = ClampDots(cy);
+}
+
+const RichTxt::Para& RichTxt::SyncedPara(int i, const LayoutContext& rc) const
+{
+    const Para& p = GetPara(i);
+    if(p.layout_width != PageWidth(rc.page))
+        p.needs_layout = true;
+    if(p.needs_layout) {
+        Sync(i, rc);
+        p.needs_layout = false;
+    }
+    return p;
+}
+
+void RichTxt::GetNextParaValues(int i, const LayoutContext& rc, int& next_before, int& next_first_line) const
+{
+    next_before = next_first_line = 0;
+    if(IsTable(i) || !SyncedPara(i, rc).keep_next || i + 1 >= GetPartCount() || IsTable(i + 1))
+        return;
+    const Para& next = SyncedPara(i + 1, rc);
+    next_before = ClampDots(int64(next.ruler) + next.before);
+    next_first_line = next.line_height.GetCount() ? next.line_height[0] : 0;
+}
+
+PagePosition RichTxt::GetNextPageY(int i, const LayoutContext& rc) const
+{
+    if(IsTable(i))
+        return GetTable(i).GetEndPosition(rc);
+    const Para& p = SyncedPara(i, rc);
+    const int64 top = rc.page.top, bottom = rc.page.bottom, height = bottom - top;
+    const int64 lead = int64(p.ruler) + p.before;
+    int page = rc.py.page;
+    int64 y = rc.py.y;
+    if(IsUnboundedPage(rc.page))
+        return PagePosition(page, ClampDots(y + lead + p.cy + p.after));
+    const int n = p.line_height.GetCount();
+    int64 need = lead + (p.keep || p.keep_next ? p.cy : n ? p.line_height[0] : 0);
+    int next_before, next_first_line;
+    GetNextParaValues(i, rc, next_before, next_first_line);
+    // The same room as paragraph placement asks for, so that painting finds the paragraph
+    // on the page the flow put it on.
+    int64 more = p.keep_next ? int64(p.after) + next_before + next_first_line : 0;
+    if(p.new_page || (y + need + more > bottom && need < height)) {
+        page++;
+        y = top;
+    }
+    y += lead;
+    if(y + p.cy < bottom)
+        y += p.cy;
+    else if(n == 1) {
+        int64 h = p.line_height[0];
+        if(h < height && y + h > bottom) {
+            page++;
+            y = top + h;
+        }
+        else
+            y += h;
+    }
+    else
+        for(int k = 0; k < n; k++) {
+            int64 h = p.line_height[k];
+            y += h;
+            if(h < height &&
+               (y > bottom || (!p.orphan && (k == 0 || k == n - 2) && y + p.line_height[k + 1] > bottom))) {
+                page++;
+                y = top + h;
+            }
+        }
+    y += p.after;
+    if(y > bottom)
+        return PagePosition(page + 1, rc.page.top);
+    return PagePosition(page, ClampDots(y));
+}
+
+PagePosition RichTxt::GetHeight(const LayoutContext& rc) const
+{
+    LayoutContext c = rc;
+    for(int i = 0; i < GetPartCount(); i++)
+        c.py = GetNextPageY(i, c);
+    return c.py;
+}
+
+PagePosition RichTxt::GetTop(const LayoutContext& rc) const
+{
+    if(GetPartCount() == 0)
+        return rc.py;
+    if(IsTable(0))
+        return GetTable(0).GetStartPosition(rc);
+    const Para& p = SyncedPara(0, rc);
+    int64 y = rc.py.y + int64(p.ruler) + p.before;
+    const int64 height = PageHeight(rc.page);
+    const int n = p.line_height.GetCount();
+    if(n && !IsUnboundedPage(rc.page)) {
+        int64 h0 = p.line_height[0];
+        if(h0 < height &&
+           (y + h0 > rc.page.bottom || (!p.orphan && n >= 2 && y + h0 + p.line_height[1] > rc.page.bottom)))
+            return PagePosition(rc.py.page + 1, rc.page.top);
+    }
+    return PagePosition(rc.py.page, ClampDots(y));
+}
+
+int RichTxt::GetWidth(const ParagraphStyleMap& styles) const
+{
+    int width = 0;
+    for(int i = 0; i < GetPartCount(); i++) {
+        if(IsTable(i))
+            return 10000;
+        UnpackedParagraph p;
+        GetParagraph(i, p, styles, true);
+        ParagraphLines lines = p.LayOutLines(2147483647);
+        int64 w = 0;
+        for(int k = 0; k < lines.clen; k++)
+            w += lines.width_of[k];
+        width = std::max(width, ClampDots(w));
+    }
+    return width;
+}
+
+namespace {
+
+LayoutContext DocumentContext(const ParagraphStyleMap& styles, const Rect& page)
+{
+    LayoutContext rc;
+    rc.styles = &styles;
+    rc.page = page;
+    rc.py = PagePosition(0, page.top);
+    return rc;
+}
+
+} // namespace
+
+int RichText::GetHeight(ZoomRatio zoom, int cx) const
+{
+    int width = zoom.m ? ClampDots(int64(cx) * zoom.d / zoom.m) : 0;
+    PagePosition end = RichTxt::GetHeight(DocumentContext(GetStyles(), Rect(0, 0, width, 0x0FFFFFFF)));
+    return zoom.d ? ClampDots(int64(end.y) * zoom.m / zoom.d) : 0;
+}
+
+PagePosition RichText::GetEndPosition(const Rect& page) const
+{
+    return RichTxt::GetHeight(DocumentContext(GetStyles(), page));
+}
+
+} // namespace Qor
