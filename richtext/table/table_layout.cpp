@@ -38,7 +38,7 @@ LayoutContext TableCell::GetTextContext(const LayoutContext& rc) const
     Rect r = InsetPage(rc.page, int64(f.border_left) + f.margin_left, int64(f.border_top) + f.margin_top,
                        int64(f.border_right) + f.margin_right, int64(f.border_bottom) + f.margin_bottom);
     tc.page = r.IsEmpty() ? rc.page : r;
-    tc.py.y = ClampDots(int64(rc.py.y) + f.border_top + f.margin_top);
+    tc.py.y = ClampInt(int64(rc.py.y) + f.border_top + f.margin_top);
     return tc;
 }
 
@@ -56,14 +56,14 @@ PagePosition TableCell::GetEnd(const LayoutContext& rc) const
     if(rc.page.IsEmpty()) {
         int64 y = int64(rc.py.y) + EMPTY_CELL_HEIGHT + f.border_top + f.margin_top + f.margin_bottom + f.border_bottom;
         if(!unbounded && y >= rc.page.bottom)
-            return PagePosition(rc.py.page + 1, ClampDots(int64(rc.page.top) + EMPTY_CELL_HEIGHT));
-        return PagePosition(rc.py.page, ClampDots(y));
+            return PagePosition(rc.py.page + 1, ClampInt(int64(rc.page.top) + EMPTY_CELL_HEIGHT));
+        return PagePosition(rc.py.page, ClampInt(y));
     }
     PagePosition end = text.GetHeight(GetTextContext(rc));
-    end.y = ClampDots(int64(end.y) + f.margin_bottom + f.border_bottom);
+    end.y = ClampInt(int64(end.y) + f.margin_bottom + f.border_bottom);
     int64 min_end = int64(rc.py.y) + f.border_top + f.margin_top + f.min_height + f.margin_bottom + f.border_bottom;
     if((unbounded || min_end <= rc.page.bottom) && end.page == rc.py.page && end.y < min_end)
-        return PagePosition(rc.py.page, ClampDots(min_end));
+        return PagePosition(rc.py.page, ClampInt(min_end));
     return end;
 }
 
@@ -79,7 +79,7 @@ LayoutContext CellContext(const TableLayout& l, const Vector<TableRowLayout>& ro
     int top = below_header ? l.later_page_top : l.table_rect.top;
     cc.page = Rect(box.left, top, box.right, l.table_rect.bottom);
     if(IsUnboundedPage(l.table_rect) && !IsUnboundedPage(cc.page))
-        cc.page.bottom = ClampDots(int64(top) + UNBOUNDED_PAGE_HEIGHT);
+        cc.page.bottom = ClampInt(int64(top) + UNBOUNDED_PAGE_HEIGHT);
     cc.py = rows[row].start;
     return cc;
 }
@@ -108,7 +108,7 @@ void RichTable::LayOutRows(Vector<TableRowLayout>& result, TableLayout& l, const
     l.edge[0] = tr.left;
     for(int c = 0; c < columns; c++) {
         sum += format.column[c];
-        l.edge[c + 1] = ClampDots(tr.left + (total > 0 ? sum * width / total : (c + 1) * width / columns));
+        l.edge[c + 1] = ClampInt(tr.left + (total > 0 ? sum * width / total : (c + 1) * width / columns));
     }
     const bool unbounded = IsUnboundedPage(tr);
     // The latest end of the cells that end in each row.
@@ -125,12 +125,12 @@ void RichTable::LayOutRows(Vector<TableRowLayout>& result, TableLayout& l, const
         TableRowLayout& row = rows[i];
         const bool below_header = l.header_repeated && !header_rows && i >= format.header;
         if(i == 0) {
-            row.top = row.start = PagePosition(rc.py.page, ClampDots(int64(rc.py.y) + format.frame));
+            row.top = row.start = PagePosition(rc.py.page, ClampInt(int64(rc.py.y) + format.frame));
             row.first_on_page = true;
         }
         else {
             row.top = rows[i - 1].end;
-            row.start = PagePosition(row.top.page, ClampDots(int64(row.top.y) + grid));
+            row.start = PagePosition(row.top.page, ClampInt(int64(row.top.y) + grid));
         }
         row.cell.SetCount(columns);
         bool keep = header_rows || i < format.header || format.keep;
@@ -142,8 +142,8 @@ void RichTable::LayOutRows(Vector<TableRowLayout>& result, TableLayout& l, const
             TableCellBox& box = row.cell[c];
             int last_column = std::min(c + std::max(tc.hspan, 0), columns - 1);
             box.starts = true;
-            box.left = c > 0 ? ClampDots(int64(l.edge[c]) + grid / 2) : l.edge[c];
-            box.right = last_column < columns - 1 ? ClampDots(int64(l.edge[last_column + 1]) - (grid - grid / 2))
+            box.left = c > 0 ? ClampInt(int64(l.edge[c]) + grid / 2) : l.edge[c];
+            box.right = last_column < columns - 1 ? ClampInt(int64(l.edge[last_column + 1]) - (grid - grid / 2))
                                                   : l.edge[last_column + 1];
             box.last_row = std::min(i + std::max(tc.vspan, 0), n - 1);
             keep = keep || tc.format.keep;
@@ -222,7 +222,7 @@ const TableLayout& RichTable::Realize(const LayoutContext& rc) const
     l.too_deep = too_deep;
 
     const bool unbounded = IsUnboundedPage(rc.page);
-    PagePosition py(rc.py.page, ClampDots(int64(rc.py.y) + format.before));
+    PagePosition py(rc.py.page, ClampInt(int64(rc.py.y) + format.before));
     if(!unbounded && rc.page.bottom < py.y)
         py = NextPageTop(py, rc.page.top);
     const int64 frame = format.frame;
@@ -236,7 +236,7 @@ const TableLayout& RichTable::Realize(const LayoutContext& rc) const
         int header = std::min(format.header, l.rows);
         if(header > 0) {
             // Alone on a page of their own, the first header row at the table rectangle's top.
-            tc.py = PagePosition(0, ClampDots(int64(l.table_rect.top) - frame));
+            tc.py = PagePosition(0, ClampInt(int64(l.table_rect.top) - frame));
             LayOutRows(l.header, l, tc, header, true);
             if(l.header.Top().end.page == 0) {
                 Vector<TableRowLayout> probe;
@@ -245,7 +245,7 @@ const TableLayout& RichTable::Realize(const LayoutContext& rc) const
                 if(l.rows > header && probe[header].start.page != py.page)
                     py = NextPageTop(py, rc.page.top);
                 l.header_repeated = true;
-                l.later_page_top = ClampDots(int64(l.header.Top().end.y) + format.grid);
+                l.later_page_top = ClampInt(int64(l.header.Top().end.y) + format.grid);
             }
         }
         tc.py = py;
@@ -267,7 +267,7 @@ PagePosition RichTable::GetEndPosition(const LayoutContext& rc) const
     int64 y = int64(end.y) + format.frame + format.after;
     if(!IsUnboundedPage(rc.page) && y > rc.page.bottom)
         return NextPageTop(end, rc.page.top);
-    return PagePosition(end.page, ClampDots(y));
+    return PagePosition(end.page, ClampInt(y));
 }
 
 PagePosition RichTable::GetStartPosition(const LayoutContext& rc) const
@@ -277,7 +277,7 @@ PagePosition RichTable::GetStartPosition(const LayoutContext& rc) const
     const TableLayout& l = Realize(rc);
     if(l.row.IsEmpty())
         return l.start;
-    return PagePosition(l.row[0].start.page, ClampDots(int64(l.row[0].start.y) - format.frame));
+    return PagePosition(l.row[0].start.page, ClampInt(int64(l.row[0].start.y) - format.frame));
 }
 
 } // namespace Qor

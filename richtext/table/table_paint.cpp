@@ -103,7 +103,7 @@ int TableCell::GetAlignShift(const LayoutContext& rc, PagePosition end) const
     int64 free = int64(end.y) - text_end.y - f.margin_bottom - f.border_bottom;
     if(free <= 0)
         return 0;
-    return ClampDots(f.align == CellFormat::ALIGN_CENTER ? free / 2 : f.align == CellFormat::ALIGN_BOTTOM ? free : 0);
+    return ClampInt(f.align == CellFormat::ALIGN_CENTER ? free / 2 : f.align == CellFormat::ALIGN_BOTTOM ? free : 0);
 }
 
 void TableCell::Paint(PageDraw& pw, const LayoutContext& rc, PagePosition end, const Rect& box, int top, int bottom,
@@ -120,7 +120,7 @@ void TableCell::Paint(PageDraw& pw, const LayoutContext& rc, PagePosition end, c
         PaintFrame(pw.PageAt(page), box.left, box.right, y0, y1, bl, bt, br, bb);
     });
     LayoutContext tc = GetTextContext(rc);
-    tc.py.y = ClampDots(int64(tc.py.y) + GetAlignShift(rc, end));
+    tc.py.y = ClampInt(int64(tc.py.y) + GetAlignShift(rc, end));
     text.Paint(pw, tc, pi);
     if(selected)
         ForPages(rc.py.page, end.page, top, bottom, box.top, box.bottom, [&](int page, int y0, int y1) {
@@ -158,7 +158,7 @@ bool RichTable::PaintRow(PaintState& ps, const TableLayout& l, const Vector<Tabl
         Rect r(ps.x0, z * row_top.y, ps.x1, z * end.y);
         if(c > 0) {
             // The grid fills the gap the layout left between this cell and the one before.
-            int gx = z * ClampDots(int64(box.left) - format.grid);
+            int gx = z * ClampInt(int64(box.left) - format.grid);
             if(shown)
                 ForPages(row_top.page, end.page, r.top, r.bottom, page_top, ps.y1, [&](int page, int y0, int y1) {
                     ps.pw.PageAt(page).DrawRect(gx, y0, grid, y1 - y0, grid_color);
@@ -214,8 +214,8 @@ void RichTable::Paint(PageDraw& pw, const LayoutContext& rc, const RichPaintInfo
     ps.frame_width = ZoomWidthKeepOne(format.frame, z.m, z.d);
     ps.grid_width = ZoomWidthKeepOne(format.grid, z.m, z.d);
     const int frame = ps.frame_width;
-    ps.x0 = z * ClampDots(int64(rc.page.left) + format.lm) + frame;
-    ps.x1 = z * ClampDots(int64(rc.page.right) - format.rm) - frame;
+    ps.x0 = z * ClampInt(int64(rc.page.left) + format.lm) + frame;
+    ps.x1 = z * ClampInt(int64(rc.page.right) - format.rm) - frame;
     ps.y0 = z * rc.page.top + frame;
     ps.y1 = z * rc.page.bottom - frame;
     int header_bottom = 0;

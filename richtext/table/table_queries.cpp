@@ -15,7 +15,7 @@ namespace {
 LayoutContext AlignedTextContext(const TableCell& cell, const LayoutContext& rc, PagePosition end)
 {
     LayoutContext tc = cell.GetTextContext(rc);
-    tc.py.y = ClampDots(int64(tc.py.y) + cell.GetAlignShift(rc, end));
+    tc.py.y = ClampInt(int64(tc.py.y) + cell.GetAlignShift(rc, end));
     return tc;
 }
 

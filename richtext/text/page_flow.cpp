@@ -37,7 +37,7 @@ void RichTxt::Sync(int i, const LayoutContext& rc) const
         para.line_height[k] = lines[k].GetHeight();
         cy += para.line_height[k];
     }
-    para.cy = ClampDots(cy);
+    para.cy = ClampInt(cy);
 }
 
 const RichTxt::Para& RichTxt::SyncedPara(int i, const LayoutContext& rc) const
@@ -58,7 +58,7 @@ void RichTxt::GetNextParaValues(int i, const LayoutContext& rc, int& next_before
     if(IsTable(i) || !SyncedPara(i, rc).keep_next || i + 1 >= GetPartCount() || IsTable(i + 1))
         return;
     const Para& next = SyncedPara(i + 1, rc);
-    next_before = ClampDots(int64(next.ruler) + next.before);
+    next_before = ClampInt(int64(next.ruler) + next.before);
     next_first_line = next.line_height.GetCount() ? next.line_height[0] : 0;
 }
 
@@ -72,7 +72,7 @@ PagePosition RichTxt::GetNextPageY(int i, const LayoutContext& rc) const
     int page = rc.py.page;
     int64 y = rc.py.y;
     if(IsUnboundedPage(rc.page))
-        return PagePosition(page, ClampDots(y + lead + p.cy + p.after));
+        return PagePosition(page, ClampInt(y + lead + p.cy + p.after));
     const int n = p.line_height.GetCount();
     int64 need = lead + (p.keep || p.keep_next ? p.cy : n ? p.line_height[0] : 0);
     int next_before, next_first_line;
@@ -109,7 +109,7 @@ PagePosition RichTxt::GetNextPageY(int i, const LayoutContext& rc) const
     y += p.after;
     if(y > bottom)
         return PagePosition(page + 1, rc.page.top);
-    return PagePosition(page, ClampDots(y));
+    return PagePosition(page, ClampInt(y));
 }
 
 PagePosition RichTxt::GetHeight(const LayoutContext& rc) const
@@ -136,7 +136,7 @@ PagePosition RichTxt::GetTop(const LayoutContext& rc) const
            (y + h0 > rc.page.bottom || (!p.orphan && n >= 2 && y + h0 + p.line_height[1] > rc.page.bottom)))
             return PagePosition(rc.py.page + 1, rc.page.top);
     }
-    return PagePosition(rc.py.page, ClampDots(y));
+    return PagePosition(rc.py.page, ClampInt(y));
 }
 
 int RichTxt::GetWidth(const ParagraphStyleMap& styles) const
@@ -151,12 +151,10 @@ int RichTxt::GetWidth(const ParagraphStyleMap& styles) const
         int64 w = 0;
         for(int k = 0; k < lines.clen; k++)
             w += lines.width_of[k];
-        width = std::max(width, ClampDots(w));
+        width = std::max(width, ClampInt(w));
     }
     return width;
 }
-
-namespace {
 
 LayoutContext DocumentContext(const ParagraphStyleMap& styles, const Rect& page)
 {
@@ -167,13 +165,11 @@ LayoutContext DocumentContext(const ParagraphStyleMap& styles, const Rect& page)
     return rc;
 }
 
-} // namespace
-
 int RichText::GetHeight(ZoomRatio zoom, int cx) const
 {
-    int width = zoom.m ? ClampDots(int64(cx) * zoom.d / zoom.m) : 0;
+    int width = zoom.m ? ClampInt(int64(cx) * zoom.d / zoom.m) : 0;
     PagePosition end = RichTxt::GetHeight(DocumentContext(GetStyles(), Rect(0, 0, width, 0x0FFFFFFF)));
-    return zoom.d ? ClampDots(int64(end.y) * zoom.m / zoom.d) : 0;
+    return zoom.d ? ClampInt(int64(end.y) * zoom.m / zoom.d) : 0;
 }
 
 PagePosition RichText::GetEndPosition(const Rect& page) const

@@ -76,20 +76,14 @@ void RichTxt::Paint(PageDraw& pw, LayoutContext rc, const RichPaintInfo& pi) con
 
 void RichText::PaintPages(PageDraw& pw, const Rect& page, const RichPaintInfo& pi) const
 {
-    LayoutContext rc;
-    rc.styles = &GetStyles();
-    rc.page = page;
-    rc.py = PagePosition(0, page.top);
-    RichTxt::Paint(pw, rc, pi);
+    RichTxt::Paint(pw, DocumentContext(GetStyles(), page), pi);
 }
 
 void RichText::Paint(ZoomRatio zoom, Draw& w, int x, int y, int cx) const
 {
     w.Offset(x, y);
-    LayoutContext rc;
-    rc.styles = &GetStyles();
-    rc.page = Rect(0, 0, zoom.m ? ClampDots(int64(cx) * zoom.d / zoom.m) : 0, INT_MAX);
-    rc.py = PagePosition(0, 0);
+    LayoutContext rc =
+        DocumentContext(GetStyles(), Rect(0, 0, zoom.m ? ClampInt(int64(cx) * zoom.d / zoom.m) : 0, INT_MAX));
     RichPaintInfo pi;
     pi.zoom = zoom;
     pi.top = PagePosition(0, 0);

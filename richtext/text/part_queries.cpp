@@ -114,19 +114,6 @@ void RichTxt::DescribePosition(int pos, RichPositionInfo& info, int table_number
     info.paragraph_length = 0;
 }
 
-namespace {
-
-LayoutContext DocumentContext(const ParagraphStyleMap& styles, const Rect& page)
-{
-    LayoutContext rc;
-    rc.styles = &styles;
-    rc.page = page;
-    rc.py = PagePosition(0, page.top);
-    return rc;
-}
-
-} // namespace
-
 CaretInfo RichText::GetCaret(int pos, const Rect& page) const
 {
     return RichTxt::GetCaret(pos, DocumentContext(GetStyles(), page));
