@@ -299,7 +299,10 @@ void RichQtfParser::FormatCommand(int c)
         else if(Key('_'))
             tab.fillchar = TabStop::UNDERSCORE_FILL;
         int from_right = Key('>') ? TabStop::FROM_RIGHT : 0;
-        tab.pos = ReadRequiredNumber() | from_right;
+        // The writer puts the from-right bit into the number itself.
+        int pos = ReadRequiredNumber();
+        int bit = (pos | from_right) & TabStop::FROM_RIGHT;
+        tab.pos = std::min(pos & (TabStop::FROM_RIGHT - 1), (int)MAX_DIMENSION) | bit;
         pf.tab.Add(tab);
         break;
     }

@@ -6,6 +6,8 @@
 #include "richtext/table/rich_table.h"
 #include "richtext/text/rich_text.h"
 
+#include <algorithm>
+
 namespace Qor {
 
 // The current format with the charset in which plain bytes are decoded.
@@ -38,6 +40,9 @@ public:
         MAX_SPAN = 1 << 20,
         MAX_COLUMN_WIDTH = 1 << 20,
         MAX_OBJECT_SIZE = 60000,
+        // Table, cell and tab measures in dots (about four metres): sums and products of
+        // them in layout stay far from overflow.
+        MAX_DIMENSION = 100000,
         MAX_PROPORTIONAL_CELLS = 100000,
     };
 
@@ -83,6 +88,8 @@ private:
     }
     int ReadNumber();
     int ReadRequiredNumber();
+    // A measure read as by ReadRequiredNumber, kept within MAX_DIMENSION.
+    int ReadDimension() { return std::min(ReadRequiredNumber(), (int)MAX_DIMENSION); }
     void ReadNumberPair(int& a, int& b);
     Color ReadColor();
     String ReadText(int delimiter);

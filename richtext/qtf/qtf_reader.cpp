@@ -52,9 +52,8 @@ void RichQtfParser::AddChar(int code)
             return;
         }
     }
-    if(code >= 0 && code < 32)
-        return;
-    if(code >= 0)
+    // Only the low 16 bits are stored: a large code must not become a control character.
+    if(code >= 0 && (code & 0xFFFF) >= 32)
         text.AppendChar((wchar16)code);
 }
 
@@ -137,11 +136,13 @@ void RichQtfParser::Characters()
 
 void RichQtfParser::EndParagraph()
 {
-    if(istable && paragraph.part.IsEmpty() && text.IsEmpty()) {
+    if(istable) {
         RichTxt& t = Container();
         t.SetTable(t.GetPartCount(), table);
         istable = false;
-        return;
+        // Content that reached the paragraph after the table follows it, never drops it.
+        if(paragraph.part.IsEmpty() && text.IsEmpty())
+            return;
     }
     FlushText();
     if(breakpage)
@@ -203,7 +204,7 @@ void RichQtfParser::ParseObject()
     if(!keep_ratio)
         Key('*');
     sz.cy = ReadRequiredNumber();
-    int ydelta = Key('/') ? ReadNumber() : 0;
+    int ydelta = Key('/') ? std::clamp(ReadNumber(), -(int)MAX_OBJECT_SIZE, (int)MAX_OBJECT_SIZE) : 0;
     // A shown size beyond any page would only ask painting for huge images.
     sz.cx = std::min((int)sz.cx, (int)MAX_OBJECT_SIZE);
     sz.cy = std::min((int)sz.cy, (int)MAX_OBJECT_SIZE);

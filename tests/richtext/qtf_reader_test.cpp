@@ -47,6 +47,8 @@ TEST(QtfReader, CharactersAndEscapes)
                  "b" },
         { "@$41;x", "Ax" },
         { "@$1F;x", "x" },
+        { "@$10041;x", "Ax" },  // only the low 16 bits are stored ...
+        { "@$10001;x", "x" },   // ... and they must not make a control character
         { "{x}+|^", "{x}+|^" }, // single command characters are text
         { "[{_} \xC5\xBE\xE2\x82\xAC]", "\xC5\xBE\xE2\x82\xAC" },
         { "\x01"
@@ -124,6 +126,11 @@ TEST(QtfReader, ParagraphCommands)
           } },
         { "[:lbl: x]", [](const ParagraphFormat& f) { return f.label == "lbl"; } },
         { "[t100 x]", [](const ParagraphFormat& f) { return f.tab_size == 100; } },
+        { "[~>100000000~134218228 x]", // the from-right bit kept, the measure bounded
+          [](const ParagraphFormat& f) {
+              return f.tab.GetCount() == 2 && f.tab[0].pos == RichQtfParser::MAX_DIMENSION &&
+                     f.tab[1].pos == (500 | TabStop::FROM_RIGHT);
+          } },
         { "[~>.200~=300~>>500 x]",
           [](const ParagraphFormat& f) {
               return f.tab.GetCount() == 3 && f.tab[0].align == TabStop::RIGHT && f.tab[0].fillchar == 1 &&
@@ -251,8 +258,9 @@ TEST(QtfReader, ObjectsInTextAndBinaryForm)
     EXPECT_EQ(b.GetData().ToString(), String("\x81\x42", 2));
     EXPECT_TRUE(b.IsKeepRatio());
     EXPECT_EQ(QorTest::Utf8(binary.p.part[1].text), "x");
-    Paragraph huge("@@Unknown:99999*7`a`");
+    Paragraph huge("@@Unknown:99999*7/-2147483648`a`");
     EXPECT_EQ(huge.p.part[0].object.GetSize(), Size(RichQtfParser::MAX_OBJECT_SIZE, 7));
+    EXPECT_EQ(huge.p.part[0].object.GetYDelta(), -RichQtfParser::MAX_OBJECT_SIZE);
 }
 
 } // namespace
