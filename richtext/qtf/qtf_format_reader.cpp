@@ -76,17 +76,21 @@ String RichQtfParser::ReadText(int delimiter)
 
 void RichQtfParser::PopFormat()
 {
-    format = fstack.Top();
-    fstack.Drop();
+    // The record is not read again before the next push overwrites it.
+    format = std::move(fstack[--fdepth]);
     paragraph_format_stale = true;
 }
 
 void RichQtfParser::FormatGroup()
 {
     FlushText();
-    if(fstack.GetCount() >= MAX_FORMAT_DEPTH)
+    if(fdepth >= MAX_FORMAT_DEPTH)
         MarkupErrorParagraph("Nesting too deep");
-    fstack.Add(format);
+    if(fdepth < fstack.GetCount())
+        fstack[fdepth] = format;
+    else
+        fstack.Add(format);
+    fdepth++;
     for(;;) {
         int c = (byte)*term;
         if(!c)
@@ -394,7 +398,7 @@ void RichQtfParser::DefineStyle()
         id = NewUuid();
     if(Key(':'))
         style.name = ReadText(']');
-    if(!fstack.IsEmpty())
+    if(fdepth)
         PopFormat();
     target.SetStyle(id, style);
     styleid[n] = id;

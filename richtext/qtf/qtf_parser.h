@@ -44,6 +44,7 @@ public:
         // them in layout stay far from overflow.
         MAX_DIMENSION = 100000,
         MAX_PROPORTIONAL_CELLS = 100000,
+        MAX_SPARE_PARTS = 64,
     };
 
     explicit RichQtfParser(void* context);
@@ -56,13 +57,19 @@ private:
     const char* term = nullptr;
     WString text;
     UnpackedParagraph paragraph;
+    // Text runs of paragraphs already stored, kept to be filled again: a run then costs no
+    // allocation.
+    OwnedArray<ParagraphPart> spare_part;
     RichTable table;
     bool istable = false;
     bool breakpage = false;
     bool paragraph_format_stale = false;
     int accesskey = 0;
     QtfFormatState format;
+    // The format stack: its first fdepth records are in use; popped ones stay for reuse, so
+    // that a group costs a copy of the format and no allocation.
     OwnedArray<QtfFormatState> fstack;
+    int fdepth = 0;
     Vector<Uuid> styleid;
     Vector<int> stylenext;
     OwnedArray<QtfTableState> tablepart;

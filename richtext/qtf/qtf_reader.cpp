@@ -33,7 +33,11 @@ void RichQtfParser::FlushText()
 {
     if(text.IsEmpty())
         return;
-    paragraph.CatText(text, format.format);
+    // The pending text never holds a paragraph control character (AddChar, Characters and
+    // RawBlock keep them out), so it moves into the run as it is.
+    ParagraphPart& part = spare_part.IsEmpty() ? paragraph.AddPart() : paragraph.part.Add(spare_part.PopDetach());
+    part.text = std::move(text);
+    part.format = format.format;
     text.Clear();
 }
 
@@ -53,7 +57,7 @@ void RichQtfParser::AddChar(int code)
         }
     }
     // Only the low 16 bits are stored: a large code must not become a control character.
-    if(code >= 0 && (code & 0xFFFF) >= 32)
+    if(code >= 0 && (code & 0xFFFF) >= 32 && !IsParagraphControlCharacter(code & 0xFFFF))
         text.AppendChar((wchar16)code);
 }
 
@@ -122,7 +126,7 @@ void RichQtfParser::Characters()
             flush();
             AddChar(code);
         }
-        else if(code >= 32) {
+        else if(code >= 32 && !IsParagraphControlCharacter(code)) {
             buffer[n++] = (wchar16)code;
             if(n == 256)
                 flush();
@@ -149,7 +153,12 @@ void RichQtfParser::EndParagraph()
         paragraph.format.new_page = true;
     RichTxt& t = Container();
     t.Set(t.GetPartCount(), paragraph, target.GetStyles());
-    paragraph.ClearParts();
+    // Text runs hold nothing but their text and format, both replaced when they are reused.
+    while(!paragraph.part.IsEmpty())
+        if(paragraph.part.Top().HasObjectOrField() || spare_part.GetCount() >= MAX_SPARE_PARTS)
+            paragraph.part.Drop();
+        else
+            spare_part.Add(paragraph.part.PopDetach());
     paragraph.format = format.format;
     paragraph_format_stale = false;
     breakpage = false;
@@ -168,7 +177,7 @@ void RichQtfParser::RawBlock()
     for(int ch : w)
         if(ch == '\n')
             EndParagraph();
-        else if(ch == '\t' || ch >= 32) // other control characters would read as format codes
+        else if(ch == '\t' || (ch >= 32 && !IsParagraphControlCharacter(ch))) // others would read as format codes
             text.AppendChar((wchar16)ch);
 }
 
@@ -298,7 +307,7 @@ void RichQtfParser::Parse(const char* qtf, int accesskey_)
         else if(c == ']') {
             term++;
             FlushText();
-            if(fstack.IsEmpty())
+            if(!fdepth)
                 MarkupErrorParagraph("Unmatched ']'");
             PopFormat();
         }

@@ -47,8 +47,11 @@ TEST(QtfReader, CharactersAndEscapes)
                  "b" },
         { "@$41;x", "Ax" },
         { "@$1F;x", "x" },
-        { "@$10041;x", "Ax" },  // only the low 16 bits are stored ...
-        { "@$10001;x", "x" },   // ... and they must not make a control character
+        { "@$10041;x", "Ax" }, // only the low 16 bits are stored ...
+        { "@$10001;x", "x" },  // ... and they must not make a control character
+        { "@$EE01;a\xEE\xB8\x81"
+          "b",
+          "ab" },               // nor one of the escapes of control bytes
         { "{x}+|^", "{x}+|^" }, // single command characters are text
         { "[{_} \xC5\xBE\xE2\x82\xAC]", "\xC5\xBE\xE2\x82\xAC" },
         { "\x01"
@@ -58,8 +61,12 @@ TEST(QtfReader, CharactersAndEscapes)
           "a[bcd" }, // a raw block drops control characters
         { "a:b", "a:b" },
     };
-    for(const Case& c : cases)
-        EXPECT_EQ(QtfParagraphText(ReadQtfDocument(c.qtf), ReadQtfDocument(c.qtf), 0), c.text) << c.qtf;
+    for(const Case& c : cases) {
+        RichText doc = ReadQtfDocument(c.qtf);
+        EXPECT_EQ(QtfParagraphText(doc, doc, 0), c.text) << c.qtf;
+        // The stored length counts what the paragraph holds.
+        EXPECT_EQ(doc.GetLength(), (int)doc.GetPlainText().GetLength()) << c.qtf;
+    }
 }
 
 TEST(QtfReader, RawBlockLineFeedEndsParagraph)
