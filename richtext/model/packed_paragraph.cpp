@@ -3,6 +3,7 @@
 #include "richtext/model/packed_paragraph.h"
 
 #include "foundation/charset.h"
+#include "foundation/charset_utf8.h"
 #include "foundation/string_stream.h"
 #include "richtext/model/paragraph_cache.h"
 
@@ -135,6 +136,35 @@ void WritePartFormat(Stream& s, const CharacterFormat& a, const CharacterFormat&
     }
 }
 
+// The text as UTF-8 without control characters. A text of common length goes through a
+// buffer on the stack, ASCII text (the usual case) in the same pass that checks it.
+void PutText(Stream& s, const WString& text)
+{
+    const wchar16* p = text.Begin();
+    int n = text.GetLength();
+    char buffer[1024];
+    if(n <= (int)sizeof(buffer) / 3) {
+        int i = 0;
+        for(; i < n; i++) {
+            int c = p[i];
+            if(c >= 0x80 || (c < 0x20 && c != '\t'))
+                break;
+            buffer[i] = (char)c;
+        }
+        if(i == n) {
+            s.Put(buffer, (uint32)n);
+            return;
+        }
+        while(i < n && !IsParagraphControlCharacter(p[i]))
+            i++;
+        if(i == n) {
+            s.Put(buffer, (uint32)(EncodeUtf8Into(buffer, p, n) - buffer));
+            return;
+        }
+    }
+    s.Put(EncodeUtf8(WithoutControlCharacters(text)));
+}
+
 void WriteParts(Stream& s, const OwnedArray<ParagraphPart>& parts, CharacterFormat& run, const CharacterFormat& style,
                 OwnedArray<EmbeddedObject>& objects)
 {
@@ -154,10 +184,8 @@ void WriteParts(Stream& s, const OwnedArray<ParagraphPart>& parts, CharacterForm
             objects.Add(part.object);
             s.Put(OP_OBJECT);
         }
-        else {
-            WString text = WithoutControlCharacters(part.text);
-            s.Put(EncodeUtf8(text));
-        }
+        else
+            PutText(s, part.text);
     }
 }
 
