@@ -75,11 +75,14 @@ void RichQtfParser::Characters()
     };
     for(;;) {
         int c = (byte)*term;
-        if(!accesskey)
-            while(c >= 32 && c < 0x80 && QtfPlainChars[c] && n < 256) { // the common case
+        if(!accesskey) { // the common case, with the position held in a register
+            const char* s = term;
+            while(c < 0x80 && QtfPlainChars[c] && n < 256) {
                 buffer[n++] = (wchar16)c;
-                c = (byte) * ++term;
+                c = (byte) * ++s;
             }
+            term = s;
+        }
         if(n == 256)
             flush();
         // The first character is whatever called for this loop (an escaped one too).
