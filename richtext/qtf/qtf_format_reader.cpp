@@ -76,9 +76,15 @@ String RichQtfParser::ReadText(int delimiter)
 
 void RichQtfParser::PopFormat()
 {
+    QtfFormatState& record = fstack[--fdepth];
+    if(pf_state == PF_CURRENT) { // the current format is replaced: it moves to the paragraph
+        paragraph.format = std::move(format.format);
+        pf_state = PF_SET;
+    }
+    else if(pf_state == PF_STACK && pf_record == fdepth)
+        pf_state = PF_CURRENT; // the record becomes the current format
     // The record is not read again before the next push overwrites it.
-    format = std::move(fstack[--fdepth]);
-    paragraph_format_stale = true;
+    format = std::move(record);
 }
 
 void RichQtfParser::FormatGroup()
@@ -90,6 +96,10 @@ void RichQtfParser::FormatGroup()
         fstack[fdepth] = format;
     else
         fstack.Add(format);
+    if(pf_state == PF_CURRENT) { // the commands below change the current format
+        pf_state = PF_STACK;
+        pf_record = fdepth;
+    }
     fdepth++;
     for(;;) {
         int c = (byte)*term;
@@ -100,8 +110,7 @@ void RichQtfParser::FormatGroup()
             break;
         FormatCommand(c);
     }
-    paragraph.format = format.format;
-    paragraph_format_stale = false;
+    SetParagraphFormat();
 }
 
 void RichQtfParser::SetCharset(const String& name)
@@ -122,6 +131,8 @@ void RichQtfParser::SetCharset(const String& name)
 
 void RichQtfParser::ApplyStyle(const Uuid& id)
 {
+    if(pf_state == PF_CURRENT)
+        StoreParagraphFormat();
     ParagraphFormat& f = format.format;
     LanguageCode language = f.language;
     bool new_page = f.new_page;
@@ -129,7 +140,6 @@ void RichQtfParser::ApplyStyle(const Uuid& id)
     f.language = language;
     f.new_page = new_page;
     f.style = id;
-    paragraph_format_stale = true;
 }
 
 void RichQtfParser::StyleNumber()

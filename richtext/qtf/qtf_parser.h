@@ -63,7 +63,12 @@ private:
     RichTable table;
     bool istable = false;
     bool breakpage = false;
-    bool paragraph_format_stale = false;
+    // Where the paragraph's format is while it is not copied into the paragraph: a point that
+    // sets "paragraph format := current format" only notes it, and the copy is made (or the
+    // current format moved over) when the current format is about to change, or when the
+    // paragraph is stored. A format group's push keeps the noted format in its stack record.
+    enum { PF_SET, PF_CURRENT, PF_STACK } pf_state = PF_CURRENT;
+    int pf_record = 0; // the stack record holding it, for PF_STACK
     int accesskey = 0;
     QtfFormatState format;
     // The format stack: its first fdepth records are in use; popped ones stay for reuse, so
@@ -105,7 +110,9 @@ private:
     void Characters();
     void AddChar(int code);
     void FlushText();
-    void SetParagraphFormat();
+    void SetParagraphFormat() { pf_state = PF_CURRENT; }
+    // Copies the noted format into the paragraph.
+    void StoreParagraphFormat();
     void PlacePendingTable()
     {
         if(istable)

@@ -17,16 +17,16 @@ RichQtfParser::RichQtfParser(void* context) : context(context)
     ClearRichText(target);
     format.format.font = Font(Font::SANSSERIF, 100);
     format.charset = (byte)DefaultCharset();
-    paragraph.format = format.format;
     InitQtfPlainChars();
 }
 
-void RichQtfParser::SetParagraphFormat()
+void RichQtfParser::StoreParagraphFormat()
 {
-    if(paragraph_format_stale) {
+    if(pf_state == PF_CURRENT)
         paragraph.format = format.format;
-        paragraph_format_stale = false;
-    }
+    else if(pf_state == PF_STACK)
+        paragraph.format = fstack[pf_record].format;
+    pf_state = PF_SET;
 }
 
 void RichQtfParser::FlushText()
@@ -152,6 +152,7 @@ void RichQtfParser::EndParagraph()
             return;
     }
     FlushText();
+    StoreParagraphFormat();
     if(breakpage)
         paragraph.format.new_page = true;
     RichTxt& t = Container();
@@ -162,8 +163,7 @@ void RichQtfParser::EndParagraph()
             paragraph.part.Drop();
         else
             spare_part.Add(paragraph.part.PopDetach());
-    paragraph.format = format.format;
-    paragraph_format_stale = false;
+    pf_state = PF_CURRENT;
     breakpage = false;
 }
 
@@ -291,6 +291,7 @@ void RichQtfParser::MarkupErrorParagraph(const char* message)
     f.font = Font(Font::SANSSERIF, 84).Bold().Underline();
     f.ink = Color(128, 0, 0);
     text.Clear();
+    StoreParagraphFormat();
     paragraph.CatText(DecodeText(error, format.charset), f);
     target.Set(target.GetPartCount(), paragraph, target.GetStyles());
     ResolveNextStyles();

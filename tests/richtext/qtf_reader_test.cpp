@@ -160,6 +160,35 @@ TEST(QtfReader, ParagraphCommands)
     }
 }
 
+// A paragraph takes the format noted at its last character, "&", group end or the like;
+// a group closed before a paragraph end that notes nothing still counts.
+TEST(QtfReader, ParagraphFormatIsTheOneNotedLast)
+{
+    const int L = ParagraphFormat::ALIGN_LEFT, R = ParagraphFormat::ALIGN_RIGHT, C = ParagraphFormat::ALIGN_CENTER;
+    struct Case {
+        const char* qtf;
+        int paragraph;
+        int align;
+        bool new_page;
+    } cases[] = {
+        { "[> x]^^y", 0, R, false }, // "^^" notes nothing: the group's format stays
+        { "[> x]^^y", 1, L, true },  // the page break goes to the next paragraph only
+        { "a^^b&c", 1, L, true },         { "a^^b&c", 2, L, false },
+        { "[> [= ]]^^", 0, C, false },    { "[= x[> [.9999 ", 0, R, false }, // the error paragraph too
+        { "[> a&b]&c", 0, R, false },     { "[> a&b]&c", 1, L, false },      // "&" notes the format outside the group
+        { "{{1 [> a]}}&b", 1, L, false }, { "[= {{1 [> a]||b}}&]", 1, C, false }, // the empty paragraph after the table
+    };
+    for(const Case& c : cases) {
+        Paragraph p(c.qtf, c.paragraph);
+        EXPECT_EQ(p.p.format.align, c.align) << c.qtf << " " << c.paragraph;
+        EXPECT_EQ(p.p.format.new_page, c.new_page) << c.qtf << " " << c.paragraph;
+    }
+    RichText table = ReadQtfDocument("{{1 [> a]||[= b]}}");
+    UnpackedParagraph cell;
+    table.GetTable(0).GetCell(0, 0).text.GetParagraph(0, cell, table.GetStyles());
+    EXPECT_EQ(cell.format.align, R); // "||" notes nothing either
+}
+
 TEST(QtfReader, AccessKeyUnderlinesFirstMatchOnly)
 {
     Paragraph open("Open", 0, 'O');
