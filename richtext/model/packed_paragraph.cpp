@@ -8,6 +8,7 @@
 #include "richtext/model/paragraph_cache.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace Qor {
@@ -145,11 +146,27 @@ void PutText(Stream& s, const WString& text)
     char buffer[1024];
     if(n <= (int)sizeof(buffer) / 3) {
         int i = 0;
-        for(; i < n; i++) {
+        for(;;) {
+            // Four units at a time while all of them are from 0x20 to 0x7F: no unit has a
+            // bit above 6 set, and adding 0x60 to each sets bit 7 in every one.
+            while(i + 4 <= n) {
+                uint64 w;
+                std::memcpy(&w, p + i, sizeof(w));
+                if((w & 0xFF80FF80FF80FF80ull) ||
+                   ((w + 0x0060006000600060ull) & 0x0080008000800080ull) != 0x0080008000800080ull)
+                    break;
+                buffer[i] = (char)p[i];
+                buffer[i + 1] = (char)p[i + 1];
+                buffer[i + 2] = (char)p[i + 2];
+                buffer[i + 3] = (char)p[i + 3];
+                i += 4;
+            }
+            if(i == n)
+                break;
             int c = p[i];
             if(c >= 0x80 || (c < 0x20 && c != '\t'))
                 break;
-            buffer[i] = (char)c;
+            buffer[i++] = (char)c;
         }
         if(i == n) {
             s.Put(buffer, (uint32)n);

@@ -70,7 +70,10 @@ void RichQtfParser::Characters()
     int n = 0;
     const char* start = term;
     auto flush = [&] {
-        text.Append(buffer, n);
+        if(text.IsEmpty()) // a run usually starts here: made at its size at once
+            text = WString(buffer, n);
+        else
+            text.Append(buffer, n);
         n = 0;
     };
     for(;;) {
