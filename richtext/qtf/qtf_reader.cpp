@@ -61,6 +61,24 @@ void RichQtfParser::AddChar(int code)
         text.AppendChar((wchar16)code);
 }
 
+namespace {
+
+// QtfPlainChars over every byte value: the bytes from 0x80 up are never plain.
+struct PlainBytes {
+    bool flag[256] = {};
+    PlainBytes()
+    {
+        InitQtfPlainChars();
+        for(int c = 0; c < 128; c++)
+            flag[c] = QtfPlainChars[c];
+    }
+};
+
+const PlainBytes plain_bytes;
+const bool* const plain_byte = plain_bytes.flag;
+
+} // namespace
+
 void RichQtfParser::Characters()
 {
     SetParagraphFormat();
@@ -79,12 +97,21 @@ void RichQtfParser::Characters()
     for(;;) {
         int c = (byte)*term;
         if(!accesskey) { // the common case, with the position held in a register
-            const char* s = term;
-            while(c < 0x80 && QtfPlainChars[c] && n < 256) {
-                buffer[n++] = (wchar16)c;
-                c = (byte) * ++s;
+            const byte* s = (const byte*)term;
+            // Four at a time while there is room; the checks stop at the terminating NUL
+            // before reading past it.
+            while(n <= 256 - 4 && plain_byte[s[0]] && plain_byte[s[1]] && plain_byte[s[2]] && plain_byte[s[3]]) {
+                buffer[n] = s[0];
+                buffer[n + 1] = s[1];
+                buffer[n + 2] = s[2];
+                buffer[n + 3] = s[3];
+                n += 4;
+                s += 4;
             }
-            term = s;
+            while(n < 256 && plain_byte[*s])
+                buffer[n++] = *s++;
+            term = (const char*)s;
+            c = *s;
         }
         if(n == 256)
             flush();
