@@ -76,31 +76,36 @@ String RichQtfParser::ReadText(int delimiter)
 
 void RichQtfParser::PopFormat()
 {
-    QtfFormatState& record = fstack[--fdepth];
-    if(pf_state == PF_CURRENT) { // the current format is replaced: it moves to the paragraph
-        paragraph.format = std::move(format.format);
-        pf_state = PF_SET;
+    QtfFormatState* saved = fstack.Pop();
+    if(pf_state == PF_CURRENT) { // the noted format stays in its record, now set aside
+        pf_state = PF_RECORD;
+        pf_record = format;
     }
-    else if(pf_state == PF_STACK && pf_record == fdepth)
-        pf_state = PF_CURRENT; // the record becomes the current format
-    // The record is not read again before the next push overwrites it.
-    format = std::move(record);
+    else if(pf_state == PF_RECORD && pf_record == saved)
+        pf_state = PF_CURRENT;
+    fspare.Add(format);
+    format = saved;
 }
 
 void RichQtfParser::FormatGroup()
 {
     FlushText();
-    if(fdepth >= MAX_FORMAT_DEPTH)
+    if(fstack.GetCount() >= MAX_FORMAT_DEPTH)
         MarkupErrorParagraph("Nesting too deep");
-    if(fdepth < fstack.GetCount())
-        fstack[fdepth] = format;
-    else
-        fstack.Add(format);
-    if(pf_state == PF_CURRENT) { // the commands below change the current format
-        pf_state = PF_STACK;
-        pf_record = fdepth;
+    QtfFormatState* saved;
+    if(fspare.IsEmpty())
+        saved = &format_pool.Add();
+    else {
+        saved = fspare.Pop();
+        if(pf_state == PF_RECORD && pf_record == saved)
+            StoreParagraphFormat();
     }
-    fdepth++;
+    *saved = *format;
+    fstack.Add(saved);
+    if(pf_state == PF_CURRENT) { // the commands below change the current format
+        pf_state = PF_RECORD;
+        pf_record = saved;
+    }
     for(;;) {
         int c = (byte)*term;
         if(!c)
@@ -117,15 +122,15 @@ void RichQtfParser::SetCharset(const String& name)
 {
     int c = name.GetLength() == 1 ? name[0] : 0;
     if(name == "_")
-        format.charset = CHARSET_UTF8;
+        format->charset = CHARSET_UTF8;
     else if(c >= '0' && c <= '8')
-        format.charset = (byte)(c - 33);
+        format->charset = (byte)(c - 33);
     else if(c >= 'A' && c <= 'Z')
-        format.charset = (byte)(c - 64);
+        format->charset = (byte)(c - 64);
     else {
         int code = FindCharset(name.Begin());
         if(code)
-            format.charset = (byte)code;
+            format->charset = (byte)code;
     }
 }
 
@@ -133,7 +138,7 @@ void RichQtfParser::ApplyStyle(const Uuid& id)
 {
     if(pf_state == PF_CURRENT)
         StoreParagraphFormat();
-    ParagraphFormat& f = format.format;
+    ParagraphFormat& f = format->format;
     LanguageCode language = f.language;
     bool new_page = f.new_page;
     f = target.GetStyle(id).format;
@@ -155,8 +160,8 @@ void RichQtfParser::StyleNumber()
 
 void RichQtfParser::FormatCommand(int c)
 {
-    CharacterFormat& cf = format.format;
-    ParagraphFormat& pf = format.format;
+    CharacterFormat& cf = format->format;
+    ParagraphFormat& pf = format->format;
     Font& font = cf.font;
     switch(c) {
     case '*':
@@ -389,7 +394,7 @@ void RichQtfParser::DefineStyle()
     if(n < 0 || n > MAX_STYLE_NUMBER)
         MarkupErrorParagraph("Invalid style number");
     ParagraphStyle style;
-    style.format = format.format;
+    style.format = format->format;
     while(styleid.GetCount() <= n) {
         styleid.Add(DefaultStyleId);
         stylenext.Add(0);
@@ -408,7 +413,7 @@ void RichQtfParser::DefineStyle()
         id = NewUuid();
     if(Key(':'))
         style.name = ReadText(']');
-    if(fdepth)
+    if(!fstack.IsEmpty())
         PopFormat();
     target.SetStyle(id, style);
     styleid[n] = id;

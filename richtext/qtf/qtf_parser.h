@@ -63,18 +63,19 @@ private:
     RichTable table;
     bool istable = false;
     bool breakpage = false;
+    // Format records: the current one, the ones saved by "[" and spare ones all live in
+    // format_pool, so that "]" exchanges pointers instead of moving formats.
+    OwnedArray<QtfFormatState> format_pool;
+    QtfFormatState* format = nullptr;
+    Vector<QtfFormatState*> fstack; // saved by "[", innermost last
+    Vector<QtfFormatState*> fspare;
     // Where the paragraph's format is while it is not copied into the paragraph: a point that
-    // sets "paragraph format := current format" only notes it, and the copy is made (or the
-    // current format moved over) when the current format is about to change, or when the
-    // paragraph is stored. A format group's push keeps the noted format in its stack record.
-    enum { PF_SET, PF_CURRENT, PF_STACK } pf_state = PF_CURRENT;
-    int pf_record = 0; // the stack record holding it, for PF_STACK
+    // sets "paragraph format := current format" only notes it, and the copy is made when that
+    // format is about to change or the paragraph is stored. A format record that "[" saves,
+    // or that "]" sets aside, keeps the noted format until it is used again.
+    enum { PF_SET, PF_CURRENT, PF_RECORD } pf_state = PF_CURRENT;
+    QtfFormatState* pf_record = nullptr;
     int accesskey = 0;
-    QtfFormatState format;
-    // The format stack: its first fdepth records are in use; popped ones stay for reuse, so
-    // that a group costs a copy of the format and no allocation.
-    OwnedArray<QtfFormatState> fstack;
-    int fdepth = 0;
     Vector<Uuid> styleid;
     Vector<int> stylenext;
     OwnedArray<QtfTableState> tablepart;

@@ -14,18 +14,19 @@ namespace Qor {
 
 RichQtfParser::RichQtfParser(void* context) : context(context)
 {
+    format = &format_pool.Add();
     ClearRichText(target);
-    format.format.font = Font(Font::SANSSERIF, 100);
-    format.charset = (byte)DefaultCharset();
+    format->format.font = Font(Font::SANSSERIF, 100);
+    format->charset = (byte)DefaultCharset();
     InitQtfPlainChars();
 }
 
 void RichQtfParser::StoreParagraphFormat()
 {
     if(pf_state == PF_CURRENT)
-        paragraph.format = format.format;
-    else if(pf_state == PF_STACK)
-        paragraph.format = fstack[pf_record].format;
+        paragraph.format = format->format;
+    else if(pf_state == PF_RECORD)
+        paragraph.format = pf_record->format;
     pf_state = PF_SET;
 }
 
@@ -37,7 +38,7 @@ void RichQtfParser::FlushText()
     // RawBlock keep them out), so it moves into the run as it is.
     ParagraphPart& part = spare_part.IsEmpty() ? paragraph.AddPart() : paragraph.part.Add(spare_part.PopDetach());
     part.text = std::move(text);
-    part.format = format.format;
+    part.format = format->format;
     text.Clear();
 }
 
@@ -47,7 +48,7 @@ void RichQtfParser::AddChar(int code)
         int base = BaseAsciiChar(code);
         if(base && CapitalCaseChar(base) == (accesskey & 255)) {
             FlushText();
-            Font& f = format.format.font;
+            Font& f = format->format.font;
             f.Underline(!f.IsUnderline());
             text.AppendChar((wchar16)code);
             FlushText();
@@ -123,8 +124,8 @@ void RichQtfParser::Characters()
             code = c;
             term++;
         }
-        else if(format.charset != CHARSET_UTF8) {
-            code = DecodeChar(c, format.charset);
+        else if(format->charset != CHARSET_UTF8) {
+            code = DecodeChar(c, format->charset);
             term++;
         }
         else if(c < 0xE0) {
@@ -204,7 +205,7 @@ void RichQtfParser::RawBlock()
     const char* b = term;
     while(*term && *term != 1)
         term++;
-    WString w = DecodeText(b, int(term - b), format.charset);
+    WString w = DecodeText(b, int(term - b), format->charset);
     if(*term == 1)
         term++;
     for(int ch : w)
@@ -290,7 +291,7 @@ void RichQtfParser::ParseObject()
     object.KeepRatio(keep_ratio);
     object.SetYDelta(ydelta);
     PlacePendingTable();
-    paragraph.CatObject(object, format.format);
+    paragraph.CatObject(object, format->format);
 }
 
 void RichQtfParser::ParseField()
@@ -300,7 +301,7 @@ void RichQtfParser::ParseField()
     String param = ReadText(':');
     if(FindFieldType(id)) {
         PlacePendingTable();
-        paragraph.CatField(id, param, format.format);
+        paragraph.CatField(id, param, format->format);
     }
     Key('}');
 }
@@ -322,7 +323,7 @@ void RichQtfParser::MarkupErrorParagraph(const char* message)
     f.ink = Color(128, 0, 0);
     text.Clear();
     StoreParagraphFormat();
-    paragraph.CatText(DecodeText(error, format.charset), f);
+    paragraph.CatText(DecodeText(error, format->charset), f);
     target.Set(target.GetPartCount(), paragraph, target.GetStyles());
     ResolveNextStyles();
     throw Exc();
@@ -341,7 +342,7 @@ void RichQtfParser::Parse(const char* qtf, int accesskey_)
         else if(c == ']') {
             term++;
             FlushText();
-            if(!fdepth)
+            if(fstack.IsEmpty())
                 MarkupErrorParagraph("Unmatched ']'");
             PopFormat();
         }
