@@ -35,11 +35,13 @@ void RichQtfParser::FlushText()
     if(text.IsEmpty())
         return;
     // The pending text never holds a paragraph control character (AddChar, Characters and
-    // RawBlock keep them out), so it moves into the run as it is.
+    // RawBlock keep them out), so it is copied into the run as it is. The run, reused, and
+    // the pending text keep their buffers: in the long run no text is allocated.
     ParagraphPart& part = spare_part.IsEmpty() ? paragraph.AddPart() : paragraph.part.Add(spare_part.PopDetach());
-    part.text = std::move(text);
+    part.text.Truncate(0);
+    part.text.Append(text);
     part.format = format->format;
-    text.Clear();
+    text.Truncate(0);
 }
 
 void RichQtfParser::AddChar(int code)
@@ -89,10 +91,7 @@ void RichQtfParser::Characters()
     int n = 0;
     const char* start = term;
     auto flush = [&] {
-        if(text.IsEmpty()) // a run usually starts here: made at its size at once
-            text = WString(buffer, n);
-        else
-            text.Append(buffer, n);
+        text.Append(buffer, n);
         n = 0;
     };
     for(;;) {
