@@ -182,19 +182,20 @@ void PutText(Stream& s, const WString& text)
     s.Put(EncodeUtf8(WithoutControlCharacters(text)));
 }
 
-void WriteParts(Stream& s, const OwnedArray<ParagraphPart>& parts, CharacterFormat& run, const CharacterFormat& style,
-                OwnedArray<EmbeddedObject>& objects)
+// The running format starts as start; each part's codes take it from the part before.
+void WriteParts(Stream& s, const OwnedArray<ParagraphPart>& parts, const CharacterFormat& start,
+                const CharacterFormat& style, OwnedArray<EmbeddedObject>& objects)
 {
+    const CharacterFormat* run = &start;
     for(const ParagraphPart& part : parts) {
-        WritePartFormat(s, run, part.format, style);
-        run = part.format;
+        WritePartFormat(s, *run, part.format, style);
+        run = &part.format;
         if(part.IsField()) {
             s.Put(OP_FIELD);
             PutString(s, part.field);
             PutString(s, part.field_param);
             StringStream field;
-            CharacterFormat field_run = run;
-            WriteParts(field, part.field_part, field_run, style, objects);
+            WriteParts(field, part.field_part, part.format, style, objects);
             PutString(s, field.GetText());
         }
         else if(part.IsObject()) {
@@ -574,11 +575,10 @@ String PackParagraph(const UnpackedParagraph& p, const ParagraphFormat& style, O
     StringStream s;
     WriteFormatFields(s, p.format, style);
     objects.Clear();
-    CharacterFormat run = style;
     if(p.part.GetCount())
-        WriteParts(s, p.part, run, style, objects);
+        WriteParts(s, p.part, style, style, objects);
     else
-        WritePartFormat(s, run, p.format, style);
+        WritePartFormat(s, style, p.format, style);
     return s.GetText();
 }
 
