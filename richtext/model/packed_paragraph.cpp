@@ -3,10 +3,12 @@
 #include "richtext/model/packed_paragraph.h"
 
 #include "foundation/charset.h"
+#include "foundation/charset_utf8.h"
 #include "foundation/string_stream.h"
 #include "richtext/model/paragraph_cache.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace Qor {
@@ -135,29 +137,73 @@ void WritePartFormat(Stream& s, const CharacterFormat& a, const CharacterFormat&
     }
 }
 
-void WriteParts(Stream& s, const OwnedArray<ParagraphPart>& parts, CharacterFormat& run, const CharacterFormat& style,
-                OwnedArray<EmbeddedObject>& objects)
+// The text as UTF-8 without control characters. A text of common length goes through a
+// buffer on the stack, ASCII text (the usual case) in the same pass that checks it.
+void PutText(Stream& s, const WString& text)
 {
+    const wchar16* p = text.Begin();
+    int n = text.GetLength();
+    char buffer[1024];
+    if(n <= (int)sizeof(buffer) / 3) {
+        int i = 0;
+        for(;;) {
+            // Four units at a time while all of them are from 0x20 to 0x7F: no unit has a
+            // bit above 6 set, and adding 0x60 to each sets bit 7 in every one.
+            while(i + 4 <= n) {
+                uint64 w;
+                std::memcpy(&w, p + i, sizeof(w));
+                if((w & 0xFF80FF80FF80FF80ull) ||
+                   ((w + 0x0060006000600060ull) & 0x0080008000800080ull) != 0x0080008000800080ull)
+                    break;
+                buffer[i] = (char)p[i];
+                buffer[i + 1] = (char)p[i + 1];
+                buffer[i + 2] = (char)p[i + 2];
+                buffer[i + 3] = (char)p[i + 3];
+                i += 4;
+            }
+            if(i == n)
+                break;
+            int c = p[i];
+            if(c >= 0x80 || (c < 0x20 && c != '\t'))
+                break;
+            buffer[i++] = (char)c;
+        }
+        if(i == n) {
+            s.Put(buffer, (uint32)n);
+            return;
+        }
+        while(i < n && !IsParagraphControlCharacter(p[i]))
+            i++;
+        if(i == n) {
+            s.Put(buffer, (uint32)(EncodeUtf8Into(buffer, p, n) - buffer));
+            return;
+        }
+    }
+    s.Put(EncodeUtf8(WithoutControlCharacters(text)));
+}
+
+// The running format starts as start; each part's codes take it from the part before.
+void WriteParts(Stream& s, const OwnedArray<ParagraphPart>& parts, const CharacterFormat& start,
+                const CharacterFormat& style, OwnedArray<EmbeddedObject>& objects)
+{
+    const CharacterFormat* run = &start;
     for(const ParagraphPart& part : parts) {
-        WritePartFormat(s, run, part.format, style);
-        run = part.format;
+        WritePartFormat(s, *run, part.format, style);
+        run = &part.format;
         if(part.IsField()) {
             s.Put(OP_FIELD);
             PutString(s, part.field);
             PutString(s, part.field_param);
             StringStream field;
-            CharacterFormat field_run = run;
-            WriteParts(field, part.field_part, field_run, style, objects);
+            WriteParts(field, part.field_part, part.format, style, objects);
             PutString(s, field.GetText());
         }
         else if(part.IsObject()) {
             objects.Add(part.object);
             s.Put(OP_OBJECT);
         }
-        else {
-            WString text = WithoutControlCharacters(part.text);
-            s.Put(EncodeUtf8(text));
-        }
+        else
+            PutText(s, part.text);
     }
 }
 
@@ -529,11 +575,10 @@ String PackParagraph(const UnpackedParagraph& p, const ParagraphFormat& style, O
     StringStream s;
     WriteFormatFields(s, p.format, style);
     objects.Clear();
-    CharacterFormat run = style;
     if(p.part.GetCount())
-        WriteParts(s, p.part, run, style, objects);
+        WriteParts(s, p.part, style, style, objects);
     else
-        WritePartFormat(s, run, p.format, style);
+        WritePartFormat(s, style, p.format, style);
     return s.GetText();
 }
 

@@ -76,9 +76,15 @@ String RichQtfParser::ReadText(int delimiter)
 
 void RichQtfParser::PopFormat()
 {
-    format = fstack.Top();
-    fstack.Drop();
-    paragraph_format_stale = true;
+    QtfFormatState* saved = fstack.Pop();
+    if(pf_state == PF_CURRENT) { // the noted format stays in its record, now set aside
+        pf_state = PF_RECORD;
+        pf_record = format;
+    }
+    else if(pf_state == PF_RECORD && pf_record == saved)
+        pf_state = PF_CURRENT;
+    fspare.Add(format);
+    format = saved;
 }
 
 void RichQtfParser::FormatGroup()
@@ -86,7 +92,20 @@ void RichQtfParser::FormatGroup()
     FlushText();
     if(fstack.GetCount() >= MAX_FORMAT_DEPTH)
         MarkupErrorParagraph("Nesting too deep");
-    fstack.Add(format);
+    QtfFormatState* saved;
+    if(fspare.IsEmpty())
+        saved = &format_pool.Add();
+    else {
+        saved = fspare.Pop();
+        if(pf_state == PF_RECORD && pf_record == saved)
+            StoreParagraphFormat();
+    }
+    *saved = *format;
+    fstack.Add(saved);
+    if(pf_state == PF_CURRENT) { // the commands below change the current format
+        pf_state = PF_RECORD;
+        pf_record = saved;
+    }
     for(;;) {
         int c = (byte)*term;
         if(!c)
@@ -96,36 +115,36 @@ void RichQtfParser::FormatGroup()
             break;
         FormatCommand(c);
     }
-    paragraph.format = format.format;
-    paragraph_format_stale = false;
+    SetParagraphFormat();
 }
 
 void RichQtfParser::SetCharset(const String& name)
 {
     int c = name.GetLength() == 1 ? name[0] : 0;
     if(name == "_")
-        format.charset = CHARSET_UTF8;
+        format->charset = CHARSET_UTF8;
     else if(c >= '0' && c <= '8')
-        format.charset = (byte)(c - 33);
+        format->charset = (byte)(c - 33);
     else if(c >= 'A' && c <= 'Z')
-        format.charset = (byte)(c - 64);
+        format->charset = (byte)(c - 64);
     else {
         int code = FindCharset(name.Begin());
         if(code)
-            format.charset = (byte)code;
+            format->charset = (byte)code;
     }
 }
 
 void RichQtfParser::ApplyStyle(const Uuid& id)
 {
-    ParagraphFormat& f = format.format;
+    if(pf_state == PF_CURRENT)
+        StoreParagraphFormat();
+    ParagraphFormat& f = format->format;
     LanguageCode language = f.language;
     bool new_page = f.new_page;
     f = target.GetStyle(id).format;
     f.language = language;
     f.new_page = new_page;
     f.style = id;
-    paragraph_format_stale = true;
 }
 
 void RichQtfParser::StyleNumber()
@@ -141,8 +160,8 @@ void RichQtfParser::StyleNumber()
 
 void RichQtfParser::FormatCommand(int c)
 {
-    CharacterFormat& cf = format.format;
-    ParagraphFormat& pf = format.format;
+    CharacterFormat& cf = format->format;
+    ParagraphFormat& pf = format->format;
     Font& font = cf.font;
     switch(c) {
     case '*':
@@ -299,7 +318,10 @@ void RichQtfParser::FormatCommand(int c)
         else if(Key('_'))
             tab.fillchar = TabStop::UNDERSCORE_FILL;
         int from_right = Key('>') ? TabStop::FROM_RIGHT : 0;
-        tab.pos = ReadRequiredNumber() | from_right;
+        // The writer puts the from-right bit into the number itself.
+        int pos = ReadRequiredNumber();
+        int bit = (pos | from_right) & TabStop::FROM_RIGHT;
+        tab.pos = std::min(pos & (TabStop::FROM_RIGHT - 1), (int)MAX_DIMENSION) | bit;
         pf.tab.Add(tab);
         break;
     }
@@ -372,7 +394,7 @@ void RichQtfParser::DefineStyle()
     if(n < 0 || n > MAX_STYLE_NUMBER)
         MarkupErrorParagraph("Invalid style number");
     ParagraphStyle style;
-    style.format = format.format;
+    style.format = format->format;
     while(styleid.GetCount() <= n) {
         styleid.Add(DefaultStyleId);
         stylenext.Add(0);

@@ -6,6 +6,8 @@
 #include "richtext/table/rich_table.h"
 #include "richtext/text/rich_text.h"
 
+#include <algorithm>
+
 namespace Qor {
 
 // The current format with the charset in which plain bytes are decoded.
@@ -38,7 +40,11 @@ public:
         MAX_SPAN = 1 << 20,
         MAX_COLUMN_WIDTH = 1 << 20,
         MAX_OBJECT_SIZE = 60000,
+        // Table, cell and tab measures in dots (about four metres): sums and products of
+        // them in layout stay far from overflow.
+        MAX_DIMENSION = 100000,
         MAX_PROPORTIONAL_CELLS = 100000,
+        MAX_SPARE_PARTS = 64,
     };
 
     explicit RichQtfParser(void* context);
@@ -51,13 +57,25 @@ private:
     const char* term = nullptr;
     WString text;
     UnpackedParagraph paragraph;
+    // Text runs of paragraphs already stored, kept to be filled again: a run then costs no
+    // allocation.
+    OwnedArray<ParagraphPart> spare_part;
     RichTable table;
     bool istable = false;
     bool breakpage = false;
-    bool paragraph_format_stale = false;
+    // Format records: the current one, the ones saved by "[" and spare ones all live in
+    // format_pool, so that "]" exchanges pointers instead of moving formats.
+    OwnedArray<QtfFormatState> format_pool;
+    QtfFormatState* format = nullptr;
+    Vector<QtfFormatState*> fstack; // saved by "[", innermost last
+    Vector<QtfFormatState*> fspare;
+    // Where the paragraph's format is while it is not copied into the paragraph: a point that
+    // sets "paragraph format := current format" only notes it, and the copy is made when that
+    // format is about to change or the paragraph is stored. A format record that "[" saves,
+    // or that "]" sets aside, keeps the noted format until it is used again.
+    enum { PF_SET, PF_CURRENT, PF_RECORD } pf_state = PF_CURRENT;
+    QtfFormatState* pf_record = nullptr;
     int accesskey = 0;
-    QtfFormatState format;
-    OwnedArray<QtfFormatState> fstack;
     Vector<Uuid> styleid;
     Vector<int> stylenext;
     OwnedArray<QtfTableState> tablepart;
@@ -83,6 +101,8 @@ private:
     }
     int ReadNumber();
     int ReadRequiredNumber();
+    // A measure read as by ReadRequiredNumber, kept within MAX_DIMENSION.
+    int ReadDimension() { return std::min(ReadRequiredNumber(), (int)MAX_DIMENSION); }
     void ReadNumberPair(int& a, int& b);
     Color ReadColor();
     String ReadText(int delimiter);
@@ -91,7 +111,9 @@ private:
     void Characters();
     void AddChar(int code);
     void FlushText();
-    void SetParagraphFormat();
+    void SetParagraphFormat() { pf_state = PF_CURRENT; }
+    // Copies the noted format into the paragraph.
+    void StoreParagraphFormat();
     void PlacePendingTable()
     {
         if(istable)

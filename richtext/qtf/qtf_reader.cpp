@@ -14,27 +14,34 @@ namespace Qor {
 
 RichQtfParser::RichQtfParser(void* context) : context(context)
 {
+    format = &format_pool.Add();
     ClearRichText(target);
-    format.format.font = Font(Font::SANSSERIF, 100);
-    format.charset = (byte)DefaultCharset();
-    paragraph.format = format.format;
+    format->format.font = Font(Font::SANSSERIF, 100);
+    format->charset = (byte)DefaultCharset();
     InitQtfPlainChars();
 }
 
-void RichQtfParser::SetParagraphFormat()
+void RichQtfParser::StoreParagraphFormat()
 {
-    if(paragraph_format_stale) {
-        paragraph.format = format.format;
-        paragraph_format_stale = false;
-    }
+    if(pf_state == PF_CURRENT)
+        paragraph.format = format->format;
+    else if(pf_state == PF_RECORD)
+        paragraph.format = pf_record->format;
+    pf_state = PF_SET;
 }
 
 void RichQtfParser::FlushText()
 {
     if(text.IsEmpty())
         return;
-    paragraph.CatText(text, format.format);
-    text.Clear();
+    // The pending text never holds a paragraph control character (AddChar, Characters and
+    // RawBlock keep them out), so it is copied into the run as it is. The run, reused, and
+    // the pending text keep their buffers: in the long run no text is allocated.
+    ParagraphPart& part = spare_part.IsEmpty() ? paragraph.AddPart() : paragraph.part.Add(spare_part.PopDetach());
+    part.text.Truncate(0);
+    part.text.Append(text);
+    part.format = format->format;
+    text.Truncate(0);
 }
 
 void RichQtfParser::AddChar(int code)
@@ -43,7 +50,7 @@ void RichQtfParser::AddChar(int code)
         int base = BaseAsciiChar(code);
         if(base && CapitalCaseChar(base) == (accesskey & 255)) {
             FlushText();
-            Font& f = format.format.font;
+            Font& f = format->format.font;
             f.Underline(!f.IsUnderline());
             text.AppendChar((wchar16)code);
             FlushText();
@@ -52,11 +59,28 @@ void RichQtfParser::AddChar(int code)
             return;
         }
     }
-    if(code >= 0 && code < 32)
-        return;
-    if(code >= 0)
+    // Only the low 16 bits are stored: a large code must not become a control character.
+    if(code >= 0 && (code & 0xFFFF) >= 32 && !IsParagraphControlCharacter(code & 0xFFFF))
         text.AppendChar((wchar16)code);
 }
+
+namespace {
+
+// QtfPlainChars over every byte value: the bytes from 0x80 up are never plain.
+struct PlainBytes {
+    bool flag[256] = {};
+    PlainBytes()
+    {
+        InitQtfPlainChars();
+        for(int c = 0; c < 128; c++)
+            flag[c] = QtfPlainChars[c];
+    }
+};
+
+const PlainBytes plain_bytes;
+const bool* const plain_byte = plain_bytes.flag;
+
+} // namespace
 
 void RichQtfParser::Characters()
 {
@@ -72,11 +96,23 @@ void RichQtfParser::Characters()
     };
     for(;;) {
         int c = (byte)*term;
-        if(!accesskey)
-            while(c >= 32 && c < 0x80 && QtfPlainChars[c] && n < 256) { // the common case
-                buffer[n++] = (wchar16)c;
-                c = (byte) * ++term;
+        if(!accesskey) { // the common case, with the position held in a register
+            const byte* s = (const byte*)term;
+            // Four at a time while there is room; the checks stop at the terminating NUL
+            // before reading past it.
+            while(n <= 256 - 4 && plain_byte[s[0]] && plain_byte[s[1]] && plain_byte[s[2]] && plain_byte[s[3]]) {
+                buffer[n] = s[0];
+                buffer[n + 1] = s[1];
+                buffer[n + 2] = s[2];
+                buffer[n + 3] = s[3];
+                n += 4;
+                s += 4;
             }
+            while(n < 256 && plain_byte[*s])
+                buffer[n++] = *s++;
+            term = (const char*)s;
+            c = *s;
+        }
         if(n == 256)
             flush();
         // The first character is whatever called for this loop (an escaped one too).
@@ -87,8 +123,8 @@ void RichQtfParser::Characters()
             code = c;
             term++;
         }
-        else if(format.charset != CHARSET_UTF8) {
-            code = DecodeChar(c, format.charset);
+        else if(format->charset != CHARSET_UTF8) {
+            code = DecodeChar(c, format->charset);
             term++;
         }
         else if(c < 0xE0) {
@@ -123,7 +159,7 @@ void RichQtfParser::Characters()
             flush();
             AddChar(code);
         }
-        else if(code >= 32) {
+        else if(code >= 32 && !IsParagraphControlCharacter(code)) {
             buffer[n++] = (wchar16)code;
             if(n == 256)
                 flush();
@@ -137,20 +173,27 @@ void RichQtfParser::Characters()
 
 void RichQtfParser::EndParagraph()
 {
-    if(istable && paragraph.part.IsEmpty() && text.IsEmpty()) {
+    if(istable) {
         RichTxt& t = Container();
         t.SetTable(t.GetPartCount(), table);
         istable = false;
-        return;
+        // Content that reached the paragraph after the table follows it, never drops it.
+        if(paragraph.part.IsEmpty() && text.IsEmpty())
+            return;
     }
     FlushText();
+    StoreParagraphFormat();
     if(breakpage)
         paragraph.format.new_page = true;
     RichTxt& t = Container();
     t.Set(t.GetPartCount(), paragraph, target.GetStyles());
-    paragraph.ClearParts();
-    paragraph.format = format.format;
-    paragraph_format_stale = false;
+    // Text runs hold nothing but their text and format, both replaced when they are reused.
+    while(!paragraph.part.IsEmpty())
+        if(paragraph.part.Top().HasObjectOrField() || spare_part.GetCount() >= MAX_SPARE_PARTS)
+            paragraph.part.Drop();
+        else
+            spare_part.Add(paragraph.part.PopDetach());
+    pf_state = PF_CURRENT;
     breakpage = false;
 }
 
@@ -161,13 +204,13 @@ void RichQtfParser::RawBlock()
     const char* b = term;
     while(*term && *term != 1)
         term++;
-    WString w = DecodeText(b, int(term - b), format.charset);
+    WString w = DecodeText(b, int(term - b), format->charset);
     if(*term == 1)
         term++;
     for(int ch : w)
         if(ch == '\n')
             EndParagraph();
-        else if(ch == '\t' || ch >= 32) // other control characters would read as format codes
+        else if(ch == '\t' || (ch >= 32 && !IsParagraphControlCharacter(ch))) // others would read as format codes
             text.AppendChar((wchar16)ch);
 }
 
@@ -203,7 +246,7 @@ void RichQtfParser::ParseObject()
     if(!keep_ratio)
         Key('*');
     sz.cy = ReadRequiredNumber();
-    int ydelta = Key('/') ? ReadNumber() : 0;
+    int ydelta = Key('/') ? std::clamp(ReadNumber(), -(int)MAX_OBJECT_SIZE, (int)MAX_OBJECT_SIZE) : 0;
     // A shown size beyond any page would only ask painting for huge images.
     sz.cx = std::min((int)sz.cx, (int)MAX_OBJECT_SIZE);
     sz.cy = std::min((int)sz.cy, (int)MAX_OBJECT_SIZE);
@@ -247,7 +290,7 @@ void RichQtfParser::ParseObject()
     object.KeepRatio(keep_ratio);
     object.SetYDelta(ydelta);
     PlacePendingTable();
-    paragraph.CatObject(object, format.format);
+    paragraph.CatObject(object, format->format);
 }
 
 void RichQtfParser::ParseField()
@@ -257,7 +300,7 @@ void RichQtfParser::ParseField()
     String param = ReadText(':');
     if(FindFieldType(id)) {
         PlacePendingTable();
-        paragraph.CatField(id, param, format.format);
+        paragraph.CatField(id, param, format->format);
     }
     Key('}');
 }
@@ -278,7 +321,8 @@ void RichQtfParser::MarkupErrorParagraph(const char* message)
     f.font = Font(Font::SANSSERIF, 84).Bold().Underline();
     f.ink = Color(128, 0, 0);
     text.Clear();
-    paragraph.CatText(DecodeText(error, format.charset), f);
+    StoreParagraphFormat();
+    paragraph.CatText(DecodeText(error, format->charset), f);
     target.Set(target.GetPartCount(), paragraph, target.GetStyles());
     ResolveNextStyles();
     throw Exc();

@@ -57,26 +57,26 @@ void RichQtfParser::ReadCellFormat(bool)
         int a, b;
         switch(c) {
         case 'B':
-            tf.before = ReadRequiredNumber();
+            tf.before = ReadDimension();
             break;
         case '<':
-            tf.lm = ReadRequiredNumber();
+            tf.lm = ReadDimension();
             break;
         case '>':
-            tf.rm = ReadRequiredNumber();
+            tf.rm = ReadDimension();
             break;
         case 'A':
-            tf.after = ReadRequiredNumber();
+            tf.after = ReadDimension();
             break;
         case 'f':
-            tf.frame = ReadRequiredNumber();
+            tf.frame = ReadDimension();
             break;
         case 'F':
         case '_':
             tf.frame_color = ReadColor();
             break;
         case 'g':
-            tf.grid = ReadRequiredNumber();
+            tf.grid = ReadDimension();
             break;
         case 'G':
             tf.grid_color = ReadColor();
@@ -96,6 +96,8 @@ void RichQtfParser::ReadCellFormat(bool)
                 tf.keep = true;
             ReadNumberPair(a, b);
             // Negative widths and margins are passed over: layout cannot use them.
+            a = std::min(a, (int)MAX_DIMENSION);
+            b = std::min(b, (int)MAX_DIMENSION);
             if(a >= 0)
                 f.border_left = f.border_top = f.border_right = f.border_bottom = a;
             if(b >= 0)
@@ -106,6 +108,8 @@ void RichQtfParser::ReadCellFormat(bool)
         case 'r':
         case 'b': {
             ReadNumberPair(a, b);
+            a = std::min(a, (int)MAX_DIMENSION);
+            b = std::min(b, (int)MAX_DIMENSION);
             int& border = c == 'l'   ? f.border_left
                           : c == 't' ? f.border_top
                           : c == 'r' ? f.border_right
@@ -130,7 +134,7 @@ void RichQtfParser::ReadCellFormat(bool)
             f.align = CellFormat::ALIGN_BOTTOM;
             break;
         case 'H':
-            f.min_height = ReadRequiredNumber();
+            f.min_height = ReadDimension();
             break;
         case '@':
             f.color = ReadColor();
@@ -200,10 +204,10 @@ void RichQtfParser::EndTable()
 
 void RichQtfParser::EndAllTables()
 {
-    while(!tablepart.IsEmpty()) {
+    // Each closed table is placed by the cell end of the table around it, or by the last
+    // paragraph end of the text.
+    while(!tablepart.IsEmpty())
         EndTable();
-        EndParagraph(); // places it in the table around it, if any
-    }
 }
 
 void RichQtfParser::BeginProportionalTable()

@@ -309,6 +309,31 @@ TEST(PackedParagraph, ControlCharactersNeverBecomeCodes)
             EXPECT_FALSE(IsParagraphControlCharacter(ch)) << ch;
 }
 
+// Text is stored as its UTF-8 form without control characters, whatever mix of characters,
+// wherever they stand and however long the text.
+TEST(PackedParagraph, TextIsStoredAsUtf8WithoutControlCharacters)
+{
+    ParagraphFormat style;
+    const int pieces[] = { 'a', ' ', 0x7F, '\t', 0x1F, 0x80, 0x17E, 0x20AC, 0xEE05, 0xEE85, 0xD83D, 0xDE00 };
+    for(int length : { 1, 3, 4, 5, 8, 9, 340, 341, 342, 1000 })
+        for(int piece : pieces)
+            for(int at : { 0, 1, 2, 3, length / 2, length - 1 }) {
+                if(at >= length)
+                    continue;
+                WString text;
+                for(int i = 0; i < length; i++)
+                    text.AppendChar(i == at ? piece : 'a' + i % 26);
+                UnpackedParagraph p;
+                ParagraphPart& part = p.AddPart();
+                part.format = style;
+                part.text = text;
+                String packed = Pack(p, style);
+                String expected = Bytes({ 0, 0, 0, 0 });
+                expected.Append(EncodeUtf8(WithoutControlCharacters(text)));
+                EXPECT_EQ(packed, expected) << length << " " << piece << " " << at;
+            }
+}
+
 TEST(PackedParagraph, FieldsKeepTheirTextAndFormat)
 {
     ParagraphFormat style;

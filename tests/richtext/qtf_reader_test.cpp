@@ -47,6 +47,11 @@ TEST(QtfReader, CharactersAndEscapes)
                  "b" },
         { "@$41;x", "Ax" },
         { "@$1F;x", "x" },
+        { "@$10041;x", "Ax" }, // only the low 16 bits are stored ...
+        { "@$10001;x", "x" },  // ... and they must not make a control character
+        { "@$EE01;a\xEE\xB8\x81"
+          "b",
+          "ab" },               // nor one of the escapes of control bytes
         { "{x}+|^", "{x}+|^" }, // single command characters are text
         { "[{_} \xC5\xBE\xE2\x82\xAC]", "\xC5\xBE\xE2\x82\xAC" },
         { "\x01"
@@ -56,8 +61,12 @@ TEST(QtfReader, CharactersAndEscapes)
           "a[bcd" }, // a raw block drops control characters
         { "a:b", "a:b" },
     };
-    for(const Case& c : cases)
-        EXPECT_EQ(QtfParagraphText(ReadQtfDocument(c.qtf), ReadQtfDocument(c.qtf), 0), c.text) << c.qtf;
+    for(const Case& c : cases) {
+        RichText doc = ReadQtfDocument(c.qtf);
+        EXPECT_EQ(QtfParagraphText(doc, doc, 0), c.text) << c.qtf;
+        // The stored length counts what the paragraph holds.
+        EXPECT_EQ(doc.GetLength(), (int)doc.GetPlainText().GetLength()) << c.qtf;
+    }
 }
 
 TEST(QtfReader, RawBlockLineFeedEndsParagraph)
@@ -124,6 +133,11 @@ TEST(QtfReader, ParagraphCommands)
           } },
         { "[:lbl: x]", [](const ParagraphFormat& f) { return f.label == "lbl"; } },
         { "[t100 x]", [](const ParagraphFormat& f) { return f.tab_size == 100; } },
+        { "[~>100000000~134218228 x]", // the from-right bit kept, the measure bounded
+          [](const ParagraphFormat& f) {
+              return f.tab.GetCount() == 2 && f.tab[0].pos == RichQtfParser::MAX_DIMENSION &&
+                     f.tab[1].pos == (500 | TabStop::FROM_RIGHT);
+          } },
         { "[~>.200~=300~>>500 x]",
           [](const ParagraphFormat& f) {
               return f.tab.GetCount() == 3 && f.tab[0].align == TabStop::RIGHT && f.tab[0].fillchar == 1 &&
@@ -144,6 +158,35 @@ TEST(QtfReader, ParagraphCommands)
         Paragraph p(c.qtf);
         EXPECT_TRUE(c.check(p.p.format)) << c.qtf;
     }
+}
+
+// A paragraph takes the format noted at its last character, "&", group end or the like;
+// a group closed before a paragraph end that notes nothing still counts.
+TEST(QtfReader, ParagraphFormatIsTheOneNotedLast)
+{
+    const int L = ParagraphFormat::ALIGN_LEFT, R = ParagraphFormat::ALIGN_RIGHT, C = ParagraphFormat::ALIGN_CENTER;
+    struct Case {
+        const char* qtf;
+        int paragraph;
+        int align;
+        bool new_page;
+    } cases[] = {
+        { "[> x]^^y", 0, R, false }, // "^^" notes nothing: the group's format stays
+        { "[> x]^^y", 1, L, true },  // the page break goes to the next paragraph only
+        { "a^^b&c", 1, L, true },         { "a^^b&c", 2, L, false },
+        { "[> [= ]]^^", 0, C, false },    { "[= x[> [.9999 ", 0, R, false }, // the error paragraph too
+        { "[> a&b]&c", 0, R, false },     { "[> a&b]&c", 1, L, false },      // "&" notes the format outside the group
+        { "{{1 [> a]}}&b", 1, L, false }, { "[= {{1 [> a]||b}}&]", 1, C, false }, // the empty paragraph after the table
+    };
+    for(const Case& c : cases) {
+        Paragraph p(c.qtf, c.paragraph);
+        EXPECT_EQ(p.p.format.align, c.align) << c.qtf << " " << c.paragraph;
+        EXPECT_EQ(p.p.format.new_page, c.new_page) << c.qtf << " " << c.paragraph;
+    }
+    RichText table = ReadQtfDocument("{{1 [> a]||[= b]}}");
+    UnpackedParagraph cell;
+    table.GetTable(0).GetCell(0, 0).text.GetParagraph(0, cell, table.GetStyles());
+    EXPECT_EQ(cell.format.align, R); // "||" notes nothing either
 }
 
 TEST(QtfReader, AccessKeyUnderlinesFirstMatchOnly)
@@ -251,8 +294,9 @@ TEST(QtfReader, ObjectsInTextAndBinaryForm)
     EXPECT_EQ(b.GetData().ToString(), String("\x81\x42", 2));
     EXPECT_TRUE(b.IsKeepRatio());
     EXPECT_EQ(QorTest::Utf8(binary.p.part[1].text), "x");
-    Paragraph huge("@@Unknown:99999*7`a`");
+    Paragraph huge("@@Unknown:99999*7/-2147483648`a`");
     EXPECT_EQ(huge.p.part[0].object.GetSize(), Size(RichQtfParser::MAX_OBJECT_SIZE, 7));
+    EXPECT_EQ(huge.p.part[0].object.GetYDelta(), -RichQtfParser::MAX_OBJECT_SIZE);
 }
 
 } // namespace

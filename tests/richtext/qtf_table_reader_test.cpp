@@ -1,6 +1,7 @@
 // The Qtf reader's tables: grid tables with their format commands, proportional tables,
 // nesting and the table errors.
 #include "richtext/qtf/qtf_reader.h"
+#include "richtext/qtf/qtf_parser.h"
 #include "tests/richtext/qtf_test_support.h"
 #include "tests/support/printers.h"
 
@@ -131,7 +132,28 @@ TEST(QtfTableReader, UnclosedTablesCloseAtTheEnd)
 {
     RichText doc = ReadQtfDocument("{{1 a||{{1 b");
     ASSERT_TRUE(doc.IsTable(0));
-    ASSERT_TRUE(doc.GetTable(0).GetCell(1, 0).text.IsTable(0));
+    const RichTxt& cell = doc.GetTable(0).GetCell(1, 0).text;
+    ASSERT_TRUE(cell.IsTable(0));
+    EXPECT_EQ(cell.GetPartCount(), 1); // as if closed by "}}}}": no paragraph after the inner table
+    EXPECT_EQ(doc.GetPartCount(), 1);
+}
+
+TEST(QtfTableReader, HugeMeasuresAreBounded)
+{
+    const int most = RichQtfParser::MAX_DIMENSION;
+    RichText doc = ReadQtfDocument("{{1B2147483647<999999>999999A999999f999999g999999l999999/999999H999999 a}}");
+    const TableFormat& f = doc.GetTable(0).GetFormat();
+    EXPECT_EQ(f.before, most);
+    EXPECT_EQ(f.lm, most);
+    EXPECT_EQ(f.rm, most);
+    EXPECT_EQ(f.after, most);
+    EXPECT_EQ(f.frame, most);
+    EXPECT_EQ(f.grid, most);
+    const CellFormat& c = doc.GetTable(0).GetCell(0, 0).format;
+    EXPECT_EQ(c.border_left, most);
+    EXPECT_EQ(c.margin_left, most);
+    EXPECT_EQ(c.min_height, most);
+    EXPECT_EQ(c.margin_right, CellFormat().margin_right);
 }
 
 TEST(QtfTableReader, Errors)
