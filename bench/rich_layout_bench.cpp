@@ -3,6 +3,7 @@
 // second layout of the unchanged document (from the paragraphs' layout caches), painting
 // into NilDraw and into a rasterising Draw; against Pango laying out the same text as its
 // markup at the same width in pixels of the same size.
+#include "bench/rich_sample_document.h"
 #include "draw/target/nil_draw.h"
 #include "richtext/paint/page_draw.h"
 #include "richtext/paint/paint_info.h"
@@ -18,38 +19,10 @@ namespace {
 
 using namespace Qor;
 
-const char* const words = "The quick brown fox jumps over the lazy dog while ";
 const int PAGE_HEIGHT = 8000; // dots: pages of 13 inches
 
-std::string QtfDocument()
-{
-    std::string q = "[*+150 $$1,0#11111111111111111111111111111111:Heading]"
-                    "[l200 $$2,2#22222222222222222222222222222222:Body]";
-    for(int i = 0; i < 100; i++) {
-        if(i == 50) {
-            q += "{{1:1:1 ";
-            for(int c = 0; c < 9; c++)
-                q += std::string(c ? "||" : "") + "cell " + std::to_string(c);
-            q += "}}&";
-        }
-        q += i % 10 == 0 ? "[s1 Heading " + std::to_string(i) + "&]"
-                         : "[s2 " + std::string(words) + "[* bold words] and [/ italic words] " + words + "&]";
-    }
-    return q;
-}
-
-std::string PangoMarkup()
-{
-    std::string m;
-    for(int i = 0; i < 100; i++) {
-        if(i == 50)
-            for(int c = 0; c < 9; c++)
-                m += "cell " + std::to_string(c) + "\n";
-        m += i % 10 == 0 ? "<span weight=\"bold\" size=\"large\">Heading " + std::to_string(i) + "</span>\n"
-                         : std::string(words) + "<b>bold words</b> and <i>italic words</i> " + words + "\n";
-    }
-    return m;
-}
+using bench_rich::PangoMarkup;
+using bench_rich::QtfDocument;
 
 const RichText& Document()
 {
