@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -329,4 +330,16 @@ TEST(DrawingPlayer, TextKeepsOrScalesFontAndAdvances)
         ASSERT_EQ(log.size(), 3u);
         EXPECT_EQ(log[1], c.run);
     }
+}
+
+// A recorded text near the int limit whose second character, drawn by itself, lies past
+// it: placed at the limit, not wrapped to the far left.
+TEST(DrawingPlayer, TextPastTheIntLimitStaysAtIt)
+{
+    Font f = Font(Font::SANSSERIF, 12);
+    String utf16("a\0\0N", 4); // a, U+4E00
+    Lines log = Play(Size(10, 10), TextOp(INT_MAX - 1, 2, 0, f, 0xFF, utf16, 2, {100, 5}), Rect(0, 0, 10, 10));
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[1], "DrawTextRun(2147483646, 2, 0, \"a\", " + FontText(f) + ", #ff0000, [100])");
+    EXPECT_EQ(log[2].rfind("DrawTextRun(2147483647, ", 0), 0u) << log[2];
 }
