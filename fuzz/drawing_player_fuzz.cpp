@@ -57,7 +57,7 @@ public:
     void DrawTextRun(int, int, int, const wchar16* text, Font, Color, int n, const int* dx) override
     {
         for(int i = 0; i < n; i++)
-            sink += text[i] + (dx ? dx[i] : 0);
+            sink += (int64)text[i] + (dx ? dx[i] : 0); // advances take any int: sum in 64 bits
     }
 
 private:
@@ -69,7 +69,7 @@ private:
             if(counts[i] < 0 || counts[i] > n - at)
                 std::abort();
             for(int j = 0; j < counts[i]; j++, at++)
-                sink += v[at].x + v[at].y;
+                sink += (int64)v[at].x + v[at].y;
         }
     }
 };

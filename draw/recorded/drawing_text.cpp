@@ -95,9 +95,9 @@ bool PlayDrawingText(Draw& w, Draw::DrawingPos& pos)
     }
     Size t = pos.target, s = pos.source;
     double r = std::hypot((double)t.cx, (double)t.cy) / std::hypot((double)s.cx, (double)s.cy);
-    if(!has_advances) {
-        dx.SetCount(n);
-        for(int i = 0; i < n; i++)
+    if(!has_advances) { // n counts bytes: a multi-byte character set decodes to fewer characters
+        dx.SetCount(text.GetLength());
+        for(int i = 0; i < text.GetLength(); i++)
             dx[i] = font.GetCharWidth(text[i]);
     }
     double a = 0;

@@ -7,6 +7,7 @@
 #include "draw/font/font_metrics.h"
 #include "foundation/charset.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,11 @@ namespace {
 
 constexpr int WHITE_SQUARE = 0x25A1;
 
+// Positions come from anywhere in the int range (recorded drawings, callers' layouts) and
+// advances add up past it: they are summed in 64 bits or doubles and placed at the
+// nearest int instead of wrapping.
+int Place(double v) { return v <= INT_MIN ? INT_MIN : v >= INT_MAX ? INT_MAX : (int)v; }
+
 struct TextPen {
     Draw& w;
     int x, y, angle;
@@ -24,37 +30,38 @@ struct TextPen {
     Color ink;
 
     // The place of a point off along the baseline direction and dy across it.
-    int X(double off) const { return x + (int)(off * cos); }
-    int Y(double off) const { return y - (int)(off * sin); }
+    int X(double off) const { return Place(x + std::trunc(off * cos)); }
+    int Y(double off) const { return Place(y - std::trunc(off * sin)); }
 
-    void Char(int off, int dy, wchar16 ch, Font font) const
+    void Char(int64 off, int dy, wchar16 ch, Font font) const
     {
         if(angle == 0)
-            w.DrawTextRun(x + off, y + dy, 0, &ch, font, ink, 1, nullptr);
+            w.DrawTextRun(Place(double(x + off)), Place(double(y) + dy), 0, &ch, font, ink, 1, nullptr);
         else // the shift goes along the text direction, as the rotated form has always placed it
-            w.DrawTextRun(X(off), Y(off + dy), angle, &ch, font, ink, 1, nullptr);
+            w.DrawTextRun(X(double(off)), Y(double(off + dy)), angle, &ch, font, ink, 1, nullptr);
     }
-    void CharAt(int off, int dx, int dy, wchar16 ch, Font font) const
+    void CharAt(int64 off, int dx, int dy, wchar16 ch, Font font) const
     {
         if(angle == 0)
-            w.DrawTextRun(x + off + dx, y + dy, 0, &ch, font, ink, 1, nullptr);
+            w.DrawTextRun(Place(double(x + off + dx)), Place(double(y) + dy), 0, &ch, font, ink, 1, nullptr);
         else
-            w.DrawTextRun(X(off + dx), Y(off + dy), angle, &ch, font, ink, 1, nullptr);
+            w.DrawTextRun(X(double(off + dx)), Y(double(off + dy)), angle, &ch, font, ink, 1, nullptr);
     }
 };
 
-void DrawTextLines(const TextPen& pen, Font kept, const FontMetrics& fm, int off)
+void DrawTextLines(const TextPen& pen, Font kept, const FontMetrics& fm, int64 off)
 {
     int h = std::abs(fm.height);
     int thickness = h / 20 > 1 ? h / 20 : 1;
     if(h == 0)
         h = 10;
-    int bx = pen.x + (int)std::floor(fm.ascent * pen.sin);
-    int by = pen.y + (int)std::floor(fm.ascent * pen.cos);
+    double bx = pen.x + std::floor(fm.ascent * pen.sin);
+    double by = pen.y + std::floor(fm.ascent * pen.cos);
     auto line = [&](int u) {
-        int sx = bx + (int)(u * pen.sin);
-        int sy = by + (int)(u * pen.cos);
-        pen.w.DrawLine(sx, sy, sx + (int)(off * pen.cos), sy - (int)(off * pen.sin), thickness, pen.ink);
+        int sx = Place(bx + std::trunc(u * pen.sin));
+        int sy = Place(by + std::trunc(u * pen.cos));
+        pen.w.DrawLine(sx, sy, Place(sx + std::trunc(off * pen.cos)), Place(sy - std::trunc(off * pen.sin)), thickness,
+                       pen.ink);
     };
     if(kept.IsUnderline()) {
         int u = h / 15;
@@ -77,11 +84,11 @@ void DrawTextCore(Draw& w, int x, int y, int angle, const wchar16* text, Font fo
     bool draw_lines = w.GetInfoFlags() & Draw::DRAW_TEXT_LINES;
     if(draw_lines)
         font.Underline(false).Strikeout(false);
-    TextPen pen{w, x, y, angle, 0, 1, ink};
+    TextPen pen{ w, x, y, angle, 0, 1, ink };
     if(angle)
         ComputeAngleSinCos(angle, pen.sin, pen.cos);
     FontMetrics fm = font.GetMetrics();
-    int off = 0;
+    int64 off = 0;
     for(int i = 0; i < n;) {
         wchar16 ch = text[i];
         GlyphMetrics m = GetGlyphMetrics(font, ch);
@@ -89,7 +96,7 @@ void DrawTextCore(Draw& w, int x, int y, int angle, const wchar16* text, Font fo
             int j = i + 1;
             while(j < n && GetGlyphMetrics(font, text[j]).IsPresent())
                 j++;
-            w.DrawTextRun(x + off, y, 0, text + i, font, ink, j - i, dx ? dx + i : nullptr);
+            w.DrawTextRun(Place(double(x + off)), y, 0, text + i, font, ink, j - i, dx ? dx + i : nullptr);
             for(; i < j; i++)
                 off += dx ? dx[i] : GetGlyphMetrics(font, text[i]).advance;
             continue;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -329,4 +331,32 @@ TEST(DrawingPlayer, TextKeepsOrScalesFontAndAdvances)
         ASSERT_EQ(log.size(), 3u);
         EXPECT_EQ(log[1], c.run);
     }
+}
+
+// A recorded text near the int limit whose second character, drawn by itself, lies past
+// it: placed at the limit, not wrapped to the far left.
+TEST(DrawingPlayer, TextPastTheIntLimitStaysAtIt)
+{
+    Font f = Font(Font::SANSSERIF, 12);
+    String utf16("a\0\0N", 4); // a, U+4E00
+    Lines log = Play(Size(10, 10), TextOp(INT_MAX - 1, 2, 0, f, 0xFF, utf16, 2, {100, 5}), Rect(0, 0, 10, 10));
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[1], "DrawTextRun(2147483646, 2, 0, \"a\", " + FontText(f) + ", #ff0000, [100])");
+    EXPECT_EQ(log[2].rfind("DrawTextRun(2147483647, ", 0), 0u) << log[2];
+}
+
+// n counts the recorded bytes: UTF-8 text (the default set) decodes to fewer characters, and a scaled text
+// without advances measures only those.
+TEST(DrawingPlayer, ScaledMultiByteTextMeasuresItsCharacters)
+{
+    Font f = Font(Font::SANSSERIF, 12);
+    std::string e_acute;
+    for(int i = 0; i < 100; i++)
+        e_acute += "\xc3\xa9";
+    String utf8(e_acute.data(), (int)e_acute.size());
+    Lines log = Play(Size(10, 10), TextOp(0, 0, 0, f, 0, utf8, utf8.GetLength()), Rect(0, 0, 20, 20));
+    ASSERT_EQ(log.size(), 3u);
+    std::string run = log[1];
+    EXPECT_EQ(run.rfind("DrawTextRun(0, 0, 0, \"\\u00E9\\u00E9", 0), 0u) << run;
+    EXPECT_EQ(std::count(run.begin(), run.end(), 'E'), 100) << run; // one \u00E9 each, none past them
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -162,6 +163,37 @@ TEST(TextDraw, Rotated)
     RecordingDraw z;
     z.DrawText(10, 20, 0, Units({'a', 'b'}), plain, Black());
     EXPECT_EQ(z.log, Log{TextRun(10, 20, 0, "ab", plain)});
+}
+
+// Recorded drawings carry positions from anywhere in the int range, and advances add up
+// past it: text placed beyond the range stays at its end instead of wrapping around.
+TEST(TextDraw, PositionsPastTheIntRangeStayAtItsEnd)
+{
+    Font latin = TestFont("Qor Latin", 30);
+    Font square(Font::SANSSERIF, 30);
+    ASSERT_GT(W(latin, 'a'), 5);
+    EXPECT_EQ(Drawn(Units({'a', 0x4E00}), latin, nullptr, 0, Black(), INT_MAX - 5),
+              (Log{TextRun(INT_MAX - 5, 7, 0, "a", latin), TextRun(INT_MAX, 7, 0, "\\u25A1", square)}));
+
+    Font f = Font(Font::SANSSERIF, 30);
+    Font under = Font(f).Underline();
+    int y0 = 7 + Ascent(f);
+    int th = std::max(1, f.GetMetrics().height / 20);
+    int u = std::max(f.GetMetrics().height / 15, 1);
+    static const int huge[] = {INT_MAX, INT_MAX, 1};
+    Log lines = Drawn(Units({'a', 'b', 'c'}), under, huge, Draw::DRAW_TEXT_LINES);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], Line(5, y0 + u, INT_MAX, y0 + u, th));
+
+    int wa = W(f, 'a'), wb = W(f, 'b');
+    ASSERT_GT(wa, 3);
+    RecordingDraw up(Draw::DRAW_TEXT_LINES);
+    up.DrawText(INT_MAX - 5, 100, 900, Units({'a', 'b'}), under, Black());
+    EXPECT_EQ(up.log, (Log{TextRun(INT_MAX - 5, 100, 900, "a", f), TextRun(INT_MAX - 5, 100 - wa, 900, "b", f),
+                           Line(INT_MAX, 100, INT_MAX, 100 - wa - wb, th)}));
+    RecordingDraw top;
+    top.DrawText(100, INT_MIN + 3, 900, Units({'a', 'b'}), f, Black());
+    EXPECT_EQ(top.log, (Log{TextRun(100, INT_MIN + 3, 900, "a", f), TextRun(100, INT_MIN, 900, "b", f)}));
 }
 
 } // namespace

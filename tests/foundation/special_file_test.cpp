@@ -4,6 +4,7 @@
 #include "foundation/file_stream.h"
 #include "foundation/ini.h"
 #include "foundation/string_stream.h"
+#include "foundation/values/translation_file.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,11 @@ TEST_F(SpecialFiles, ReadersRefuseAFifoWithoutWaiting)
              IniSections sections = LoadIniSections(path); // as for a missing file
              ASSERT_EQ(sections.GetCount(), 1);
              EXPECT_EQ(sections[0].GetCount(), 0);
+         }},
+        {"translation file", [&] {
+             String error;
+             EXPECT_TRUE(LoadTranslationFile(path, &error)); // as a missing file: nothing added
+             EXPECT_TRUE(error.IsEmpty());
          }},
         {"ini include", [&] {
              StringStream in(String(("a=1\n@include " + fifo + "\nb=2\n").c_str()));

@@ -67,6 +67,7 @@ TEST(ValueNesting, EveryFormStoresWhatItLoadsAndRefusesDeeper)
         {VALUE_LOAD_DEPTH_LIMIT + 1, ARRAYS, false},
         {VALUE_LOAD_DEPTH_LIMIT, MAP_VALUES, true},
         {VALUE_LOAD_DEPTH_LIMIT + 1, MAP_VALUES, false},
+        {VALUE_LOAD_DEPTH_LIMIT, MAP_KEYS, true},
         {VALUE_LOAD_DEPTH_LIMIT + 1, MAP_KEYS, false},
         {50000, ARRAYS, false},
         {50000, MAP_VALUES, false},
