@@ -10,7 +10,8 @@ namespace Qor {
 
 class PdfDeflater {
 public:
-    PdfDeflater();
+    // level as zlib takes it; the default is CompressZlib's.
+    explicit PdfDeflater(int level = -1);
     ~PdfDeflater();
     PdfDeflater(const PdfDeflater&) = delete;
     PdfDeflater& operator=(const PdfDeflater&) = delete;
@@ -24,6 +25,7 @@ public:
 private:
     struct State;
     std::unique_ptr<State> state;
+    int level;
     PdfBuffer out;
 };
 
