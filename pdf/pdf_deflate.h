@@ -1,5 +1,5 @@
-// PdfDeflater: zlib compression of stream data with one compressor kept for the whole
-// document, giving the bytes CompressZlib gives.
+// PdfDeflater: zlib compression of stream data with one compressor kept for many streams;
+// at the default level it gives the bytes CompressZlib gives.
 #pragma once
 
 #include "pdf/pdf_buffer.h"
