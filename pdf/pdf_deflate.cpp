@@ -11,7 +11,7 @@ struct PdfDeflater::State {
     bool ready = false;
 };
 
-PdfDeflater::PdfDeflater() : state(new State) {}
+PdfDeflater::PdfDeflater(int level) : state(new State), level(level) {}
 
 PdfDeflater::~PdfDeflater()
 {
@@ -22,9 +22,9 @@ PdfDeflater::~PdfDeflater()
 bool PdfDeflater::Compress(const char* data, int n)
 {
     z_stream& z = state->z;
-    // The level, window and memory settings of CompressZlib, so the bytes are the same.
+    // The window and memory settings of CompressZlib, so at its level the bytes are the same.
     if(!state->ready) {
-        if(deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        if(deflateInit2(&z, level, Z_DEFLATED, MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
             return false;
         state->ready = true;
     }

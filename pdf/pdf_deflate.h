@@ -1,5 +1,5 @@
-// PdfDeflater: zlib compression of stream data with one compressor kept for the whole
-// document, giving the bytes CompressZlib gives.
+// PdfDeflater: zlib compression of stream data with one compressor kept for many streams;
+// at the default level it gives the bytes CompressZlib gives.
 #pragma once
 
 #include "pdf/pdf_buffer.h"
@@ -10,7 +10,8 @@ namespace Qor {
 
 class PdfDeflater {
 public:
-    PdfDeflater();
+    // level as zlib takes it; the default is CompressZlib's.
+    explicit PdfDeflater(int level = -1);
     ~PdfDeflater();
     PdfDeflater(const PdfDeflater&) = delete;
     PdfDeflater& operator=(const PdfDeflater&) = delete;
@@ -24,6 +25,7 @@ public:
 private:
     struct State;
     std::unique_ptr<State> state;
+    int level;
     PdfBuffer out;
 };
 

@@ -106,8 +106,11 @@ private:
     Vector<int> offsets; // object n starts at offsets[n - 1]
     PdfOutput out;
     PdfBuffer page;
-    PdfBuffer scratch; // the data of the stream being made: an image, a mask, a glyph
+    PdfBuffer scratch;   // the data of the stream being made: an image, a mask, a glyph
+    PdfBuffer predicted; // 8-bit image samples as row differences
     PdfDeflater deflater;
+    // Row differences deflate nearly as small at a low level, in a quarter of the time.
+    PdfDeflater sampleDeflater{ 3 };
     KeyMap<String, String> fontFiles; // the font files read, by path: each is read once per document
     Size pageSize = Size(0, 0);
     Color fillColor; // Null when unset: a Null colour is always written again
@@ -129,6 +132,9 @@ private:
     // Objects written by Finish, each returning its object number(s).
     Vector<int> PutImages();
     int PutImage(const Image& img, const Rect& src);
+    // The 8-bit samples in scratch, rows of columns pixels of colors bytes, as an image
+    // stream whose rows are deflated as differences from the pixel before.
+    int PutSamples(const String& dict, int columns, int colors);
     // The pattern colour space's number, or 0 when no pattern was used.
     int PutPatterns(Vector<int>& pattern_objects);
     // The font objects of every instance, in instance order.

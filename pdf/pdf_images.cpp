@@ -151,29 +151,64 @@ int PdfDraw::PutImage(const Image& source, const Rect& src)
     }
     else if(kind == IMAGE_ALPHA) {
         GetAlphaData(scratch, img, area);
-        soft_mask = PutStream(scratch.Begin(), scratch.GetLength(),
-                              header + size + " /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] ");
+        soft_mask =
+            PutSamples(header + size + " /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] ", area.Width(), 1);
     }
 
     String dict;
+    int colors = 0; // bytes per pixel of 8-bit samples; 0 for 1-bit data
     bool any = area.Width() > 0 && area.Height() > 0;
     if(any && GetMonochromeData(scratch, img, area))
         dict = header + size +
                (pdfa ? " /BitsPerComponent 1 /ColorSpace " + GrayAsRgb(1) + " "
                      : String(" /BitsPerComponent 1 /Decode [0 1] /ColorSpace /DeviceGray "));
-    else if(any && GetGrayData(scratch, img, area))
+    else if(any && GetGrayData(scratch, img, area)) {
         dict = header + size +
                (pdfa ? " /BitsPerComponent 8 /ColorSpace " + GrayAsRgb(8) + " "
                      : String(" /BitsPerComponent 8 /ColorSpace /DeviceGray /Decode [0 1] "));
+        colors = 1;
+    }
     else {
         GetRgbData(scratch, img, area);
         dict = header + size + " /BitsPerComponent 8 /ColorSpace /DeviceRGB /Intent /Perceptual";
+        colors = 3;
     }
     if(mask)
         dict += " /Mask " + IntToText(mask) + " 0 R";
     if(soft_mask)
         dict += " /SMask " + IntToText(soft_mask) + " 0 R";
-    return PutStream(scratch.Begin(), scratch.GetLength(), dict);
+    return colors ? PutSamples(dict, area.Width(), colors) : PutStream(scratch.Begin(), scratch.GetLength(), dict);
+}
+
+int PdfDraw::PutSamples(const String& dict, int columns, int colors)
+{
+    // Each sample less the one of the pixel before it (the PNG "Sub" row filter, tag 1 on
+    // every row): smooth images turn into small repeating differences, a third of the size
+    // once deflated.
+    int row = columns * colors;
+    int rows = row ? scratch.GetLength() / row : 0;
+    if(rows == 0)
+        return PutStream(scratch.Begin(), scratch.GetLength(), dict);
+    predicted.Clear();
+    byte* t = (byte*)predicted.Extend(rows * (row + 1));
+    const byte* s = (const byte*)scratch.Begin();
+    for(int y = 0; y < rows; y++, s += row) {
+        *t++ = 1;
+        for(int i = 0; i < colors; i++)
+            *t++ = s[i];
+        for(int i = colors; i < row; i++)
+            *t++ = byte(s[i] - s[i - colors]);
+    }
+    if(!sampleDeflater.Compress(predicted.Begin(), predicted.GetLength()) ||
+       sampleDeflater.GetLength() >= scratch.GetLength())
+        return PutStream(scratch.Begin(), scratch.GetLength(), dict);
+    int n = BeginObj();
+    PdfAppend(out, "<< ", dict, "/Length ", sampleDeflater.GetLength(), " /Length1 ", predicted.GetLength(),
+              " /Filter /FlateDecode /DecodeParms << /Predictor 11 /Colors ", colors, " /Columns ", columns,
+              " >> >>\nstream\r\n");
+    out.Append(sampleDeflater.Begin(), sampleDeflater.GetLength());
+    out.Append("\r\nendstream\nendobj\n\n");
+    return n;
 }
 
 } // namespace Qor

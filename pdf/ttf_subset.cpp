@@ -43,6 +43,51 @@ String Write(Record r)
     return out.out;
 }
 
+int Get16At(const String& s, int at) { return (byte(s[at]) << 8) | byte(s[at + 1]); }
+
+// The naming table cut to the records that name the font (family, style, unique name, full
+// name, version, PostScript name): the copyright, licence and description texts make up most
+// of a naming table and most of a small subset. A table that does not read cleanly is kept whole.
+String NamingTable(const String& name)
+{
+    enum { LAST_NAME_ID = 6 };
+    int n = name.GetLength();
+    if(n < 6)
+        return name;
+    int count = Get16At(name, 2);
+    int strings = Get16At(name, 4);
+    if(6 + 12 * count > n)
+        return name;
+    TTFReader::TTFStreamOut records;
+    String text;
+    int kept = 0;
+    for(int i = 0; i < count; i++) {
+        int r = 6 + 12 * i;
+        int name_id = Get16At(name, r + 6);
+        int language = Get16At(name, r + 4);
+        int length = Get16At(name, r + 8);
+        int at = strings + Get16At(name, r + 10);
+        if(name_id < 1 || name_id > LAST_NAME_ID || language >= 0x8000) // 0x8000 up: a language tag of format 1
+            continue;
+        if(at + length > n)
+            return name;
+        for(int k = 0; k < 3; k++)
+            Put16(records, Get16At(name, r + 2 * k));
+        Put16(records, name_id);
+        Put16(records, length);
+        Put16(records, text.GetLength());
+        text.Append(name.Begin() + at, length);
+        kept++;
+    }
+    TTFReader::TTFStreamOut out;
+    Put16(out, 0);
+    Put16(out, kept);
+    Put16(out, 6 + 12 * kept);
+    out.out.Append(records.out);
+    out.out.Append(text);
+    return out.out;
+}
+
 } // namespace
 
 uint32 TTFReader::CheckSum(const String& data)
@@ -201,7 +246,7 @@ String TTFReader::SubsetFont(const Vector<wchar16>& chars, int first, bool os2)
     AddNewTable("hmtx", hmtx.out);
     AddNewTable("loca", loca.out);
     AddNewTable("maxp", Write(new_maxp));
-    AddNewTable("name", GetTable("name"));
+    AddNewTable("name", NamingTable(GetTable("name")));
     AddNewTable("post", Write(new_post));
     AddNewTable("prep", GetTable("prep"));
 

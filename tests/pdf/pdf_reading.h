@@ -148,7 +148,54 @@ private:
         if(o.dict.find("/FlateDecode") != std::string::npos) {
             Qor::String inflated = Qor::DecompressZlib(o.raw.data(), int(o.raw.size()));
             o.data = StdText(inflated);
+            std::smatch p;
+            if(std::regex_search(o.dict, p, std::regex("/Predictor (\\d+) /Colors (\\d+) /Columns (\\d+)")))
+                o.data = UndoPngRows(o.data, std::stoi(p[2].str()), std::stoi(p[3].str()));
         }
+    }
+
+    // The samples behind rows that each start with a PNG filter tag; empty when a row is cut
+    // short or its tag is unknown.
+    static std::string UndoPngRows(const std::string& in, int colors, int columns)
+    {
+        size_t row = size_t(colors) * size_t(columns);
+        std::string samples;
+        std::string previous(row, '\0');
+        for(size_t at = 0; at < in.size(); at += row + 1) {
+            if(in.size() - at < row + 1)
+                return std::string();
+            std::string r = in.substr(at + 1, row);
+            for(size_t i = 0; i < row; i++) {
+                int a = i >= size_t(colors) ? Qor::byte(r[i - colors]) : 0;
+                int b = Qor::byte(previous[i]);
+                int c = i >= size_t(colors) ? Qor::byte(previous[i - colors]) : 0;
+                int guess = 0;
+                switch(in[at]) {
+                case 0:
+                    break;
+                case 1:
+                    guess = a;
+                    break;
+                case 2:
+                    guess = b;
+                    break;
+                case 3:
+                    guess = (a + b) / 2;
+                    break;
+                case 4: {
+                    int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+                    guess = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+                    break;
+                }
+                default:
+                    return std::string();
+                }
+                r[i] = char(Qor::byte(r[i]) + guess);
+            }
+            samples += r;
+            previous = r;
+        }
+        return samples;
     }
 };
 

@@ -99,6 +99,56 @@ TEST(TTFSubset, DirectoryLaysTablesOnWordBoundaries)
     }
 }
 
+// The records of a naming table as "platform encoding language id: text bytes", in order.
+std::vector<std::string> NameRecords(const std::string& table)
+{
+    std::vector<std::string> records;
+    int strings = Read16(table, 4);
+    for(int i = 0; i < Read16(table, 2); i++) {
+        size_t r = 6 + 12 * i;
+        std::string key;
+        for(int k = 0; k < 4; k++)
+            key += std::to_string(Read16(table, r + 2 * k)) + (k < 3 ? " " : ": ");
+        records.push_back(key + table.substr(strings + Read16(table, r + 10), Read16(table, r + 8)));
+    }
+    return records;
+}
+
+std::string TableOf(const std::string& font, const std::string& tag)
+{
+    for(const Entry& e : Directory(font))
+        if(e.tag == tag)
+            return font.substr(e.offset, e.length);
+    return std::string();
+}
+
+// The subset keeps the records that name the font, texts and all, and leaves out copyright,
+// licence and description texts.
+TEST(TTFSubset, NamingTableKeepsTheNamesOfTheFont)
+{
+    for(const char* file : { "DejaVuSans.ttf", "DejaVuSerif-Bold.ttf" }) {
+        const std::string source = LoadFont(file);
+        std::string subset = ToStd(Cut(source, u"Ab"));
+        ASSERT_FALSE(subset.empty()) << file;
+        std::vector<std::string> wanted;
+        std::string source_table = TableOf(source, "name");
+        for(int i = 0; i < Read16(source_table, 2); i++) {
+            size_t r = 6 + 12 * i;
+            int id = Read16(source_table, r + 6);
+            if(id >= 1 && id <= 6)
+                wanted.push_back(NameRecords(source_table)[i]);
+        }
+        ASSERT_GE(wanted.size(), 6u) << file;
+        std::string table = TableOf(subset, "name");
+        EXPECT_EQ(Read16(table, 0), 0) << file;
+        EXPECT_EQ(Read16(table, 4), 6 + 12 * int(wanted.size())) << file;
+        EXPECT_EQ(NameRecords(table), wanted) << file;
+        EXPECT_LT(table.size() * 4, source_table.size()) << file;
+        ToolRun check = DejaVuCheck(subset, file, 0, u"Ab");
+        EXPECT_EQ(check.status, 0) << check.output;
+    }
+}
+
 TEST(TTFSubset, SpaceAndTwoLetters)
 {
     const std::string sans = LoadFont("DejaVuSans.ttf");
