@@ -114,8 +114,8 @@ void PdfDraw::DrawRect(int x, int y, int cx, int cy, Color color)
 {
     if(IsNull(color) || cx <= 0 || cy <= 0)
         return;
-    // A fill leaves the stroke colour alone: nothing of it is stroked.
     SetFillColor(color);
+    SetStrokeColor(color);
     PutBox(x, y, cx, cy);
     page.Append("f\n");
 }

@@ -87,8 +87,8 @@ void PdfDraw::DrawTextRun(int x, int y, int angle, const wchar16* text, Font fon
     Font key = text_font;
     if(info.isTrueType)
         key.Height(TRUETYPE_KEY_HEIGHT);
-    // Glyphs are filled, never stroked: the stroke colour stays as it was.
     SetFillColor(ink);
+    SetStrokeColor(ink);
 
     double sin = 0, cos = 1;
     if(angle)

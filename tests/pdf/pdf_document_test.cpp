@@ -52,7 +52,7 @@ TEST(PdfDocument, TwoPagesAreTheFirstObjectsAndThePageTreeNamesThemInOrder)
     String doc = w.Finish();
     PdfReading pdf(doc);
     ASSERT_TRUE(pdf.Ok());
-    EXPECT_EQ(pdf.Object(1).data, "1 0 0 rg\n0 276 12 12 re\nf\n");
+    EXPECT_EQ(pdf.Object(1).data, "1 0 0 rg\n1 0 0 RG\n0 276 12 12 re\nf\n");
     EXPECT_EQ(pdf.Object(2).raw, "");
 
     int tree = 0;
@@ -199,7 +199,8 @@ TEST(PdfDocument, DrawingToPdfAddsTheMarginOnEverySideAndPlacesTheDrawingInside)
     // 1200 x 700 dots are 144 x 84 points; the drawing is clipped to its place and its
     // origin moved to (100, 100) dots.
     EXPECT_NE(pdf.Text().find("/MediaBox [0 0 144 84]\n"), std::string::npos);
-    EXPECT_EQ(pdf.Object(1).data, "q 12 12 120 60 re\nW* n\n1 0 0 1 12 -12 cm\n1 0 0 rg\n0 72 12 12 re\nf\nQ\n");
+    EXPECT_EQ(pdf.Object(1).data,
+              "q 12 12 120 60 re\nW* n\n1 0 0 1 12 -12 cm\n1 0 0 rg\n1 0 0 RG\n0 72 12 12 re\nf\nQ\n");
 }
 
 TEST(PdfDocument, TheDrawingLayerReachesTheConverterThroughItsHook)
@@ -209,7 +210,7 @@ TEST(PdfDocument, TheDrawingLayerReachesTheConverterThroughItsHook)
     pages.Add(RectDrawing(Size(600, 600), Rect(0, 0, 600, 600), RED));
     PdfReading pdf(DrawingToPdfHook(pages, Size(600, 600), 0, false));
     ASSERT_TRUE(pdf.Ok());
-    EXPECT_EQ(pdf.Object(1).data, "q 0 0 72 72 re\nW* n\n1 0 0 rg\n0 0 72 72 re\nf\nQ\n");
+    EXPECT_EQ(pdf.Object(1).data, "q 0 0 72 72 re\nW* n\n1 0 0 rg\n1 0 0 RG\n0 0 72 72 re\nf\nQ\n");
 }
 
 TEST(PdfDocument, AMarginGivenToInitOffsetsEveryPage)
@@ -220,7 +221,7 @@ TEST(PdfDocument, AMarginGivenToInitOffsetsEveryPage)
     w.DrawRect(0, 0, 100, 100, RED);
     w.EndPage();
     PdfReading pdf(w.Finish());
-    EXPECT_EQ(pdf.Object(1).data, "q 1 0 0 1 12 -12 cm\n1 0 0 rg\n0 120 12 12 re\nf\nQ\n");
+    EXPECT_EQ(pdf.Object(1).data, "q 1 0 0 1 12 -12 cm\n1 0 0 rg\n1 0 0 RG\n0 120 12 12 re\nf\nQ\n");
 }
 
 TEST(PdfDocument, WrittenDocumentsPassQpdf)

