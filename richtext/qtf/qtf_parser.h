@@ -110,6 +110,8 @@ private:
     // Text and paragraphs.
     void Characters();
     void AddChar(int code);
+    // Appends to the pending text, which is kept with room to spare.
+    void AppendText(const wchar16* s, int n);
     void FlushText();
     void SetParagraphFormat() { pf_state = PF_CURRENT; }
     // Copies the noted format into the paragraph.
