@@ -77,6 +77,10 @@ private:
     QtfFormatState* pf_record = nullptr;
     int accesskey = 0;
     Vector<Uuid> styleid;
+    // The style last looked up, as paragraphs and groups of one style come in runs; any
+    // change to the styles forgets it.
+    Uuid found_style_id;
+    const ParagraphFormat* found_style = nullptr;
     Vector<int> stylenext;
     OwnedArray<QtfTableState> tablepart;
     bool oldtab = false; // inside a proportional table
@@ -132,6 +136,9 @@ private:
     void PopFormat();
     void SetCharset(const String& name);
     void ApplyStyle(const Uuid& id);
+    // The format of the style id in the target (the default style's when it has none).
+    const ParagraphFormat& StyleFormat(const Uuid& id);
+    void SetStyle(const Uuid& id, const ParagraphStyle& style);
     void StyleNumber();
     void DefineStyle();
     void ResolveNextStyles();

@@ -205,7 +205,7 @@ void RichQtfParser::EndParagraph()
     if(breakpage)
         paragraph.format.new_page = true;
     RichTxt& t = Container();
-    t.Set(t.GetPartCount(), paragraph, target.GetStyles());
+    t.SetParagraph(t.GetPartCount(), paragraph, StyleFormat(paragraph.format.style));
     // Text runs hold nothing but their text and format, both replaced when they are reused.
     while(!paragraph.part.IsEmpty())
         if(paragraph.part.Top().HasObjectOrField() || spare_part.GetCount() >= MAX_SPARE_PARTS)
