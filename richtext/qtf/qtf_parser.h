@@ -60,6 +60,7 @@ private:
     // Text runs of paragraphs already stored, kept to be filled again: a run then costs no
     // allocation.
     OwnedArray<ParagraphPart> spare_part;
+    bool text_runs_only = true; // the paragraph has no object or field part
     RichTable table;
     bool istable = false;
     bool breakpage = false;

@@ -206,12 +206,13 @@ void RichQtfParser::EndParagraph()
         paragraph.format.new_page = true;
     RichTxt& t = Container();
     t.SetParagraph(t.GetPartCount(), paragraph, StyleFormat(paragraph.format.style));
-    // Text runs hold nothing but their text and format, both replaced when they are reused.
-    while(!paragraph.part.IsEmpty())
-        if(paragraph.part.Top().HasObjectOrField() || spare_part.GetCount() >= MAX_SPARE_PARTS)
-            paragraph.part.Drop();
-        else
+    // Text runs hold nothing but their text and format, both replaced when they are reused;
+    // the parts of a paragraph with an object or a field are not kept.
+    if(text_runs_only)
+        while(!paragraph.part.IsEmpty() && spare_part.GetCount() < MAX_SPARE_PARTS)
             spare_part.Add(paragraph.part.PopDetach());
+    paragraph.ClearParts();
+    text_runs_only = true;
     pf_state = PF_CURRENT;
     breakpage = false;
 }
@@ -310,6 +311,7 @@ void RichQtfParser::ParseObject()
     object.SetYDelta(ydelta);
     PlacePendingTable();
     paragraph.CatObject(object, format->format);
+    text_runs_only = false;
 }
 
 void RichQtfParser::ParseField()
@@ -320,6 +322,7 @@ void RichQtfParser::ParseField()
     if(FindFieldType(id)) {
         PlacePendingTable();
         paragraph.CatField(id, param, format->format);
+        text_runs_only = false;
     }
     Key('}');
 }
