@@ -211,7 +211,7 @@ void RichQtfParser::EndParagraph()
     if(text_runs_only)
         while(!paragraph.part.IsEmpty() && spare_part.GetCount() < MAX_SPARE_PARTS)
             spare_part.Add(paragraph.part.PopDetach());
-    paragraph.ClearParts();
+    paragraph.TrimParts(0); // the list keeps its room
     text_runs_only = true;
     pf_state = PF_CURRENT;
     breakpage = false;
