@@ -1,5 +1,6 @@
 // StringStream: a stream over a String when reading and over a TextBuffer when
-// writing; it changes mode on demand and hands its text over without copying.
+// writing; it changes mode on demand and hands a text past the inline area over without
+// copying.
 #pragma once
 
 #include "foundation/stream.h"
