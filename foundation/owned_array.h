@@ -37,7 +37,7 @@ public:
 
     // Gives up element i without deleting it.
     T* Detach(int i);
-    T* PopDetach() { return Detach(GetCount() - 1); }
+    T* PopDetach() { return item.Pop(); }
     // Replaces element i, deleting the old one.
     T& Set(int i, T* p);
 

@@ -4,6 +4,7 @@
 #include "foundation/text_capacity.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace Qor {
@@ -50,12 +51,23 @@ void StringStream::SetWriteMode()
     if(write_mode)
         return;
     ptrdiff_t offset = current - buffer;
-    size = (uint32)text.GetLength();
-    builder.~TextBuffer();
-    new(&builder) TextBuffer(text); // takes the text over, leaving it empty
-    buffer = read_limit = (byte*)builder.Begin();
+    int n = text.GetLength();
+    size = (uint32)n;
+    EmptyBuilder();
+    if(n <= builder.GetCapacity()) {
+        // A short text is written in the builder's inline area: no block until it outgrows it.
+        std::memcpy(builder.Begin(), text.Begin(), n);
+        text = String();
+        buffer = read_limit = (byte*)builder.Begin();
+        write_limit = buffer + builder.GetCapacity();
+    }
+    else {
+        builder.~TextBuffer();
+        new(&builder) TextBuffer(text); // takes the text over, leaving it empty
+        buffer = read_limit = (byte*)builder.Begin();
+        write_limit = (byte*)builder.End();
+    }
     current = buffer + offset;
-    write_limit = (byte*)builder.End();
     write_mode = true;
 }
 
@@ -64,8 +76,12 @@ void StringStream::SetReadMode()
     if(!write_mode)
         return;
     ptrdiff_t offset = current - buffer;
-    builder.SetLength((int)GetSize());
-    text = String(builder);
+    if(builder.IsInline())
+        text = String((const char*)buffer, (int)GetSize());
+    else {
+        builder.SetLength((int)GetSize());
+        text = String(builder);
+    }
     buffer = write_limit = (byte*)text.Begin();
     current = buffer + offset;
     read_limit = buffer + text.GetLength();
@@ -79,7 +95,17 @@ bool StringStream::Reserve(int64 len)
         return false;
     }
     ptrdiff_t offset = current - buffer;
-    builder.SetLength((int)len);
+    if(builder.IsInline()) {
+        if(len <= builder.GetCapacity())
+            return true; // the window already spans the inline area
+        // The builder's length stays 0 over the inline area, so SetLength copies nothing:
+        // the text is copied from the area, which stays in place.
+        int64 written = GetSize();
+        builder.SetLength((int)len);
+        std::memcpy(builder.Begin(), buffer, (size_t)written);
+    }
+    else
+        builder.SetLength((int)len);
     buffer = read_limit = (byte*)builder.Begin();
     current = buffer + offset;
     write_limit = (byte*)builder.End();

@@ -1,5 +1,6 @@
 // StringStream: a stream over a String when reading and over a TextBuffer when
-// writing; it changes mode on demand and hands its text over without copying.
+// writing; it changes mode on demand and hands a text past the inline area over without
+// copying.
 #pragma once
 
 #include "foundation/stream.h"
@@ -30,9 +31,11 @@ public:
 
 private:
     bool write_mode = false;
-    String text;        // read mode: the text the window lies over
-    TextBuffer builder; // write mode: its length is the room allocated
-    uint32 size = 0;    // write mode: the extent written, beyond the current position
+    String text; // read mode: the text the window lies over
+    // Write mode: the text up to its inline capacity lies in its inline area, the window
+    // spanning all of it; past that, in a block whose length is the room allocated.
+    TextBuffer builder;
+    uint32 size = 0; // write mode: the extent written, beyond the current position
 
     void SetWriteMode();
     void SetReadMode();

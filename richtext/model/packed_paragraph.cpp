@@ -109,10 +109,13 @@ void WritePartFormat(Stream& s, const CharacterFormat& a, const CharacterFormat&
         uint16 face = (uint16)(bf.GetFace() == sf.GetFace() ? STYLE_FACE : bf.GetFace());
         s.Serialize(face);
     }
-    int bh = bf.GetHeight();
-    if(af.GetHeight() != bh) {
-        s.Put(OP_HEIGHT);
-        Put16(s, bh == sf.GetHeight() ? STYLE_HEIGHT : bh);
+    // Equal codes are equal heights; only different ones need resolving.
+    if(af.GetHeightCode() != bf.GetHeightCode()) {
+        int bh = bf.GetHeight();
+        if(af.GetHeight() != bh) {
+            s.Put(OP_HEIGHT);
+            Put16(s, bh == sf.GetHeight() ? STYLE_HEIGHT : bh);
+        }
     }
     if(a.link != b.link) {
         s.Put(OP_LINK);

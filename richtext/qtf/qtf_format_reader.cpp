@@ -141,10 +141,25 @@ void RichQtfParser::ApplyStyle(const Uuid& id)
     ParagraphFormat& f = format->format;
     LanguageCode language = f.language;
     bool new_page = f.new_page;
-    f = target.GetStyle(id).format;
+    f = StyleFormat(id);
     f.language = language;
     f.new_page = new_page;
     f.style = id;
+}
+
+const ParagraphFormat& RichQtfParser::StyleFormat(const Uuid& id)
+{
+    if(!found_style || found_style_id != id) {
+        found_style = &target.GetStyle(id).format;
+        found_style_id = id;
+    }
+    return *found_style;
+}
+
+void RichQtfParser::SetStyle(const Uuid& id, const ParagraphStyle& style)
+{
+    found_style = nullptr;
+    target.SetStyle(id, style);
 }
 
 void RichQtfParser::StyleNumber()
@@ -415,7 +430,7 @@ void RichQtfParser::DefineStyle()
         style.name = ReadText(']');
     if(!fstack.IsEmpty())
         PopFormat();
-    target.SetStyle(id, style);
+    SetStyle(id, style);
     styleid[n] = id;
     if(id == DefaultStyleId)
         ApplyStyle(id);
@@ -432,7 +447,7 @@ void RichQtfParser::ResolveNextStyles()
             continue; // storing it again would change nothing but the serials
         ParagraphStyle style = stored;
         style.next = styleid[next];
-        target.SetStyle(styleid[i], style);
+        SetStyle(styleid[i], style);
     }
 }
 

@@ -60,6 +60,7 @@ private:
     // Text runs of paragraphs already stored, kept to be filled again: a run then costs no
     // allocation.
     OwnedArray<ParagraphPart> spare_part;
+    bool text_runs_only = true; // the paragraph has no object or field part
     RichTable table;
     bool istable = false;
     bool breakpage = false;
@@ -77,6 +78,10 @@ private:
     QtfFormatState* pf_record = nullptr;
     int accesskey = 0;
     Vector<Uuid> styleid;
+    // The style last looked up, as paragraphs and groups of one style come in runs; any
+    // change to the styles forgets it.
+    Uuid found_style_id;
+    const ParagraphFormat* found_style = nullptr;
     Vector<int> stylenext;
     OwnedArray<QtfTableState> tablepart;
     bool oldtab = false; // inside a proportional table
@@ -110,6 +115,8 @@ private:
     // Text and paragraphs.
     void Characters();
     void AddChar(int code);
+    // Appends to the pending text, which is kept with room to spare.
+    void AppendText(const wchar16* s, int n);
     void FlushText();
     void SetParagraphFormat() { pf_state = PF_CURRENT; }
     // Copies the noted format into the paragraph.
@@ -130,6 +137,9 @@ private:
     void PopFormat();
     void SetCharset(const String& name);
     void ApplyStyle(const Uuid& id);
+    // The format of the style id in the target (the default style's when it has none).
+    const ParagraphFormat& StyleFormat(const Uuid& id);
+    void SetStyle(const Uuid& id, const ParagraphStyle& style);
     void StyleNumber();
     void DefineStyle();
     void ResolveNextStyles();

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace Qor {
 
@@ -35,13 +36,31 @@ void RichQtfParser::FlushText()
     if(text.IsEmpty())
         return;
     // The pending text never holds a paragraph control character (AddChar, Characters and
-    // RawBlock keep them out), so it is copied into the run as it is. The run, reused, and
-    // the pending text keep their buffers: in the long run no text is allocated.
+    // RawBlock keep them out), so the run takes it as it is, and the pending text takes the
+    // block of the run's earlier text: no text is copied, and once the blocks that go round
+    // are large enough, none is allocated.
     ParagraphPart& part = spare_part.IsEmpty() ? paragraph.AddPart() : paragraph.part.Add(spare_part.PopDetach());
-    part.text.Truncate(0);
-    part.text.Append(text);
+    std::swap(part.text, text);
     part.format = format->format;
     text.Truncate(0);
+}
+
+void RichQtfParser::AppendText(const wchar16* s, int n)
+{
+    if(n == 0)
+        return;
+    int length = text.GetLength();
+    // A text is extended in place only below its capacity, and an empty one grows to exactly
+    // the length added: a block that goes round would be replaced each time a run of the same
+    // length came again. A new one has room to spare.
+    if(length + n >= text.GetCapacity()) {
+        WideTextBuffer room;
+        room.SetLength(2 * (length + n));
+        std::copy(text.Begin(), text.End(), room.Begin());
+        room.SetLength(length);
+        text = WString(room);
+    }
+    text.Append(s, n);
 }
 
 void RichQtfParser::AddChar(int code)
@@ -91,7 +110,7 @@ void RichQtfParser::Characters()
     int n = 0;
     const char* start = term;
     auto flush = [&] {
-        text.Append(buffer, n);
+        AppendText(buffer, n);
         n = 0;
     };
     for(;;) {
@@ -186,13 +205,14 @@ void RichQtfParser::EndParagraph()
     if(breakpage)
         paragraph.format.new_page = true;
     RichTxt& t = Container();
-    t.Set(t.GetPartCount(), paragraph, target.GetStyles());
-    // Text runs hold nothing but their text and format, both replaced when they are reused.
-    while(!paragraph.part.IsEmpty())
-        if(paragraph.part.Top().HasObjectOrField() || spare_part.GetCount() >= MAX_SPARE_PARTS)
-            paragraph.part.Drop();
-        else
+    t.SetParagraph(t.GetPartCount(), paragraph, StyleFormat(paragraph.format.style));
+    // Text runs hold nothing but their text and format, both replaced when they are reused;
+    // the parts of a paragraph with an object or a field are not kept.
+    if(text_runs_only)
+        while(!paragraph.part.IsEmpty() && spare_part.GetCount() < MAX_SPARE_PARTS)
             spare_part.Add(paragraph.part.PopDetach());
+    paragraph.TrimParts(0); // the list keeps its room
+    text_runs_only = true;
     pf_state = PF_CURRENT;
     breakpage = false;
 }
@@ -291,6 +311,7 @@ void RichQtfParser::ParseObject()
     object.SetYDelta(ydelta);
     PlacePendingTable();
     paragraph.CatObject(object, format->format);
+    text_runs_only = false;
 }
 
 void RichQtfParser::ParseField()
@@ -301,6 +322,7 @@ void RichQtfParser::ParseField()
     if(FindFieldType(id)) {
         PlacePendingTable();
         paragraph.CatField(id, param, format->format);
+        text_runs_only = false;
     }
     Key('}');
 }

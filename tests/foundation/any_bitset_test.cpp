@@ -129,6 +129,12 @@ TEST_F(HolderTest, OwnedArrayOwnsItsElements)
     Live* p = a.Detach(5);
     EXPECT_EQ(p->value, 4);
     delete p;
+    // The last element leaves without being destroyed; the others stay in order.
+    p = a.PopDetach();
+    EXPECT_EQ(p->value, 11);
+    EXPECT_EQ(a.GetCount(), 11);
+    EXPECT_EQ(Live::count, 12);
+    a.Add(p);
     a.Remove(0, 2);
     int drop[] = {0, 3};
     a.Remove(drop, 2);

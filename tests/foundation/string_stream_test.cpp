@@ -171,3 +171,43 @@ TEST(StringStream, TextHandedOverIsComplete)
     EXPECT_EQ(a.GetLength(), 5000);
     EXPECT_EQ(ss.GetText().GetLength(), 5004);
 }
+
+// Short texts are written in the stream's inline area and move to a block when they
+// outgrow it: nothing written may be lost at that step, whichever write crosses it.
+TEST(StringStream, TextsAroundTheInlineArea)
+{
+    struct Case { int first, second; };
+    const Case cases[] = { { 0, 255 }, { 0, 256 }, { 200, 55 }, { 200, 56 }, { 254, 1 }, { 255, 1 }, { 128, 500 } };
+    for(const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        SCOPED_TRACE(c.second);
+        std::string a(c.first, 'a'), b(c.second, 'b');
+        for(size_t k = 0; k < a.size(); k++)
+            a[k] = char('a' + k % 26);
+        StringStream ss;
+        ss.Put(a.data(), (uint32)a.size());
+        ss.Put(b.data(), (uint32)b.size());
+        EXPECT_EQ(ss.GetSize(), (int64)(a.size() + b.size()));
+        String text = ss.GetText();
+        EXPECT_EQ(std::string(text.Begin(), text.GetLength()), a + b);
+        // Back to writing over the text read: the same on both sides of the boundary.
+        ss.Seek(c.first);
+        ss.Put("xyz");
+        std::string expected = a + "xyz" + (b.size() > 3 ? b.substr(3) : "");
+        text = ss.GetText();
+        EXPECT_EQ(std::string(text.Begin(), text.GetLength()), expected);
+    }
+
+    // A text started for reading and extended past the inline area by seeking.
+    StringStream in(String("short"));
+    in.Seek(5);
+    in.Put("!");
+    in.Seek(300);
+    in.Put("end");
+    String text = in.GetText();
+    ASSERT_EQ(text.GetLength(), 303);
+    EXPECT_EQ(std::string(text.Begin(), 6), "short!");
+    for(int i = 6; i < 300; i++)
+        ASSERT_EQ(text[i], 0) << i;
+    EXPECT_EQ(std::string(text.Begin() + 300, 3), "end");
+}
