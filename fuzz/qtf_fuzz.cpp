@@ -7,7 +7,6 @@
 #include "draw/font/font.h"
 #include "richtext/qtf/qtf_reader.h"
 #include "richtext/qtf/qtf_writer.h"
-#include "richtext/table/rich_table.h"
 #include "tests/richtext/support/paragraph_text.h"
 
 #include <cstdint>
@@ -34,38 +33,6 @@ std::string SameFaceNumbers(const std::string& s)
         at = end;
     }
     return out + s.substr(at);
-}
-
-std::string Describe(const RichText& doc, const RichTxt& txt)
-{
-    std::string s;
-    for(int i = 0; i < txt.GetPartCount(); i++) {
-        if(txt.IsPara(i)) {
-            UnpackedParagraph p;
-            txt.GetParagraph(i, p, doc.GetStyles());
-            s += "style " + std::string(UuidToText(p.format.style).Begin()) + "\n" + QorTest::DescribeParagraph(p);
-            continue;
-        }
-        const RichTable& t = txt.GetTable(i);
-        const TableFormat& f = t.GetFormat();
-        char b[200];
-        std::snprintf(b, sizeof b, "table %d %d %d %d %d %08x %d %08x %d %d\n", f.before, f.lm, f.rm, f.after, f.frame,
-                      f.frame_color.GetBits(), f.grid, f.grid_color.GetBits(), f.header, f.keep);
-        s += b;
-        for(int w : f.column)
-            s += std::to_string(w) + " ";
-        for(int r = 0; r < t.GetRows(); r++)
-            for(int c = 0; c < t.GetColumns(); c++) {
-                const TableCell& cell = t.GetCell(r, c);
-                const CellFormat& cf = cell.format;
-                std::snprintf(b, sizeof b, "cell %d %d %d %d %d %d %d %d %d %d %08x %08x %d spans %d %d\n",
-                              cf.border_left, cf.border_top, cf.border_right, cf.border_bottom, cf.margin_left,
-                              cf.margin_top, cf.margin_right, cf.margin_bottom, cf.align, cf.min_height,
-                              cf.color.GetBits(), cf.border_color.GetBits(), cf.keep, cell.vspan, cell.hspan);
-                s += b + Describe(doc, cell.text);
-            }
-    }
-    return s;
 }
 
 std::string DescribeStyles(const RichText& doc)
@@ -97,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if(options & QTF_NOSTYLES) // paragraphs are then written as they look, not as styled
         FuzzCheck(doc.GetPlainText() == again.GetPlainText());
     else {
-        FuzzCheck(SameFaceNumbers(Describe(doc, doc)) == SameFaceNumbers(Describe(again, again)));
+        FuzzCheck(SameFaceNumbers(QorTest::DescribeDocument(doc)) == SameFaceNumbers(QorTest::DescribeDocument(again)));
         FuzzCheck(SameFaceNumbers(DescribeStyles(doc)) == SameFaceNumbers(DescribeStyles(again)));
     }
     return 0;

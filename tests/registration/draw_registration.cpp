@@ -1,28 +1,18 @@
 // Start-up registrations of the drawing library hold in a program that links only it:
 // the Image value type is known by number and name before any drawing code runs, a
 // stored Image Value loads back, the Painting and Drawing types are known, and the image
-// list "DrawImg" is registered, and BMP files decode through the raster formats. Exits non-zero on the first failed check.
+// list "DrawImg" is registered, and BMP files decode through the raster formats. Exits
+// non-zero when a check fails.
 
 #include "draw/draw.h"
 #include "foundation/values/value_registry.h"
+#include "tests/registration/registration_check.h"
 
 #include <cstdio>
 
 using namespace Qor;
 
-namespace {
-
-int failures = 0;
-
-void Check(bool ok, const char* what)
-{
-    if(!ok) {
-        std::fprintf(stderr, "FAILED: %s\n", what);
-        failures++;
-    }
-}
-
-} // namespace
+using QorRegistration::Check;
 
 int main()
 {
@@ -38,7 +28,7 @@ int main()
     struct {
         int number;
         const char* name;
-    } recorded[] = {{PAINTING_V, "Painting"}, {DRAWING_V, "Drawing"}};
+    } recorded[] = { { PAINTING_V, "Painting" }, { DRAWING_V, "Drawing" } };
     for(const auto& t : recorded) {
         Check(LookupValueTypeNumber(t.name) == t.number && LookupValueTypeName(t.number) == t.name, t.name);
         Value::Void* empty = CreateValueRep(t.number);
@@ -72,13 +62,11 @@ int main()
           "a stored Font Value loads");
 
     // A 1 x 1 24-bit BMP file: only the start-up registration can have made its format known.
-    static const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0,
-                                        1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 20, 10, 0};
+    static const unsigned char bmp[] = { 'B', 'M', 58, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, 40, 0,  0,  0, 1, 0,
+                                         0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0,  0, 0, 0, 4,  0,  0,  0, 0, 0,
+                                         0,   0,   0,  0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, 30, 20, 10, 0 };
     Image decoded = StreamRaster::LoadFromString(String((const char*)bmp, sizeof(bmp)));
     Check(decoded.GetSize() == Size(1, 1) && decoded.GetPixels()[0] == MakeRGBA(10, 20, 30, 255),
           "a BMP file decodes through the registered raster formats");
-    if(failures == 0)
-        std::printf("draw registrations: all checks passed\n");
-    return failures ? 1 : 0;
+    return QorRegistration::Finish("draw registrations");
 }

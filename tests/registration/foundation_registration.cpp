@@ -15,6 +15,7 @@
 #include "foundation/values/xml_node.h"
 #include "foundation/values/xmlize.h"
 #include "tests/registration/foundation_value_types.h"
+#include "tests/registration/registration_check.h"
 
 #include <cstdio>
 #include <string>
@@ -23,17 +24,7 @@ using namespace Qor;
 
 namespace {
 
-int checks = 0;
-int failures = 0;
-
-void Check(bool ok, const std::string& what)
-{
-    checks++;
-    if(!ok) {
-        std::fprintf(stderr, "FAILED: %s\n", what.c_str());
-        failures++;
-    }
-}
+using QorRegistration::Check;
 
 std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
@@ -100,8 +91,7 @@ void CheckXml(const MemberCase& c)
     XmlizeIo store(node, false);
     copy.Xmlize(store);
     Check(Std(node.GetAttribute("type")) == c.name, std::string(c.name) + " XML type");
-    Check(XmlMembers(node) == c.xml_members,
-          std::string(c.name) + " XML members: " + XmlMembers(node));
+    Check(XmlMembers(node) == c.xml_members, std::string(c.name) + " XML members: " + XmlMembers(node));
     Value loaded;
     try {
         XmlizeIo load(node, true);
@@ -132,12 +122,12 @@ void CheckJson(const MemberCase& c)
 void CheckMembers()
 {
     const MemberCase cases[] = {
-        {"Point", Point(3, 4), "x=3;y=4;", "x=3;y=4;"},
-        {"Rect", Rect(1, 2, 30, 40), "left=1;top=2;right=30;bottom=40;", "left=1;top=2;right=30;bottom=40;"},
-        {"Color", Color(10, 20, 30), "red=10;green=20;blue=30;", "red=10;green=20;blue=30;"},
-        {"Uuid", Uuid(0x01234567, 0x89abcdef, 0x02468ace, 0x13579bdf),
-         "value=0123456789ABCDEF02468ACE13579BDF;", "0123456789ABCDEF02468ACE13579BDF"},
-        {"Complex", Complex(1.5, -2), "real=1.5;imag=-2;", "real=1.5;imag=-2;"},
+        { "Point", Point(3, 4), "x=3;y=4;", "x=3;y=4;" },
+        { "Rect", Rect(1, 2, 30, 40), "left=1;top=2;right=30;bottom=40;", "left=1;top=2;right=30;bottom=40;" },
+        { "Color", Color(10, 20, 30), "red=10;green=20;blue=30;", "red=10;green=20;blue=30;" },
+        { "Uuid", Uuid(0x01234567, 0x89abcdef, 0x02468ace, 0x13579bdf), "value=0123456789ABCDEF02468ACE13579BDF;",
+          "0123456789ABCDEF02468ACE13579BDF" },
+        { "Complex", Complex(1.5, -2), "real=1.5;imag=-2;", "real=1.5;imag=-2;" },
     };
     for(const MemberCase& c : cases) {
         CheckBinary(c);
@@ -153,6 +143,5 @@ int main(int argc, char** argv, char** envp)
     ProcessStartUp(argc, argv, envp);
     CheckRegistry();
     CheckMembers();
-    std::printf("registration: %d passed, %d failed\n", checks - failures, failures);
-    return failures ? 1 : 0;
+    return QorRegistration::Finish("foundation registrations");
 }

@@ -1,28 +1,17 @@
 // Start-up registrations of the rich-text library hold in a program that links only it and
 // the libraries below it: the object types "Drawing", "PING", "image", "PNG", "rawimage" and
-// "iml" are registered in this order and the image list "RichTextImg" holds its five images. Exits non-zero on the
-// first failed check.
+// "iml" are registered in this order and the image list "RichTextImg" holds its five
+// images. Exits non-zero when a check fails.
 
 #include "draw/image_list/image_list.h"
 #include "richtext/richtext.h"
+#include "tests/registration/registration_check.h"
 
 #include <cstdio>
 
 using namespace Qor;
 
-namespace {
-
-int failures = 0;
-
-void Check(bool ok, const char* what)
-{
-    if(!ok) {
-        std::fprintf(stderr, "FAILED: %s\n", what);
-        failures++;
-    }
-}
-
-} // namespace
+using QorRegistration::Check;
 
 int main()
 {
@@ -47,7 +36,5 @@ int main()
         }
     }
     Check(FindImageByPath("RichTextImg:TabChar").GetSize() == Size(6, 5), "\"RichTextImg:TabChar\" is found");
-    if(failures == 0)
-        std::printf("richtext registrations: all checks passed\n");
-    return failures ? 1 : 0;
+    return QorRegistration::Finish("richtext registrations");
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <ostream>
 
 namespace Qor {
@@ -122,6 +123,16 @@ inline Qor::RichTxt NestedTables(int depth, bool header, bool keep)
         inner = std::move(outer);
     }
     return inner;
+}
+
+// A document of one paragraph per text, in the default style.
+inline Qor::RichText Document(std::initializer_list<const char*> texts)
+{
+    Qor::RichText doc;
+    Qor::ClearRichText(doc);
+    for(const char* text : texts)
+        AddParagraph(doc, text);
+    return doc;
 }
 
 } // namespace QorTest

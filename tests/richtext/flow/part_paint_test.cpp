@@ -41,15 +41,6 @@ public:
     RecordingDraw& At(int i) { return static_cast<RecordingDraw&>(PageAt(i)); }
 };
 
-RichText Document(std::initializer_list<const char*> texts)
-{
-    RichText doc;
-    ClearRichText(doc);
-    for(const char* text : texts)
-        AddParagraph(doc, text);
-    return doc;
-}
-
 TEST(PartPaint, ParagraphsGoToTheirPages)
 {
     const int h = LineHeight();

@@ -25,15 +25,6 @@ bool IsZero(const CaretInfo& c)
            c.ascent == 0 && c.descent == 0;
 }
 
-RichText Document(std::initializer_list<const char*> texts)
-{
-    RichText doc;
-    ClearRichText(doc);
-    for(const char* text : texts)
-        AddParagraph(doc, text);
-    return doc;
-}
-
 TEST(PartQueries, EmptyDocument)
 {
     RichText doc = Document({});

@@ -108,4 +108,14 @@ inline void PaintParagraph(Qor::Draw& w, const Qor::UnpackedParagraph& p, const 
     p.Paint(pw, page, py, pi, counters, marked, 0, 0);
 }
 
+// Default paint parameters without link and index-entry colours, so that only what a test
+// sets shows.
+inline Qor::RichPaintInfo PlainInfo()
+{
+    Qor::RichPaintInfo pi;
+    pi.link_color = Qor::Color();
+    pi.index_entry_color = Qor::Color();
+    return pi;
+}
+
 } // namespace QorTest

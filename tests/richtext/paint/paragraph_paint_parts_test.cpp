@@ -16,17 +16,10 @@ using QorTest::BitsDraw;
 using QorTest::FontHeight;
 using QorTest::PaintParagraph;
 using QorTest::Para;
+using QorTest::PlainInfo;
 using QorTest::RecordingDraw;
 using QorTest::RectLine;
 using QorTest::TestFont;
-
-RichPaintInfo PlainInfo()
-{
-    RichPaintInfo pi;
-    pi.link_color = Color();
-    pi.index_entry_color = Color();
-    return pi;
-}
 
 TEST(ParagraphPaintParts, ObjectsPaintInAClipAtTheirBaseline)
 {

@@ -16,20 +16,13 @@ using QorTest::BitsDraw;
 using QorTest::FontHeight;
 using QorTest::PaintParagraph;
 using QorTest::Para;
+using QorTest::PlainInfo;
 using QorTest::RecordingDraw;
 using QorTest::RectLine;
 using QorTest::TestFont;
 using QorTest::TextRunLine;
 
 const Color INVERT = RichInvertColor();
-
-RichPaintInfo PlainInfo()
-{
-    RichPaintInfo pi;
-    pi.link_color = Color();
-    pi.index_entry_color = Color();
-    return pi;
-}
 
 TEST(ParagraphPaint, RunsUseZoomedCumulatedAdvances)
 {

@@ -1,10 +1,12 @@
-// Text descriptions of unpacked paragraphs for comparing them in tests and fuzz targets:
-// one line per text position with its character format, so that two paragraphs that
-// differ only in where their runs are split describe alike.
+// Text descriptions of unpacked paragraphs and whole documents for comparing them in tests
+// and fuzz targets: one line per text position with its character format, so that two
+// paragraphs that differ only in where their runs are split describe alike.
 #pragma once
 
 #include "foundation/charset.h"
 #include "richtext/model/paragraph.h"
+#include "richtext/table/rich_table.h"
+#include "richtext/text/rich_text.h"
 
 #include <string>
 
@@ -74,5 +76,41 @@ inline std::string DescribeParagraph(const Qor::UnpackedParagraph& p)
         s += "end | " + DescribeCharFormat(f) + "\n";
     return s + DescribeParts(p.part);
 }
+
+// Every paragraph with its style, format and runs, every table with its formats, spans and
+// cells, in text order.
+inline std::string DescribeDocument(const Qor::RichText& doc, const Qor::RichTxt& txt)
+{
+    std::string s;
+    for(int i = 0; i < txt.GetPartCount(); i++) {
+        if(txt.IsPara(i)) {
+            Qor::UnpackedParagraph p;
+            txt.GetParagraph(i, p, doc.GetStyles());
+            s += "style " + std::string(Qor::UuidToText(p.format.style).Begin()) + "\n" + DescribeParagraph(p);
+            continue;
+        }
+        const Qor::RichTable& t = txt.GetTable(i);
+        const Qor::TableFormat& f = t.GetFormat();
+        char b[200];
+        std::snprintf(b, sizeof b, "table %d %d %d %d %d %08x %d %08x %d %d\n", f.before, f.lm, f.rm, f.after, f.frame,
+                      f.frame_color.GetBits(), f.grid, f.grid_color.GetBits(), f.header, f.keep);
+        s += b;
+        for(int w : f.column)
+            s += std::to_string(w) + " ";
+        for(int r = 0; r < t.GetRows(); r++)
+            for(int c = 0; c < t.GetColumns(); c++) {
+                const Qor::TableCell& cell = t.GetCell(r, c);
+                const Qor::CellFormat& cf = cell.format;
+                std::snprintf(b, sizeof b, "cell %d %d %d %d %d %d %d %d %d %d %08x %08x %d spans %d %d\n",
+                              cf.border_left, cf.border_top, cf.border_right, cf.border_bottom, cf.margin_left,
+                              cf.margin_top, cf.margin_right, cf.margin_bottom, cf.align, cf.min_height,
+                              cf.color.GetBits(), cf.border_color.GetBits(), cf.keep, cell.vspan, cell.hspan);
+                s += b + DescribeDocument(doc, cell.text);
+            }
+    }
+    return s;
+}
+
+inline std::string DescribeDocument(const Qor::RichText& doc) { return DescribeDocument(doc, doc); }
 
 } // namespace QorTest
