@@ -5,6 +5,7 @@
 
 #include "foundation/key_map.h"
 #include "richtext/model/paragraph_cache.h"
+#include "richtext/model/recent_cache.h"
 
 #include <utility>
 
@@ -12,43 +13,9 @@ namespace Qor {
 
 namespace {
 
-// Set once the cache is gone at exit: paragraphs destroyed later are not kept.
-bool cache_gone = false;
+int TextLength(const UnpackedParagraph& p) { return p.GetLength(); }
 
-struct ParagraphCache {
-    OwnedArray<UnpackedParagraph> entry; // newest first
-
-    ~ParagraphCache()
-    {
-        entry.Clear();
-        cache_gone = true;
-    }
-};
-
-ParagraphCache& Cache()
-{
-    static ParagraphCache cache;
-    return cache;
-}
-
-// Past these the cache drops its older entries.
-constexpr int CACHE_TEXT_LIMIT = 10000;
-constexpr int CACHE_ENTRY_LIMIT = 64;
-
-void TrimCache(OwnedArray<UnpackedParagraph>& entry)
-{
-    if(entry.GetCount() <= 1)
-        return;
-    // Every other entry is counted, so that the limit is reached after about twice the text.
-    int total = 0;
-    for(int p = 1; p < entry.GetCount(); p += 2) {
-        total += entry[p].GetLength();
-        if(total > CACHE_TEXT_LIMIT || p > CACHE_ENTRY_LIMIT) {
-            entry.Trim(p);
-            return;
-        }
-    }
-}
+using ParagraphCache = RecentCache<UnpackedParagraph, TextLength>;
 
 KeyMap<String, FieldEvaluator>& FieldTypes()
 {
@@ -74,36 +41,31 @@ WString WithoutControlCharacters(const WString& text)
 
 bool TakeFromParagraphCache(UnpackedParagraph& p)
 {
-    if(cache_gone)
-        return false;
-    ParagraphCache& cache = Cache();
-    for(int i = 0; i < cache.entry.GetCount(); i++) {
-        UnpackedParagraph& e = cache.entry[i];
-        if(e.cache_key == p.cache_key) {
-            p.part = std::move(e.part);
-            p.format = std::move(e.format);
-            p.cache_entry = false;
-            cache.entry.Remove(i);
-            return true;
-        }
-    }
-    return false;
+    ParagraphCache* cache = ParagraphCache::Get();
+    return cache && cache->TakeFirst([&](const UnpackedParagraph& e) { return e.cache_key == p.cache_key; },
+                                     [&](UnpackedParagraph& e) {
+                                         p.part = std::move(e.part);
+                                         p.format = std::move(e.format);
+                                         p.cache_entry = false;
+                                     });
 }
 
 void PutIntoParagraphCache(UnpackedParagraph& p)
 {
-    if(cache_gone)
-        return;
-    ParagraphCache& cache = Cache();
-    UnpackedParagraph& e = cache.entry.Insert(0);
-    e.cache_key = p.cache_key;
-    e.cache_entry = true;
-    e.part = std::move(p.part);
-    e.format = std::move(p.format);
-    TrimCache(cache.entry);
+    if(ParagraphCache* cache = ParagraphCache::Get())
+        cache->PutFirst([&](UnpackedParagraph& e) {
+            e.cache_key = p.cache_key;
+            e.cache_entry = true;
+            e.part = std::move(p.part);
+            e.format = std::move(p.format);
+        });
 }
 
-int GetParagraphCacheCount() { return Cache().entry.GetCount(); }
+int GetParagraphCacheCount()
+{
+    ParagraphCache* cache = ParagraphCache::Get();
+    return cache ? cache->GetCount() : 0;
+}
 
 UnpackedParagraph::UnpackedParagraph(UnpackedParagraph&& p) noexcept
     : cache_key(p.cache_key), part(std::move(p.part)), format(std::move(p.format))
