@@ -43,4 +43,16 @@ Image RescaleObjectImage(const Image& img, Size sz)
     return RescaleImage(img, sz);
 }
 
+Size GetObjectDataDots(const Value& data)
+{
+    ObjectDataRaster r(data);
+    return r.raster ? r.raster->GetInfo().dots : Size(0, 0);
+}
+
+Size GetObjectDataPixels(const Value& data)
+{
+    ObjectDataRaster r(data);
+    return r.raster ? r.raster->GetSize() : Size(0, 0);
+}
+
 } // namespace Qor

@@ -27,6 +27,11 @@ struct ObjectDataRaster {
     explicit ObjectDataRaster(const Value& data);
 };
 
+// The sizes of the image file the data holds, in dots and in pixels; 0, 0 when no
+// registered format opens it.
+Size GetObjectDataDots(const Value& data);
+Size GetObjectDataPixels(const Value& data);
+
 // The image rescaled by the box rescaler; the empty Image stays empty rather than
 // becoming a transparent picture of the size.
 Image RescaleObjectImage(const Image& img, Size sz);

@@ -76,17 +76,9 @@ void RichObjectTypeDrawingCls::Paint(const Value& data, Draw& w, Size sz) const
 
 String RichObjectTypePNGCls::GetTypeName(const Value&) const { return "PING"; }
 
-Size RichObjectTypePNGCls::GetPhysicalSize(const Value& data) const
-{
-    ObjectDataRaster r(data);
-    return r.raster ? r.raster->GetInfo().dots : Size(0, 0);
-}
+Size RichObjectTypePNGCls::GetPhysicalSize(const Value& data) const { return GetObjectDataDots(data); }
 
-Size RichObjectTypePNGCls::GetPixelSize(const Value& data) const
-{
-    ObjectDataRaster r(data);
-    return r.raster ? r.raster->GetSize() : Size(0, 0);
-}
+Size RichObjectTypePNGCls::GetPixelSize(const Value& data) const { return GetObjectDataPixels(data); }
 
 void RichObjectTypePNGCls::Paint(const Value& data, Draw& w, Size sz) const
 {

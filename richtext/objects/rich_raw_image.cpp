@@ -18,17 +18,9 @@ Value RichRawImage::ReadData(const String& text) const { return text; }
 
 String RichRawImage::WriteData(const Value& data) const { return GetObjectDataText(data); }
 
-Size RichRawImage::GetPhysicalSize(const Value& data) const
-{
-    ObjectDataRaster r(data);
-    return r.raster ? r.raster->GetInfo().dots : Size(0, 0);
-}
+Size RichRawImage::GetPhysicalSize(const Value& data) const { return GetObjectDataDots(data); }
 
-Size RichRawImage::GetPixelSize(const Value& data) const
-{
-    ObjectDataRaster r(data);
-    return r.raster ? r.raster->GetSize() : Size(0, 0);
-}
+Size RichRawImage::GetPixelSize(const Value& data) const { return GetObjectDataPixels(data); }
 
 void RichRawImage::Paint(const Value& data, Draw& w, Size sz, void*) const
 {
