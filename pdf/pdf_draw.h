@@ -128,6 +128,8 @@ private:
     // The box (x, y, cx, cy) in dots as a path in page space.
     void PutBox(double x, double y, double cx, double cy);
     double PageY(double y) const { return (pageSize.cy - y) * 0.12; }
+    // The n points (n >= 1) as one open subpath in page space.
+    void PutSubpath(const Point* p, int n);
 
     // Objects written by Finish, each returning its object number(s).
     Vector<int> PutImages();

@@ -129,6 +129,13 @@ void PdfDraw::DrawLine(int x1, int y1, int x2, int y2, int width, Color color)
     PdfAppend(page, " 1 J ", x1 * 0.12, " ", PageY(y1), " m ", x2 * 0.12, " ", PageY(y2), " l S\n");
 }
 
+void PdfDraw::PutSubpath(const Point* p, int n)
+{
+    PdfAppend(page, p->x * 0.12, " ", PageY(p->y), " m\n");
+    for(int k = 1; k < n; k++)
+        PdfAppend(page, p[k].x * 0.12, " ", PageY(p[k].y), " l\n");
+}
+
 void PdfDraw::DrawPolyPolyline(const Point* vertices, int vertex_count, const int* counts, int count_count, int width,
                                Color color, Color)
 {
@@ -140,10 +147,7 @@ void PdfDraw::DrawPolyPolyline(const Point* vertices, int vertex_count, const in
     int next = 0;
     for(int i = 0; i < count_count && next < vertex_count; i++) {
         int n = std::min(std::max(counts[i], 1), vertex_count - next);
-        const Point* p = vertices + next;
-        PdfAppend(page, p->x * 0.12, " ", PageY(p->y), " m\n");
-        for(int k = 1; k < n; k++)
-            PdfAppend(page, p[k].x * 0.12, " ", PageY(p[k].y), " l\n");
+        PutSubpath(vertices + next, n);
         page.Append("S\n");
         next += n;
     }
@@ -175,10 +179,7 @@ void PdfDraw::DrawPolyPolyPolygon(const Point* vertices, int vertex_count, const
         while(remaining > 0 && sub < subpolygon_count_count && next < vertex_count) {
             int n = std::min(std::max(subpolygon_counts[sub++], 1), vertex_count - next);
             remaining -= n;
-            const Point* p = vertices + next;
-            PdfAppend(page, p->x * 0.12, " ", PageY(p->y), " m\n");
-            for(int k = 1; k < n; k++)
-                PdfAppend(page, p[k].x * 0.12, " ", PageY(p[k].y), " l\n");
+            PutSubpath(vertices + next, n);
             page.Append("h\n");
             next += n;
             any = true;

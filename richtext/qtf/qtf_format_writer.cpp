@@ -108,6 +108,14 @@ void WriteQtfNumber(String& out, char letter, int value, int reference)
     out.AppendChar(';');
 }
 
+void WriteQtfColor(String& out, char letter, Color c, Color reference)
+{
+    if(c == reference)
+        return;
+    out.AppendChar(letter);
+    WriteQtfColor(out, c);
+}
+
 void WriteQtfCharFormat(String& out, const CharacterFormat& old, const CharacterFormat& f)
 {
     const Font& a = old.font;
@@ -157,14 +165,8 @@ void WriteQtfCharFormat(String& out, const CharacterFormat& old, const Character
         out.Append(EscapeQtfDelimitedText(EncodeUtf8(f.index_entry).Begin()));
         out.AppendChar(';');
     }
-    if(old.ink != f.ink) {
-        out.AppendChar('@');
-        WriteQtfColor(out, f.ink);
-    }
-    if(old.paper != f.paper) {
-        out.AppendChar('$');
-        WriteQtfColor(out, f.paper);
-    }
+    WriteQtfColor(out, '@', f.ink, old.ink);
+    WriteQtfColor(out, '$', f.paper, old.paper);
     int height = b.GetHeight();
     if(a.GetHeight() != height) {
         int digit = QtfHeightDigit(height);
@@ -235,10 +237,7 @@ void WriteQtfParaFormat(String& out, const ParagraphFormat& f, const ParagraphFo
     WriteQtfNumber(out, 'r', f.rm, old.rm);
     WriteQtfNumber(out, 'i', f.indent, old.indent);
     WriteQtfNumber(out, 'H', f.ruler, old.ruler);
-    if(f.ruler_color != old.ruler_color) {
-        out.AppendChar('h');
-        WriteQtfColor(out, f.ruler_color);
-    }
+    WriteQtfColor(out, 'h', f.ruler_color, old.ruler_color);
     WriteQtfNumber(out, 'L', f.ruler_style, old.ruler_style);
     WriteQtfNumber(out, 'b', f.before, old.before);
     WriteQtfNumber(out, 'a', f.after, old.after);

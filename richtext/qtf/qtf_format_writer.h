@@ -22,6 +22,8 @@ String EscapeQtfDelimitedText(const char* text);
 // Each appends to out.
 // "N" for Null, a palette digit, "(n)" for a grey, else "(r.g.b)".
 void WriteQtfColor(String& out, Color c);
+// Nothing when equal to reference; else the letter and the colour.
+void WriteQtfColor(String& out, char letter, Color c, Color reference);
 // Nothing when equal to reference; "%-" for none, "%%" for EN-US, else "%" and the text.
 void WriteQtfLanguage(String& out, int language, int reference);
 // Nothing when equal to reference; else the letter, the value and ";".

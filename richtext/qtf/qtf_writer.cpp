@@ -210,14 +210,8 @@ void WriteCellFormat(String& out, const CellFormat& f, const CellFormat& old)
             AppendInt(out, s.margin);
         }
     WriteQtfNumber(out, 'H', f.min_height, old.min_height);
-    if(f.color != old.color) {
-        out.AppendChar('@');
-        WriteQtfColor(out, f.color);
-    }
-    if(f.border_color != old.border_color) {
-        out.AppendChar('R');
-        WriteQtfColor(out, f.border_color);
-    }
+    WriteQtfColor(out, '@', f.color, old.color);
+    WriteQtfColor(out, 'R', f.border_color, old.border_color);
 }
 
 void WriteTable(String& out, const RichTable& t, const ParagraphStyleMap& styles, const ParagraphFormat& base,
@@ -239,15 +233,9 @@ void WriteTable(String& out, const RichTable& t, const ParagraphStyleMap& styles
     WriteQtfNumber(out, 'f', f.frame, d.frame);
     if(f.keep)
         out.AppendChar('K');
-    if(f.frame_color != d.frame_color) {
-        out.AppendChar('F');
-        WriteQtfColor(out, f.frame_color);
-    }
+    WriteQtfColor(out, 'F', f.frame_color, d.frame_color);
     WriteQtfNumber(out, 'g', f.grid, d.grid);
-    if(f.grid_color != d.grid_color) {
-        out.AppendChar('G');
-        WriteQtfColor(out, f.grid_color);
-    }
+    WriteQtfColor(out, 'G', f.grid_color, d.grid_color);
     WriteQtfNumber(out, 'h', f.header, d.header);
     CellFormat previous;
     for(int r = 0; r < t.GetRows(); r++)

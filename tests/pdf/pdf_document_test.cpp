@@ -31,14 +31,6 @@ std::string Between(const std::string& s, const std::string& from, const std::st
     return s.substr(a, s.find(to, a) - a);
 }
 
-int CountOf(const std::string& s, const std::string& what)
-{
-    int n = 0;
-    for(size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1))
-        n++;
-    return n;
-}
-
 } // namespace
 
 TEST(PdfDocument, TwoPagesAreTheFirstObjectsAndThePageTreeNamesThemInOrder)

@@ -30,14 +30,6 @@ void ExpectContents(const std::vector<OperatorCase>& cases)
         EXPECT_EQ(PageContent(c.draw), c.content) << c.name;
 }
 
-int CountOf(const std::string& s, const std::string& what)
-{
-    int n = 0;
-    for(size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1))
-        n++;
-    return n;
-}
-
 } // namespace
 
 TEST(PdfGraphics, ColoursAreFractionsWithAtMostThreeDecimals)

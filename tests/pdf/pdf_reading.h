@@ -19,6 +19,15 @@
 
 inline std::string StdText(const Qor::String& s) { return std::string(s.Begin(), s.GetLength()); }
 
+// How many times `piece` starts in `text`, overlapping starts counted.
+inline int CountOf(const std::string& text, const std::string& piece)
+{
+    int n = 0;
+    for(size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        n++;
+    return n;
+}
+
 inline bool HasTool(const char* name)
 {
     static std::map<std::string, bool> known;

@@ -75,14 +75,6 @@ std::vector<std::vector<std::string>> UnicodeMaps(const PdfReading& pdf)
     return maps;
 }
 
-int Count(const std::string& text, const std::string& piece)
-{
-    int n = 0;
-    for(size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        n++;
-    return n;
-}
-
 // The X of every "Td" that starts a text object: the first character of each pass.
 std::vector<std::string> PassStarts(const std::string& content)
 {
@@ -119,8 +111,8 @@ TEST(PdfText, RepeatedCharactersKeepTheirCodes)
         Text(w, 100, 400, u"BAB", Sans(200)); // another size of a TrueType font: the same instance
     }));
     const std::string& content = pdf.Object(1).data;
-    EXPECT_EQ(Count(content, "<01> Tj"), 2);
-    EXPECT_EQ(Count(content, "<02> Tj"), 3);
+    EXPECT_EQ(CountOf(content, "<01> Tj"), 2);
+    EXPECT_EQ(CountOf(content, "<02> Tj"), 3);
     EXPECT_NE(content.find("/F1 12 Tf"), std::string::npos);
     EXPECT_NE(content.find("/F1 24 Tf"), std::string::npos);
     EXPECT_EQ(UnicodeMaps(pdf), (std::vector<std::vector<std::string>>{ { "0020", "0041", "0042" } }));
@@ -135,8 +127,8 @@ TEST(PdfText, SizesOfAType3FontAreInstancesOfTheirOwn)
         Text(w, 100, 600, u"A", Pair());
     }));
     const std::string& content = pdf.Object(1).data;
-    EXPECT_EQ(Count(content, "/F1 12 Tf"), 2);
-    EXPECT_EQ(Count(content, "/F2 24 Tf"), 1);
+    EXPECT_EQ(CountOf(content, "/F1 12 Tf"), 2);
+    EXPECT_EQ(CountOf(content, "/F2 24 Tf"), 1);
     EXPECT_EQ(Objects(pdf, "/Subtype /Type3").size(), 2u);
 }
 
@@ -147,9 +139,9 @@ TEST(PdfText, UnderlinedTextSharesTheInstanceAndTheDrawingLayerDrawsItsLine)
         w.DrawText(100, 400, "Hi", Pair().Underline(), Black());
     }));
     const std::string& content = pdf.Object(1).data;
-    EXPECT_EQ(Count(content, "/F1 12 Tf"), 1) << content;
-    EXPECT_EQ(Count(content, "/F2"), 0) << content;
-    EXPECT_EQ(Count(content, " l S\n"), 1) << content; // the underline
+    EXPECT_EQ(CountOf(content, "/F1 12 Tf"), 1) << content;
+    EXPECT_EQ(CountOf(content, "/F2"), 0) << content;
+    EXPECT_EQ(CountOf(content, " l S\n"), 1) << content; // the underline
     EXPECT_EQ(UnicodeMaps(pdf), (std::vector<std::vector<std::string>>{ { "0020", "0048", "0069" } }));
 }
 
@@ -193,7 +185,7 @@ TEST(PdfText, MissingStylesAreImitated)
     for(const Case& c : cases) {
         std::string content = PageContent([&](PdfDraw& w) { Text(w, x, y, u"A", c.font, c.angle); });
         int ascent = c.font.GetMetrics().ascent;
-        EXPECT_EQ(Count(content, "BT "), int(c.passes.size())) << c.what;
+        EXPECT_EQ(CountOf(content, "BT "), int(c.passes.size())) << c.what;
         if(c.matrix.empty()) {
             std::vector<std::string> starts;
             for(int offset : c.passes)
