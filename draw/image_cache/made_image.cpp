@@ -41,7 +41,7 @@ public:
     void Recount();
     void Forget(const Image& img);
     void Reset();
-    MadeImageCacheStats Stats() const { return {count, total, limit, made, reused}; }
+    MadeImageCacheStats Stats() const { return { count, total, limit, made, reused }; }
     bool IsTornDown() const { return torn_down; }
 
 private:
@@ -190,34 +190,31 @@ MadeImageCache& TheCache()
     return cache;
 }
 
-void PutInt(String& s, int64 v, int bytes)
+} // namespace
+
+void AppendLittleEndian(String& s, int64 v, int bytes)
 {
     for(int i = 0; i < bytes; i++)
         s.AppendChar((byte)(v >> (8 * i)));
 }
 
-} // namespace
-
 String SimpleImageMaker::GetKey() const
 {
     String key;
-    PutInt(key, image.GetSerialId(), 8);
-    PutInt(key, (int64)(std::uintptr_t)make, 8);
+    AppendLittleEndian(key, image.GetSerialId(), 8);
+    AppendLittleEndian(key, (int64)(std::uintptr_t)make, 8);
     return key;
 }
 
-Image SimpleImageMaker::Make() const
-{
-    return make(image);
-}
+Image SimpleImageMaker::Make() const { return make(image); }
 
 String sCachedRescale::GetKey() const
 {
     String key;
-    for(int v : {source.left, source.top, source.right, source.bottom, target.cx, target.cy})
-        PutInt(key, v, 4);
-    PutInt(key, image.GetSerialId(), 8);
-    PutInt(key, filter, 4);
+    for(int v : { source.left, source.top, source.right, source.bottom, target.cx, target.cy })
+        AppendLittleEndian(key, v, 4);
+    AppendLittleEndian(key, image.GetSerialId(), 8);
+    AppendLittleEndian(key, filter, 4);
     return key;
 }
 
@@ -230,15 +227,9 @@ Image sCachedRescale::Make() const
     return out;
 }
 
-Image GetMadeImage(const ImageMaker& maker)
-{
-    return TheCache().Lookup(maker, false);
-}
+Image GetMadeImage(const ImageMaker& maker) { return TheCache().Lookup(maker, false); }
 
-Image GetMadeImageForPainting(const ImageMaker& maker)
-{
-    return TheCache().Lookup(maker, true);
-}
+Image GetMadeImageForPainting(const ImageMaker& maker) { return TheCache().Lookup(maker, true); }
 
 Image GetMadeImage(const Image& img, SimpleImageMaker::Function make)
 {
@@ -252,10 +243,7 @@ Image CachedRescale(const Image& img, Size size, int filter)
     return GetMadeImage(sCachedRescale(Rect(img.GetSize()), size, img, filter));
 }
 
-void StartImageCachePhase()
-{
-    TheCache().StartPhase();
-}
+void StartImageCachePhase() { TheCache().StartPhase(); }
 
 void ReleaseImagePixels(const Image& img)
 {
@@ -277,14 +265,8 @@ void ForgetMadeImage(const Image& img)
     cache.Forget(img);
 }
 
-MadeImageCacheStats GetMadeImageCacheStats()
-{
-    return TheCache().Stats();
-}
+MadeImageCacheStats GetMadeImageCacheStats() { return TheCache().Stats(); }
 
-void ResetMadeImageCache()
-{
-    TheCache().Reset();
-}
+void ResetMadeImageCache() { TheCache().Reset(); }
 
 } // namespace Qor

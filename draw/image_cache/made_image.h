@@ -17,6 +17,9 @@ public:
     virtual ~ImageMaker() = default;
 };
 
+// Appends the low bytes of v, least significant first: the pieces of a maker's key.
+void AppendLittleEndian(String& s, int64 v, int bytes);
+
 // A function applied to an Image, once per image serial and function.
 class SimpleImageMaker : public ImageMaker {
 public:
@@ -34,7 +37,8 @@ private:
 class sCachedRescale : public ImageMaker {
 public:
     sCachedRescale(const Rect& source, Size target, const Image& img, int filter)
-        : source(source), target(target), image(img), filter(filter) {}
+        : source(source), target(target), image(img), filter(filter)
+    {}
     String GetKey() const override;
     Image Make() const override;
 

@@ -38,9 +38,6 @@ struct ZoomRatio {
 
     bool operator==(const ZoomRatio& b) const = default;
     int operator*(int v) const { return d ? ScaleInt(v, m, d) : 0; }
-    // Packed in 64 bits: m in the low half, d in the high half.
-    uint64 Pack() const { return uint64(uint32(m)) | uint64(uint32(d)) << 32; }
-    static ZoomRatio Unpack(uint64 v) { return ZoomRatio(int(uint32(v)), int(uint32(v >> 32))); }
 };
 
 // What paragraphs and tables are laid out, painted and queried in: the style map, the

@@ -13,7 +13,16 @@ namespace Qor {
 
 namespace {
 
-bool IsPlacedTab(int code) { return code >= 9 && code <= 12; }
+// The left edge of a line's content w wide that starts off after the indent; a line with
+// tabs keeps to the left edge so that its stops stay where they were measured.
+int64 LineLeft(const ParagraphFormat& f, int width, int64 off, int64 w, bool with_tabs)
+{
+    if(!with_tabs && f.align == ParagraphFormat::ALIGN_RIGHT)
+        return (int64)width - f.rm - w;
+    if(!with_tabs && f.align == ParagraphFormat::ALIGN_CENTER)
+        return f.lm + off + ((int64)width - f.lm - f.rm - off - w) / 2;
+    return f.lm + off;
+}
 
 class LineBreaker {
 public:
@@ -72,16 +81,7 @@ void LineBreaker::FinishLine(int end, int64 end_x)
     l.with_tabs = with_tabs;
     int64 off = Offset(index);
     int64 w = end_x - off;
-    int64 x;
-    if(with_tabs || f.align == ParagraphFormat::ALIGN_LEFT || f.align == ParagraphFormat::ALIGN_JUSTIFY)
-        x = f.lm + off;
-    else if(f.align == ParagraphFormat::ALIGN_RIGHT)
-        x = (int64)width - f.rm - w;
-    else if(f.align == ParagraphFormat::ALIGN_CENTER)
-        x = f.lm + off + (avail - off - w) / 2;
-    else
-        x = f.lm + off;
-    l.xpos = ClampInt(x);
+    l.xpos = ClampInt(LineLeft(f, width, off, w, with_tabs));
     l.cx = ClampInt(w);
 }
 
@@ -195,14 +195,7 @@ ParagraphLines UnpackedParagraph::LayOutLines(int width) const
         l.ascent = m.ascent;
         l.descent = m.descent;
         l.external = m.external_leading;
-        int64 avail = (int64)width - format.lm - format.rm;
-        int64 off = lines.first_indent;
-        int64 x = format.lm + off;
-        if(format.align == ParagraphFormat::ALIGN_RIGHT)
-            x = (int64)width - format.rm;
-        else if(format.align == ParagraphFormat::ALIGN_CENTER)
-            x = format.lm + off + (avail - off) / 2;
-        l.xpos = ClampInt(x);
+        l.xpos = ClampInt(LineLeft(format, width, lines.first_indent, 0, false));
         l.len = lines.len;
     }
     else {

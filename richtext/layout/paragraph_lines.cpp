@@ -1,4 +1,4 @@
-// ParagraphLines: moving and destroying a layout (which feeds the layout cache), its
+// ParagraphLines: destroying a layout (which feeds the layout cache), its
 // height and the justification of its lines.
 
 #include "richtext/layout/paragraph_lines.h"
@@ -6,46 +6,12 @@
 #include "richtext/layout/lines_cache.h"
 #include "richtext/layout/overflow.h"
 
-#include <utility>
-
 namespace Qor {
-
-ParagraphLines::ParagraphLines(ParagraphLines&& b) noexcept
-    : len(b.len), clen(b.clen), width(b.width), text(std::move(b.text)), pos(std::move(b.pos)),
-      width_of(std::move(b.width_of)), metrics(std::move(b.metrics)), format(std::move(b.format)),
-      line(std::move(b.line)), hformat(std::move(b.hformat)), object(std::move(b.object)), first_indent(b.first_indent),
-      next_indent(b.next_indent), cached(b.cached), justified(b.justified), cache_key(b.cache_key)
-{
-    b.cache_key = 0;
-}
-
-ParagraphLines& ParagraphLines::operator=(ParagraphLines&& b) noexcept
-{
-    if(this != &b) {
-        len = b.len;
-        clen = b.clen;
-        width = b.width;
-        text = std::move(b.text);
-        pos = std::move(b.pos);
-        width_of = std::move(b.width_of);
-        metrics = std::move(b.metrics);
-        format = std::move(b.format);
-        line = std::move(b.line);
-        hformat = std::move(b.hformat);
-        object = std::move(b.object);
-        first_indent = b.first_indent;
-        next_indent = b.next_indent;
-        cached = b.cached;
-        justified = b.justified;
-        cache_key = b.cache_key;
-        b.cache_key = 0;
-    }
-    return *this;
-}
 
 ParagraphLines::~ParagraphLines()
 {
-    if(cache_key != 0 && !cached && line.GetCount() >= 0)
+    // A record whose content moved elsewhere has nothing left to keep.
+    if(cache_key != 0 && !cached && !line.IsMovedFrom())
         PutIntoLinesCache(*this);
 }
 

@@ -5,12 +5,18 @@
 
 #include "foundation/owned_array.h"
 #include "foundation/vector.h"
+#include "richtext/layout/overflow.h"
 #include "richtext/model/formats.h"
 #include "richtext/model/object_type.h"
 
 namespace Qor {
 
 struct ParagraphPart;
+
+// A placed tab's code is 9 + its fill code (0 none, 1 dots, 2 hyphens, 3 underscores).
+inline bool IsPlacedTab(int code) { return code >= 9 && code <= 12; }
+// The character a placed tab's leader repeats; 0 for none.
+inline wchar16 PlacedTabLeader(int code) { return code == 10 ? u'.' : code == 11 ? u'-' : code == 12 ? u'_' : 0; }
 
 struct CharacterMetrics {
     int ascent = 0;
@@ -31,11 +37,7 @@ struct ParagraphLine {
     bool with_tabs = false;
 
     // Saturates rather than overflow for absurd object sizes.
-    int GetHeight() const
-    {
-        int64 h = (int64)ascent + descent + external;
-        return h > 2147483647 ? 2147483647 : h < -2147483647 - 1 ? -2147483647 - 1 : (int)h;
-    }
+    int GetHeight() const { return ClampInt((int64)ascent + descent + external); }
 };
 
 class ParagraphLines {
@@ -62,8 +64,8 @@ public:
     int64 cache_key = 0; // the stored paragraph's serial; 0 is never cached
 
     ParagraphLines() = default;
-    ParagraphLines(ParagraphLines&& b) noexcept;
-    ParagraphLines& operator=(ParagraphLines&& b) noexcept;
+    ParagraphLines(ParagraphLines&&) noexcept = default;
+    ParagraphLines& operator=(ParagraphLines&&) noexcept = default;
     ParagraphLines(const ParagraphLines&) = delete;
     ParagraphLines& operator=(const ParagraphLines&) = delete;
     // A record with a key that is not itself a cache entry goes into the layout cache.

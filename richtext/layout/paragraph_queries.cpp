@@ -32,7 +32,7 @@ CaretInfo UnpackedParagraph::GetCaret(int pos, const Rect& page, PagePosition py
         if((int64)l.pos + l.len <= pos)
             continue;
         int ascent = font_ascent, descent = font_descent;
-        if(l.count > 0 && lines.format[l.start]) {
+        if(l.count > 0) {
             ascent = lines.metrics[l.start].ascent;
             descent = lines.metrics[l.start].descent;
         }

@@ -25,12 +25,6 @@ ZoomRatio& ScreenZoom()
     return zoom;
 }
 
-void PutLittleEndian(String& s, uint64 v, int bytes)
-{
-    for(int i = 0; i < bytes; i++)
-        s += (char)(v >> (8 * i));
-}
-
 } // namespace
 
 void SetRichScreenZoom(int m, int d) { ScreenZoom() = ZoomRatio(m, d); }
@@ -40,10 +34,10 @@ ZoomRatio RichScreenZoom() { return ScreenZoom(); }
 String RichObjectImageMaker::GetKey() const
 {
     String key;
-    PutLittleEndian(key, (uint64)object.GetSerial(), 8);
-    PutLittleEndian(key, (uint32)size.cx, 4);
-    PutLittleEndian(key, (uint32)size.cy, 4);
-    PutLittleEndian(key, context, 8);
+    AppendLittleEndian(key, object.GetSerial(), 8);
+    AppendLittleEndian(key, (uint32)size.cx, 4);
+    AppendLittleEndian(key, (uint32)size.cy, 4);
+    AppendLittleEndian(key, (int64)context, 8);
     return key;
 }
 

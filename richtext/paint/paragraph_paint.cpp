@@ -39,8 +39,9 @@ private:
     const BitSet& marked;
     ParagraphLines lines;
     bool highlighted = false;
-    Vector<int> dx;     // device advances of the line being painted
-    int last_end_x = 0; // dots, of the line painted last
+    Vector<int> dx;        // device advances of the line being painted
+    Vector<wchar16> shown; // its characters as drawn: tabs as spaces
+    int last_end_x = 0;    // dots, of the line painted last
 
     // Fills the dots band y0..y1 across the page rectangle in the selection colour.
     void InvertBand(Draw& w, int y0, int y1);
@@ -133,7 +134,7 @@ void ParagraphPainter::PaintBullet(Draw& w, const ParagraphLine& l, int y)
     String number = f.FormatNumber(counters);
     if(number.IsEmpty())
         return;
-    const CharacterFormat& nf = l.count > 0 && lines.format[l.start] ? *lines.format[l.start] : f;
+    const CharacterFormat& nf = l.count > 0 ? *lines.format[l.start] : f;
     Font font = nf.font;
     font.Height(z * font.GetHeight());
     if(font.GetHeight() == 0)
@@ -179,11 +180,14 @@ void ParagraphPainter::PaintLine(Draw& w, int i, int y, int height)
     const int64 x = (int64)page.left + l.xpos;
     // Advances are zoomed as differences of zoomed positions, so rounding never accumulates.
     dx.SetCount(std::max(l.count, 0));
+    shown.SetCount(std::max(l.count, 0));
     int64 end_x = x;
     for(int k = 0; k < l.count; k++) {
         int64 next = end_x + lines.width_of[l.start + k];
         dx[k] = z * ClampInt(next) - z * ClampInt(end_x);
         end_x = next;
+        wchar16 c = lines.text[l.start + k];
+        shown[k] = IsPlacedTab(c) ? u' ' : c;
     }
     last_end_x = ClampInt(end_x);
     int bottom = ClampInt((int64)y + height);
@@ -199,8 +203,8 @@ void ParagraphPainter::PaintLine(Draw& w, int i, int y, int height)
     int64 cx = x;
     auto paint_run = [&](int end) {
         if(end > run)
-            PaintTextRun(w, pi, lines.text.begin() + l.start, *lines.format[l.start + run], dx.begin(), run, end - run,
-                         ClampInt(run_x), ClampInt(cx), baseline, y, height, l.ascent, z, highlighted);
+            PaintTextRun(w, pi, lines.text.begin() + l.start, shown.begin(), *lines.format[l.start + run], dx.begin(),
+                         run, end - run, ClampInt(run_x), ClampInt(cx), baseline, y, height, l.ascent, z, highlighted);
     };
     for(int k = 0; k < l.count; k++) {
         int q = l.start + k;

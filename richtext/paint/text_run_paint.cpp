@@ -4,6 +4,7 @@
 
 #include "draw/look/sys_colors.h"
 #include "richtext/layout/overflow.h"
+#include "richtext/layout/paragraph_lines.h"
 #include "richtext/model/rich_text_img.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ Image CodeMark(int code)
         return RichTextImg::SpaceChar();
     if(code == 0xA0)
         return RichTextImg::HardSpaceChar();
-    if(code >= 9 && code <= 12)
+    if(IsPlacedTab(code))
         return RichTextImg::TabChar();
     return Image();
 }
@@ -50,9 +51,9 @@ void PaintTabLeader(Draw& w, int64 x, int64 advance, int y, wchar16 fill, Font f
 
 } // namespace
 
-void PaintTextRun(Draw& w, const RichPaintInfo& pi, const wchar16* text, const CharacterFormat& f, const int* dx,
-                  int first, int count, int x_start, int x_end, int baseline, int top, int height, int ascent,
-                  ZoomRatio z, bool highlighted)
+void PaintTextRun(Draw& w, const RichPaintInfo& pi, const wchar16* text, const wchar16* shown, const CharacterFormat& f,
+                  const int* dx, int first, int count, int x_start, int x_end, int baseline, int top, int height,
+                  int ascent, ZoomRatio z, bool highlighted)
 {
     int x0 = z * x_start;
     int width = z * x_end - x0;
@@ -97,19 +98,14 @@ void PaintTextRun(Draw& w, const RichPaintInfo& pi, const wchar16* text, const C
     else
         y = base - font.GetAscent();
 
-    // Tabs draw as spaces; their leaders and the code marks go first.
-    Vector<wchar16> codes;
-    codes.SetCount(std::max(count, 0));
+    // Leaders and code marks go first, under the text.
     int line_ascent = z * ascent;
     int64 x = x0;
     for(int i = 0; i < count; i++) {
         int c = text[first + i];
         int advance = dx[first + i];
-        codes[i] = (wchar16)c;
-        if(c >= 10 && c <= 12)
-            PaintTabLeader(w, x, advance, y, c == 10 ? u'.' : c == 11 ? u'-' : u'_', font);
-        if(c >= 9 && c <= 12)
-            codes[i] = ' ';
+        if(wchar16 leader = PlacedTabLeader(c))
+            PaintTabLeader(w, x, advance, y, leader, font);
         if(!IsNull(pi.show_codes)) {
             Image mark = CodeMark(c);
             if(!mark.IsEmpty() && mark.GetHeight() < line_ascent)
@@ -119,7 +115,7 @@ void PaintTextRun(Draw& w, const RichPaintInfo& pi, const wchar16* text, const C
         x += advance;
     }
     if(count > 0)
-        w.DrawText(x0, y, codes.begin(), font, ink, count, dx + first);
+        w.DrawText(x0, y, shown + first, font, ink, count, dx + first);
 }
 
 } // namespace Qor

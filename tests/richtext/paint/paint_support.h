@@ -16,16 +16,18 @@
 
 namespace QorTest {
 
+inline std::string RectLine(int x, int y, int cx, int cy, Qor::Color c)
+{
+    char b[96];
+    std::snprintf(b, sizeof b, "Rect(%d, %d, %d, %d, %08X)", x, y, cx, cy, (unsigned)c.GetBits());
+    return b;
+}
+
 class BitsDraw : public RecordingDraw {
 public:
     using Draw::DrawRect;
     using RecordingDraw::RecordingDraw;
-    void DrawRect(int x, int y, int cx, int cy, Color color) override
-    {
-        char b[96];
-        std::snprintf(b, sizeof b, "Rect(%d, %d, %d, %d, %08X)", x, y, cx, cy, (unsigned)color.GetBits());
-        log.push_back(b);
-    }
+    void DrawRect(int x, int y, int cx, int cy, Color color) override { log.push_back(RectLine(x, y, cx, cy, color)); }
 
     // The log lines that start with prefix.
     std::vector<std::string> Lines(const std::string& prefix) const
@@ -37,13 +39,6 @@ public:
         return r;
     }
 };
-
-inline std::string RectLine(int x, int y, int cx, int cy, Qor::Color c)
-{
-    char b[96];
-    std::snprintf(b, sizeof b, "Rect(%d, %d, %d, %d, %08X)", x, y, cx, cy, (unsigned)c.GetBits());
-    return b;
-}
 
 inline std::string TextRunLine(int x, int y, const std::string& text, Qor::Font font, Qor::Color ink,
                                const std::vector<int>& dx)
