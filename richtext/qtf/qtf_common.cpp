@@ -1,21 +1,7 @@
-// The plain-character table, the colour characters and the height digits of Qtf.
+// The colour characters and the height digits of Qtf.
 #include "richtext/qtf/qtf_common.h"
 
 namespace Qor {
-
-bool QtfPlainChars[128];
-
-void InitQtfPlainChars()
-{
-    static bool done = false;
-    if(done)
-        return;
-    for(int c = 0; c < 128; c++)
-        QtfPlainChars[c] = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    for(const char* s = ".,;!?%()/<># "; *s; s++)
-        QtfPlainChars[(byte)*s] = true;
-    done = true;
-}
 
 namespace {
 

@@ -32,13 +32,13 @@ int RichQtfParser::ReadRequiredNumber()
     return ReadNumber();
 }
 
-void RichQtfParser::ReadNumberPair(int& a, int& b)
+void RichQtfParser::ReadDimensionPair(int& a, int& b)
 {
     a = b = -1;
     if(IsDigit())
-        a = ReadNumber();
+        a = std::min(ReadNumber(), (int)MAX_DIMENSION);
     if(Key('/'))
-        b = ReadNumber();
+        b = std::min(ReadNumber(), (int)MAX_DIMENSION);
 }
 
 Color RichQtfParser::ReadColor()
@@ -261,7 +261,7 @@ void RichQtfParser::FormatCommand(int c)
         if(Key('-'))
             cf.language = 0;
         else if(Key('%'))
-            cf.language = QTF_LANGUAGE_EN_US;
+            cf.language = LANGUAGE_EN_US;
         else {
             char h[6] = {};
             for(int i = 0; i < 5 && *term; i++)
@@ -378,12 +378,11 @@ void RichQtfParser::FormatCommand(int c)
         pf.reset_numbering = false;
         for(uint8& n : pf.number)
             n = 0;
-        static const char levels[] = "-10aAiI";
         for(int i = 0; i < 8 && *term; i++) {
-            const char* q = std::strchr(levels, *term);
+            const char* q = std::strchr(QTF_NUMBER_LETTERS, *term);
             if(!q)
                 break;
-            pf.number[i] = (uint8)(q - levels);
+            pf.number[i] = (uint8)(q - QTF_NUMBER_LETTERS);
             term++;
         }
         if(Key('!'))

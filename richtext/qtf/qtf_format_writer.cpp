@@ -11,8 +11,6 @@ namespace Qor {
 
 namespace {
 
-bool IsAsciiAlnum(int c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
 enum EscapeMode { PLAIN, WITH_TABS, DELIMITED };
 
 String Escape(const char* text, EscapeMode mode)
@@ -36,6 +34,14 @@ String Escape(const char* text, EscapeMode mode)
     return out;
 }
 
+void WriteFlag(String& out, bool a, bool b, char command)
+{
+    if(a != b)
+        out.AppendChar(command);
+}
+
+} // namespace
+
 void AppendInt(String& out, int v)
 {
     char h[16];
@@ -48,14 +54,6 @@ bool EndsWithDigit(const String& out)
     int n = out.GetLength();
     return n > 0 && out[n - 1] >= '0' && out[n - 1] <= '9';
 }
-
-void WriteFlag(String& out, bool a, bool b, char command)
-{
-    if(a != b)
-        out.AppendChar(command);
-}
-
-} // namespace
 
 String EscapeQtfText(const char* text) { return Escape(text, PLAIN); }
 
@@ -91,7 +89,7 @@ void WriteQtfLanguage(String& out, int language, int reference)
         return;
     if(language == 0)
         out.Append("%-", 2);
-    else if(language == QTF_LANGUAGE_EN_US)
+    else if(language == LANGUAGE_EN_US)
         out.Append("%%", 2);
     else {
         out.AppendChar('%');
@@ -203,7 +201,7 @@ void WriteNumbering(String& out, const ParagraphNumbering& f, const ParagraphNum
         if(f.number[i])
             last = i;
     for(int i = 0; i <= last; i++)
-        out.AppendChar(f.number[i] <= 6 ? "-10aAiI"[f.number[i]] : '-');
+        out.AppendChar(f.number[i] < QTF_NUMBER_KINDS ? QTF_NUMBER_LETTERS[f.number[i]] : '-');
     out.AppendChar(f.reset_numbering ? '!' : ';');
 }
 

@@ -19,6 +19,11 @@ String EscapeQtfTextWithTabs(const char* text);
 // "&" would not end a paragraph but stay as itself.
 String EscapeQtfDelimitedText(const char* text);
 
+// The decimal digits of v, INT_NULL too (as the plain int it is).
+void AppendInt(String& out, int v);
+// True when out ends with a digit: a number written next would run into it.
+bool EndsWithDigit(const String& out);
+
 // Each appends to out.
 // "N" for Null, a palette digit, "(n)" for a grey, else "(r.g.b)".
 void WriteQtfColor(String& out, Color c);

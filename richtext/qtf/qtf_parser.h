@@ -108,7 +108,9 @@ private:
     int ReadRequiredNumber();
     // A measure read as by ReadRequiredNumber, kept within MAX_DIMENSION.
     int ReadDimension() { return std::min(ReadRequiredNumber(), (int)MAX_DIMENSION); }
-    void ReadNumberPair(int& a, int& b);
+    // "a/b", either part optional: each read as by ReadNumber and kept within MAX_DIMENSION,
+    // -1 when absent.
+    void ReadDimensionPair(int& a, int& b);
     Color ReadColor();
     String ReadText(int delimiter);
 
@@ -150,7 +152,7 @@ private:
     // Tables.
     QtfTableState& PushTable();
     void BeginTable();
-    void ReadCellFormat(bool table_start);
+    void ReadCellFormat();
     void EndCell();
     void EndTable();
     void BeginProportionalTable();

@@ -17,9 +17,8 @@ RichQtfParser::RichQtfParser(void* context) : context(context)
 {
     format = &format_pool.Add();
     ClearRichText(target);
-    format->format.font = Font(Font::SANSSERIF, 100);
+    format->format.font = QtfStartFont();
     format->charset = (byte)DefaultCharset();
-    InitQtfPlainChars();
 }
 
 void RichQtfParser::StoreParagraphFormat()
@@ -83,24 +82,6 @@ void RichQtfParser::AddChar(int code)
         text.AppendChar((wchar16)code);
 }
 
-namespace {
-
-// QtfPlainChars over every byte value: the bytes from 0x80 up are never plain.
-struct PlainBytes {
-    bool flag[256] = {};
-    PlainBytes()
-    {
-        InitQtfPlainChars();
-        for(int c = 0; c < 128; c++)
-            flag[c] = QtfPlainChars[c];
-    }
-};
-
-const PlainBytes plain_bytes;
-const bool* const plain_byte = plain_bytes.flag;
-
-} // namespace
-
 void RichQtfParser::Characters()
 {
     SetParagraphFormat();
@@ -108,6 +89,7 @@ void RichQtfParser::Characters()
     // Characters gather here and join the pending text in blocks.
     wchar16 buffer[256];
     int n = 0;
+    const bool* plain_byte = QtfPlainChars.data();
     const char* start = term;
     auto flush = [&] {
         AppendText(buffer, n);
@@ -393,7 +375,7 @@ void RichQtfParser::Parse(const char* qtf, int accesskey_)
         else if(Key2(':', ':')) {
             if(!oldtab)
                 EndCell();
-            ReadCellFormat(false);
+            ReadCellFormat();
         }
         else if(Key2('^', '^')) {
             EndParagraph();

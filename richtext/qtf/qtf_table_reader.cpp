@@ -2,8 +2,6 @@
 // tables turned into one column grid with spans when they end.
 #include "richtext/qtf/qtf_parser.h"
 
-#include <vector>
-
 #include <algorithm>
 #include <cstring>
 
@@ -33,15 +31,25 @@ void RichQtfParser::BeginTable()
     t.table.AddColumn(std::min(width, (int)MAX_COLUMN_WIDTH));
     while(Key(':'))
         t.table.AddColumn(std::min(ReadRequiredNumber(), (int)MAX_COLUMN_WIDTH));
-    ReadCellFormat(true);
+    ReadCellFormat();
 }
 
-void RichQtfParser::ReadCellFormat(bool)
+void RichQtfParser::ReadCellFormat()
 {
     if(tablepart.IsEmpty())
         MarkupErrorParagraph("Not in table");
     QtfTableState& t = tablepart.Top();
-    TableFormat tf = t.table.GetFormat();
+    // Most groups set only cell letters: the table format, with its columns, is copied and
+    // stored back only once a table letter comes.
+    TableFormat tf;
+    bool table_changed = false;
+    auto table = [&]() -> TableFormat& {
+        if(!table_changed) {
+            tf = t.table.GetFormat();
+            table_changed = true;
+        }
+        return tf;
+    };
     CellFormat& f = t.format;
     for(;;) {
         int c = (byte)*term;
@@ -57,35 +65,37 @@ void RichQtfParser::ReadCellFormat(bool)
         int a, b;
         switch(c) {
         case 'B':
-            tf.before = ReadDimension();
+            table().before = ReadDimension();
             break;
         case '<':
-            tf.lm = ReadDimension();
+            table().lm = ReadDimension();
             break;
         case '>':
-            tf.rm = ReadDimension();
+            table().rm = ReadDimension();
             break;
         case 'A':
-            tf.after = ReadDimension();
+            table().after = ReadDimension();
             break;
         case 'f':
-            tf.frame = ReadDimension();
+            table().frame = ReadDimension();
             break;
         case 'F':
         case '_':
-            tf.frame_color = ReadColor();
+            table().frame_color = ReadColor();
             break;
         case 'g':
-            tf.grid = ReadDimension();
+            table().grid = ReadDimension();
             break;
         case 'G':
-            tf.grid_color = ReadColor();
+            table().grid_color = ReadColor();
             break;
-        case '~':
-            tf.frame = tf.grid = 0;
+        case '~': {
+            TableFormat& g = table();
+            g.frame = g.grid = 0;
             break;
+        }
         case 'h':
-            tf.header = ClampSpan(ReadNumber());
+            table().header = ClampSpan(ReadNumber());
             break;
         case 'K':
         case 'k':
@@ -93,11 +103,9 @@ void RichQtfParser::ReadCellFormat(bool)
             if(c == 'k')
                 f.keep = true;
             if(c != 'a')
-                tf.keep = true;
-            ReadNumberPair(a, b);
+                table().keep = true;
+            ReadDimensionPair(a, b);
             // Negative widths and margins are passed over: layout cannot use them.
-            a = std::min(a, (int)MAX_DIMENSION);
-            b = std::min(b, (int)MAX_DIMENSION);
             if(a >= 0)
                 f.border_left = f.border_top = f.border_right = f.border_bottom = a;
             if(b >= 0)
@@ -107,9 +115,7 @@ void RichQtfParser::ReadCellFormat(bool)
         case 't':
         case 'r':
         case 'b': {
-            ReadNumberPair(a, b);
-            a = std::min(a, (int)MAX_DIMENSION);
-            b = std::min(b, (int)MAX_DIMENSION);
+            ReadDimensionPair(a, b);
             int& border = c == 'l'   ? f.border_left
                           : c == 't' ? f.border_top
                           : c == 'r' ? f.border_right
@@ -158,7 +164,8 @@ void RichQtfParser::ReadCellFormat(bool)
             MarkupErrorParagraph("Invalid cell format");
         }
     }
-    t.table.SetFormat(tf);
+    if(table_changed)
+        t.table.SetFormat(tf);
 }
 
 void RichQtfParser::EndCell()
@@ -231,14 +238,17 @@ void RichQtfParser::EndProportionalTable()
     int rows = t.rownum.GetCount();
     // Widths below 1 would give a cell no column; totals in 64 bits cannot overflow.
     auto width = [&](int r, int c) { return (int64)std::max(1, (int)t.table.GetSpan(r, c).cx); };
-    std::vector<int> index(10001, -1);
-    for(int r = 0; r < rows; r++) {
-        int64 total = 0;
+    Vector<int64> total;
+    total.SetCount(rows, 0);
+    for(int r = 0; r < rows; r++)
         for(int c = 0; c < t.rownum[r]; c++)
-            total += width(r, c);
+            total[r] += width(r, c);
+    Vector<int> index;
+    index.SetCount(10001, -1);
+    for(int r = 0; r < rows; r++) {
         int64 run = 0;
         for(int c = 0; c < t.rownum[r]; c++) {
-            index[run * 10000 / total] = 0;
+            index[int(run * 10000 / total[r])] = 0;
             run += width(r, c);
         }
     }
@@ -260,15 +270,12 @@ void RichQtfParser::EndProportionalTable()
     for(int i = 0; i < columns; i++)
         tab.AddColumn(bound[i + 1] - bound[i]);
     for(int r = 0; r < rows; r++) {
-        int64 total = 0;
-        for(int c = 0; c < t.rownum[r]; c++)
-            total += width(r, c);
         int64 run = 0;
         int start = 0;
         for(int c = 0; c < t.rownum[r] && start < columns; c++) {
             run += width(r, c);
             // A cell too narrow for a column of its own still takes one.
-            int end = std::max(index[run * 10000 / total], start + 1);
+            int end = std::max(index[int(run * 10000 / total[r])], start + 1);
             RichTxt cell_text = t.table.PickText(r, c);
             tab.SetText(r, start, cell_text);
             tab.SetFormat(r, start, t.table.GetCell(r, c).format);

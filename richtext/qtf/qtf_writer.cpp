@@ -13,18 +13,6 @@ namespace Qor {
 
 namespace {
 
-void AppendInt(String& out, int v)
-{
-    char h[16];
-    out.Append(h, std::snprintf(h, sizeof(h), "%d", v));
-}
-
-bool EndsWithDigit(const String& out)
-{
-    int n = out.GetLength();
-    return n > 0 && out[n - 1] >= '0' && out[n - 1] <= '9';
-}
-
 void LineBreak(String& out, bool crlf)
 {
     if(crlf)
@@ -299,7 +287,6 @@ void WriteQtfBody(String& out, const RichTxt& txt, const ParagraphStyleMap& styl
 
 String WriteQtfDocument(const RichText& text, int charset, int options)
 {
-    InitQtfPlainChars();
     String out;
     bool crlf = options & QTF_CRLF;
     const ParagraphStyleMap& styles = text.GetStyles();
@@ -308,8 +295,8 @@ String WriteQtfDocument(const RichText& text, int charset, int options)
         ids.Add(styles.GetKey(i));
     if(!(options & QTF_NOSTYLES)) {
         ParagraphFormat base;
-        base.font = Font(Font::SANSSERIF, 100);
-        base.language = QTF_LANGUAGE_EN_US;
+        base.font = QtfStartFont();
+        base.language = LANGUAGE_EN_US;
         // The reader makes the default style's format its current one, the base of every
         // later definition: it comes last, so that the others read against the base.
         for(int pass = 0; pass < 2; pass++)
@@ -368,7 +355,7 @@ String WriteQtfDocument(const RichText& text, int charset, int options)
         out.AppendChar(' ');
         LineBreak(out, crlf);
         ParagraphFormat body_base;
-        body_base.font = Font(Font::SANSSERIF, 100);
+        body_base.font = QtfStartFont();
         WriteQtfBody(out, text, styles, body_base, options, ids, charset, language);
         out.AppendChar(']');
     }
