@@ -170,37 +170,25 @@ bool OpenEqual(const Value::Void* left, const Value::Void* right, WalkStack<Equa
 
 // Text ---------------------------------------------------------------------------------
 
-// One piece of text still to write: a literal, or a Value (whose container opens into
-// further pieces).
-struct TextPiece {
-    const char* literal;
-    const Value* value;
+// One container being written: its elements (a map's keys) up to next are out, and for a
+// map, once the key before next is out, its value comes next.
+struct TextFrame {
+    const Vector<Value>* items;
+    const ValueArray* map_values; // null for an array
+    int next;
+    bool value_side;
 };
 
-// Pushes the pieces of data in reverse, so that the stack hands them out in order.
-void OpenText(const Value::Void* data, WalkStack<TextPiece>& pending)
+// Writes the opening bracket of data and pushes its frame.
+void OpenText(const Value::Void* data, WalkStack<TextFrame>& stack, String& r)
 {
     if(const ValueMap::Data* map = AsMap(data)) {
-        pending.Add({ " }", nullptr });
-        for(int i = map->keys.GetCount() - 1; i >= 0; i--) {
-            if(i < map->values.GetCount()) // a key without a value prints as an empty one
-                pending.Add({ nullptr, &map->values[i] });
-            pending.Add({ ": ", nullptr });
-            pending.Add({ nullptr, &map->keys[i] });
-            if(i)
-                pending.Add({ ", ", nullptr });
-        }
-        pending.Add({ "{ ", nullptr });
+        r.Append("{ ");
+        stack.Add({ &map->keys.GetKeys(), &map->values, 0, false });
         return;
     }
-    const Vector<Value>& items = static_cast<const ValueArray::Data*>(data)->items;
-    pending.Add({ "]", nullptr });
-    for(int i = items.GetCount() - 1; i >= 0; i--) {
-        pending.Add({ nullptr, &items[i] });
-        if(i)
-            pending.Add({ ", ", nullptr });
-    }
-    pending.Add({ "[", nullptr });
+    r.Append("[");
+    stack.Add({ &static_cast<const ValueArray::Data*>(data)->items, nullptr, 0, false });
 }
 
 } // namespace
@@ -293,18 +281,35 @@ bool EqualValueContainers(const Value::Void* left, const Value::Void* right)
 String ValueContainerText(const Value::Void* data)
 {
     String r;
-    WalkStack<TextPiece> pending;
-    OpenText(data, pending);
-    while(!pending.IsEmpty()) {
-        TextPiece piece = pending.Pop();
-        if(piece.literal)
-            r.Append(piece.literal);
-        else if(piece.value->IsNull())
+    WalkStack<TextFrame> stack;
+    OpenText(data, stack, r);
+    while(!stack.IsEmpty()) {
+        TextFrame& f = stack.Top();
+        const Value* v;
+        if(f.value_side) {
+            f.value_side = false;
+            r.Append(": ");
+            if(f.next > f.map_values->GetCount()) // a key without a value prints as an empty one
+                continue;
+            v = &(*f.map_values)[f.next - 1];
+        }
+        else if(f.next < f.items->GetCount()) {
+            if(f.next)
+                r.Append(", ");
+            v = &(*f.items)[f.next++];
+            f.value_side = f.map_values != nullptr;
+        }
+        else {
+            r.Append(f.map_values ? " }" : "]");
+            stack.Drop();
+            continue;
+        }
+        if(v->IsNull())
             continue; // Null elements give no characters
-        else if(const Value::Void* nested = ContainerOf(*piece.value))
-            OpenText(nested, pending);
+        if(const Value::Void* nested = ContainerOf(*v))
+            OpenText(nested, stack, r); // f may move with the stack
         else
-            r.Append(piece.value->ToString());
+            r.Append(v->ToString());
     }
     return r;
 }

@@ -7,6 +7,7 @@
 #include "foundation/values/value_registry.h"
 #include "foundation/values/xmlize.h"
 #include "tests/foundation/value_forms_util.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +40,6 @@ Value Nested(int depth, Shape shape = ARRAYS, int leaf = 7)
     return v;
 }
 
-std::string Std(const String& s) { return std::string(s.Begin(), s.GetLength()); }
-
 // The text of Nested(depth, shape, leaf), written out level by level (outermost first).
 std::string NestedText(int depth, Shape shape, int leaf)
 {
@@ -63,14 +62,14 @@ TEST(ValueNesting, EveryFormStoresWhatItLoadsAndRefusesDeeper)
         Shape shape;
         bool stored;
     } cases[] = {
-        {VALUE_LOAD_DEPTH_LIMIT, ARRAYS, true},
-        {VALUE_LOAD_DEPTH_LIMIT + 1, ARRAYS, false},
-        {VALUE_LOAD_DEPTH_LIMIT, MAP_VALUES, true},
-        {VALUE_LOAD_DEPTH_LIMIT + 1, MAP_VALUES, false},
-        {VALUE_LOAD_DEPTH_LIMIT, MAP_KEYS, true},
-        {VALUE_LOAD_DEPTH_LIMIT + 1, MAP_KEYS, false},
-        {50000, ARRAYS, false},
-        {50000, MAP_VALUES, false},
+        { VALUE_LOAD_DEPTH_LIMIT, ARRAYS, true },
+        { VALUE_LOAD_DEPTH_LIMIT + 1, ARRAYS, false },
+        { VALUE_LOAD_DEPTH_LIMIT, MAP_VALUES, true },
+        { VALUE_LOAD_DEPTH_LIMIT + 1, MAP_VALUES, false },
+        { VALUE_LOAD_DEPTH_LIMIT, MAP_KEYS, true },
+        { VALUE_LOAD_DEPTH_LIMIT + 1, MAP_KEYS, false },
+        { 50000, ARRAYS, false },
+        { 50000, MAP_VALUES, false },
     };
     for(const ValueForm& f : value_forms)
         for(const Case& c : cases) {
@@ -125,7 +124,10 @@ TEST(ValueNesting, DeepFormsBuiltInCodeAreRefusedOnLoading)
 TEST(ValueNesting, DeepTreesAreReleasedWithoutRecursion)
 {
     // Keys are hashed when added, which walks the whole key: a chain of keys stays short.
-    struct Case { Shape shape; int depth; } cases[] = {{ARRAYS, 200000}, {MAP_VALUES, 200000}, {MAP_KEYS, 3000}};
+    struct Case {
+        Shape shape;
+        int depth;
+    } cases[] = { { ARRAYS, 200000 }, { MAP_VALUES, 200000 }, { MAP_KEYS, 3000 } };
     for(const Case& c : cases) {
         Value v = Nested(c.depth, c.shape);
         Value shared = v; // a shared outer level releases nothing when one holder goes
@@ -157,7 +159,7 @@ TEST(ValueNesting, DeepTreesHashCompareAndPrintWithoutRecursion)
         int depth;
         Value a = Value(), same = Value(), other = Value(); // same equals a, sharing no data object
         std::string text = std::string();
-    } cases[] = {{ARRAYS, 200000}, {MAP_VALUES, 200000}, {MAP_KEYS, 3000}};
+    } cases[] = { { ARRAYS, 200000 }, { MAP_VALUES, 200000 }, { MAP_KEYS, 3000 } };
     for(Case& c : cases) {
         SCOPED_TRACE("shape " + std::to_string(c.shape));
         c.a = Nested(c.depth, c.shape);
@@ -185,4 +187,42 @@ TEST(ValueNesting, DeepTreesHashCompareAndPrintWithoutRecursion)
     EXPECT_EQ(m.Get(maps.same), Value("deep map"));
     EXPECT_EQ(&m.Get(arrays.other), &SharedErrorValue());
     EXPECT_EQ(Std(m.ToString()), "{ " + arrays.text + ": deep, " + maps.text + ": deep map }");
+}
+
+// Wide containers print element by element, with Null elements and nested containers in
+// their places, the same as narrow ones.
+TEST(ValueNesting, WideContainersPrintEveryElementInOrder)
+{
+    const int wide = 100000;
+    ValueArray a;
+    ValueMap m;
+    std::string array_text = "[", map_text = "{ ";
+    for(int i = 0; i < wide; i++) {
+        std::string sep = i ? ", " : "";
+        if(i % 1000 == 999) {
+            a.Add(Value());
+            array_text += sep;
+        }
+        else if(i % 1000 == 500) {
+            ValueArray pair;
+            pair.Add(i);
+            pair.Add(-i);
+            a.Add(Value(pair));
+            array_text += sep + "[" + std::to_string(i) + ", " + std::to_string(-i) + "]";
+        }
+        else {
+            a.Add(i);
+            array_text += sep + std::to_string(i);
+        }
+        m.Add(i, i % 2 ? Value(std::to_string(i).c_str()) : Value(a[0]));
+        map_text += sep + std::to_string(i) + ": " + (i % 2 ? std::to_string(i) : "0");
+    }
+    array_text += "]";
+    map_text += " }";
+    EXPECT_EQ(Std(a.ToString()), array_text);
+    EXPECT_EQ(Std(m.ToString()), map_text);
+    ValueArray both;
+    both.Add(a);
+    both.Add(m);
+    EXPECT_EQ(Std(Value(both).ToString()), "[" + array_text + ", " + map_text + "]");
 }
