@@ -89,6 +89,18 @@ TEST(QtfTableReader, FormatCommands)
           } },
         { "{{1:1+1 a||b||c||d}}", [](const RichTable& t) { return t.GetCell(0, 0).vspan == 1 && !t.IsVisible(1, 0); } },
         { "{{1-99999999 a}}", [](const RichTable& t) { return t.GetCell(0, 0).hspan == 0; } },
+        // Table letters in later groups add to the table format; cell letters leave it be.
+        { "{{1:3f5 a::@6 b::g7 c::~f2 d}}",
+          [](const RichTable& t) {
+              const TableFormat& f = t.GetFormat();
+              return f.frame == 2 && f.grid == 0 && f.column.GetCount() == 2 && f.column[1] == 3 * f.column[0] &&
+                     t.GetCell(0, 1).format.color == Color(255, 0, 0);
+          } },
+        { "{{1:3f5g7 a::@6 b}}",
+          [](const RichTable& t) {
+              const TableFormat& f = t.GetFormat();
+              return f.frame == 5 && f.grid == 7 && f.column.GetCount() == 2 && f.column[1] == 3 * f.column[0];
+          } },
     };
     for(const Case& c : cases) {
         RichText doc = ReadQtfDocument(c.qtf);
