@@ -34,7 +34,7 @@ std::string Between(const std::string& s, const std::string& from, const std::st
 // The document without its identifiers, which are fresh in every document.
 std::string WithoutIds(const String& doc)
 {
-    return std::regex_replace(StdText(doc), std::regex("/ID \\[ <[0-9A-F]+> <[0-9A-F]+> \\]"), "/ID");
+    return std::regex_replace(Std(doc), std::regex("/ID \\[ <[0-9A-F]+> <[0-9A-F]+> \\]"), "/ID");
 }
 
 // A page of everything that leaves state behind for the document's end: text, an image,
@@ -89,7 +89,7 @@ TEST(PdfDocument, StartsWithTheHeaderAndABinaryCommentLine)
 {
     PdfDraw w;
     w.Init(600, 600);
-    std::string doc = StdText(w.Finish());
+    std::string doc = Std(w.Finish());
     EXPECT_EQ(doc.substr(0, 16), "%PDF-1.3\n%\xF1\xF2\xF3\xF4\n\n");
 }
 
@@ -98,7 +98,7 @@ TEST(PdfDocument, AnEmptyPageKeepsAnUncompressedEmptyStream)
     PdfDraw w;
     w.Init(600, 600);
     w.EndPage();
-    std::string doc = StdText(w.Finish());
+    std::string doc = Std(w.Finish());
     EXPECT_NE(doc.find("1 0 obj\n<<  /Length 0 /Length1 0 >>\nstream\r\n\r\nendstream\nendobj\n\n"), std::string::npos);
 }
 
@@ -122,7 +122,7 @@ TEST(PdfDocument, StreamsAreCompressedOnlyWhenThatMakesThemShorter)
         int n = w.PutStream(c.data, "/X 1");
         PdfReading pdf(w.Finish());
         const PdfObjectText& o = pdf.Object(n);
-        EXPECT_EQ(o.data, StdText(c.data)) << c.name;
+        EXPECT_EQ(o.data, Std(c.data)) << c.name;
         EXPECT_EQ(o.dict.find("/FlateDecode") != std::string::npos, c.compressed) << c.name << o.dict;
         EXPECT_NE(o.dict.find("/Length1 " + std::to_string(c.data.GetLength()) + " "), std::string::npos) << c.name;
         if(c.compressed)
@@ -172,7 +172,7 @@ TEST(PdfDocument, TheTwoIdentifiersAreFreshCapitalHexAndDiffer)
     auto ids = [] {
         PdfDraw w;
         w.Init(600, 600);
-        std::string doc = StdText(w.Finish());
+        std::string doc = Std(w.Finish());
         std::smatch m;
         EXPECT_TRUE(std::regex_search(doc, m, std::regex("/ID \\[ <([0-9A-F]{32})> <([0-9A-F]{32})> \\]\n")));
         return std::make_pair(m[1].str(), m[2].str());
@@ -211,7 +211,7 @@ TEST(PdfDocument, AnUnendedPageWithNothingDrawnIsNoPageWithOrWithoutAMargin)
     for(int margin : { 0, 100 }) {
         PdfDraw w;
         w.Init(1000, 1000, margin);
-        std::string doc = StdText(w.Finish());
+        std::string doc = Std(w.Finish());
         EXPECT_NE(doc.find("/Kids []\n/Count 0\n"), std::string::npos) << "margin " << margin;
     }
 }
@@ -238,7 +238,7 @@ TEST(PdfDocument, AReusedPdfDrawWritesWhatAFreshOneWrites)
 
 TEST(PdfDocument, ANoPageDocumentStillHasItsSkeleton)
 {
-    std::string doc = StdText(DrawingToPdf(Vector<Drawing>(), Size(600, 600), 0, false));
+    std::string doc = Std(DrawingToPdf(Vector<Drawing>(), Size(600, 600), 0, false));
     EXPECT_NE(doc.find("<< /Type /Pages\n/Kids []\n/Count 0\n>>"), std::string::npos);
     EXPECT_NE(doc.find("<<\n>>\nendobj"), std::string::npos) << "the empty font dictionary";
     EXPECT_NE(doc.find("<< /Type /Outlines\n/Count 0\n>>\nendobj"), std::string::npos);
