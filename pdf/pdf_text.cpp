@@ -92,7 +92,7 @@ void PdfDraw::DrawTextRun(int x, int y, int angle, const wchar16* text, Font fon
     if(info.isTrueType)
         key.Height(TRUETYPE_KEY_HEIGHT);
     key.Underline(false);
-    // Every bold pass prints the same codes; the first character met gives the first code.
+    // The codes are taken once, in text order: every bold pass prints the same ones.
     KeyMap<wchar16, int>& code_map = charCodes.GetAdd(key);
     runCodes.SetCount(n);
     for(int i = 0; i < n; i++)
