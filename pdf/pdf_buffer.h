@@ -36,7 +36,6 @@ public:
 
     const char* Begin() const { return data.get(); }
     int GetLength() const { return length; }
-    String ToString() const { return String(data.get(), length); }
 
 private:
     std::unique_ptr<char[]> data;

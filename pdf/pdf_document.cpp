@@ -12,10 +12,17 @@ namespace Qor {
 
 void PdfDraw::Init(int cx, int cy, int margin, bool pdfa)
 {
-    out.Clear();
+    out.SetLength(0);
     page.Clear();
     offsets.Clear();
     fontFiles.Clear();
+    fontInfo.Clear();
+    fonts.Clear();
+    instanceChars.Clear();
+    charCodes.Clear();
+    images.Clear();
+    imageRects.Clear();
+    patterns.Clear();
     // The comment line of bytes above 127 marks the file as binary for transfer programs.
     out.Append("%PDF-1.3\n%\xF1\xF2\xF3\xF4\n\n");
     pageSize = Size(cx + margin, cy + margin);
@@ -40,6 +47,7 @@ void PdfDraw::StartPage()
     ResetState();
     if(margin)
         Offset(Point(margin, margin));
+    pageSetup = page.GetLength();
 }
 
 void PdfDraw::EndPage()
@@ -48,6 +56,7 @@ void PdfDraw::EndPage()
         End();
     PutStream(page.Begin(), page.GetLength(), String());
     page.Clear();
+    pageSetup = 0;
 }
 
 dword PdfDraw::GetInfoFlags() const { return DOTS | DRAW_TEXT_LINES; }
@@ -69,18 +78,21 @@ int PdfDraw::PutStream(const String& data, const String& dict, bool compress)
 
 int PdfDraw::PutStream(const char* data, int length, const String& dict, bool compress)
 {
-    int n;
-    if(compress && deflater.Compress(data, length) && deflater.GetLength() < length) {
-        n = BeginObj();
-        PdfAppend(out, "<< ", dict, "/Length ", deflater.GetLength(), " ", "/Length1 ", length, " ",
-                  "/Filter /FlateDecode ", " >>\n", "stream\r\n");
-        out.Append(deflater.Begin(), deflater.GetLength());
-    }
-    else {
-        n = BeginObj();
-        PdfAppend(out, "<< ", dict, " /Length ", length, " /Length1 ", length, " >>\n", "stream\r\n");
-        out.Append(data, length);
-    }
+    if(compress && deflater.Compress(data, length) && deflater.GetLength() < length)
+        return PutDeflated(dict, deflater, length, String());
+    int n = BeginObj();
+    PdfAppend(out, "<< ", dict, " /Length ", length, " /Length1 ", length, " >>\n", "stream\r\n");
+    out.Append(data, length);
+    out.Append("\r\nendstream\nendobj\n\n");
+    return n;
+}
+
+int PdfDraw::PutDeflated(const String& dict, const PdfDeflater& deflated, int length1, const String& parms)
+{
+    int n = BeginObj();
+    PdfAppend(out, "<< ", dict, "/Length ", deflated.GetLength(), " /Length1 ", length1, " /Filter /FlateDecode ",
+              parms, " >>\nstream\r\n");
+    out.Append(deflated.Begin(), deflated.GetLength());
     out.Append("\r\nendstream\nendobj\n\n");
     return n;
 }
@@ -97,10 +109,10 @@ String PdfDraw::GetFontFile(Font font)
 
 String PdfDraw::Finish()
 {
-    if(page.GetLength()) {
-        PutStream(page.Begin(), page.GetLength(), String());
-        page.Clear();
-    }
+    // Only what was drawn makes a page: the margin's offset alone does not, as a page
+    // without a margin has no bytes at all.
+    if(page.GetLength() > pageSetup)
+        EndPage();
     int page_count = offsets.GetCount();
 
     Vector<int> image_objects = PutImages();
@@ -174,7 +186,7 @@ String PdfDraw::Finish()
         out.Append(PrintfToString("%010d 00000 n\r\n", offset));
     PdfAppend(out, "\ntrailer\n<< /Size ", object_count + 1, "\n/Root ", catalog, " 0 R\n/ID [ <",
               UuidToText(NewUuid()), "> <", UuidToText(NewUuid()), "> ]\n>>\nstartxref\r\n", xref, "\r\n%%EOF\r\n");
-    return out.Take();
+    return TakeText(out);
 }
 
 String DrawingToPdf(const Vector<Drawing>& pages, Size page_size, int margin, bool pdfa)

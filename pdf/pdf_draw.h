@@ -10,7 +10,6 @@
 #include "foundation/vector.h"
 #include "pdf/pdf_buffer.h"
 #include "pdf/pdf_deflate.h"
-#include "pdf/pdf_output.h"
 #include "pdf/registrations.h"
 
 namespace Qor {
@@ -22,8 +21,6 @@ struct TrueTypeInfo {
     bool synthesizeBold = false;
 };
 
-inline uint32 GetHashValue(Font f) { return FontHash(f); }
-
 // Coordinates are dots at 600 per inch from the page's top-left corner. Use: Init, then
 // per page StartPage, drawing, EndPage, and one Finish that returns the document.
 class PdfDraw : public Draw {
@@ -32,10 +29,12 @@ public:
     ~PdfDraw() override = default;
 
     // Starts a document of pages (cx + margin) x (cy + margin) dots and its first page;
-    // with pdfa the document also carries what PDF/A-1b asks for.
+    // with pdfa the document also carries what PDF/A-1b asks for. Whatever an earlier
+    // document left is dropped, so a reused PdfDraw writes what a fresh one would.
     void Init(int cx, int cy, int margin = 0, bool pdfa = false);
-    // Completes the document and returns its bytes. A font that can no longer be embedded
-    // as TrueType is written as a Type 3 font instead.
+    // Ends an unended page that has something drawn on it, completes the document and
+    // returns its bytes. A font that can no longer be embedded as TrueType is written as a
+    // Type 3 font instead.
     String Finish();
 
     // Begins the next object and returns its number; the caller writes the body and
@@ -47,7 +46,7 @@ public:
     int PutStream(const char* data, int n, const String& dict, bool compress = true);
 
     // The last written graphics state lets repeated colours and widths be skipped.
-    void SetFillColor(Color c);
+    void SetFillColor(Color c) { SetFillPattern(c, 0); }
     // pattern 0 is a plain fill; any other is an 8 x 8 hatch in the colour.
     void SetFillPattern(Color c, uint64 pattern);
     void SetStrokeColor(Color c);
@@ -97,17 +96,19 @@ public:
 
 private:
     KeyMap<Font, TrueTypeInfo> fontInfo;
-    KeyIndex<Font> fonts;                         // instance i is the PDF font /F(i + 1)
+    Vector<Font> fonts;                           // instance i is the PDF font /F(i + 1)
     Vector<Vector<wchar16>> instanceChars;        // each instance's characters in code order
     KeyMap<Font, KeyMap<wchar16, int>> charCodes; // instance | code << 16 of each character
     Vector<Image> images;
     Vector<Rect> imageRects;
     KeyIndex<uint64> patterns;
     Vector<int> offsets; // object n starts at offsets[n - 1]
-    PdfOutput out;
+    TextBuffer out;      // the document: the finished String takes it over without a copy
     PdfBuffer page;
-    PdfBuffer scratch;   // the data of the stream being made: an image, a mask, a glyph
-    PdfBuffer predicted; // 8-bit image samples as row differences
+    int pageSetup = 0;    // the bytes StartPage put on the page: a page of no more has nothing drawn
+    PdfBuffer scratch;    // the data of the stream being made: an image, a mask, a glyph
+    PdfBuffer predicted;  // 8-bit image samples as row differences
+    Vector<int> runCodes; // the codes of the text run being drawn
     PdfDeflater deflater;
     // Row differences deflate nearly as small at a low level, in a quarter of the time.
     PdfDeflater sampleDeflater{ 3 };
@@ -123,11 +124,17 @@ private:
     bool pdfa = false;
 
     void ResetState();
+    // GetCharCode with the key's code map at hand; key has no underline.
+    int GetCharCode(KeyMap<wchar16, int>& codes, Font key, int ch);
     // The content of the font's file; void when it cannot be read.
     String GetFontFile(Font font);
     // The box (x, y, cx, cy) in dots as a path in page space.
     void PutBox(double x, double y, double cx, double cy);
     double PageY(double y) const { return (pageSize.cy - y) * 0.12; }
+    // Sets the fill (pattern ~0 fills nothing) and the outline of a shape and returns the
+    // operator that paints its path, even-odd or nonzero; null when it is neither filled
+    // nor outlined.
+    const char* SetShapePaint(Color fill, uint64 pattern, Color outline, int outline_width, bool even_odd);
     // The n points (n >= 1) as one open subpath in page space.
     void PutSubpath(const Point* p, int n);
 
@@ -137,6 +144,9 @@ private:
     // The 8-bit samples in scratch, rows of columns pixels of colors bytes, as an image
     // stream whose rows are deflated as differences from the pixel before.
     int PutSamples(const String& dict, int columns, int colors);
+    // The deflated data of length1 bytes as a stream object: the dictionary starts with dict
+    // and gives the decode parms when there are any.
+    int PutDeflated(const String& dict, const PdfDeflater& deflated, int length1, const String& parms);
     // The pattern colour space's number, or 0 when no pattern was used.
     int PutPatterns(Vector<int>& pattern_objects);
     // The font objects of every instance, in instance order.

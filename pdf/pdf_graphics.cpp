@@ -16,14 +16,6 @@ String FormatPdfColor(Color c)
     return PdfChannelText(packed) + " " + PdfChannelText(packed >> 8) + " " + PdfChannelText(packed >> 16);
 }
 
-void PdfDraw::SetFillColor(Color c)
-{
-    if(IsNull(fillColor) || c != fillColor || currentPattern != 0)
-        PdfAppend(page, FormatPdfColor(c), " rg\n");
-    fillColor = c;
-    currentPattern = 0;
-}
-
 void PdfDraw::SetFillPattern(Color c, uint64 pattern)
 {
     if(IsNull(fillColor) || c != fillColor || pattern != currentPattern) {
@@ -83,9 +75,7 @@ void PdfDraw::Offset(Point p)
 bool PdfDraw::Clip(const Rect& r)
 {
     page.Append("q ");
-    PutRect(r);
-    page.Append("W* n\n");
-    return true;
+    return IntersectClip(r);
 }
 
 bool PdfDraw::ClipOffset(const Rect& r)
@@ -153,22 +143,31 @@ void PdfDraw::DrawPolyPolyline(const Point* vertices, int vertex_count, const in
     }
 }
 
-void PdfDraw::DrawPolyPolyPolygon(const Point* vertices, int vertex_count, const int* subpolygon_counts,
-                                  int subpolygon_count_count, const int* disjunct_polygon_counts,
-                                  int disjunct_polygon_count_count, Color fill, int outline_width, Color outline,
-                                  uint64 pattern, Color)
+const char* PdfDraw::SetShapePaint(Color fill, uint64 pattern, Color outline, int outline_width, bool even_odd)
 {
     bool filled = !IsNull(fill) && pattern != ~(uint64)0;
     bool outlined = !IsNull(outline) && !IsNullInt(outline_width);
     if(!filled && !outlined)
-        return;
+        return nullptr;
     if(filled)
         SetFillPattern(fill, pattern);
     if(outlined) {
         SetStrokeColor(outline);
         SetLineWidth(outline_width);
     }
-    const char* paint = filled && outlined ? "B*\n" : outlined ? "S\n" : "f*\n";
+    if(filled && outlined)
+        return even_odd ? "B*\n" : "B\n";
+    return outlined ? "S\n" : even_odd ? "f*\n" : "f\n";
+}
+
+void PdfDraw::DrawPolyPolyPolygon(const Point* vertices, int vertex_count, const int* subpolygon_counts,
+                                  int subpolygon_count_count, const int* disjunct_polygon_counts,
+                                  int disjunct_polygon_count_count, Color fill, int outline_width, Color outline,
+                                  uint64 pattern, Color)
+{
+    const char* paint = SetShapePaint(fill, pattern, outline, outline_width, true);
+    if(!paint)
+        return;
     // Every subpolygon takes at least one point, so the walk always advances, and none
     // reads past the points or the counts given.
     int next = 0;
@@ -208,16 +207,9 @@ String EllipseNumber(double x) { return PdfFixed2Text(x); }
 
 void PdfDraw::DrawEllipse(const Rect& r, Color fill, int pen_width, Color pen)
 {
-    bool filled = !IsNull(fill);
-    bool outlined = !IsNull(pen) && !IsNullInt(pen_width);
-    if(!filled && !outlined)
+    const char* paint = SetShapePaint(fill, 0, pen, pen_width, false);
+    if(!paint)
         return;
-    if(filled)
-        SetFillColor(fill);
-    if(outlined) {
-        SetStrokeColor(pen);
-        SetLineWidth(pen_width);
-    }
     int64 w = (int64)r.right - r.left;
     int64 h = (int64)r.bottom - r.top;
     int segments = EllipseSegments(w, h);
@@ -238,7 +230,7 @@ void PdfDraw::DrawEllipse(const Rect& r, Color fill, int pen_width, Color pen)
         put(cx + rx * cos(b) + k * rx * sin(b), cy + ry * sin(b) - k * ry * cos(b), " ");
         put(cx + rx * cos(b), cy + ry * sin(b), " c\n");
     }
-    page.Append(filled && outlined ? "B\n" : outlined ? "S\n" : "f\n");
+    page.Append(paint);
 }
 
 } // namespace Qor

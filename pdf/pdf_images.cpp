@@ -202,13 +202,9 @@ int PdfDraw::PutSamples(const String& dict, int columns, int colors)
     if(!sampleDeflater.Compress(predicted.Begin(), predicted.GetLength()) ||
        sampleDeflater.GetLength() >= scratch.GetLength())
         return PutStream(scratch.Begin(), scratch.GetLength(), dict);
-    int n = BeginObj();
-    PdfAppend(out, "<< ", dict, "/Length ", sampleDeflater.GetLength(), " /Length1 ", predicted.GetLength(),
-              " /Filter /FlateDecode /DecodeParms << /Predictor 11 /Colors ", colors, " /Columns ", columns,
-              " >> >>\nstream\r\n");
-    out.Append(sampleDeflater.Begin(), sampleDeflater.GetLength());
-    out.Append("\r\nendstream\nendobj\n\n");
-    return n;
+    TextBuffer parms;
+    PdfAppend(parms, "/DecodeParms << /Predictor 11 /Colors ", colors, " /Columns ", columns, " >>");
+    return PutDeflated(dict, sampleDeflater, predicted.GetLength(), TakeText(parms));
 }
 
 } // namespace Qor

@@ -59,7 +59,11 @@ TrueTypeInfo PdfDraw::GetTrueTypeInfo(Font font)
 int PdfDraw::GetCharCode(Font key, int ch)
 {
     key.Underline(false);
-    KeyMap<wchar16, int>& codes = charCodes.GetAdd(key);
+    return GetCharCode(charCodes.GetAdd(key), key, ch);
+}
+
+int PdfDraw::GetCharCode(KeyMap<wchar16, int>& codes, Font key, int ch)
+{
     if(const int* known = codes.FindPtr(wchar16(ch)))
         return *known;
     int instance = fonts.GetCount() - 1;
@@ -87,6 +91,12 @@ void PdfDraw::DrawTextRun(int x, int y, int angle, const wchar16* text, Font fon
     Font key = text_font;
     if(info.isTrueType)
         key.Height(TRUETYPE_KEY_HEIGHT);
+    key.Underline(false);
+    // The codes are taken once, in text order: every bold pass prints the same ones.
+    KeyMap<wchar16, int>& code_map = charCodes.GetAdd(key);
+    runCodes.SetCount(n);
+    for(int i = 0; i < n; i++)
+        runCodes[i] = GetCharCode(code_map, key, text[i]);
     SetFillColor(ink);
     SetStrokeColor(ink);
 
@@ -112,7 +122,7 @@ void PdfDraw::DrawTextRun(int x, int y, int angle, const wchar16* text, Font fon
         for(int i = 0; i < n; i++) {
             double dots_x = x + l * cos + rise_x;
             double dots_y = pageSize.cy - (y - l * sin) - rise_y;
-            int code = GetCharCode(key, text[i]);
+            int code = runCodes[i];
             int instance = code & 0xFFFF;
             if(instance != previous)
                 SetFont(instance, height);

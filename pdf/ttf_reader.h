@@ -163,10 +163,6 @@ private:
     void ReadFormat4(TTFStreamIn& in, int subtable);
     void ReadName();
 
-    Vector<NewTable> new_tables;
-
-    // Empty data adds no table.
-    void AddNewTable(const char* name, const String& data);
     String SubsetFont(const Vector<wchar16>& chars, int first, bool os2);
     void CopyGlyph(int glyph, KeyIndex<int>& glyphs, TTFStreamOut& glyf);
 };

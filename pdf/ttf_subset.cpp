@@ -129,15 +129,20 @@ String TTFReader::WriteDirectory(const Vector<NewTable>& list)
     return out.out;
 }
 
-void TTFReader::AddNewTable(const char* name, const String& data)
+namespace {
+
+// Empty data adds no table.
+void AddNewTable(Vector<TTFReader::NewTable>& tables, const char* name, const String& data)
 {
     if(data.IsEmpty())
         return;
-    NewTable& t = new_tables.Add();
+    TTFReader::NewTable& t = tables.Add();
     t.name = name;
     t.data = data;
-    t.checksum = CheckSum(data);
+    t.checksum = TTFReader::CheckSum(data);
 }
+
+} // namespace
 
 // Appends glyph's outline to glyf; the components of a composite are renumbered into glyphs, new ones appended.
 void TTFReader::CopyGlyph(int glyph, KeyIndex<int>& glyphs, TTFStreamOut& glyf)
@@ -234,23 +239,25 @@ String TTFReader::SubsetFont(const Vector<wchar16>& chars, int first, bool os2)
     new_head.checkSumAdjustment = 0;
     new_head.indexToLocFormat = 1;
 
-    new_tables.Clear();
+    Vector<NewTable> new_tables;
     if(os2)
-        AddNewTable("OS/2", GetTable("OS/2"));
-    AddNewTable("cmap", cmap.out);
-    AddNewTable("cvt ", GetTable("cvt "));
-    AddNewTable("fpgm", GetTable("fpgm"));
-    AddNewTable("glyf", glyf.out);
-    AddNewTable("head", Write(new_head));
-    AddNewTable("hhea", Write(new_hhea));
-    AddNewTable("hmtx", hmtx.out);
-    AddNewTable("loca", loca.out);
-    AddNewTable("maxp", Write(new_maxp));
-    AddNewTable("name", NamingTable(GetTable("name")));
-    AddNewTable("post", Write(new_post));
-    AddNewTable("prep", GetTable("prep"));
+        AddNewTable(new_tables, "OS/2", GetTable("OS/2"));
+    AddNewTable(new_tables, "cmap", cmap.out);
+    AddNewTable(new_tables, "cvt ", GetTable("cvt "));
+    AddNewTable(new_tables, "fpgm", GetTable("fpgm"));
+    AddNewTable(new_tables, "glyf", glyf.out);
+    AddNewTable(new_tables, "head", Write(new_head));
+    AddNewTable(new_tables, "hhea", Write(new_hhea));
+    AddNewTable(new_tables, "hmtx", hmtx.out);
+    AddNewTable(new_tables, "loca", loca.out);
+    AddNewTable(new_tables, "maxp", Write(new_maxp));
+    AddNewTable(new_tables, "name", NamingTable(GetTable("name")));
+    AddNewTable(new_tables, "post", Write(new_post));
+    AddNewTable(new_tables, "prep", GetTable("prep"));
 
-    uint32 sum = CheckSum(WriteDirectory(new_tables));
+    // The directory holds names, checksums and lengths, which the head's adjustment leaves alone.
+    String directory = WriteDirectory(new_tables);
+    uint32 sum = CheckSum(directory);
     for(const NewTable& t : new_tables)
         sum += t.checksum;
     new_head.checkSumAdjustment = FONT_CHECKSUM - sum;
@@ -260,7 +267,7 @@ String TTFReader::SubsetFont(const Vector<wchar16>& chars, int first, bool os2)
         if(t.name == "head")
             t.data = Write(new_head);
 
-    String result = WriteDirectory(new_tables);
+    String result = std::move(directory);
     for(const NewTable& t : new_tables) {
         result.Append(t.data);
         PutZeros(result, (4 - t.data.GetLength() % 4) % 4);
@@ -280,7 +287,6 @@ String TTFReader::Subset(const Vector<wchar16>& chars, int first, bool os2)
     catch(const TTFStream::Fail&) {
         result = String::GetVoid();
     }
-    new_tables.Clear();
     return result;
 }
 

@@ -120,6 +120,7 @@ static_assert(sizeof(Font) == 8, "a Font is one 64-bit value");
 
 // Hash of a font as given (the metric caches hash resolved fonts).
 uint32 FontHash(Font font);
+inline uint32 GetHashValue(Font font) { return FontHash(font); }
 // Hash of one character of a font.
 inline uint32 GlyphHash(Font font, int ch) { return ((FontHash(font) ^ 0xE2F62FF2u) * 17) ^ (uint32)ch; }
 

@@ -31,6 +31,28 @@ std::string Between(const std::string& s, const std::string& from, const std::st
     return s.substr(a, s.find(to, a) - a);
 }
 
+// The document without its identifiers, which are fresh in every document.
+std::string WithoutIds(const String& doc)
+{
+    return std::regex_replace(Std(doc), std::regex("/ID \\[ <[0-9A-F]+> <[0-9A-F]+> \\]"), "/ID");
+}
+
+// A page of everything that leaves state behind for the document's end: text, an image,
+// a hatched polygon.
+void DrawSample(PdfDraw& w, Font font, Color color, uint64 pattern)
+{
+    w.DrawRect(100, 100, 200, 200, color);
+    std::u16string text = u"Reused";
+    w.DrawTextRun(100, 400, 0, (const wchar16*)text.data(), font, color, int(text.size()), nullptr);
+    PixelBuffer b(2, 2);
+    for(int i = 0; i < 4; i++)
+        b.Begin()[i] = MakeRGBA(color.GetR(), 40 * i, 0, 255);
+    w.DrawImage(300, 300, 200, 200, Image(b));
+    Point triangle[] = { Point(0, 0), Point(600, 0), Point(0, 600) };
+    int counts[] = { 3 };
+    w.DrawPolyPolyPolygon(triangle, 3, counts, 1, counts, 1, color, 0, Color(), pattern, Color());
+}
+
 } // namespace
 
 TEST(PdfDocument, TwoPagesAreTheFirstObjectsAndThePageTreeNamesThemInOrder)
@@ -67,7 +89,7 @@ TEST(PdfDocument, StartsWithTheHeaderAndABinaryCommentLine)
 {
     PdfDraw w;
     w.Init(600, 600);
-    std::string doc = StdText(w.Finish());
+    std::string doc = Std(w.Finish());
     EXPECT_EQ(doc.substr(0, 16), "%PDF-1.3\n%\xF1\xF2\xF3\xF4\n\n");
 }
 
@@ -76,7 +98,7 @@ TEST(PdfDocument, AnEmptyPageKeepsAnUncompressedEmptyStream)
     PdfDraw w;
     w.Init(600, 600);
     w.EndPage();
-    std::string doc = StdText(w.Finish());
+    std::string doc = Std(w.Finish());
     EXPECT_NE(doc.find("1 0 obj\n<<  /Length 0 /Length1 0 >>\nstream\r\n\r\nendstream\nendobj\n\n"), std::string::npos);
 }
 
@@ -100,7 +122,7 @@ TEST(PdfDocument, StreamsAreCompressedOnlyWhenThatMakesThemShorter)
         int n = w.PutStream(c.data, "/X 1");
         PdfReading pdf(w.Finish());
         const PdfObjectText& o = pdf.Object(n);
-        EXPECT_EQ(o.data, StdText(c.data)) << c.name;
+        EXPECT_EQ(o.data, Std(c.data)) << c.name;
         EXPECT_EQ(o.dict.find("/FlateDecode") != std::string::npos, c.compressed) << c.name << o.dict;
         EXPECT_NE(o.dict.find("/Length1 " + std::to_string(c.data.GetLength()) + " "), std::string::npos) << c.name;
         if(c.compressed)
@@ -150,7 +172,7 @@ TEST(PdfDocument, TheTwoIdentifiersAreFreshCapitalHexAndDiffer)
     auto ids = [] {
         PdfDraw w;
         w.Init(600, 600);
-        std::string doc = StdText(w.Finish());
+        std::string doc = Std(w.Finish());
         std::smatch m;
         EXPECT_TRUE(std::regex_search(doc, m, std::regex("/ID \\[ <([0-9A-F]{32})> <([0-9A-F]{32})> \\]\n")));
         return std::make_pair(m[1].str(), m[2].str());
@@ -173,9 +195,50 @@ TEST(PdfDocument, AnUnendedPageIsWrittenByFinish)
     EXPECT_NE(pdf.Object(2).data.find(" re\nf\n"), std::string::npos);
 }
 
+TEST(PdfDocument, FinishEndsAnUnendedPageWithAMarginAsEndPageWould)
+{
+    PdfDraw w;
+    w.Init(1000, 1000, 100);
+    w.DrawRect(0, 0, 100, 100, RED);
+    PdfReading pdf(w.Finish()); // qpdf checks it when installed
+    EXPECT_EQ(CountOf(pdf.Text(), "/Type /Page\n"), 1);
+    // The q of the margin's offset is closed, as the ended page of AMarginGivenToInitOffsetsEveryPage is.
+    EXPECT_EQ(pdf.Object(1).data, "q 1 0 0 1 12 -12 cm\n1 0 0 rg\n1 0 0 RG\n0 120 12 12 re\nf\nQ\n");
+}
+
+TEST(PdfDocument, AnUnendedPageWithNothingDrawnIsNoPageWithOrWithoutAMargin)
+{
+    for(int margin : { 0, 100 }) {
+        PdfDraw w;
+        w.Init(1000, 1000, margin);
+        std::string doc = Std(w.Finish());
+        EXPECT_NE(doc.find("/Kids []\n/Count 0\n"), std::string::npos) << "margin " << margin;
+    }
+}
+
+TEST(PdfDocument, AReusedPdfDrawWritesWhatAFreshOneWrites)
+{
+    const Font sans(Font::SANSSERIF, 100);
+    auto second = [&](PdfDraw& w) {
+        w.Init(1200, 1200);
+        DrawSample(w, sans, RED, 0x55AA55AA55AA55AAull);
+        w.EndPage();
+        return WithoutIds(w.Finish());
+    };
+    PdfDraw fresh;
+    std::string expected = second(fresh);
+
+    PdfDraw reused;
+    reused.Init(2000, 2000, 50, true);
+    DrawSample(reused, Font(Font::SERIF, 150).Bold(), Color(0, 0, 255), 0x0F0F0F0F0F0F0F0Full);
+    reused.EndPage();
+    reused.Finish();
+    EXPECT_EQ(second(reused), expected);
+}
+
 TEST(PdfDocument, ANoPageDocumentStillHasItsSkeleton)
 {
-    std::string doc = StdText(DrawingToPdf(Vector<Drawing>(), Size(600, 600), 0, false));
+    std::string doc = Std(DrawingToPdf(Vector<Drawing>(), Size(600, 600), 0, false));
     EXPECT_NE(doc.find("<< /Type /Pages\n/Kids []\n/Count 0\n>>"), std::string::npos);
     EXPECT_NE(doc.find("<<\n>>\nendobj"), std::string::npos) << "the empty font dictionary";
     EXPECT_NE(doc.find("<< /Type /Outlines\n/Count 0\n>>\nendobj"), std::string::npos);

@@ -4,6 +4,7 @@
 
 #include "foundation/compression.h"
 #include "pdf/pdf_draw.h"
+#include "tests/support/printers.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,8 @@
 #include <string>
 #include <vector>
 
-inline std::string StdText(const Qor::String& s) { return std::string(s.Begin(), s.GetLength()); }
+// Whether `what` occurs in `s`.
+inline bool Has(const std::string& s, const std::string& what) { return s.find(what) != std::string::npos; }
 
 // How many times `piece` starts in `text`, overlapping starts counted.
 inline int CountOf(const std::string& text, const std::string& piece)
@@ -89,7 +91,7 @@ struct PdfObjectText {
 // document read is also checked by qpdf when it is installed.
 class PdfReading {
 public:
-    explicit PdfReading(const Qor::String& document) : text(StdText(document))
+    explicit PdfReading(const Qor::String& document) : text(Std(document))
     {
         Parse();
         if(HasTool("qpdf")) {
@@ -156,7 +158,7 @@ private:
         o.data = o.raw;
         if(o.dict.find("/FlateDecode") != std::string::npos) {
             Qor::String inflated = Qor::DecompressZlib(o.raw.data(), int(o.raw.size()));
-            o.data = StdText(inflated);
+            o.data = Std(inflated);
             std::smatch p;
             if(std::regex_search(o.dict, p, std::regex("/Predictor (\\d+) /Colors (\\d+) /Columns (\\d+)")))
                 o.data = UndoPngRows(o.data, std::stoi(p[2].str()), std::stoi(p[3].str()));

@@ -49,7 +49,7 @@ String Document(const std::function<void(PdfDraw&)>& draw, bool pdfa = false)
     return w.Finish();
 }
 
-std::string D(double x) { return StdText(DoubleToText(x)); }
+std::string D(double x) { return Std(DoubleToText(x)); }
 
 // The streams and dictionaries of the document whose text holds the piece, in number order.
 std::vector<const PdfObjectText*> Objects(const PdfReading& pdf, const std::string& piece)

@@ -47,8 +47,6 @@ int FindObject(const PdfReading& pdf, const std::string& start)
     return 0;
 }
 
-bool Has(const std::string& s, const std::string& what) { return s.find(what) != std::string::npos; }
-
 } // namespace
 
 TEST(Pdfa, PlainDocumentsCarryNoneOfIt)
@@ -114,12 +112,12 @@ TEST(Pdfa, TheMetadataPacketIdentifiesPartOneLevelB)
 TEST(Pdfa, DocumentsDrawnAlikeDifferOnlyInTheirIdentifiers)
 {
     auto masked = [](const String& doc) {
-        std::string s = StdText(doc);
+        std::string s = Std(doc);
         return std::regex_replace(s, std::regex("[0-9A-F]{32}"), "ID");
     };
     String a = Document(true, true, true);
     String b = Document(true, true, true);
-    EXPECT_NE(StdText(a), StdText(b));
+    EXPECT_NE(Std(a), Std(b));
     EXPECT_EQ(masked(a), masked(b));
 }
 
@@ -141,8 +139,8 @@ TEST(Pdfa, DocumentsWithImagesAndHatchesPassQpdfWithoutTransparency)
     SKIP_WITHOUT_TOOL("qpdf");
     String doc = Document(true, true, true);
     EXPECT_EQ(QpdfProblems(doc), "");
-    EXPECT_FALSE(Has(StdText(doc), "/SMask"));
-    EXPECT_FALSE(Has(StdText(doc), "/Group"));
+    EXPECT_FALSE(Has(Std(doc), "/SMask"));
+    EXPECT_FALSE(Has(Std(doc), "/Group"));
 }
 
 TEST(Pdfa, GrayImagesKeepTheirLevelsThroughAnRgbPalette)
@@ -160,7 +158,7 @@ TEST(Pdfa, GrayImagesKeepTheirLevelsThroughAnRgbPalette)
     w.DrawImage(0, 600, 1200, 600, image({ 0, 255 }));
     w.EndPage();
     String doc = w.Finish();
-    std::string text = StdText(doc);
+    std::string text = Std(doc);
     EXPECT_FALSE(Has(text, "/DeviceGray"));
     EXPECT_TRUE(Has(text, "/BitsPerComponent 1 /ColorSpace [/Indexed /DeviceRGB 1 <000000ffffff>] "));
     size_t palette = text.find("/BitsPerComponent 8 /ColorSpace [/Indexed /DeviceRGB 255 <000000010101020202");

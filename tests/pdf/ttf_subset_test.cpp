@@ -80,7 +80,7 @@ TEST(TTFSubset, DirectoryLaysTablesOnWordBoundaries)
             t.data = ToString(std::string(i + 1, 'x')); // lengths 1, 2, 3... pad differently
             t.checksum = 1000 + i;
         }
-        std::string d = ToStd(TTFReader::WriteDirectory(list));
+        std::string d = Std(TTFReader::WriteDirectory(list));
         ASSERT_EQ(d.size(), size_t(12 + 16 * c.count));
         EXPECT_EQ(Read32(d, 0), 0x00010000u);
         EXPECT_EQ(Read16(d, 4), c.count);
@@ -128,7 +128,7 @@ TEST(TTFSubset, NamingTableKeepsTheNamesOfTheFont)
 {
     for(const char* file : { "DejaVuSans.ttf", "DejaVuSerif-Bold.ttf" }) {
         const std::string source = LoadFont(file);
-        std::string subset = ToStd(Cut(source, u"Ab"));
+        std::string subset = Std(Cut(source, u"Ab"));
         ASSERT_FALSE(subset.empty()) << file;
         std::vector<std::string> wanted;
         std::string source_table = TableOf(source, "name");
@@ -152,7 +152,7 @@ TEST(TTFSubset, NamingTableKeepsTheNamesOfTheFont)
 TEST(TTFSubset, SpaceAndTwoLetters)
 {
     const std::string sans = LoadFont("DejaVuSans.ttf");
-    std::string subset = ToStd(Cut(sans, u" AB"));
+    std::string subset = Std(Cut(sans, u" AB"));
     ASSERT_FALSE(subset.empty());
     std::vector<std::string> tags;
     for(const Entry& e : Directory(subset))
@@ -200,7 +200,7 @@ TEST(TTFSubset, EverySubsetLoadsWithTrueChecksums)
         { "no characters", "DejaVuSans-Bold.ttf", u"", 0, false, 12, "glyphs 1\n" },
     };
     for(const Case& c : cases) {
-        std::string subset = ToStd(Cut(LoadFont(c.font), c.chars, c.first, c.os2));
+        std::string subset = Std(Cut(LoadFont(c.font), c.chars, c.first, c.os2));
         ASSERT_FALSE(subset.empty()) << c.what;
         std::vector<Entry> directory = Directory(subset);
         EXPECT_EQ(directory.size(), c.tables) << c.what;

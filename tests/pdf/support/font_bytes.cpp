@@ -73,7 +73,7 @@ Tables Split(const std::string& f)
     Tables t;
     for(int i = 0; i < r.tables.GetCount(); i++) {
         String data = r.GetTable(r.tables.GetKey(i).Begin());
-        t.emplace_back(std::string(r.tables.GetKey(i).Begin(), 4), ToStd(data));
+        t.emplace_back(std::string(r.tables.GetKey(i).Begin(), 4), Std(data));
     }
     return t;
 }

@@ -3,6 +3,7 @@
 
 #include "foundation/string.h"
 #include "foundation/types.h"
+#include "tests/support/printers.h"
 
 #include <initializer_list>
 #include <string>
@@ -14,7 +15,6 @@ namespace Qor::test {
 // A DejaVu font file by its name; empty when it is not installed.
 std::string LoadFont(const char* name);
 inline String ToString(const std::string& s) { return String(s.data(), int(s.size())); }
-inline std::string ToStd(const String& s) { return std::string(s.Begin(), s.GetLength()); }
 
 int Read16(const std::string& f, size_t at);
 uint32 Read32(const std::string& f, size_t at);
