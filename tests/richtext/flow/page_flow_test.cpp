@@ -70,6 +70,44 @@ TEST(PageFlow, OrphanControlMovesBothLinesOfATwoLineParagraph)
     EXPECT_EQ(loose.GetTop(Context(page, start)), start);
 }
 
+TEST(PageFlow, TopIsWhereTheFirstLineIsPlaced)
+{
+    // A paragraph moved whole by its start rule has its top where the caret of its first
+    // position lies, not where its first line alone would fit.
+    const int h = LineHeight();
+    const int width = TextWidth("aaaa aaaa") - 1; // one word a line
+    const Rect page(0, 0, width, 1000);
+    ParagraphFormat new_page;
+    new_page.new_page = true;
+    ParagraphFormat keep;
+    keep.keep = true;
+    ParagraphFormat keep_next;
+    keep_next.keep_next = true;
+    ParagraphFormat orphan;
+    orphan.orphan = true;
+    struct Case {
+        const char* name;
+        ParagraphFormat format;
+        int start_y;
+        PagePosition top;
+    };
+    const Case cases[] = {
+        { "new page", new_page, 100, PagePosition(1, 0) },
+        { "kept lines with room for two", keep, 1000 - 2 * h - h / 2, PagePosition(1, 0) },
+        { "kept with a next paragraph that does not fit", keep_next, 1000 - 2 * h - h / 2, PagePosition(1, 0) },
+        { "first line fits", orphan, 1000 - 2 * h - h / 2, PagePosition(0, 1000 - 2 * h - h / 2) },
+        { "no room for the first line", orphan, 1000 - h / 2, PagePosition(1, 0) },
+    };
+    for(const Case& c : cases) {
+        RichTxt t = Text("aaaa aaaa aaaa aaaa", c.format);
+        AddParagraph(t, "eeee ffff");
+        const LayoutContext rc = Context(page, PagePosition(0, c.start_y));
+        EXPECT_EQ(t.GetTop(rc), c.top) << c.name;
+        CaretInfo caret = t.GetCaret(0, rc);
+        EXPECT_EQ(PagePosition(caret.page, caret.top), c.top) << c.name;
+    }
+}
+
 TEST(PageFlow, KeepWithNextLooksAtTheNextParagraphOnly)
 {
     const int h = LineHeight();

@@ -91,6 +91,26 @@ TEST(TableLayout, RowMovesToTheNextPage)
     EXPECT_EQ(kept.row[0].end, PagePosition(1, 2 * h));
 }
 
+TEST(TableLayout, RowMovesWhenItsTextStartsOnTheNextPage)
+{
+    // A kept paragraph that will not fit goes to the next page whole; its row goes with it
+    // rather than leaving an empty strip at the bottom of the page.
+    const int h = LineHeight();
+    const int width = TextWidth("aaaa aaaa") - 1;
+    ParagraphFormat keep;
+    keep.keep = true;
+    RichTable t = PlainTable(1, 1);
+    RichTxt text = Text("aaaa aaaa aaaa aaaa", keep);
+    t.SetText(0, 0, text);
+    t.Normalize();
+    const LayoutContext rc = Context(Rect(0, 0, width, 1000), PagePosition(0, 1000 - 2 * h - h / 2));
+    const TableLayout& l = t.Realize(rc);
+    EXPECT_EQ(l.row[0].start, PagePosition(1, 0));
+    EXPECT_TRUE(l.row[0].first_on_page);
+    EXPECT_EQ(l.row[0].end, PagePosition(1, 4 * h));
+    EXPECT_EQ(t.GetStartPosition(rc), PagePosition(1, 0));
+}
+
 TEST(TableLayout, UnboundedPageNeverBreaksInsideATable)
 {
     // The table's and the cells' rectangles are smaller than the page, yet break exactly
