@@ -102,9 +102,14 @@ PagePosition RichTxt::GetNextPageY(int i, const LayoutContext& rc) const
 {
     if(IsTable(i))
         return GetTable(i).GetEndPosition(rc);
-    const Para& p = SyncedPara(i, rc);
     int next_before, next_first_line;
     GetNextParaValues(i, rc, next_before, next_first_line);
+    return GetParagraphEnd(i, rc, next_before, next_first_line);
+}
+
+PagePosition RichTxt::GetParagraphEnd(int i, const LayoutContext& rc, int next_before, int next_first_line) const
+{
+    const Para& p = SyncedPara(i, rc);
     FlowPosition at = BeginLines(p, rc, next_before, next_first_line);
     const int64 bottom = rc.page.bottom;
     if(IsUnboundedPage(rc.page) || at.y + p.cy < bottom)
@@ -176,8 +181,8 @@ LayoutContext DocumentContext(const ParagraphStyleMap& styles, const Rect& page)
 
 int RichText::GetHeight(ZoomRatio zoom, int cx) const
 {
-    int width = zoom.m ? ClampInt(int64(cx) * zoom.d / zoom.m) : 0;
-    PagePosition end = RichTxt::GetHeight(DocumentContext(GetStyles(), Rect(0, 0, width, 0x0FFFFFFF)));
+    PagePosition end =
+        RichTxt::GetHeight(DocumentContext(GetStyles(), Rect(0, 0, UnzoomedWidth(zoom, cx), 0x0FFFFFFF)));
     return zoom.d ? ClampInt(int64(end.y) * zoom.m / zoom.d) : 0;
 }
 
