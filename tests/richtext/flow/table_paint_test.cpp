@@ -216,7 +216,7 @@ TEST(TablePaint, CellAcrossPagesIsFramedOnEveryPageAndTopAligned)
     const RichTable& stored = text.GetTable(0);
     const TableLayout& l = stored.Realize(rc);
     LayoutContext cc = stored.GetCellContext(l, l.row, 0, 0, rc);
-    EXPECT_EQ(stored.GetCell(0, 0).GetAlignShift(cc, l.row[0].end), 0);
+    EXPECT_EQ(stored.GetCell(0, 0).GetAlignShift(stored.GetCell(0, 0).GetTextContext(cc), l.row[0].end), 0);
 }
 
 TEST(TablePaint, VerticalAlignmentShiftsByTheFreeSpace)
@@ -230,7 +230,7 @@ TEST(TablePaint, VerticalAlignmentShiftsByTheFreeSpace)
     const int expected[] = { 0, 2 * h, h }; // top, bottom, centre
     for(int align = 1; align <= 3; align++) {
         cell.format.align = align;
-        EXPECT_EQ(cell.GetAlignShift(rc, end), expected[align - 1]) << align;
+        EXPECT_EQ(cell.GetAlignShift(cell.GetTextContext(rc), end), expected[align - 1]) << align;
     }
 }
 
