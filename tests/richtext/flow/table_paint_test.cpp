@@ -95,7 +95,7 @@ TEST(TablePaint, ShowCodesDrawFrameAndGridOfATableWithoutThem)
 {
     const Color red(255, 0, 0);
     const RichTxt text = OneTable(PlainTable(1, 2, ""));
-    const int h = LineHeight();
+    const int h = FontHeight();
     for(bool codes : { false, true }) {
         RasterDraw w(140, h + 40);
         SimplePageDraw pw(w);
@@ -125,7 +125,7 @@ TEST(TablePaint, GridFillsTheGapBetweenCells)
         cf.color = blue;
         t.SetFormat(0, c, cf);
     }
-    const int h = LineHeight();
+    const int h = FontHeight();
     RasterDraw w(100, h + 10);
     SimplePageDraw pw(w);
     OneTable(t).Paint(pw, Context(Rect(0, 0, 100, 10000)), RichPaintInfo());
@@ -186,8 +186,8 @@ TEST(TablePaint, ZoomedBordersKeepOneUnit)
 
 TEST(TablePaint, CellAcrossPagesIsFramedOnEveryPageAndTopAligned)
 {
-    const int h = LineHeight();
-    const int width = TextWidth("aaaa bbbb") - 1;
+    const int h = FontHeight();
+    const int width = Advance(u"aaaa bbbb") - 1;
     ParagraphFormat orphan;
     orphan.orphan = true;
     RichTable t = PlainTable(1, 1);
@@ -221,7 +221,7 @@ TEST(TablePaint, CellAcrossPagesIsFramedOnEveryPageAndTopAligned)
 
 TEST(TablePaint, VerticalAlignmentShiftsByTheFreeSpace)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     TableCell cell;
     cell.text = Text("x");
     cell.format.margin_top = cell.format.margin_bottom = 0;
@@ -236,7 +236,7 @@ TEST(TablePaint, VerticalAlignmentShiftsByTheFreeSpace)
 
 TEST(TablePaint, HeaderRowsRepeatOnLaterPages)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTable t = PlainTable(4, 1);
     TableFormat f = t.GetFormat();
     f.header = 1;
