@@ -6,17 +6,8 @@
 
 namespace Qor {
 
-AttrText::operator Value() const
-{
-    return Value::FromRep(new RawValueRep<AttrText>(*this));
-}
+AttrText::operator Value() const { return Value::FromRep(new RawValueRep<AttrText>(*this)); }
 
-const AttrText* GetAttrText(const Value& q)
-{
-    Value::Void* rep = q.GetRep();
-    if(!rep || rep->GetTypeNumber() != ValueTypeNumberOf<AttrText>::Get())
-        return nullptr;
-    return &static_cast<RawValueRep<AttrText>*>(rep)->Get();
-}
+const AttrText* GetAttrText(const Value& q) { return GetRawValue<AttrText>(q); }
 
 } // namespace Qor

@@ -161,40 +161,24 @@ void PaintFrame(Draw& w, const Rect& r, const Image& img, const ImageFrame& f, b
         if(dest.Width() > 0 && dest.Height() > 0)
             DrawScaledImagePart(w, dest, img, src);
     };
-    if(!narrow && !low) {
-        corner(0, 0, Rect(0, 0, lm, tm));
-        corner(0, H - bm, Rect(0, y2, lm, y2 + bm));
-        corner(W - rm, 0, Rect(x2, 0, x2 + rm, tm));
-        corner(W - rm, H - bm, Rect(x2, y2, x2 + rm, y2 + bm));
-        edge(Box(lm, 0, mw, tm), Rect(lm, 0, x2, tm));
-        edge(Box(lm, H - bm, mw, bm), Rect(lm, y2, x2, y2 + bm));
-        edge(Box(0, tm, lm, mh), Rect(0, tm, lm, y2));
-        edge(Box(W - rm, tm, rm, mh), Rect(x2, tm, x2 + rm, y2));
-        if(inside)
-            PaintInside(w, img, f, Rect(lm, tm, W - rm, H - bm));
+    // The widths of the left and right column of pieces and the source x of the right one;
+    // the heights of the top and bottom row and the source y of the bottom one.
+    const int left = narrow ? lw : lm, right = narrow ? rw : rm, right_x = narrow ? cx - rw : x2;
+    const int top = low ? th : tm, bottom = low ? bh : bm, bottom_y = low ? cy - bh : y2;
+    corner(0, 0, Rect(0, 0, left, top));
+    corner(0, H - bottom, Rect(0, bottom_y, left, bottom_y + bottom));
+    corner(W - right, 0, Rect(right_x, 0, right_x + right, top));
+    corner(W - right, H - bottom, Rect(right_x, bottom_y, right_x + right, bottom_y + bottom));
+    if(!narrow) {
+        edge(Box(lm, 0, mw, top), Rect(lm, 0, x2, top));
+        edge(Box(lm, H - bottom, mw, bottom), Rect(lm, bottom_y, x2, bottom_y + bottom));
     }
-    else if(!low) {
-        corner(0, 0, Rect(0, 0, lw, tm));
-        corner(0, H - bm, Rect(0, y2, lw, y2 + bm));
-        corner(W - rw, 0, Rect(cx - rw, 0, cx, tm));
-        corner(W - rw, H - bm, Rect(cx - rw, y2, cx, y2 + bm));
-        edge(Box(0, tm, lw, mh), Rect(0, tm, lw, y2));
-        edge(Box(W - rw, tm, rw, mh), Rect(cx - rw, tm, cx, y2));
+    if(!low) {
+        edge(Box(0, tm, left, mh), Rect(0, tm, left, y2));
+        edge(Box(W - right, tm, right, mh), Rect(right_x, tm, right_x + right, y2));
     }
-    else if(!narrow) {
-        corner(0, 0, Rect(0, 0, lm, th));
-        corner(0, H - bh, Rect(0, cy - bh, lm, cy));
-        corner(W - rm, 0, Rect(x2, 0, x2 + rm, th));
-        corner(W - rm, H - bh, Rect(x2, cy - bh, x2 + rm, cy));
-        edge(Box(lm, 0, mw, th), Rect(lm, 0, x2, th));
-        edge(Box(lm, H - bh, mw, bh), Rect(lm, cy - bh, x2, cy));
-    }
-    else {
-        corner(0, 0, Rect(0, 0, lw, th));
-        corner(0, H - bh, Rect(0, cy - bh, lw, cy));
-        corner(W - rw, 0, Rect(cx - rw, 0, cx, th));
-        corner(W - rw, H - bh, Rect(cx - rw, cy - bh, cx, cy));
-    }
+    if(!narrow && !low && inside)
+        PaintInside(w, img, f, Rect(lm, tm, W - rm, H - bm));
 }
 
 } // namespace

@@ -16,15 +16,6 @@ Vector<LookPainter>& Chain()
     return chain;
 }
 
-template <class T>
-const T* Held(const Value& look)
-{
-    Value::Void* rep = look.GetRep();
-    if(!rep || rep->GetTypeNumber() != ValueTypeNumberOf<T>::Get())
-        return nullptr;
-    return &static_cast<RawValueRep<T>*>(rep)->Get();
-}
-
 } // namespace
 
 void AddLookPainter(LookPainter p)
@@ -82,9 +73,9 @@ Value MakeBorderLook(const BorderTable* border, const Value& look)
     return Value::FromRep(new RawValueRep<sChBorder>(sChBorder{ border, look }));
 }
 
-const sChLookWith* GetLookWith(const Value& look) { return Held<sChLookWith>(look); }
+const sChLookWith* GetLookWith(const Value& look) { return GetRawValue<sChLookWith>(look); }
 
-const sChBorder* GetBorderLook(const Value& look) { return Held<sChBorder>(look); }
+const sChBorder* GetBorderLook(const Value& look) { return GetRawValue<sChBorder>(look); }
 
 const Vector<LookPainter>& GetLookPainters() { return Chain(); }
 

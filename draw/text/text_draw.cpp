@@ -6,8 +6,8 @@
 
 #include "draw/font/font_metrics.h"
 #include "foundation/charset.h"
+#include "foundation/numeric.h"
 
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -19,10 +19,8 @@ namespace {
 constexpr int WHITE_SQUARE = 0x25A1;
 
 // Positions come from anywhere in the int range (recorded drawings, callers' layouts) and
-// advances add up past it: they are summed in 64 bits or doubles and placed at the
-// nearest int instead of wrapping.
-int Place(double v) { return v <= INT_MIN ? INT_MIN : v >= INT_MAX ? INT_MAX : (int)v; }
-
+// advances add up past it: they are summed in 64 bits or as whole doubles and saturated
+// into the int range instead of wrapping (FloorToInt).
 struct TextPen {
     Draw& w;
     int x, y, angle;
@@ -30,20 +28,20 @@ struct TextPen {
     Color ink;
 
     // The place of a point off along the baseline direction and dy across it.
-    int X(double off) const { return Place(x + std::trunc(off * cos)); }
-    int Y(double off) const { return Place(y - std::trunc(off * sin)); }
+    int X(double off) const { return FloorToInt(x + std::trunc(off * cos)); }
+    int Y(double off) const { return FloorToInt(y - std::trunc(off * sin)); }
 
     void Char(int64 off, int dy, wchar16 ch, Font font) const
     {
         if(angle == 0)
-            w.DrawTextRun(Place(double(x + off)), Place(double(y) + dy), 0, &ch, font, ink, 1, nullptr);
+            w.DrawTextRun(FloorToInt(double(x + off)), FloorToInt(double(y) + dy), 0, &ch, font, ink, 1, nullptr);
         else // the shift goes along the text direction, as the rotated form has always placed it
             w.DrawTextRun(X(double(off)), Y(double(off + dy)), angle, &ch, font, ink, 1, nullptr);
     }
     void CharAt(int64 off, int dx, int dy, wchar16 ch, Font font) const
     {
         if(angle == 0)
-            w.DrawTextRun(Place(double(x + off + dx)), Place(double(y) + dy), 0, &ch, font, ink, 1, nullptr);
+            w.DrawTextRun(FloorToInt(double(x + off + dx)), FloorToInt(double(y) + dy), 0, &ch, font, ink, 1, nullptr);
         else
             w.DrawTextRun(X(double(off + dx)), Y(double(off + dy)), angle, &ch, font, ink, 1, nullptr);
     }
@@ -58,10 +56,10 @@ void DrawTextLines(const TextPen& pen, Font kept, const FontMetrics& fm, int64 o
     double bx = pen.x + std::floor(fm.ascent * pen.sin);
     double by = pen.y + std::floor(fm.ascent * pen.cos);
     auto line = [&](int u) {
-        int sx = Place(bx + std::trunc(u * pen.sin));
-        int sy = Place(by + std::trunc(u * pen.cos));
-        pen.w.DrawLine(sx, sy, Place(sx + std::trunc(off * pen.cos)), Place(sy - std::trunc(off * pen.sin)), thickness,
-                       pen.ink);
+        int sx = FloorToInt(bx + std::trunc(u * pen.sin));
+        int sy = FloorToInt(by + std::trunc(u * pen.cos));
+        pen.w.DrawLine(sx, sy, FloorToInt(sx + std::trunc(off * pen.cos)), FloorToInt(sy - std::trunc(off * pen.sin)),
+                       thickness, pen.ink);
     };
     if(kept.IsUnderline()) {
         int u = h / 15;
@@ -96,7 +94,7 @@ void DrawTextCore(Draw& w, int x, int y, int angle, const wchar16* text, Font fo
             int j = i + 1;
             while(j < n && GetGlyphMetrics(font, text[j]).IsPresent())
                 j++;
-            w.DrawTextRun(Place(double(x + off)), y, 0, text + i, font, ink, j - i, dx ? dx + i : nullptr);
+            w.DrawTextRun(FloorToInt(double(x + off)), y, 0, text + i, font, ink, j - i, dx ? dx + i : nullptr);
             for(; i < j; i++)
                 off += dx ? dx[i] : GetGlyphMetrics(font, text[i]).advance;
             continue;

@@ -47,6 +47,17 @@ protected:
     T v;
 };
 
+// The T that v holds in a RawValueRep; null when v holds anything else, so that a Value
+// from outside is checked before its representation is cast.
+template <class T>
+const T* GetRawValue(const Value& v)
+{
+    const Value::Void* rep = v.GetRep();
+    if(!rep || rep->GetTypeNumber() != ValueTypeNumberOf<T>::Get())
+        return nullptr;
+    return &static_cast<const RawValueRep<T>*>(rep)->Get();
+}
+
 // The XML and JSON forms of a T in a RichValueRep, installed by the mappings; a slot
 // without one does nothing.
 template <class T>

@@ -11,6 +11,17 @@ namespace Qor {
 // Whether a page rectangle is too high ever to break a page.
 inline bool IsUnboundedPage(const Rect& page) { return (int64)page.bottom - page.top >= UNBOUNDED_PAGE_HEIGHT; }
 
+// Whether a paragraph at y goes to the top of the next page before its first line: a
+// new-page paragraph always does, any other when need (its lead and first line, or all its
+// lines when kept) and more (the room kept for the paragraph it keeps with) pass the bottom,
+// unless need could fit on no page. An unbounded page never breaks.
+bool StartsOnNextPage(const Rect& page, int64 y, int64 need, int64 more, bool new_page);
+
+// Whether line k of n, h high with its top at y, goes to the top of the next page: it
+// passes the bottom, or, without orphans, it is the first or the next-to-last line and the
+// line after it (next_h high) would not fit below it. A line as high as the page never moves.
+bool LineGoesToNextPage(const Rect& page, int64 y, int64 h, int k, int n, int64 next_h, bool orphans_allowed);
+
 // Walks the lines one by one: for (LinesOnPages lp(...); lp.Next();) reads line i at top.
 class LinesOnPages {
 public:

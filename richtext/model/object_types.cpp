@@ -14,13 +14,7 @@ namespace Qor {
 
 using DrawingData = RichObjectTypeDrawingCls::Data;
 
-const DrawingData* RichObjectTypeDrawingCls::GetData(const Value& v)
-{
-    Value::Void* rep = v.GetRep();
-    if(!rep || rep->GetTypeNumber() != ValueTypeNumberOf<DrawingData>::Get())
-        return nullptr;
-    return &static_cast<const RawValueRep<DrawingData>*>(rep)->Get();
-}
+const DrawingData* RichObjectTypeDrawingCls::GetData(const Value& v) { return GetRawValue<DrawingData>(v); }
 
 Value RichObjectTypeDrawingCls::MakeData(const Drawing& drawing, Size size)
 {

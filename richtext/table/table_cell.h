@@ -74,8 +74,11 @@ struct TableCell {
     // The box less borders and margins, between the pages' bounds; the box itself when that
     // has no room. The text starts at rc.py.y plus the top border and margin.
     LayoutContext GetTextContext(const LayoutContext& rc) const;
-    // How far vertical alignment moves the text down in a cell that ends at end.
-    int GetAlignShift(const LayoutContext& rc, PagePosition end) const;
+    // The text context moved down by the vertical alignment of a cell that ends at end: where
+    // painting and the queries place the text.
+    LayoutContext GetAlignedTextContext(const LayoutContext& rc, PagePosition end) const;
+    // How far vertical alignment moves the text down, given the cell's text context tc.
+    int GetAlignShift(const LayoutContext& tc, PagePosition end) const;
 
     // Painting (table_paint.cpp): the device box spans the cell's width and the cell area of
     // a whole page; top and bottom are the cell's device top on its first page and bottom on

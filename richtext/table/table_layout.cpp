@@ -23,6 +23,22 @@ constexpr int EMPTY_CELL_HEIGHT = 80;
 
 PagePosition NextPageTop(PagePosition py, int top) { return PagePosition(py.page + 1, top); }
 
+// Column edges across r from cumulated widths, so that rounding never accumulates.
+void SetColumnEdges(TableLayout& l, const Vector<int>& column, int columns, const Rect& r)
+{
+    l.edge.SetCount(columns + 1);
+    int64 total = 0;
+    for(int w : column)
+        total += w;
+    int64 sum = 0;
+    const int64 width = int64(r.right) - r.left;
+    l.edge[0] = r.left;
+    for(int c = 0; c < columns; c++) {
+        sum += column[c];
+        l.edge[c + 1] = ClampInt(r.left + (total > 0 ? sum * width / total : (c + 1) * width / columns));
+    }
+}
+
 } // namespace
 
 int& TableNesting::Depth()
@@ -98,18 +114,6 @@ void RichTable::LayOutRows(Vector<TableRowLayout>& result, TableLayout& l, const
     const Rect& tr = rc.page;
     const int columns = GetColumns();
     const int grid = format.grid;
-    // Column edges from cumulated widths, so that rounding never accumulates.
-    l.edge.SetCount(columns + 1);
-    int64 total = 0;
-    for(int w : format.column)
-        total += w;
-    int64 sum = 0;
-    const int64 width = int64(tr.right) - tr.left;
-    l.edge[0] = tr.left;
-    for(int c = 0; c < columns; c++) {
-        sum += format.column[c];
-        l.edge[c + 1] = ClampInt(tr.left + (total > 0 ? sum * width / total : (c + 1) * width / columns));
-    }
     const bool unbounded = IsUnboundedPage(tr);
     // The latest end of the cells that end in each row.
     Vector<PagePosition> row_end;
@@ -148,23 +152,35 @@ void RichTable::LayOutRows(Vector<TableRowLayout>& result, TableLayout& l, const
             box.last_row = std::min(i + std::max(tc.vspan, 0), n - 1);
             keep = keep || tc.format.keep;
         }
-        if(!unbounded)
+        // A kept row that stays where it is has its cells' ends from the page break test.
+        bool ends_known = false;
+        if(!unbounded) {
+            ends_known = keep;
             for(int c = 0; c < columns; c++) {
-                if(!row.cell[c].starts)
+                TableCellBox& box = row.cell[c];
+                if(!box.starts)
                     continue;
                 const TableCell& tc = cells[c];
                 LayoutContext cc = CellContext(l, rows, i, c, rc, below_header);
-                if(tc.GetTextTop(cc).page > row.start.page || (keep && tc.GetEnd(cc).page > row.start.page)) {
+                bool moves = tc.GetTextTop(cc).page > row.start.page;
+                if(!moves && keep) {
+                    box.end = tc.GetEnd(cc);
+                    moves = box.end.page > row.start.page;
+                }
+                if(moves) {
                     row.top = row.start = NextPageTop(row.start, below_header ? l.later_page_top : tr.top);
                     row.first_on_page = true;
+                    ends_known = false;
                     break;
                 }
             }
+        }
         for(int c = 0; c < columns; c++) {
             TableCellBox& box = row.cell[c];
             if(!box.starts)
                 continue;
-            box.end = cells[c].GetEnd(CellContext(l, rows, i, c, rc, below_header));
+            if(!ends_known)
+                box.end = cells[c].GetEnd(CellContext(l, rows, i, c, rc, below_header));
             if(!has_end[box.last_row] || row_end[box.last_row] < box.end)
                 row_end[box.last_row] = box.end;
             has_end[box.last_row] = 1;
@@ -233,17 +249,22 @@ const TableLayout& RichTable::Realize(const LayoutContext& rc) const
     if(!too_deep && l.rows > 0) {
         LayoutContext tc = rc;
         tc.page = l.table_rect;
+        SetColumnEdges(l, format.column, l.columns, l.table_rect);
         int header = std::min(format.header, l.rows);
         if(header > 0) {
             // Alone on a page of their own, the first header row at the table rectangle's top.
             tc.py = PagePosition(0, ClampInt(int64(l.table_rect.top) - frame));
             LayOutRows(l.header, l, tc, header, true);
             if(l.header.Top().end.page == 0) {
-                Vector<TableRowLayout> probe;
-                tc.py = py;
-                LayOutRows(probe, l, tc, l.rows, false);
-                if(l.rows > header && probe[header].start.page != py.page)
-                    py = NextPageTop(py, rc.page.top);
+                if(l.rows > header) {
+                    // A row is placed from the rows above it alone, so the first row below the
+                    // header needs none of the rows after it.
+                    Vector<TableRowLayout> probe;
+                    tc.py = py;
+                    LayOutRows(probe, l, tc, header + 1, false);
+                    if(probe[header].start.page != py.page)
+                        py = NextPageTop(py, rc.page.top);
+                }
                 l.header_repeated = true;
                 l.later_page_top = ClampInt(int64(l.header.Top().end.y) + format.grid);
             }

@@ -92,18 +92,25 @@ void TableCell::PaintFrame(Draw& w, int x0, int x1, int y0, int y1, int left, in
         w.DrawRect(x0 + left, y0 + top, x1 - x0 - left - right, y1 - y0 - top - bottom, format.color);
 }
 
-int TableCell::GetAlignShift(const LayoutContext& rc, PagePosition end) const
+int TableCell::GetAlignShift(const LayoutContext& tc, PagePosition end) const
 {
     const CellFormat& f = format;
-    if(f.align == CellFormat::ALIGN_TOP || rc.py.page != end.page || rc.page.IsEmpty())
+    if(f.align == CellFormat::ALIGN_TOP || tc.py.page != end.page || tc.page.IsEmpty())
         return 0;
-    PagePosition text_end = text.GetHeight(GetTextContext(rc));
+    PagePosition text_end = text.GetHeight(tc);
     if(text_end.page != end.page)
         return 0;
     int64 free = int64(end.y) - text_end.y - f.margin_bottom - f.border_bottom;
     if(free <= 0)
         return 0;
     return ClampInt(f.align == CellFormat::ALIGN_CENTER ? free / 2 : f.align == CellFormat::ALIGN_BOTTOM ? free : 0);
+}
+
+LayoutContext TableCell::GetAlignedTextContext(const LayoutContext& rc, PagePosition end) const
+{
+    LayoutContext tc = GetTextContext(rc);
+    tc.py.y = ClampInt(int64(tc.py.y) + GetAlignShift(tc, end));
+    return tc;
 }
 
 void TableCell::Paint(PageDraw& pw, const LayoutContext& rc, PagePosition end, const Rect& box, int top, int bottom,
@@ -119,9 +126,7 @@ void TableCell::Paint(PageDraw& pw, const LayoutContext& rc, PagePosition end, c
     ForPages(rc.py.page, end.page, top, bottom, box.top, box.bottom, [&](int page, int y0, int y1) {
         PaintFrame(pw.PageAt(page), box.left, box.right, y0, y1, bl, bt, br, bb);
     });
-    LayoutContext tc = GetTextContext(rc);
-    tc.py.y = ClampInt(int64(tc.py.y) + GetAlignShift(rc, end));
-    text.Paint(pw, tc, pi);
+    text.Paint(pw, GetAlignedTextContext(rc, end), pi);
     if(selected)
         ForPages(rc.py.page, end.page, top, bottom, box.top, box.bottom, [&](int page, int y0, int y1) {
             pw.PageAt(page).DrawRect(box.left, y0, box.right - box.left, y1 - y0, INVERT_COLOR);

@@ -10,29 +10,18 @@
 
 namespace Qor {
 
-namespace {
-
-LayoutContext AlignedTextContext(const TableCell& cell, const LayoutContext& rc, PagePosition end)
-{
-    LayoutContext tc = cell.GetTextContext(rc);
-    tc.py.y = ClampInt(int64(tc.py.y) + cell.GetAlignShift(rc, end));
-    return tc;
-}
-
-} // namespace
-
 CaretInfo TableCell::GetCaret(int pos, const LayoutContext& rc, PagePosition end) const
 {
     if(rc.page.IsEmpty())
         return CaretInfo();
-    return text.GetCaret(pos, AlignedTextContext(*this, rc, end));
+    return text.GetCaret(pos, GetAlignedTextContext(rc, end));
 }
 
 int TableCell::PositionAt(int x, PagePosition point, const LayoutContext& rc, PagePosition end) const
 {
     if(rc.page.IsEmpty())
         return 0;
-    return std::max(text.PositionAt(x, point, AlignedTextContext(*this, rc, end)), 0);
+    return std::max(text.PositionAt(x, point, GetAlignedTextContext(rc, end)), 0);
 }
 
 CaretInfo RichTable::GetCaret(int pos, const LayoutContext& rc) const

@@ -3,7 +3,6 @@
 
 #include "richtext/table/rich_table.h"
 
-#include "foundation/numeric.h"
 #include "richtext/table/table_nesting.h"
 
 namespace Qor {
@@ -11,13 +10,10 @@ namespace Qor {
 void RichTable::ApplyZoom(ZoomRatio z, const ParagraphStyleMap& old_styles, const ParagraphStyleMap& new_styles)
 {
     InvalidateLayout();
-    auto scale = [&](int& v) { v = z.d ? ScaleInt(v, z.m, z.d) : 0; };
     format.frame = ZoomWidthKeepOne(format.frame, z.m, z.d);
     format.grid = ZoomWidthKeepOne(format.grid, z.m, z.d);
-    scale(format.before);
-    scale(format.lm);
-    scale(format.rm);
-    scale(format.after);
+    for(int* v : { &format.before, &format.lm, &format.rm, &format.after })
+        *v = z * *v;
     // Cells nested past the layout limit are never shown; they are left as they are.
     if(TableNesting::TooDeep())
         return;
@@ -29,7 +25,7 @@ void RichTable::ApplyZoom(ZoomRatio z, const ParagraphStyleMap& old_styles, cons
             CellFormat& f = cell[r][c].format;
             for(int* v : { &f.border_left, &f.border_top, &f.border_right, &f.border_bottom, &f.margin_left,
                            &f.margin_top, &f.margin_right, &f.margin_bottom, &f.min_height })
-                scale(*v);
+                *v = z * *v;
             cell[r][c].text.ApplyZoom(z, old_styles, new_styles);
         }
 }

@@ -62,54 +62,66 @@ void RichTxt::GetNextParaValues(int i, const LayoutContext& rc, int& next_before
     next_first_line = next.line_height.GetCount() ? next.line_height[0] : 0;
 }
 
+namespace {
+
+// A place whose y may pass what an int holds until it is returned.
+struct FlowPosition {
+    int page;
+    int64 y;
+};
+
+// Where the lines of paragraph p begin when it starts at the context's position: the start
+// rule of paragraph placement, so that painting finds the paragraph on the page the flow
+// put it on, then the ruler and the space before.
+FlowPosition BeginLines(const RichTxt::Para& p, const LayoutContext& rc, int next_before, int next_first_line)
+{
+    const int64 lead = int64(p.ruler) + p.before;
+    const int n = p.line_height.GetCount();
+    int64 need = lead + (p.keep || p.keep_next ? p.cy : n ? p.line_height[0] : 0);
+    int64 more = p.keep_next ? int64(p.after) + next_before + next_first_line : 0;
+    FlowPosition at{ rc.py.page, rc.py.y };
+    if(StartsOnNextPage(rc.page, at.y, need, more, p.new_page))
+        at = FlowPosition{ at.page + 1, rc.page.top };
+    at.y += lead;
+    return at;
+}
+
+// Places line k of p with its top at 'at' and moves 'at' below it.
+void PlaceLine(const RichTxt::Para& p, const Rect& page, int k, FlowPosition& at)
+{
+    const int n = p.line_height.GetCount();
+    const int64 h = p.line_height[k];
+    if(LineGoesToNextPage(page, at.y, h, k, n, k + 1 < n ? p.line_height[k + 1] : 0, p.orphan))
+        at = FlowPosition{ at.page + 1, page.top };
+    at.y += h;
+}
+
+} // namespace
+
 PagePosition RichTxt::GetNextPageY(int i, const LayoutContext& rc) const
 {
     if(IsTable(i))
         return GetTable(i).GetEndPosition(rc);
-    const Para& p = SyncedPara(i, rc);
-    const int64 top = rc.page.top, bottom = rc.page.bottom, height = bottom - top;
-    const int64 lead = int64(p.ruler) + p.before;
-    int page = rc.py.page;
-    int64 y = rc.py.y;
-    if(IsUnboundedPage(rc.page))
-        return PagePosition(page, ClampInt(y + lead + p.cy + p.after));
-    const int n = p.line_height.GetCount();
-    int64 need = lead + (p.keep || p.keep_next ? p.cy : n ? p.line_height[0] : 0);
     int next_before, next_first_line;
     GetNextParaValues(i, rc, next_before, next_first_line);
-    // The same room as paragraph placement asks for, so that painting finds the paragraph
-    // on the page the flow put it on.
-    int64 more = p.keep_next ? int64(p.after) + next_before + next_first_line : 0;
-    if(p.new_page || (y + need + more > bottom && need < height)) {
-        page++;
-        y = top;
-    }
-    y += lead;
-    if(y + p.cy < bottom)
-        y += p.cy;
-    else if(n == 1) {
-        int64 h = p.line_height[0];
-        if(h < height && y + h > bottom) {
-            page++;
-            y = top + h;
-        }
-        else
-            y += h;
-    }
+    return GetParagraphEnd(i, rc, next_before, next_first_line);
+}
+
+PagePosition RichTxt::GetParagraphEnd(int i, const LayoutContext& rc, int next_before, int next_first_line) const
+{
+    const Para& p = SyncedPara(i, rc);
+    FlowPosition at = BeginLines(p, rc, next_before, next_first_line);
+    const int64 bottom = rc.page.bottom;
+    if(IsUnboundedPage(rc.page) || at.y + p.cy < bottom)
+        // No line can pass the bottom, so none moves.
+        at.y += p.cy;
     else
-        for(int k = 0; k < n; k++) {
-            int64 h = p.line_height[k];
-            y += h;
-            if(h < height &&
-               (y > bottom || (!p.orphan && (k == 0 || k == n - 2) && y + p.line_height[k + 1] > bottom))) {
-                page++;
-                y = top + h;
-            }
-        }
-    y += p.after;
-    if(y > bottom)
-        return PagePosition(page + 1, rc.page.top);
-    return PagePosition(page, ClampInt(y));
+        for(int k = 0; k < p.line_height.GetCount(); k++)
+            PlaceLine(p, rc.page, k, at);
+    at.y += p.after;
+    if(!IsUnboundedPage(rc.page) && at.y > bottom)
+        return PagePosition(at.page + 1, rc.page.top);
+    return PagePosition(at.page, ClampInt(at.y));
 }
 
 PagePosition RichTxt::GetHeight(const LayoutContext& rc) const
@@ -127,16 +139,18 @@ PagePosition RichTxt::GetTop(const LayoutContext& rc) const
     if(IsTable(0))
         return GetTable(0).GetStartPosition(rc);
     const Para& p = SyncedPara(0, rc);
-    int64 y = rc.py.y + int64(p.ruler) + p.before;
-    const int64 height = PageHeight(rc.page);
-    const int n = p.line_height.GetCount();
-    if(n && !IsUnboundedPage(rc.page)) {
-        int64 h0 = p.line_height[0];
-        if(h0 < height &&
-           (y + h0 > rc.page.bottom || (!p.orphan && n >= 2 && y + h0 + p.line_height[1] > rc.page.bottom)))
-            return PagePosition(rc.py.page + 1, rc.page.top);
+    int next_before, next_first_line;
+    GetNextParaValues(0, rc, next_before, next_first_line);
+    // Placed as the first line is placed for painting: the paragraph's start rule, then the
+    // line's own move to a later page.
+    FlowPosition at = BeginLines(p, rc, next_before, next_first_line);
+    if(p.line_height.GetCount()) {
+        FlowPosition below = at;
+        PlaceLine(p, rc.page, 0, below);
+        if(below.page != at.page)
+            at = FlowPosition{ below.page, rc.page.top };
     }
-    return PagePosition(rc.py.page, ClampInt(y));
+    return PagePosition(at.page, ClampInt(at.y));
 }
 
 int RichTxt::GetWidth(const ParagraphStyleMap& styles) const
@@ -167,8 +181,8 @@ LayoutContext DocumentContext(const ParagraphStyleMap& styles, const Rect& page)
 
 int RichText::GetHeight(ZoomRatio zoom, int cx) const
 {
-    int width = zoom.m ? ClampInt(int64(cx) * zoom.d / zoom.m) : 0;
-    PagePosition end = RichTxt::GetHeight(DocumentContext(GetStyles(), Rect(0, 0, width, 0x0FFFFFFF)));
+    PagePosition end =
+        RichTxt::GetHeight(DocumentContext(GetStyles(), Rect(0, 0, UnzoomedWidth(zoom, cx), 0x0FFFFFFF)));
     return zoom.d ? ClampInt(int64(end.y) * zoom.m / zoom.d) : 0;
 }
 

@@ -14,6 +14,9 @@ inline int64 PageHeight(const Rect& page) { return int64(page.bottom) - page.top
 // The width paragraphs are laid out at, as paragraph placement takes it.
 inline int PageWidth(const Rect& page) { return ClampInt(int64(page.right) - page.left); }
 
+// The width in dots that cx device units show at zoom; 0 when zoom's m is 0.
+inline int UnzoomedWidth(ZoomRatio zoom, int cx) { return zoom.m ? ClampInt(int64(cx) * zoom.d / zoom.m) : 0; }
+
 // page less the given widths on each side. A rectangle cut from an unbounded page stays
 // unbounded, so that the text inside a table breaks where the text around it does.
 inline Rect InsetPage(const Rect& page, int64 left, int64 top, int64 right, int64 bottom)

@@ -47,10 +47,10 @@ void RichTxt::Paint(PageDraw& pw, LayoutContext rc, const RichPaintInfo& pi) con
                 para.numbering->ResetCounters(counters);
                 para.numbering->AdvanceCounters(counters);
             }
-            PagePosition end = GetNextPageY(i, rc);
+            int next_before, next_first_line;
+            GetNextParaValues(i, rc, next_before, next_first_line);
+            PagePosition end = GetParagraphEnd(i, rc, next_before, next_first_line);
             if(end >= info.top) {
-                int next_before, next_first_line;
-                GetNextParaValues(i, rc, next_before, next_first_line);
                 UnpackedParagraph p;
                 GetParagraph(i, p, styles, true);
                 if(!info.mark_hook) {
@@ -82,8 +82,7 @@ void RichText::PaintPages(PageDraw& pw, const Rect& page, const RichPaintInfo& p
 void RichText::Paint(ZoomRatio zoom, Draw& w, int x, int y, int cx) const
 {
     w.Offset(x, y);
-    LayoutContext rc =
-        DocumentContext(GetStyles(), Rect(0, 0, zoom.m ? ClampInt(int64(cx) * zoom.d / zoom.m) : 0, INT_MAX));
+    LayoutContext rc = DocumentContext(GetStyles(), Rect(0, 0, UnzoomedWidth(zoom, cx), INT_MAX));
     RichPaintInfo pi;
     pi.zoom = zoom;
     pi.top = PagePosition(0, 0);

@@ -37,12 +37,13 @@ int RichTxt::PositionAt(int x, PagePosition point, LayoutContext rc) const
         return -1;
     int pos = 0;
     for(int i = 0; i < GetPartCount(); i++) {
-        PagePosition end = GetNextPageY(i, rc);
+        int next_before, next_first_line;
+        GetNextParaValues(i, rc, next_before, next_first_line);
+        PagePosition end =
+            IsTable(i) ? GetTable(i).GetEndPosition(rc) : GetParagraphEnd(i, rc, next_before, next_first_line);
         if(end > point) {
             if(IsTable(i))
                 return pos + GetTable(i).PositionAt(x, point, rc);
-            int next_before, next_first_line;
-            GetNextParaValues(i, rc, next_before, next_first_line);
             UnpackedParagraph p;
             GetParagraph(i, p, ContextStyles(rc), true);
             return pos + p.PositionAt(x, point, rc.page, rc.py, next_before, next_first_line);

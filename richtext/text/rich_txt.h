@@ -165,6 +165,8 @@ private:
     Para& MakePara(int i);
     // Paragraph i with its layout cache current for rc.
     const Para& SyncedPara(int i, const LayoutContext& rc) const;
+    // Where paragraph i ends, given its next-paragraph values.
+    PagePosition GetParagraphEnd(int i, const LayoutContext& rc, int next_before, int next_first_line) const;
 };
 
 } // namespace Qor

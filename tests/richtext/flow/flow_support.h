@@ -6,6 +6,7 @@
 #include "draw/font/font_metrics.h"
 #include "richtext/table/rich_table.h"
 #include "richtext/text/rich_text.h"
+#include "tests/richtext/layout/layout_support.h"
 #include "tests/richtext/support/rich_txt_builder.h"
 
 #include <gtest/gtest.h>
@@ -20,24 +21,6 @@ inline void PrintTo(const PagePosition& p, std::ostream* os) { *os << "(page " <
 } // namespace Qor
 
 namespace QorTest {
-
-inline Qor::Font TextFont(int height = 100) { return Qor::Font(Qor::Font::SANSSERIF, height); }
-
-// Ascent + descent + external leading: the height of one line of text in the font.
-inline int LineHeight(Qor::Font f = TextFont())
-{
-    const Qor::FontMetrics& m = f.GetMetrics();
-    return m.ascent + m.descent + m.external_leading;
-}
-
-// The sum of the advances of the characters of text in the font.
-inline int TextWidth(const char* text, Qor::Font f = TextFont())
-{
-    int w = 0;
-    for(const char* s = text; *s; s++)
-        w += f.GetCharWidth((unsigned char)*s);
-    return w;
-}
 
 inline const Qor::ParagraphStyleMap& NoStyles()
 {

@@ -11,7 +11,7 @@ using namespace QorTest;
 
 TEST(PageFlow, ParagraphEnds)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     ASSERT_GT(h, 0);
     struct Case {
         const char* name;
@@ -44,9 +44,9 @@ TEST(PageFlow, ALineAsTallAsThePageIsNeverMoved)
 {
     // The line stays where it starts and its end lies past the bottom: the next part starts on
     // the next page. A line a little shorter than the page moves whole.
-    const int h = LineHeight(TextFont(400));
+    const int h = FontHeight(TestFont(400));
     ParagraphFormat f;
-    f.font = TextFont(400);
+    f.font = TestFont(400);
     RichTxt t = Text("Tall", f);
     EXPECT_EQ(t.GetNextPageY(0, Context(Rect(0, 0, 3000, h), PagePosition(0, 50))), PagePosition(1, 0));
     EXPECT_EQ(t.GetNextPageY(0, Context(Rect(0, 0, 3000, h + 1), PagePosition(0, 50))), PagePosition(1, h));
@@ -54,9 +54,9 @@ TEST(PageFlow, ALineAsTallAsThePageIsNeverMoved)
 
 TEST(PageFlow, OrphanControlMovesBothLinesOfATwoLineParagraph)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     // Narrow enough that the second word goes to a line of its own.
-    const int width = TextWidth("aaaa bbbb") - 1;
+    const int width = Advance(u"aaaa bbbb") - 1;
     const Rect page(0, 0, width, 1000);
     const PagePosition start(0, 1000 - h - h / 2); // room for one line only
     ParagraphFormat f;
@@ -70,9 +70,47 @@ TEST(PageFlow, OrphanControlMovesBothLinesOfATwoLineParagraph)
     EXPECT_EQ(loose.GetTop(Context(page, start)), start);
 }
 
+TEST(PageFlow, TopIsWhereTheFirstLineIsPlaced)
+{
+    // A paragraph moved whole by its start rule has its top where the caret of its first
+    // position lies, not where its first line alone would fit.
+    const int h = FontHeight();
+    const int width = Advance(u"aaaa aaaa") - 1; // one word a line
+    const Rect page(0, 0, width, 1000);
+    ParagraphFormat new_page;
+    new_page.new_page = true;
+    ParagraphFormat keep;
+    keep.keep = true;
+    ParagraphFormat keep_next;
+    keep_next.keep_next = true;
+    ParagraphFormat orphan;
+    orphan.orphan = true;
+    struct Case {
+        const char* name;
+        ParagraphFormat format;
+        int start_y;
+        PagePosition top;
+    };
+    const Case cases[] = {
+        { "new page", new_page, 100, PagePosition(1, 0) },
+        { "kept lines with room for two", keep, 1000 - 2 * h - h / 2, PagePosition(1, 0) },
+        { "kept with a next paragraph that does not fit", keep_next, 1000 - 2 * h - h / 2, PagePosition(1, 0) },
+        { "first line fits", orphan, 1000 - 2 * h - h / 2, PagePosition(0, 1000 - 2 * h - h / 2) },
+        { "no room for the first line", orphan, 1000 - h / 2, PagePosition(1, 0) },
+    };
+    for(const Case& c : cases) {
+        RichTxt t = Text("aaaa aaaa aaaa aaaa", c.format);
+        AddParagraph(t, "eeee ffff");
+        const LayoutContext rc = Context(page, PagePosition(0, c.start_y));
+        EXPECT_EQ(t.GetTop(rc), c.top) << c.name;
+        CaretInfo caret = t.GetCaret(0, rc);
+        EXPECT_EQ(PagePosition(caret.page, caret.top), c.top) << c.name;
+    }
+}
+
 TEST(PageFlow, KeepWithNextLooksAtTheNextParagraphOnly)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     ParagraphFormat keep;
     keep.keep_next = true;
     RichTxt before_para = Text("First", keep);
@@ -96,7 +134,7 @@ TEST(PageFlow, KeepWithNextLooksAtTheNextParagraphOnly)
 
 TEST(PageFlow, HeightFollowsEveryPart)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTxt t = Text("One", Format(0, 10, 20));
     AddParagraph(t, "Two", Format(0, 30, 40));
     EXPECT_EQ(t.GetHeight(Context(Rect(0, 0, 3000, 100000))), PagePosition(0, 100 + 2 * h));
@@ -104,14 +142,14 @@ TEST(PageFlow, HeightFollowsEveryPart)
     // The cache made for one width is rebuilt for another.
     RichTxt narrow = Text("aaaa bbbb");
     EXPECT_EQ(narrow.GetHeight(Context(Rect(0, 0, 3000, 100000))).y, h);
-    EXPECT_EQ(narrow.GetHeight(Context(Rect(0, 0, TextWidth("aaaa bbbb") - 1, 100000))).y, 2 * h);
+    EXPECT_EQ(narrow.GetHeight(Context(Rect(0, 0, Advance(u"aaaa bbbb") - 1, 100000))).y, 2 * h);
 }
 
 TEST(PageFlow, NaturalWidth)
 {
     RichTxt t = Text("ab");
     AddParagraph(t, "abcd");
-    EXPECT_EQ(t.GetWidth(NoStyles()), TextWidth("abcd"));
+    EXPECT_EQ(t.GetWidth(NoStyles()), Advance(u"abcd"));
     EXPECT_EQ(RichTxt().GetWidth(NoStyles()), 0);
     RichTxt table;
     AddTable(table, PlainTable(1, 1));
@@ -127,14 +165,14 @@ TEST(PageFlow, DocumentHeightAtAZoom)
     UnpackedParagraph p;
     p.CatText(WString("aaaa bbbb"), CharacterFormat());
     doc.SetParagraph(0, p, ParagraphFormat());
-    const int h = LineHeight();
+    const int h = FontHeight();
     // 96 units at 96/600 are 600 dots: one line when the text fits in them.
-    const int cx = TextWidth("aaaa bbbb") * 96 / 600 + 2;
+    const int cx = Advance(u"aaaa bbbb") * 96 / 600 + 2;
     EXPECT_EQ(doc.GetHeight(ZoomRatio(96, 600), cx), h * 96 / 600);
-    EXPECT_EQ(doc.GetHeight(ZoomRatio(1, 1), TextWidth("aaaa bbbb") - 1), 2 * h);
+    EXPECT_EQ(doc.GetHeight(ZoomRatio(1, 1), Advance(u"aaaa bbbb") - 1), 2 * h);
     EXPECT_EQ(doc.GetHeight(ZoomRatio(0, 600), 100), 0);
     EXPECT_EQ(doc.GetEndPosition(Rect(0, 40, 100000, 1000)), PagePosition(0, 40 + h));
-    EXPECT_EQ(doc.GetWidth(), TextWidth("aaaa bbbb"));
+    EXPECT_EQ(doc.GetWidth(), Advance(u"aaaa bbbb"));
 }
 
 TEST(PageFlow, ZeroWidthPageEnds)
@@ -145,7 +183,7 @@ TEST(PageFlow, ZeroWidthPageEnds)
     UnpackedParagraph p;
     p.CatText(WString("abc"), CharacterFormat());
     doc.SetParagraph(0, p, ParagraphFormat());
-    EXPECT_EQ(doc.GetEndPosition(Rect(0, 0, 0, 100000)), PagePosition(0, 3 * LineHeight()));
+    EXPECT_EQ(doc.GetEndPosition(Rect(0, 0, 0, 100000)), PagePosition(0, 3 * FontHeight()));
 }
 
 } // namespace

@@ -43,7 +43,7 @@ public:
 
 TEST(PartPaint, ParagraphsGoToTheirPages)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichText doc = Document({ "one", "two", "three" });
     Pages pw;
     doc.PaintPages(pw, Rect(0, 0, 3000, 2 * h), RichPaintInfo());
@@ -54,7 +54,7 @@ TEST(PartPaint, ParagraphsGoToTheirPages)
 
 TEST(PartPaint, OnlyThePaintedRangeIsPainted)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichText doc = Document({ "one", "two", "three" });
     struct Case {
         PagePosition top, bottom;

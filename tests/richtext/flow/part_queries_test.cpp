@@ -34,7 +34,7 @@ TEST(PartQueries, EmptyDocument)
 
 TEST(PartQueries, CaretFollowsThePageFlow)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichText doc = Document({ "ab", "cd" });
     const Rect page(100, 0, 3000, 10000);
     // Past the end is the end of the last paragraph, reaching to the page's right edge.
@@ -42,19 +42,19 @@ TEST(PartQueries, CaretFollowsThePageFlow)
     ExpectSameCaret(doc.GetCaret(doc.GetLength() + 50, page), end);
     EXPECT_EQ(end.top, h);
     EXPECT_EQ(end.right, page.right);
-    EXPECT_EQ(end.left, page.left + TextWidth("cd"));
+    EXPECT_EQ(end.left, page.left + Advance(u"cd"));
     CaretInfo second = doc.GetCaret(4, page);
     EXPECT_EQ(second.top, h);
-    EXPECT_EQ(second.left, page.left + TextWidth("c"));
+    EXPECT_EQ(second.left, page.left + Advance(u"c"));
     EXPECT_EQ(doc.GetCaret(-3, page).left, page.left);
 }
 
 TEST(PartQueries, PositionAtFindsThePart)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichText doc = Document({ "ab", "cd" });
     const Rect page(0, 0, 3000, 10000);
-    EXPECT_EQ(doc.PositionAt(TextWidth("c") + 1, PagePosition(0, h + h / 2), page), 4);
+    EXPECT_EQ(doc.PositionAt(Advance(u"c") + 1, PagePosition(0, h + h / 2), page), 4);
     EXPECT_EQ(doc.PositionAt(1, PagePosition(0, h / 2), page), 0);
     EXPECT_EQ(doc.PositionAt(1, PagePosition(0, 5 * h), page), doc.GetLength());
     EXPECT_EQ(doc.PositionAt(1, PagePosition(3, 0), page), doc.GetLength());
@@ -62,15 +62,15 @@ TEST(PartQueries, PositionAtFindsThePart)
 
 TEST(PartQueries, TableCells)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTable t = PlainTable(1, 2, "ab");
     t.Normalize();
     const LayoutContext rc = Context(Rect(0, 0, 1000, 10000));
     // The second cell holds positions 3 to 5.
     CaretInfo c = t.GetCaret(4, rc);
-    EXPECT_EQ(c.left, 500 + TextWidth("a"));
+    EXPECT_EQ(c.left, 500 + Advance(u"a"));
     EXPECT_EQ(c.top, 0);
-    EXPECT_EQ(t.PositionAt(500 + TextWidth("a") + 1, PagePosition(0, h / 2), rc), 4);
+    EXPECT_EQ(t.PositionAt(500 + Advance(u"a") + 1, PagePosition(0, h / 2), rc), 4);
     EXPECT_EQ(t.PositionAt(1, PagePosition(0, h / 2), rc), 0);
     EXPECT_EQ(t.PositionAt(1, PagePosition(0, 2 * h), rc), t.GetLength());
     EXPECT_TRUE(IsZero(t.GetCaret(t.GetLength() + 1, rc)));
@@ -78,7 +78,7 @@ TEST(PartQueries, TableCells)
 
 TEST(PartQueries, CaretOfAnAlignedCell)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTable t = PlainTable(1, 2, "x");
     CellFormat tall; // holds the row at three lines
     tall.margin_top = tall.margin_bottom = 0;
@@ -143,7 +143,7 @@ TEST(PartQueries, NestingPastTheLimitIsNotEntered)
     // Layout, caret and point queries end on thousands of nested tables; positions inside
     // the tables nested too deeply are not described.
     RichTxt t = NestedTables(2000, true, false);
-    const LayoutContext rc = Context(Rect(0, 0, 6000, 20 * LineHeight()));
+    const LayoutContext rc = Context(Rect(0, 0, 6000, 20 * FontHeight()));
     PagePosition end = t.GetHeight(rc);
     EXPECT_GE(t.GetCaret(t.GetLength(), rc).page, 0);
     EXPECT_EQ(t.PositionAt(10, end, rc), t.GetLength());

@@ -40,7 +40,7 @@ TEST(TableLayout, ColumnEdgesAndGridHalves)
 
 TEST(TableLayout, RowsFollowFrameGridAndSpacing)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTable t = Normalized(PlainTable(2, 1));
     TableFormat f = t.GetFormat();
     f.frame = 10;
@@ -64,7 +64,7 @@ TEST(TableLayout, RowsFollowFrameGridAndSpacing)
 
 TEST(TableLayout, RowMovesToTheNextPage)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     const Rect page(0, 0, 1000, h + h / 2);
     RichTable t = Normalized(PlainTable(2, 1));
     const TableLayout& l = t.Realize(Context(page));
@@ -73,7 +73,7 @@ TEST(TableLayout, RowMovesToTheNextPage)
     EXPECT_EQ(l.row[1].end, PagePosition(1, h));
 
     // A two-line cell whose first line fits runs over the page break, unless the cell keeps.
-    const int width = TextWidth("aaaa bbbb") - 1;
+    const int width = Advance(u"aaaa bbbb") - 1;
     ParagraphFormat orphan;
     orphan.orphan = true;
     RichTable split = PlainTable(1, 1);
@@ -89,6 +89,26 @@ TEST(TableLayout, RowMovesToTheNextPage)
     const TableLayout& kept = split.Realize(Context(narrow, start));
     EXPECT_EQ(kept.row[0].start, PagePosition(1, 0));
     EXPECT_EQ(kept.row[0].end, PagePosition(1, 2 * h));
+}
+
+TEST(TableLayout, RowMovesWhenItsTextStartsOnTheNextPage)
+{
+    // A kept paragraph that will not fit goes to the next page whole; its row goes with it
+    // rather than leaving an empty strip at the bottom of the page.
+    const int h = FontHeight();
+    const int width = Advance(u"aaaa aaaa") - 1;
+    ParagraphFormat keep;
+    keep.keep = true;
+    RichTable t = PlainTable(1, 1);
+    RichTxt text = Text("aaaa aaaa aaaa aaaa", keep);
+    t.SetText(0, 0, text);
+    t.Normalize();
+    const LayoutContext rc = Context(Rect(0, 0, width, 1000), PagePosition(0, 1000 - 2 * h - h / 2));
+    const TableLayout& l = t.Realize(rc);
+    EXPECT_EQ(l.row[0].start, PagePosition(1, 0));
+    EXPECT_TRUE(l.row[0].first_on_page);
+    EXPECT_EQ(l.row[0].end, PagePosition(1, 4 * h));
+    EXPECT_EQ(t.GetStartPosition(rc), PagePosition(1, 0));
 }
 
 TEST(TableLayout, UnboundedPageNeverBreaksInsideATable)
@@ -108,7 +128,7 @@ TEST(TableLayout, UnboundedPageNeverBreaksInsideATable)
 
 TEST(TableLayout, CellTextContinuesBelowTheRepeatedHeader)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     ParagraphFormat orphan;
     orphan.orphan = true;
     RichTable t = PlainTable(2, 1);
@@ -119,7 +139,7 @@ TEST(TableLayout, CellTextContinuesBelowTheRepeatedHeader)
     t.SetFormat(f);
     t.Normalize();
     // Three lines from the second row on: the third goes to the next page, under the header.
-    const LayoutContext rc = Context(Rect(0, 0, TextWidth("aaaa aaaa") - 1, 3 * h + h / 2));
+    const LayoutContext rc = Context(Rect(0, 0, Advance(u"aaaa aaaa") - 1, 3 * h + h / 2));
     const TableLayout& l = t.Realize(rc);
     ASSERT_TRUE(l.header_repeated);
     EXPECT_EQ(l.row[1].end, PagePosition(1, 2 * h));
@@ -130,7 +150,7 @@ TEST(TableLayout, CellTextContinuesBelowTheRepeatedHeader)
 
 TEST(TableLayout, HeaderRepeatsWhenItFits)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTable t = PlainTable(6, 1);
     TableFormat f = t.GetFormat();
     f.header = 1;
@@ -154,7 +174,7 @@ TEST(TableLayout, HeaderRepeatsWhenItFits)
 
 TEST(TableLayout, KeptTableStartsOnTheNextPage)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTable t = PlainTable(2, 1);
     const Rect page(0, 0, 1000, 10 * h);
     const PagePosition start(0, 9 * h);
@@ -170,7 +190,7 @@ TEST(TableLayout, KeptTableStartsOnTheNextPage)
 
 TEST(TableLayout, MinimumHeightHoldsOnTheStartPageOnly)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     TableCell cell;
     cell.text = Text("x");
     cell.format.margin_top = cell.format.margin_bottom = 0;
@@ -209,7 +229,7 @@ TEST(TableLayout, HostileDocumentsEndInBoundedTime)
         bool header, keep;
         Rect page;
     };
-    const int h = LineHeight();
+    const int h = FontHeight();
     const Case cases[] = {
         { "deep nesting", 2000, false, false, Rect(0, 0, 6000, 4 * h) },
         { "headers and keep at the reader's depth", 32, true, true, Rect(0, 0, 6000, 4 * h) },

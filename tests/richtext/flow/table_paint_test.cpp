@@ -95,7 +95,7 @@ TEST(TablePaint, ShowCodesDrawFrameAndGridOfATableWithoutThem)
 {
     const Color red(255, 0, 0);
     const RichTxt text = OneTable(PlainTable(1, 2, ""));
-    const int h = LineHeight();
+    const int h = FontHeight();
     for(bool codes : { false, true }) {
         RasterDraw w(140, h + 40);
         SimplePageDraw pw(w);
@@ -125,7 +125,7 @@ TEST(TablePaint, GridFillsTheGapBetweenCells)
         cf.color = blue;
         t.SetFormat(0, c, cf);
     }
-    const int h = LineHeight();
+    const int h = FontHeight();
     RasterDraw w(100, h + 10);
     SimplePageDraw pw(w);
     OneTable(t).Paint(pw, Context(Rect(0, 0, 100, 10000)), RichPaintInfo());
@@ -186,8 +186,8 @@ TEST(TablePaint, ZoomedBordersKeepOneUnit)
 
 TEST(TablePaint, CellAcrossPagesIsFramedOnEveryPageAndTopAligned)
 {
-    const int h = LineHeight();
-    const int width = TextWidth("aaaa bbbb") - 1;
+    const int h = FontHeight();
+    const int width = Advance(u"aaaa bbbb") - 1;
     ParagraphFormat orphan;
     orphan.orphan = true;
     RichTable t = PlainTable(1, 1);
@@ -216,12 +216,12 @@ TEST(TablePaint, CellAcrossPagesIsFramedOnEveryPageAndTopAligned)
     const RichTable& stored = text.GetTable(0);
     const TableLayout& l = stored.Realize(rc);
     LayoutContext cc = stored.GetCellContext(l, l.row, 0, 0, rc);
-    EXPECT_EQ(stored.GetCell(0, 0).GetAlignShift(cc, l.row[0].end), 0);
+    EXPECT_EQ(stored.GetCell(0, 0).GetAlignShift(stored.GetCell(0, 0).GetTextContext(cc), l.row[0].end), 0);
 }
 
 TEST(TablePaint, VerticalAlignmentShiftsByTheFreeSpace)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     TableCell cell;
     cell.text = Text("x");
     cell.format.margin_top = cell.format.margin_bottom = 0;
@@ -230,13 +230,13 @@ TEST(TablePaint, VerticalAlignmentShiftsByTheFreeSpace)
     const int expected[] = { 0, 2 * h, h }; // top, bottom, centre
     for(int align = 1; align <= 3; align++) {
         cell.format.align = align;
-        EXPECT_EQ(cell.GetAlignShift(rc, end), expected[align - 1]) << align;
+        EXPECT_EQ(cell.GetAlignShift(cell.GetTextContext(rc), end), expected[align - 1]) << align;
     }
 }
 
 TEST(TablePaint, HeaderRowsRepeatOnLaterPages)
 {
-    const int h = LineHeight();
+    const int h = FontHeight();
     RichTable t = PlainTable(4, 1);
     TableFormat f = t.GetFormat();
     f.header = 1;

@@ -8,7 +8,7 @@
 
 namespace QorTest {
 
-inline Qor::Font TestFont() { return Qor::Font(Qor::Font::SANSSERIF, 100); }
+inline Qor::Font TestFont(int height = 100) { return Qor::Font(Qor::Font::SANSSERIF, height); }
 
 // The sum of the advances of a text in a font.
 inline int Advance(const char16_t* text, Qor::Font font = TestFont())
