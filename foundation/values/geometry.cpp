@@ -35,10 +35,8 @@ uint32 HashStep(uint32 h, uint32 m) { return h * 17u ^ m; }
 template <class G>
 G SharedGeometry(const Value& v)
 {
-    Value::Void* rep = v.GetRep();
-    if(rep && rep->GetTypeNumber() == ValueTypeNumberOf<G>::Get())
-        return static_cast<RawValueRep<G>*>(rep)->Get();
-    return NullGeometry<G>();
+    const G* g = GetRawValue<G>(v);
+    return g ? *g : NullGeometry<G>();
 }
 
 template <class G>
