@@ -1,0 +1,4 @@
+// The control library: every public header.
+#pragma once
+
+#include "ctrl/registrations.h"

@@ -1,0 +1,9 @@
+// The control library's one registration unit: every start-up registration runs from here.
+
+#include "ctrl/registrations.h"
+
+namespace Qor {
+
+extern const char qor_ctrl_registrations = 0;
+
+} // namespace Qor

@@ -1,0 +1,9 @@
+// The X11 back end's one registration unit: every start-up registration runs from here.
+
+#include "ctrl/x11/registrations.h"
+
+namespace Qor {
+
+extern const char qor_ctrl_x11_registrations = 0;
+
+} // namespace Qor
