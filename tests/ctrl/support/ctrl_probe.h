@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ctrl/ctrl.h"
+#include "tests/support/printers.h"
 
 #include <string>
 #include <vector>
