@@ -317,6 +317,9 @@ public:
     void RefreshFrame();
     void RefreshFrameArea(const Rect& r);
     void RefreshViewArea(const Rect& r);
+    // Moves r from this control's view coordinates (frame coordinates with in_frame) up to
+    // its root's and returns the root.
+    Ctrl* MapRectToRoot(Rect& r, bool in_frame);
 
     // ---- Focus (kept by the keyboard routing).
     bool SetFocus();
@@ -454,6 +457,8 @@ private:
     void FreeFrames();
     void SetRectFields(const Rect& r);
     Rect ResolveInParent(LogicalPos p, bool in_frame, const Rect& whole, const Rect& view) const;
+    Rect MapSizeToRoot(Size sz);
+    void RecordMove(HostWindowRecord& host, const Rect& from, const Rect& to);
     Ctrl& SetPlacement(LogicalPos p, bool in_frame);
     Ctrl& SetHorizontal(int align, int a, int b);
     Ctrl& SetVertical(int align, int a, int b);

@@ -106,3 +106,71 @@ TEST(TopLevelLayout, ResolvesAgainstTheWorkArea)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ChildMoves, MovesInsideAWindowAreRecordedOncePerControl)
+{
+    FakeWindowSystem ws;
+    Ctrl top, box, c;
+    BorderFrame border(GetBlackBorder());
+    top.SetRect(0, 0, 200, 100);
+    top.SetFrame(border);
+    top.AppendChild(box);
+    box.SetRect(10, 10, 100, 50);
+    box.AppendChild(c);
+    c.SetRect(5, 5, 20, 10);
+    OpenWindow w(top);
+    FakeWindowSystem::Marks().clear();
+    c.SetRect(30, 5, 20, 10);
+    c.SetRect(40, 6, 20, 10);
+    EXPECT_TRUE(FakeWindowSystem::Marks().empty()); // repainted at the next paint
+    ASSERT_EQ(w.record.moves.GetCount(), 1);
+    const ChildMove& m = w.record.moves[0];
+    EXPECT_EQ(m.ctrl.Get(), &c);
+    EXPECT_EQ(m.from, Rect(16, 16, 36, 26));
+    EXPECT_EQ(m.to, Rect(51, 17, 71, 27));
+    box.SetRect(20, 10, 100, 50);
+    ASSERT_EQ(w.record.moves.GetCount(), 2);
+    EXPECT_EQ(w.record.moves[1].from, Rect(11, 11, 111, 61));
+    EXPECT_EQ(w.record.moves[1].to, Rect(21, 11, 121, 61));
+}
+
+TEST(ChildMoves, AMoveAScrollAlreadyMadeAddsNothing)
+{
+    FakeWindowSystem ws;
+    Ctrl top, c;
+    top.SetRect(0, 0, 200, 100);
+    top.AppendChild(c);
+    c.SetRect(5, 5, 20, 10);
+    OpenWindow w(top);
+    ChildMove& scrolled = w.record.scroll_moves.Add();
+    scrolled.ctrl = &c;
+    scrolled.from = Rect(5, 5, 25, 15);
+    scrolled.to = Rect(5, 25, 25, 35);
+    c.SetRect(5, 25, 20, 10);
+    EXPECT_EQ(w.record.moves.GetCount(), 0);
+    EXPECT_EQ(w.record.scroll_moves[0].ctrl.Get(), nullptr);
+}
+
+TEST(ChildMoves, MapRectToRootFollowsViewsAndFrameAreas)
+{
+    SeamsScope seams;
+    Ctrl top, box, strip;
+    BorderFrame border(GetBlackBorder());
+    top.SetRect(0, 0, 200, 100);
+    top.SetFrame(border);
+    top.AppendChild(box);
+    box.SetRect(10, 10, 100, 50);
+    box.SetFrame(border);
+    box.AppendChild(strip);
+    strip.SetFrameRect(0, 0, 100, 5);
+    Rect r(1, 1, 2, 2);
+    EXPECT_EQ(strip.MapRectToRoot(r, false), &top);
+    EXPECT_EQ(r, Rect(12, 12, 13, 13)); // the strip has no frame of its own, its box has one
+    Rect f(1, 1, 2, 2);
+    box.MapRectToRoot(f, true);
+    EXPECT_EQ(f, Rect(12, 12, 13, 13));
+}
+
+} // namespace
