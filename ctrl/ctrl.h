@@ -1,4 +1,11 @@
 // The control library: every public header.
 #pragma once
 
+#include "ctrl/frame/ctrl_frame.h"
+#include "ctrl/frame/frame_settings.h"
+#include "ctrl/layout/logical_pos.h"
 #include "ctrl/registrations.h"
+#include "ctrl/tree/core_seams.h"
+#include "ctrl/tree/ctrl_class.h"
+#include "ctrl/tree/global_refs.h"
+#include "ctrl/tree/host_window_record.h"
