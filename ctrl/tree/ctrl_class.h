@@ -199,6 +199,8 @@ public:
     // The root when it is a TopWindow, else on through the owners of open windows.
     TopWindow* FindTopWindow();
     const TopWindow* FindTopWindow() const;
+    // The same, as the control that is that TopWindow.
+    Ctrl* FindTopWindowCtrl() const;
     TopWindow* GetMainWindow();
     // The owner a top-level control was opened with; null for a child or without a window.
     Ctrl* GetOwnerCtrl() const;

@@ -178,18 +178,24 @@ static TopWindow* AsTopWindow(Ctrl* c)
     return test ? test(c) : nullptr;
 }
 
-TopWindow* Ctrl::FindTopWindow()
+Ctrl* Ctrl::FindTopWindowCtrl() const
 {
     // An owner chain is never longer than the open windows, but a damaged window map must
     // not hang the caller.
     int guard = 0;
-    for(Ctrl* c = this; c && guard < 10000; guard++) {
+    for(Ctrl* c = const_cast<Ctrl*>(this); c && guard < 10000; guard++) {
         Ctrl* root = c->GetRootCtrl();
-        if(TopWindow* w = AsTopWindow(root))
-            return w;
+        if(AsTopWindow(root))
+            return root;
         c = root->GetOwner();
     }
     return nullptr;
+}
+
+TopWindow* Ctrl::FindTopWindow()
+{
+    Ctrl* c = FindTopWindowCtrl();
+    return c ? AsTopWindow(c) : nullptr;
 }
 
 const TopWindow* Ctrl::FindTopWindow() const { return const_cast<Ctrl*>(this)->FindTopWindow(); }

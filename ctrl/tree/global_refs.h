@@ -18,6 +18,7 @@ struct CtrlGlobalRefs {
     Vector<WeakPointer<Ctrl>> deferred_focus_lost; // owe a ChildFocusLost after the event
     bool pointer_in_view = false;
     bool pointer_in_frame = false;
+    bool wheel_passed_up = false; // a default wheel handler passed the wheel to its parent
 };
 
 CtrlGlobalRefs& GetCtrlGlobalRefs();
