@@ -2,8 +2,11 @@
 
 #include "ctrl/registrations.h"
 
+#include "ctrl/settings/skin_change.h"
+#include "ctrl/timer/timer.h"
+
 namespace Qor {
 
-extern const char qor_ctrl_registrations = 0;
+extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), 0);
 
 } // namespace Qor

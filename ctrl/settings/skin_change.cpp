@@ -4,6 +4,8 @@
 
 #include "ctrl/settings/layout_zoom.h"
 #include "ctrl/settings/layout_zoom_internal.h"
+#include "ctrl/tree/core_seams.h"
+#include "ctrl/tree/ctrl_class.h"
 #include "draw/look/skin_reset.h"
 
 namespace Qor {
@@ -20,6 +22,24 @@ struct SkinChangeScope {
     SkinChangeScope() { skin_change_depth++; }
     ~SkinChangeScope() { skin_change_depth--; }
 };
+
+// Every open window laid out again and repainted whole. A window's layout may close
+// another one, so each is held weakly until its turn.
+void RelayoutOpenWindows()
+{
+    auto tops = GetCtrlCoreSeams().get_top_ctrls;
+    if(!tops)
+        return;
+    Vector<WeakPointer<Ctrl>> windows;
+    for(Ctrl* c : tops())
+        windows.Add(WeakPointer<Ctrl>(c));
+    for(int i = 0; i < windows.GetCount(); i++) {
+        if(Ctrl* c = windows[i])
+            c->ResolveLayout(2);
+        if(Ctrl* c = windows[i])
+            c->RefreshFrame();
+    }
+}
 
 } // namespace
 
@@ -42,6 +62,7 @@ void ApplySkinChange()
     InvalidateLayoutZoom();
     EnsureLayoutZoom();
     RebuildThemeStatics();
+    RelayoutOpenWindows();
 }
 
 } // namespace Qor

@@ -12,4 +12,8 @@ void SetSkinCallbacks(void (*base)(), void (*host)());
 // font-change hook) is ignored.
 void ApplySkinChange();
 
+// Start-up: a new standard font runs a skin change, and the control tree reads the zoom
+// and the settings it needs through its seams.
+void RegisterSkinChange();
+
 } // namespace Qor

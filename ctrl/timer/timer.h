@@ -38,4 +38,7 @@ TimerClock SetTimerClock(TimerClock clock);
 // hooks are only ever appended.
 void AddTimerStepHook(void (*hook)());
 
+// Start-up: the control tree's destructor cancels the timers of its record through here.
+void RegisterControlTimers();
+
 } // namespace Qor
