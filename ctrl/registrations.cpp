@@ -4,9 +4,11 @@
 
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
+#include "ctrl/window_ops/window_ops.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), 0);
+extern const char qor_ctrl_registrations =
+    (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), 0);
 
 } // namespace Qor
