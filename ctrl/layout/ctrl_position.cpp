@@ -19,17 +19,16 @@ Rect ScreenRectOrNull()
     return screen ? screen() : Rect();
 }
 
-// The desktop work area, read once the window system can tell it and kept from then on.
+// The desktop work area, read once from the window system that tells it and kept from then
+// on (asked again only when another window system takes over the seam).
 Rect GetKeptWorkArea()
 {
-    static bool known = false;
+    static Rect (*source)() = nullptr;
     static Rect area;
-    if(!known) {
-        Rect (*work_area)() = GetCtrlCoreSeams().work_area;
-        if(!work_area)
-            return Rect();
-        area = work_area();
-        known = true;
+    Rect (*work_area)() = GetCtrlCoreSeams().work_area;
+    if(work_area != source) {
+        source = work_area;
+        area = work_area ? work_area() : Rect();
     }
     return area;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ctrl/layout/logical_pos.h"
+#include "draw/image/image.h"
 #include "foundation/callback.h"
 #include "foundation/pte.h"
 #include "foundation/string.h"
@@ -21,7 +22,6 @@ namespace Qor {
 class Ctrl;
 class CtrlFrame;
 class Draw;
-class Image;
 class JsonizeIo;
 class Stream;
 class TopWindow;
