@@ -2,8 +2,13 @@
 
 #include "ctrl/registrations.h"
 
+#include "ctrl/settings/skin_change.h"
+#include "ctrl/timer/timer.h"
+#include "ctrl/window_ops/window_ops.h"
+
 namespace Qor {
 
-extern const char qor_ctrl_registrations = 0;
+extern const char qor_ctrl_registrations =
+    (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), 0);
 
 } // namespace Qor

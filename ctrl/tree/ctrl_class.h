@@ -310,6 +310,11 @@ public:
     dword CollectAccessKeys() const;
     void AutoAssignAccessKeys();
 
+    // ---- Timers owned by the address of this record plus n, 0 <= n < sizeof(Ctrl) (ctrl/timer).
+    void ScheduleTimer(int delay, Callback action, int n = 0);
+    void CancelTimer(int n = 0);
+    bool HasTimer(int n = 0) const;
+
     // ---- Refresh: marks travel up the parent chain to the control that owns a window.
     void Refresh();
     void Refresh(const Rect& r);

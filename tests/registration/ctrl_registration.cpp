@@ -1,0 +1,33 @@
+// Start-up registrations of the control library hold in a program that links only it and
+// the libraries below it: a new standard font runs the skin change, a destroyed control
+// cancels the timers of its record, the control tree reads the layout zoom and the GUI
+// settings, and its window operations go through the weak window calls. Exits non-zero when a check fails.
+
+#include "ctrl/ctrl.h"
+#include "draw/font/font_metrics.h"
+#include "tests/registration/registration_check.h"
+
+using namespace Qor;
+
+using QorRegistration::Check;
+
+int main()
+{
+    Check(StandardFontChangeHook == &ApplySkinChange, "a new standard font runs the skin change");
+
+    const CtrlCoreSeams& seams = GetCtrlCoreSeams();
+    Check(seams.zoom_x == &ZoomX && seams.zoom_y == &ZoomY, "the control tree reads the layout zoom");
+    Check(seams.look_style_level == &GetLookStyleLevel, "the control tree reads the look style level");
+    Check(seams.access_keys_on_alt_only == &GetAccessKeysOnAltOnly,
+          "the control tree reads the access-key display setting");
+
+    Check(seams.kill_timers_in == &CancelTimersInRange, "a destroyed control cancels the timers of its record");
+    Check(seams.destroy_window && seams.show_window && seams.update_window && seams.activate_window &&
+              seams.enable_window && seams.focus_window && seams.set_window_rect && seams.update_window_rect &&
+              seams.scroll_window,
+          "the control tree's window operations go through the weak window calls");
+    // No window host in this program: a control answers that it has no window.
+    Ctrl c;
+    Check(!c.EnableWindowCall(true), "without a window host a control has no window");
+    return QorRegistration::Finish("ctrl registrations");
+}
