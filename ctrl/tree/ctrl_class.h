@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ctrl/layout/logical_pos.h"
+#include "ctrl/registrations.h"
 #include "draw/image/image.h"
 #include "foundation/callback.h"
 #include "foundation/pte.h"
