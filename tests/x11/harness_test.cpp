@@ -76,8 +76,8 @@ TEST_F(HarnessTest, TypedTextArrivesAsKeys)
 TEST_F(HarnessTest, PropertyIsReadAsOtherClientsSeeIt)
 {
     TestWindow w(10, 10);
-    XChangeProperty(display, w.GetWindow(), XInternAtom(display, "QOR_TEST", false), XA_STRING, 8,
-                    PropModeReplace, (const unsigned char*)"abc", 3);
+    XChangeProperty(display, w.GetWindow(), XInternAtom(display, "QOR_TEST", false), XA_STRING, 8, PropModeReplace,
+                    (const unsigned char*)"abc", 3);
     Atom type = None;
     EXPECT_EQ(ReadProperty(w.GetWindow(), "QOR_TEST", &type), "abc");
     EXPECT_EQ(type, XA_STRING);
