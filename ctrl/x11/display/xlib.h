@@ -4,7 +4,7 @@
 // constants below instead.
 #pragma once
 
-#include "ctrl/x11/display/xlib.h"
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #undef True
@@ -14,7 +14,7 @@
 
 namespace Qor {
 
-inline constexpr Time X_CURRENT_TIME = 0;
+inline constexpr ::Time X_CURRENT_TIME = 0;
 inline constexpr int X_COMPLEX_SHAPE = 0;
 
 } // namespace Qor
