@@ -11,7 +11,7 @@ struct Pixel {
     double r = 0, g = 0, b = 0, a = 0; // straight colour 0-255, alpha 0-1
 };
 
-void Blend(Pixel& d, const Pixel& s, double coverage)
+inline void Blend(Pixel& d, const Pixel& s, double coverage)
 {
     double sa = s.a * coverage;
     double a = sa + d.a * (1 - sa);
@@ -25,13 +25,13 @@ void Blend(Pixel& d, const Pixel& s, double coverage)
     d.a = a;
 }
 
-Pixel Mix(const Pixel& a, const Pixel& b, double t)
+inline Pixel Mix(const Pixel& a, const Pixel& b, double t)
 {
     t = std::clamp(t, 0.0, 1.0);
     return Pixel{ a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t };
 }
 
-bool InRoundBox(double px, double py, double x, double y, double w, double h, double r)
+inline bool InRoundBox(double px, double py, double x, double y, double w, double h, double r)
 {
     if(px < x || py < y || px >= x + w || py >= y + h)
         return false;
@@ -41,7 +41,7 @@ bool InRoundBox(double px, double py, double x, double y, double w, double h, do
     return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r;
 }
 
-bool InEllipse(double px, double py, double cx, double cy, double rx, double ry)
+inline bool InEllipse(double px, double py, double cx, double cy, double rx, double ry)
 {
     if(rx <= 0 || ry <= 0)
         return false;
@@ -49,7 +49,7 @@ bool InEllipse(double px, double py, double cx, double cy, double rx, double ry)
     return dx * dx + dy * dy <= 1;
 }
 
-bool NearSegment(double px, double py, double x1, double y1, double x2, double y2, double t)
+inline bool NearSegment(double px, double py, double x1, double y1, double x2, double y2, double t)
 {
     double dx = x2 - x1, dy = y2 - y1;
     double l = dx * dx + dy * dy;
@@ -58,7 +58,7 @@ bool NearSegment(double px, double py, double x1, double y1, double x2, double y
     return ex * ex + ey * ey <= t * t / 4;
 }
 
-bool InPolygon(double px, double py, const std::vector<double>& p)
+inline bool InPolygon(double px, double py, const std::vector<double>& p)
 {
     bool in = false;
     size_t n = p.size() / 2;
