@@ -4,5 +4,6 @@
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
+#include "widgets/images/image_names.h"
 #include "widgets/registrations.h"
 #include "widgets/text/widget_messages.h"
