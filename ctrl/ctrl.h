@@ -4,6 +4,7 @@
 #include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/frame/frame_settings.h"
+#include "ctrl/images/ctrl_core_img.h"
 #include "ctrl/layout/logical_pos.h"
 #include "ctrl/registrations.h"
 #include "ctrl/settings/gui_settings.h"

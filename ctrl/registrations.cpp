@@ -2,6 +2,7 @@
 
 #include "ctrl/registrations.h"
 
+#include "ctrl/images/ctrl_core_img.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
 #include "ctrl/window_ops/window_ops.h"
@@ -9,6 +10,6 @@
 namespace Qor {
 
 extern const char qor_ctrl_registrations =
-    (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), 0);
+    (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), RegisterCtrlCoreImg(), 0);
 
 } // namespace Qor

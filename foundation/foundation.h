@@ -94,3 +94,4 @@
 #include "foundation/values/language_info.h"
 #include "foundation/values/translate.h"
 #include "foundation/values/translation_file.h"
+#include "foundation/values/translation_table.h"

@@ -38,6 +38,15 @@ ImageList::ImageList(const RunLengthImage* records, const char* const* names, in
     AddNames(count);
 }
 
+ImageList::ImageList(const ArtImageData& art, const char* name) : ImageList(nullptr, art.names, art.count)
+{
+    for(int i = 0; i < art.block_count; i++)
+        AddData(art.blocks[i], art.lengths[i], art.counts[i]);
+    // The build writes premultiplied pixels.
+    premultiply_blocks = false;
+    RegisterImageList(name, this);
+}
+
 void ImageList::AddNames(int n)
 {
     for(int i = 0; i < n; i++) {

@@ -21,11 +21,24 @@ struct RunLengthImage {
     int32 hotspot_y;
 };
 
+// The blocks that the build packs from text art (tools/image_art writes one of these per
+// art file): zlib blocks of premultiplied image records, their names and counts.
+struct ArtImageData {
+    const byte* const* blocks;
+    const int* lengths;
+    const int* counts;
+    int block_count;
+    const char* const* names;
+    int count;
+};
+
 class ImageList {
 public:
     // Names from the names table (a null name is the empty name); the images come from
     // the run-length records unless data blocks are added.
     ImageList(const RunLengthImage* records, const char* const* names, int count);
+    // The list of text-art blocks, registered under the name (see RegisterImageList).
+    ImageList(const ArtImageData& art, const char* name);
 
     void AddNames(int n);
     // A zlib block of `count` image records, kept by pointer.

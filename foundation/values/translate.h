@@ -39,8 +39,8 @@ public:
 };
 
 void RegisterTranslationModule(const TranslationRecord* table, const char* name = nullptr);
-// The three modules of this system in their order (widget messages, key names, foundation
-// messages); run once, before the entry point.
+// The foundation's two modules in their order (key names, foundation messages); run once,
+// before the entry point. The widget library registers its messages before them.
 void RegisterCompiledInTranslations();
 int TranslationModuleCount();
 TranslationModule& GetTranslationModule(int i);

@@ -1,65 +1,9 @@
-// The compiled-in translation modules: the widget library's messages, the key
-// names and the foundation's messages. Each id is one row with a text per
-// language in the fixed column order below; an empty text lets the lookup
-// fall back to another country of the language and then to English.
+// The foundation's compiled-in translation modules: the key names and its own messages.
 
 #include "foundation/values/translate.h"
+#include "foundation/values/translation_table.h"
 
 namespace Qor {
-
-namespace {
-
-constexpr int32 CA = MakeLanguageCode('C', 'A', 'E', 'S', 255);
-constexpr int32 CS = MakeLanguageCode('C', 'S', 'C', 'Z', 255);
-constexpr int32 DE = MakeLanguageCode('D', 'E', 'D', 'E', 255);
-constexpr int32 ES = MakeLanguageCode('E', 'S', 'E', 'S', 255);
-constexpr int32 FI = MakeLanguageCode('F', 'I', 'F', 'I', 255);
-constexpr int32 FR = MakeLanguageCode('F', 'R', 'F', 'R', 255);
-constexpr int32 HU = MakeLanguageCode('H', 'U', 'H', 'U', 255);
-constexpr int32 IT = MakeLanguageCode('I', 'T', 'I', 'T', 255);
-constexpr int32 NL = MakeLanguageCode('N', 'L', 'N', 'L', 255);
-constexpr int32 PL = MakeLanguageCode('P', 'L', 'P', 'L', 255);
-constexpr int32 PT = MakeLanguageCode('P', 'T', 'B', 'R', 255);
-constexpr int32 RO = MakeLanguageCode('R', 'O', 'R', 'O', 255);
-constexpr int32 RU = MakeLanguageCode('R', 'U', 'R', 'U', 255);
-constexpr int32 SK = MakeLanguageCode('S', 'K', 'S', 'K', 255);
-constexpr int32 SR = MakeLanguageCode('S', 'R', 'S', 'P', 255);
-constexpr int32 TR = MakeLanguageCode('T', 'R', 'T', 'R', 255);
-constexpr int32 ZH_CN = MakeLanguageCode('Z', 'H', 'C', 'N', 255);
-constexpr int32 ZH_TW = MakeLanguageCode('Z', 'H', 'T', 'W', 255);
-
-} // namespace
-
-// Columns: CA-ES CS-CZ DE-DE ES-ES FI-FI FR-FR HU-HU IT-IT NL-NL PL-PL PT-BR
-// RO-RO RU-RU SK-SK SR-SP TR-TR ZH-CN ZH-TW.
-#define QOR_TR18(id, ca, cs, de, es, fi, fr, hu, it, nl, pl, pt, ro, ru, sk, sr, tr, zhcn, zhtw) \
-    {TRANSLATION_NEW_ID, id}, {CA, ca}, {CS, cs}, {DE, de}, {ES, es}, {FI, fi}, {FR, fr}, \
-    {HU, hu}, {IT, it}, {NL, nl}, {PL, pl}, {PT, pt}, {RO, ro}, {RU, ru}, {SK, sk}, {SR, sr}, \
-    {TR, tr}, {ZH_CN, zhcn}, {ZH_TW, zhtw},
-
-// Columns: CA-ES DE-DE ES-ES FI-FI FR-FR HU-HU NL-NL PL-PL PT-BR RO-RO RU-RU
-// SK-SK TR-TR ZH-TW.
-#define QOR_TR14(id, ca, de, es, fi, fr, hu, nl, pl, pt, ro, ru, sk, tr, zhtw) \
-    {TRANSLATION_NEW_ID, id}, {CA, ca}, {DE, de}, {ES, es}, {FI, fi}, {FR, fr}, {HU, hu}, \
-    {NL, nl}, {PL, pl}, {PT, pt}, {RO, ro}, {RU, ru}, {SK, sk}, {TR, tr}, {ZH_TW, zhtw},
-
-static const TranslationRecord widget_messages[] = {
-//          id            CA-ES          CS-CZ        DE-DE               ES-ES         FI-FI              FR-FR           HU-HU           IT-IT         NL-NL              PL-PL           PT-BR         RO-RO        RU-RU           SK-SK         SR-SP      TR-TR           ZH-CN   ZH-TW
-QOR_TR18("OK",         "D'acord",     "OK",        "OK",               "Aceptar",    "OK",              "OK",           "OK",           "OK",         "OK",              "OK",           "OK",         "OK",        "",             "OK",         "U redu",  "Tamam",        "确定", "確定")
-QOR_TR18("Cancel",     "Cancel·la",   "Zrušit",    "Abbrechen",        "Cancelar",   "Peruuta",         "Annuler",      "Mégse",        "Annulla",    "Annuleren",       "Anuluj",       "Cancelar",   "Anulează",  "Отмена",       "Zrušiť",     "Otkaži",  "İptal",        "取消", "取消")
-QOR_TR18("Yes",        "Sí",          "Ano",       "Ja",               "Sí",         "Kyllä",           "Oui",          "Igen",         "Sì",         "Ja",              "Tak",          "Sim",        "Da",        "Да",           "Áno",        "Da",      "Evet",         "是",   "是")
-QOR_TR18("No",         "No",          "Ne",        "Nein",             "No",         "Ei",              "Non",          "Nem",          "No",         "Nee",             "Nie",          "Não",        "Nu",        "Нет",          "Nie",        "Ne",      "Hayır",        "否",   "否")
-QOR_TR18("Abort",      "",            "Přerušit",  "Abbrechen",        "Anular",     "Keskeytä",        "Abandonner",   "Megszakítás",  "Interrompi", "Afbreken",        "Przerwij",     "Anular",     "",          "Прервать",     "Prerušiť",   "",        "",             "中止", "中止")
-QOR_TR18("Retry",      "",            "Opakovat",  "Wiederholen",      "Reintentar", "Yritä uudelleen", "Réessayer",    "",             "Riprova",    "Opnieuw",         "Ponów próbę",  "Repetir",    "",          "Повторить",    "Opakovať",   "",        "Yeniden Dene", "重试", "重試")
-QOR_TR18("Ignore",     "Ignora",      "Ignorovat", "Ignorieren",       "Omitir",     "Ohita",           "Ignorer",      "",             "Ignora",     "Negeren",         "Ignoruj",      "Ignorar",    "",          "Пропустить",   "Ignorovať",  "",        "Yoksay",       "忽略", "略過")
-QOR_TR18("Close",      "Tanca",       "Zavřít",    "Schließen",        "Cerrar",     "Sulje",           "Fermer",       "Bezárás",      "Chiudi",     "Sluiten",         "Zamknij",      "Fechar",     "Închide",   "Закрыть",      "Zavrieť",    "Zatvori", "Kapat",        "关闭", "關閉")
-QOR_TR18("Undo",       "Desfés",      "Zpět",      "Rückgängig",       "Deshacer",   "Kumoa",           "Annuler",      "Visszavonás",  "Annulla",    "Ongedaan maken",  "Cofnij",       "Desfazer",   "",          "Отменить",     "Späť",       "",        "Geri Al",      "撤销", "復原")
-QOR_TR18("Cut",        "Retalla",     "Vyjmout",   "Ausschneiden",     "Cortar",     "Leikkaa",         "Couper",       "Kivágás",      "Taglia",     "Knippen",         "Wytnij",       "Recortar",   "Taie",      "Вырезать",     "Vystrihnúť", "Iseci",   "Kes",          "剪切", "剪下")
-QOR_TR18("Copy",       "Copia",       "Kopírovat", "Kopieren",         "Copiar",     "Kopioi",          "Copier",       "Másolás",      "Copia",      "Kopiëren",        "Kopiuj",       "Copiar",     "Copiază",   "Копировать",   "Kopírovať",  "Kopiraj", "Kopyala",      "复制", "複製")
-QOR_TR18("Paste",      "Enganxa",     "Vložit",    "Einfügen",         "Pegar",      "Liitä",           "Coller",       "Beillesztés",  "Incolla",    "Plakken",         "Wklej",        "Colar",      "Lipește",   "Вставить",     "Vložiť",     "",        "Yapıştır",     "粘贴", "貼上")
-QOR_TR18("Select all", "Selecciona-ho tot", "Vybrat vše", "Alles auswählen", "Seleccionar todo", "Valitse kaikki", "Tout sélectionner", "Összes kijelölése", "Seleziona tutto", "Alles selecteren", "Zaznacz wszystko", "Selecionar tudo", "Selectează tot", "Выделить всё", "Vybrať všetko", "", "Tümünü Seç", "全选", "全選")
-    {TRANSLATION_END, nullptr},
-};
 
 static const TranslationRecord key_names[] = {
 //          id                            CA-ES  DE-DE             ES-ES         FI-FI  FR-FR             HU-HU  NL-NL  PL-PL  PT-BR  RO-RO  RU-RU      SK-SK  TR-TR  ZH-TW
@@ -164,16 +108,12 @@ QOR_TR18("%s:%d: ", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", 
     {TRANSLATION_END, nullptr},
 };
 
-#undef QOR_TR18
-#undef QOR_TR14
-
 void RegisterCompiledInTranslations()
 {
     static bool done = false;
     if(done)
         return;
     done = true;
-    RegisterTranslationModule(widget_messages, nullptr);
     RegisterTranslationModule(key_names, nullptr);
     RegisterTranslationModule(foundation_messages, nullptr);
 }

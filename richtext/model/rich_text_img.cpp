@@ -2,23 +2,13 @@
 
 #include "richtext/model/rich_text_img.h"
 
-extern const unsigned char rich_text_img_data[];
-extern const int rich_text_img_data_size;
-extern const int rich_text_img_data_count;
-extern const char* const rich_text_img_data_names[];
+extern const Qor::ArtImageData rich_text_img_data_list;
 
 namespace Qor {
 
 ImageList& RichTextImg::Iml()
 {
-    static ImageList& list = []() -> ImageList& {
-        static ImageList images(nullptr, rich_text_img_data_names, rich_text_img_data_count);
-        images.AddData(rich_text_img_data, rich_text_img_data_size, rich_text_img_data_count);
-        // The build writes premultiplied pixels.
-        images.SetPremultiplyBlocks(false);
-        RegisterImageList("RichTextImg", &images);
-        return images;
-    }();
+    static ImageList list(rich_text_img_data_list, "RichTextImg");
     return list;
 }
 

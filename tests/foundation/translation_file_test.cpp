@@ -104,7 +104,7 @@ protected:
 TEST_F(TranslationFileTest, WritesTheExactLayout)
 {
     std::string text = Export(XQ_ZZ);
-    EXPECT_EQ(text.rfind("LANGUAGE \"XQ-ZZ UTF-8\";\r\n// \r\n\"OK\",\r\n\t\"OK\";\r\n\r\n", 0), 0u) << text.substr(0, 80);
+    EXPECT_EQ(text.rfind("LANGUAGE \"XQ-ZZ UTF-8\";\r\n// \r\n\"key\\vCtrl+\",\r\n\t\"Ctrl+\";\r\n\r\n", 0), 0u) << text.substr(0, 80);
     const char* expected =
         "// trw\r\n"
         "\"trw-door\\aDoor\",\r\n\t\"T\xC3\xBCr\";\r\n\r\n"

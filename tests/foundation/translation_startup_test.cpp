@@ -155,9 +155,9 @@ TEST(TranslationStartupChild, DISABLED_Run)
     argv.push_back(nullptr);
     ProcessStartUp((int)args.size(), argv.data(), environ);
     Report("main", IsMainRunning() ? "1" : "0");
-    Report("cancel.de", Std(TranslateTo(DE_DE, "Cancel")));
-    Report("ok.de", Std(TranslateTo(DE_DE, "OK")));
-    Report("ok.en", Std(TranslateTo(EN_US, "OK")));
+    Report("number.de", Std(TranslateTo(DE_DE, "Invalid number !")));
+    Report("drive.de", Std(TranslateTo(DE_DE, "Empty drive")));
+    Report("drive.en", Std(TranslateTo(EN_US, "Empty drive")));
     const char* reload = std::getenv("QOR_TRS_RELOAD");
     if(reload) {
         String error;
@@ -188,19 +188,19 @@ TEST_F(TranslationStartup, LoadsTheHomeFolderAndGoesOn)
     ChildRun run = RunChild(root, "");
     ASSERT_EQ(run.ExitStatus(), 0) << run.error_output;
     EXPECT_EQ(run["main"], "1");
-    EXPECT_EQ(run["ok.de"], "OK");
+    EXPECT_EQ(run["drive.de"], "Leeres Laufwerk");
 
     // The files count for every language; a broken one stops nothing. An
     // EN-US block corrects the built-in English text.
-    Write("mine.tr", "// user corrections\nLANGUAGE \"de-DE\";\n\"OK\", \"Jawohl\";\n"
-                     "LANGUAGE \"EN-US\"; \"OK\", \"Okay\";");
-    Write("broken.tr", "LANGUAGE \"de-DE\"; \"Cancel\" \"Halt\";");
+    Write("mine.tr", "// user corrections\nLANGUAGE \"de-DE\";\n\"Empty drive\", \"Jawohl\";\n"
+                     "LANGUAGE \"EN-US\"; \"Empty drive\", \"No disk\";");
+    Write("broken.tr", "LANGUAGE \"de-DE\"; \"Invalid number !\" \"Halt\";");
     run = RunChild(root, "first|second");
     ASSERT_EQ(run.ExitStatus(), 0) << run.error_output;
     EXPECT_EQ(run["main"], "1");
-    EXPECT_EQ(run["ok.de"], "Jawohl");
-    EXPECT_EQ(run["ok.en"], "Okay");
-    EXPECT_EQ(run["cancel.de"], "Abbrechen");
+    EXPECT_EQ(run["drive.de"], "Jawohl");
+    EXPECT_EQ(run["drive.en"], "No disk");
+    EXPECT_EQ(run["number.de"], "Ungültige Zahl!");
 }
 
 TEST_F(TranslationStartup, ExportsAndEnds)
@@ -210,10 +210,10 @@ TEST_F(TranslationStartup, ExportsAndEnds)
     ASSERT_EQ(run.ExitStatus(), 0) << run.error_output;
     EXPECT_EQ(run["main"], "<missing>");
     std::string all = Read("all.tr");
-    EXPECT_EQ(all.rfind("LANGUAGE \"EN-US UTF-8\";\r\n// \r\n\"OK\",\r\n\t\"OK\";\r\n\r\n", 0), 0u);
+    EXPECT_EQ(all.rfind("LANGUAGE \"EN-US UTF-8\";\r\n// \r\n\"key\\vCtrl+\",\r\n\t\"Ctrl+\";\r\n\r\n", 0), 0u);
     EXPECT_EQ(Count(all, "LANGUAGE \""), 19); // English and the 18 languages of the tables
     EXPECT_EQ(Count(all, "LANGUAGE \"DE-DE UTF-8\";"), 1);
-    EXPECT_NE(all.find("\"Close\",\r\n\t\"Schlie\xC3\x9F""en\";"), std::string::npos);
+    EXPECT_NE(all.find("\"Empty drive\",\r\n\t\"Leeres Laufwerk\";"), std::string::npos);
     // ... and the whole of it reads back.
     run = RunChild(root, "", root + "/all.tr");
     EXPECT_EQ(run["reload"], "1");
@@ -223,12 +223,12 @@ TEST_F(TranslationStartup, ExportsAndEnds)
         const char* file;
         std::vector<std::string> parts;
     } cases[] = {
-        {"--export-tr|deDE", "deDE.tr", {"LANGUAGE \"DE-DE UTF-8\";\r\n", "\"Close\",\r\n\t\"Schlie\xC3\x9F""en\";\r\n"}},
-        {"--export-tr|de-DE", "de-DE.tr", {"LANGUAGE \"DE-DE UTF-8\";\r\n", "\t\"Schlie\xC3\x9F""en\";\r\n"}},
+        {"--export-tr|deDE", "deDE.tr", {"LANGUAGE \"DE-DE UTF-8\";\r\n", "\"Empty drive\",\r\n\t\"Leeres Laufwerk\";\r\n"}},
+        {"--export-tr|de-DE", "de-DE.tr", {"LANGUAGE \"DE-DE UTF-8\";\r\n", "\t\"Ung\xC3\xBCltige Zahl!\";\r\n"}},
         {"--export-tr|deDEE", "deDEE.tr", {"LANGUAGE \"DE-DE iso8859-5\";\r\n"}},
         {"--export-tr|csCZ|enUS", "csCZ.tr",
-         {"LANGUAGE \"CS-CZ UTF-8\";\r\n", "// \"Cancel\"\r\n\"Cancel\",\r\n\t\"Zru\xC5\xA1it\";\r\n\r\n"}},
-        {"--export-tr|csCZ2", "csCZ2.tr", {"LANGUAGE \"CS-CZ windows-1252\";\r\n", "\t\"Zru\x9Ait\";"}},
+         {"LANGUAGE \"CS-CZ UTF-8\";\r\n", "// \"Empty drive\"\r\n\"Empty drive\",\r\n\t\"Pr\xC3\xA1zdn\xC3\xA1 jednotka\";\r\n\r\n"}},
+        {"--export-tr|csCZ2", "csCZ2.tr", {"LANGUAGE \"CS-CZ windows-1252\";\r\n", "\t\"Pr\xE1zdn\xE1 jednotka\";"}},
     };
     for(const Case& c : cases) {
         run = RunChild(root, c.args);

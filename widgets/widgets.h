@@ -1,0 +1,9 @@
+// The widget library: every public header.
+#pragma once
+
+#include "widgets/images/classic_ctrls_img.h"
+#include "widgets/images/ctrl_img.h"
+#include "widgets/images/ctrls_img.h"
+#include "widgets/images/image_names.h"
+#include "widgets/registrations.h"
+#include "widgets/text/widget_messages.h"
