@@ -2,7 +2,7 @@
 #include "pdf/pdf_draw.h"
 
 #include "draw/image_ops/image_filters.h"
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 namespace Qor {
 

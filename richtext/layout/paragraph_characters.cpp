@@ -1,7 +1,7 @@
 // The displayed characters of a paragraph: codes, text positions, advances, metrics and
 // format copies, part by part, as line breaking and painting read them.
 
-#include "richtext/layout/paragraph_characters.h"
+#include "richtext/layout/paragraph_characters_internal.h"
 
 #include "draw/font/font_metrics.h"
 #include "foundation/chartable.h"

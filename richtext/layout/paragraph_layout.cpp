@@ -1,10 +1,10 @@
 // Paragraph layout: breaking the displayed characters into lines at a width in dots,
 // placing tabs, and finishing each line with its height, x position and width.
 
-#include "richtext/layout/lines_cache.h"
+#include "richtext/layout/lines_cache_internal.h"
 #include "richtext/layout/overflow.h"
 #include "draw/font/font_metrics.h"
-#include "richtext/layout/paragraph_characters.h"
+#include "richtext/layout/paragraph_characters_internal.h"
 #include "richtext/model/paragraph.h"
 
 #include <algorithm>

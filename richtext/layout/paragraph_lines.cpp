@@ -3,7 +3,7 @@
 
 #include "richtext/layout/paragraph_lines.h"
 
-#include "richtext/layout/lines_cache.h"
+#include "richtext/layout/lines_cache_internal.h"
 #include "richtext/layout/overflow.h"
 
 namespace Qor {

@@ -2,7 +2,7 @@
 // a text position, the text position under a point and what stands at a position.
 
 #include "draw/font/font_metrics.h"
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 #include "richtext/layout/overflow.h"
 #include "richtext/model/paragraph.h"
 #include "richtext/text/rich_text.h"

@@ -4,7 +4,7 @@
 #include "draw/image_cache/made_image.h"
 #include "draw/look/sys_colors.h"
 #include "foundation/bitset.h"
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 #include "richtext/layout/overflow.h"
 #include "richtext/model/paragraph.h"
 #include "richtext/model/rich_text_img.h"
