@@ -51,7 +51,7 @@ void PixelBuffer::Create(int cx, int cy)
     }
     else if((cx == 0 || cy == 0) && cx >= 0 && cy >= 0 && std::max(cx, cy) <= MAX_IMAGE_PIXELS)
         size = Size(cx, cy); // no rows or no columns: the size is kept, there are no pixels
-    else // a negative or unaffordable size: nothing to write into
+    else                     // a negative or unaffordable size: nothing to write into
         size = Size(0, 0);
 }
 

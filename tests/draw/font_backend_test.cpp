@@ -118,9 +118,9 @@ TEST(FontBackend, ItalicAsksForTheObliqueSlant)
         Font font;
         const char* style;
     } cases[] = {
-        {TestFont("Qor Slant", 30), "Book"},
-        {TestFont("Qor Slant", 30).Italic(), "Oblique"},
-        {TestFont("Qor Slant", 30).Bold().Italic(), "Oblique"},
+        { TestFont("Qor Slant", 30), "Book" },
+        { TestFont("Qor Slant", 30).Italic(), "Oblique" },
+        { TestFont("Qor Slant", 30).Bold().Italic(), "Oblique" },
     };
     for(const Case& c : cases) {
         FcPattern* match = CreateFontPattern(c.font);
@@ -186,8 +186,8 @@ TEST(FontBackend, FaceListFlagsFromTheSystemList)
 {
     const Vector<FontFaceInfo>& list = GetFontFaceList();
     int families = 0;
-    for(const char* name : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "Qor Latin", "Qor Latin Mono",
-                            "Qor Pair Sans", "Qor Pair Serif", "Qor Missing", "Qor Broken A", "Qor Slant"}) {
+    for(const char* name : { "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "Qor Latin", "Qor Latin Mono",
+                             "Qor Pair Sans", "Qor Pair Serif", "Qor Missing", "Qor Broken A", "Qor Slant" }) {
         int face = TestFace(name);
         ASSERT_GT(face, 3) << name;
         EXPECT_EQ(list[face].flags & 2, 2u) << name;

@@ -31,17 +31,17 @@ TEST(PixelBufferCreate, RefusesSizesMemoryCannotHold)
         bool made;
         Size size;
     } cases[] = {
-        {3, 2, true, Size(3, 2)},
-        {0, 5, false, Size(0, 5)}, // no columns: the size stays, with no pixels
-        {5, 0, false, Size(5, 0)},
-        {0, 0, false, Size(0, 0)},
-        {-1, 5, false, Size(0, 0)},
-        {-4, -4, false, Size(0, 0)},
-        {0, 0x7FFFFFFF, false, Size(0, 0)}, // rows past any image: refused, not counted out
-        {65536, 65536, false, Size(0, 0)},  // 2^32 pixels: would overflow a 32-bit count
-        {0x7FFFFFFF, 2, false, Size(0, 0)}, // the product overflows 32 bits
-        {46341, 46341, false, Size(0, 0)},  // just past 2^31 pixels
-        {8192, 8192, true, Size(8192, 8192)}, // 64M pixels is fine
+        { 3, 2, true, Size(3, 2) },
+        { 0, 5, false, Size(0, 5) }, // no columns: the size stays, with no pixels
+        { 5, 0, false, Size(5, 0) },
+        { 0, 0, false, Size(0, 0) },
+        { -1, 5, false, Size(0, 0) },
+        { -4, -4, false, Size(0, 0) },
+        { 0, 0x7FFFFFFF, false, Size(0, 0) },   // rows past any image: refused, not counted out
+        { 65536, 65536, false, Size(0, 0) },    // 2^32 pixels: would overflow a 32-bit count
+        { 0x7FFFFFFF, 2, false, Size(0, 0) },   // the product overflows 32 bits
+        { 46341, 46341, false, Size(0, 0) },    // just past 2^31 pixels
+        { 8192, 8192, true, Size(8192, 8192) }, // 64M pixels is fine
     };
     for(const Case& c : cases) {
         PixelBuffer b(c.cx, c.cy);

@@ -404,7 +404,7 @@ TEST(PdfText, Type3FontsNameEachKeyOnce)
     PdfReading pdf(Document([&](PdfDraw& w) { Text(w, 100, 200, u"AB", Pair()); }));
     std::vector<const PdfObjectText*> fonts = Objects(pdf, "/Subtype /Type3");
     ASSERT_EQ(fonts.size(), 1u);
-    for(const char* key : {"/FirstChar ", "/LastChar ", "/Widths ", "/ToUnicode ", "/Resources "})
+    for(const char* key : { "/FirstChar ", "/LastChar ", "/Widths ", "/ToUnicode ", "/Resources " })
         EXPECT_EQ(CountOf(fonts[0]->dict + fonts[0]->data, key), 1) << key << " in " << fonts[0]->dict;
     EXPECT_TRUE(Has(fonts[0]->dict + fonts[0]->data, "/FirstChar 0\n/LastChar 2\n"));
 }

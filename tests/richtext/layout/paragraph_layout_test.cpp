@@ -330,7 +330,7 @@ TEST(ParagraphLayout, LongUnbreakableWordTakesLittleMemoryPerLine)
     ParagraphLines l = p.LayOutLines(width);
     ASSERT_EQ(l.GetCount(), n);
     ExpectWellFormed(l);
-    for(int i : {0, 1, n / 2, n - 1}) {
+    for(int i : { 0, 1, n / 2, n - 1 }) {
         EXPECT_EQ(l[i].count, 1) << i;
         EXPECT_EQ(l[i].cx, w) << i;
         EXPECT_EQ(l[i].xpos, (width - w) / 2) << i;
