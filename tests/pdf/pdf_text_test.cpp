@@ -241,6 +241,17 @@ TEST(PdfText, SubsetNamesStayUniqueBeyondTwentySixInstances)
     EXPECT_TRUE(names.count("AAAAAA") && names.count("BAAAAA") && names.count("ABAAAA"));
 }
 
+// A name holds no space, parenthesis or "#" as it is: such bytes go as "#" and two hexadecimal
+// digits.
+TEST(PdfText, FontNamesEscapeWhatANameCannotHold)
+{
+    PdfReading pdf(Document([&](PdfDraw& w) { Text(w, 100, 200, u"A", Face("Qor Slant", 100)); }));
+    std::vector<const PdfObjectText*> fonts = Objects(pdf, "/Subtype /TrueType");
+    ASSERT_EQ(fonts.size(), 1u);
+    EXPECT_TRUE(std::regex_search(fonts[0]->dict, std::regex("/BaseFont /[A-Z]{6}\\+Qor#20Slant#28Book#29\n")))
+        << fonts[0]->dict;
+}
+
 struct Written {
     const char* what;
     Font font;
