@@ -8,11 +8,21 @@
 #include "draw/image/image.h"
 #include "draw/image/image_forms.h"
 #include "draw/image/pixel_format.h"
+#include "draw/image_ops/image_filters.h"
+#include "draw/image_ops/image_parts.h"
+#include "draw/image_cache/made_image.h"
+
+#include "draw/rescale/rescaler.h"
+#include "draw/rescale/sample_map.h"
+#include "draw/rescale/kernel_rescale.h"
 
 #include "draw/raster/raster.h"
 #include "draw/raster/stream_raster.h"
+#include "draw/raster/raster_encoder.h"
+#include "draw/raster/palette.h"
 #include "draw/raster/bmp/bmp_raster.h"
 #include "draw/raster/bmp/bmp_encoder.h"
+#include "draw/raster/bmp/bmp_header.h"
 
 #include "draw/image_list/image_list.h"
 #include "draw/image_list/draw_img.h"
@@ -28,6 +38,9 @@
 #include "draw/values/framed_text_form.h"
 
 #include "draw/font/font.h"
+#include "draw/font/font_metrics.h"
+#include "draw/font/font_backend.h"
+#include "draw/text/text.h"
 
 #include "draw/recorded/drawing.h"
 #include "draw/recorded/painting.h"

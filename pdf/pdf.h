@@ -4,5 +4,7 @@
 #include "pdf/registrations.h"
 
 #include "pdf/glyph_bitmap.h"
+#include "pdf/pdf_buffer.h"
+#include "pdf/pdf_deflate.h"
 #include "pdf/pdf_draw.h"
 #include "pdf/ttf_reader.h"

@@ -6,7 +6,7 @@
 #include "draw/target/draw_hooks.h"
 #include "foundation/values/format.h"
 #include "foundation/values/uuid.h"
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 namespace Qor {
 

@@ -3,7 +3,7 @@
 
 #include "draw/font/font_metrics.h"
 #include "pdf/glyph_bitmap.h"
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 #include "pdf/ttf_reader.h"
 
 #include <algorithm>

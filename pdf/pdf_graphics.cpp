@@ -3,7 +3,7 @@
 #include "pdf/pdf_draw.h"
 
 #include "foundation/values/format.h"
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 #include "pdf/pdf_draw.h"
 
 #include "draw/image_ops/image_filters.h"
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 namespace Qor {
 
@@ -105,10 +105,25 @@ Image Unmultiplied(Image img)
     return Image(b);
 }
 
+// The part of the image the source rectangle covers. A rectangle reversed or outside the
+// image gives an empty area, never a negative size.
+Rect ClipToImage(const Rect& src, Size size)
+{
+    Rect area;
+    area.left = std::max(src.left, 0);
+    area.top = std::max(src.top, 0);
+    area.right = std::max(area.left, std::min(src.right, size.cx));
+    area.bottom = std::max(area.top, std::min(src.bottom, size.cy));
+    return area;
+}
+
 } // namespace
 
 void PdfDraw::DrawImageScaled(int x, int y, int cx, int cy, const Image& img, const Rect& src, Color color)
 {
+    // No pixels to show: an image of no rows or columns is one that readers reject.
+    if(ClipToImage(src, img.GetSize()).IsEmpty())
+        return;
     images.Add(IsNull(color) ? img : FillImageShape(img, color));
     imageRects.Add(src);
     PdfAppend(page, "q ", cx * 0.12, " 0 0 ", cy * 0.12, " ", x * 0.12, " ", PageY((double)y + cy), " cm /Image",
@@ -125,15 +140,8 @@ Vector<int> PdfDraw::PutImages()
 
 int PdfDraw::PutImage(const Image& source, const Rect& src)
 {
-    // A source rectangle reversed or outside the image gives an empty area, never a
-    // negative size.
     int w = source.GetWidth();
-    int h = source.GetHeight();
-    Rect area;
-    area.left = std::max(src.left, 0);
-    area.top = std::max(src.top, 0);
-    area.right = std::max(area.left, std::min(src.right, w));
-    area.bottom = std::max(area.top, std::min(src.bottom, h));
+    Rect area = ClipToImage(src, source.GetSize());
     String size = " /Width " + IntToText(area.Width()) + " /Height " + IntToText(area.Height());
     const char* header = "/Type /XObject /Subtype /Image";
 

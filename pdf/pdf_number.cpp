@@ -1,6 +1,6 @@
 // Texts of numbers remembered by their bits, as a page's coordinates, widths and text
 // advances repeat from object to object and page to page, and colour channel texts.
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 #include "foundation/values/format.h"
 

@@ -1,7 +1,7 @@
 // PdfDraw: the 8 x 8 hatch patterns of polygon fills as uncoloured tiling patterns.
 #include "pdf/pdf_draw.h"
 
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 namespace Qor {
 

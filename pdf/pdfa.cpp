@@ -3,7 +3,7 @@
 #include "pdf/pdf_draw.h"
 
 #include "foundation/values/uuid.h"
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 // The zlib-compressed sRGB profile compiled in at build time.
 extern const unsigned char qor_srgb_profile_zlib[];

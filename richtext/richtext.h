@@ -1,7 +1,11 @@
 // The rich-text library: formats, styles, embedded objects and their image types, paragraphs,
-// tables and documents, their layout on pages and their painting.
+// tables and documents, their layout on pages, their painting, and the Qtf markup read
+// and written.
 #pragma once
 
+#include "richtext/registrations.h"
+
+#include "richtext/layout/overflow.h"
 #include "richtext/layout/page_position.h"
 #include "richtext/layout/paragraph_lines.h"
 #include "richtext/model/formats.h"
@@ -14,7 +18,13 @@
 #include "richtext/objects/image_objects.h"
 #include "richtext/paint/page_draw.h"
 #include "richtext/paint/paint_info.h"
+#include "richtext/paint/text_run_paint.h"
+#include "richtext/qtf/qtf_format_writer.h"
+#include "richtext/qtf/qtf_parser.h"
+#include "richtext/qtf/qtf_reader.h"
+#include "richtext/qtf/qtf_writer.h"
 #include "richtext/table/rich_table.h"
 #include "richtext/table/table_cell.h"
+#include "richtext/table/table_layout.h"
 #include "richtext/text/rich_text.h"
 #include "richtext/text/rich_txt.h"

@@ -117,7 +117,7 @@ FcPattern* CreateFontPattern(Font font)
         return nullptr;
     String face = font.GetFaceName();
     FcPatternAddString(p, FC_FAMILY, (const FcChar8*)face.Begin());
-    FcPatternAddInteger(p, FC_SLANT, font.IsItalic() ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddInteger(p, FC_SLANT, font.IsItalic() ? FC_SLANT_OBLIQUE : FC_SLANT_ROMAN);
     int h = std::abs(font.GetHeight());
     FcPatternAddInteger(p, FC_PIXEL_SIZE, h ? h : 10);
     FcPatternAddInteger(p, FC_WEIGHT, font.IsBold() ? FC_WEIGHT_BOLD : FC_WEIGHT_MEDIUM);

@@ -1,7 +1,7 @@
 // What stands in for a glyph a font lacks: a letter composed of a base letter and an
 // accent, or the same character from a replacement face shrunk to fit the font.
 
-#include "draw/font/compose_table.h"
+#include "draw/font/compose_table_internal.h"
 #include "draw/font/font_metrics.h"
 
 #include <algorithm>

@@ -4,6 +4,7 @@
 
 #include "draw/image/image.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Qor {
@@ -48,7 +49,9 @@ void PixelBuffer::Create(int cx, int cy)
         size = Size(cx, cy);
         pixels = new RGBA[(size_t)cx * cy];
     }
-    else // a zero, negative or unaffordable size: nothing to write into
+    else if((cx == 0 || cy == 0) && cx >= 0 && cy >= 0 && std::max(cx, cy) <= MAX_IMAGE_PIXELS)
+        size = Size(cx, cy); // no rows or no columns: the size is kept, there are no pixels
+    else                     // a negative or unaffordable size: nothing to write into
         size = Size(0, 0);
 }
 

@@ -6,7 +6,7 @@
 #include "draw/recorded/drawing_player.h"
 
 #include "draw/recorded/drawing.h"
-#include "draw/recorded/drawing_text.h"
+#include "draw/recorded/drawing_text_internal.h"
 #include "draw/recorded/painting.h"
 #include "draw/image/image.h"
 #include "foundation/values/value_array.h"

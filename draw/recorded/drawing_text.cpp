@@ -1,7 +1,7 @@
 // The TEXT operation of the drawing player: the recorded font and advances are scaled by
 // the ratio of the target's diagonal to the drawing's.
 
-#include "draw/recorded/drawing_text.h"
+#include "draw/recorded/drawing_text_internal.h"
 
 #include "draw/font/font.h"
 #include "draw/font/font_metrics.h"

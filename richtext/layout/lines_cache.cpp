@@ -1,8 +1,8 @@
 // The layout cache: recently laid-out paragraphs kept for the next paint or query.
 
-#include "richtext/layout/lines_cache.h"
+#include "richtext/layout/lines_cache_internal.h"
 
-#include "richtext/model/recent_cache.h"
+#include "richtext/model/recent_cache_internal.h"
 
 #include <utility>
 

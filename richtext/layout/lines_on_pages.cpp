@@ -1,6 +1,6 @@
 // Placing a paragraph and its lines on pages.
 
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 
 #include "richtext/layout/overflow.h"
 #include "richtext/model/paragraph.h"

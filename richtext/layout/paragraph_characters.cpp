@@ -1,7 +1,7 @@
 // The displayed characters of a paragraph: codes, text positions, advances, metrics and
 // format copies, part by part, as line breaking and painting read them.
 
-#include "richtext/layout/paragraph_characters.h"
+#include "richtext/layout/paragraph_characters_internal.h"
 
 #include "draw/font/font_metrics.h"
 #include "foundation/chartable.h"
@@ -48,18 +48,23 @@ struct CharacterAdder {
     int n = 0;
     int textpos = 0;
 
-    void Add(int code, int advance, const FontMeasures& m, const CharacterFormat* f)
+    // A new kind of characters, for the ones that share these measures and this format.
+    int AddKind(const FontMeasures& m, const CharacterFormat* f)
+    {
+        CharacterKind& k = lines.kinds.Add();
+        k.metrics.ascent = m.ascent;
+        k.metrics.descent = m.descent;
+        k.metrics.external = m.external;
+        k.format = f;
+        return lines.kinds.GetCount() - 1;
+    }
+
+    void Add(int code, int advance, int kind)
     {
         lines.text[n] = (wchar16)code;
         lines.pos[n] = textpos;
         lines.width_of[n] = advance;
-        CharacterMetrics& cm = lines.metrics[n];
-        cm.ascent = m.ascent;
-        cm.descent = m.descent;
-        cm.external = m.external;
-        cm.ydelta = 0;
-        cm.object = nullptr;
-        lines.format[n] = f;
+        lines.kind_of[n] = kind;
         n++;
     }
 
@@ -68,26 +73,28 @@ struct CharacterAdder {
         const CharacterFormat& f = lines.hformat.Add(p.format);
         Font font = f.font;
         Font width_font = WidthFont(font, f.script);
-        FontMeasures m = MeasuresOf(font);
-        const CharacterFormat* small = nullptr;
+        int kind = AddKind(MeasuresOf(font), &f);
+        int tab_kind = -1;
+        int small_kind = -1;
         Font small_width_font;
-        FontMeasures sm = {};
         if(f.capitals) {
             CharacterFormat& s = lines.hformat.Add(p.format);
             s.font.Height(4 * font.GetHeight() / 5);
-            small = &s;
             small_width_font = WidthFont(s.font, f.script);
-            sm = MeasuresOf(s.font);
+            small_kind = AddKind(MeasuresOf(s.font), &s);
         }
         for(int c : p.text) {
-            if(c == '\t')
-                Add(c, 0, tab, &f);
-            else if(small && IsLowerCaseLetter(c)) {
+            if(c == '\t') {
+                if(tab_kind < 0)
+                    tab_kind = AddKind(tab, &f);
+                Add(c, 0, tab_kind);
+            }
+            else if(small_kind >= 0 && IsLowerCaseLetter(c)) {
                 int capital = CapitalCaseChar(c);
-                Add(capital, capital < 32 ? 0 : small_width_font.GetCharWidth(capital), sm, small);
+                Add(capital, capital < 32 ? 0 : small_width_font.GetCharWidth(capital), small_kind);
             }
             else
-                Add(c, c < 32 ? 0 : width_font.GetCharWidth(c), m, &f);
+                Add(c, c < 32 ? 0 : width_font.GetCharWidth(c), kind);
             textpos += step;
         }
     }
@@ -98,9 +105,10 @@ struct CharacterAdder {
         const EmbeddedObject& o = lines.object.Add(p.object);
         Size sz = o.GetSize();
         int ydelta = o.GetYDelta();
-        Add('x', sz.cx, { ClampInt((int64)sz.cy - ydelta), ydelta > 0 ? ydelta : 0, 0 }, &f);
-        lines.metrics[n - 1].ydelta = ydelta;
-        lines.metrics[n - 1].object = &o;
+        int kind = AddKind({ ClampInt((int64)sz.cy - ydelta), ydelta > 0 ? ydelta : 0, 0 }, &f);
+        lines.kinds[kind].metrics.ydelta = ydelta;
+        lines.kinds[kind].metrics.object = &o;
+        Add('x', sz.cx, kind);
         textpos += step;
     }
 
@@ -129,8 +137,7 @@ void AddParagraphCharacters(const UnpackedParagraph& p, ParagraphLines& lines)
     lines.text.SetCount(n);
     lines.pos.SetCount(n);
     lines.width_of.SetCount(n);
-    lines.metrics.SetCount(n);
-    lines.format.SetCount(n);
+    lines.kind_of.SetCount(n);
     CharacterAdder adder{ lines, MeasuresOf(p.format.font) };
     adder.AddParts(p.part, 1, true);
     QOR_ASSERT(adder.n == n);

@@ -1,10 +1,10 @@
 // Paragraph layout: breaking the displayed characters into lines at a width in dots,
 // placing tabs, and finishing each line with its height, x position and width.
 
-#include "richtext/layout/lines_cache.h"
+#include "richtext/layout/lines_cache_internal.h"
 #include "richtext/layout/overflow.h"
 #include "draw/font/font_metrics.h"
-#include "richtext/layout/paragraph_characters.h"
+#include "richtext/layout/paragraph_characters_internal.h"
 #include "richtext/model/paragraph.h"
 
 #include <algorithm>
@@ -13,21 +13,10 @@ namespace Qor {
 
 namespace {
 
-// The left edge of a line's content w wide that starts off after the indent; a line with
-// tabs keeps to the left edge so that its stops stay where they were measured.
-int64 LineLeft(const ParagraphFormat& f, int width, int64 off, int64 w, bool with_tabs)
-{
-    if(!with_tabs && f.align == ParagraphFormat::ALIGN_RIGHT)
-        return (int64)width - f.rm - w;
-    if(!with_tabs && f.align == ParagraphFormat::ALIGN_CENTER)
-        return f.lm + off + ((int64)width - f.lm - f.rm - off - w) / 2;
-    return f.lm + off;
-}
-
 class LineBreaker {
 public:
     LineBreaker(const UnpackedParagraph& p, ParagraphLines& lines, int width)
-        : p(p), f(p.format), lines(lines), width(width), avail((int64)width - f.lm - f.rm)
+        : p(p), f(p.format), lines(lines), avail((int64)width - f.lm - f.rm)
     {}
 
     void Run();
@@ -36,8 +25,8 @@ private:
     const UnpackedParagraph& p;
     const ParagraphFormat& f;
     ParagraphLines& lines;
-    int width;
     int64 avail;
+    int line_begin = 0; // first character of the line being filled
 
     int64 Offset(int line_index) const { return line_index == 0 ? lines.first_indent : lines.next_indent; }
     void BeginLine(int start);
@@ -46,22 +35,16 @@ private:
     void PlaceTab(int i, int64 stop, int64& x);
 };
 
-void LineBreaker::BeginLine(int start)
-{
-    ParagraphLine& l = lines.line.Add();
-    l.start = start;
-}
+void LineBreaker::BeginLine(int start) { line_begin = start; }
 
-// Completes the newest line, which holds the characters from its start up to end.
+// Adds the line being filled, which holds the characters from its start up to end.
 void LineBreaker::FinishLine(int end, int64 end_x)
 {
-    int index = lines.line.GetCount() - 1;
-    ParagraphLine& l = lines.line[index];
-    l.count = end - l.start;
+    int index = lines.GetCount();
     int ascent = 0, descent = 0, external = 0;
     bool with_tabs = false;
-    for(int i = l.start; i < end; i++) {
-        const CharacterMetrics& m = lines.metrics[i];
+    for(int i = line_begin; i < end; i++) {
+        const CharacterMetrics& m = lines.Metrics(i);
         ascent = std::max(ascent, m.ascent);
         descent = std::max(descent, m.descent);
         external = std::max(external, m.external);
@@ -75,14 +58,12 @@ void LineBreaker::FinishLine(int end, int64 end_x)
         ascent = ClampInt((int64)ascent * 2);
         descent = ClampInt((int64)descent * 2);
     }
+    LineShape l;
     l.ascent = ascent;
     l.descent = descent;
     l.external = external;
     l.with_tabs = with_tabs;
-    int64 off = Offset(index);
-    int64 w = end_x - off;
-    l.xpos = ClampInt(LineLeft(f, width, off, w, with_tabs));
-    l.cx = ClampInt(w);
+    lines.AddLine(line_begin, end_x - Offset(index), l);
 }
 
 void LineBreaker::PlaceTab(int i, int64 stop, int64& x)
@@ -184,31 +165,31 @@ ParagraphLines UnpackedParagraph::LayOutLines(int width) const
     lines.len = GetLength();
     AddParagraphCharacters(*this, lines);
     lines.first_indent = lines.next_indent = format.indent;
+    lines.lm = format.lm;
+    lines.rm = format.rm;
+    lines.align = format.align;
     if(format.bullet == ParagraphFormat::BULLET_TEXT)
         lines.first_indent = 0;
     if(format.bullet == ParagraphFormat::BULLET_NONE && !format.IsNumbered())
         lines.next_indent = 0;
     if(lines.clen == 0) {
         // An empty paragraph is one line as high as its own font, whatever its spacing.
-        ParagraphLine& l = lines.line.Add();
+        LineShape l;
         const FontMetrics& m = format.font.GetMetrics();
         l.ascent = m.ascent;
         l.descent = m.descent;
         l.external = m.external_leading;
-        l.xpos = ClampInt(LineLeft(format, width, lines.first_indent, 0, false));
-        l.len = lines.len;
+        lines.AddLine(0, 0, l);
     }
     else {
+        // A long text may take a line per character: room for that at once rather than
+        // copies of ever larger arrays, and what is left unused is given back.
+        bool many = lines.clen > 4096;
+        if(many)
+            lines.ReserveLines(lines.clen + 1);
         LineBreaker(*this, lines, width).Run();
-        for(int i = 0; i < lines.line.GetCount(); i++) {
-            ParagraphLine& l = lines.line[i];
-            l.pos = l.start < lines.clen ? lines.pos[l.start] : lines.len;
-        }
-        for(int i = 0; i < lines.line.GetCount(); i++) {
-            ParagraphLine& l = lines.line[i];
-            int next = i + 1 < lines.line.GetCount() ? lines.line[i + 1].pos : lines.len;
-            l.len = next - l.pos;
-        }
+        if(many)
+            lines.ShrinkLines();
     }
     lines.cache_key = cache_key;
     return lines;

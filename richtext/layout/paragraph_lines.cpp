@@ -3,7 +3,7 @@
 
 #include "richtext/layout/paragraph_lines.h"
 
-#include "richtext/layout/lines_cache.h"
+#include "richtext/layout/lines_cache_internal.h"
 #include "richtext/layout/overflow.h"
 
 namespace Qor {
@@ -11,16 +11,82 @@ namespace Qor {
 ParagraphLines::~ParagraphLines()
 {
     // A record whose content moved elsewhere has nothing left to keep.
-    if(cache_key != 0 && !cached && !line.IsMovedFrom())
+    if(cache_key != 0 && !cached && !line_start.IsMovedFrom())
         PutIntoLinesCache(*this);
+}
+
+ParagraphLine ParagraphLines::operator[](int i) const
+{
+    const LineShape& s = shapes[line_shape[i]];
+    ParagraphLine l;
+    l.ascent = s.ascent;
+    l.descent = s.descent;
+    l.external = s.external;
+    l.cx = line_cx[i];
+    l.with_tabs = s.with_tabs;
+    l.xpos = ClampInt(LineLeft(i, l.cx, s.with_tabs));
+    l.start = line_start[i];
+    bool last = i + 1 == line_start.GetCount();
+    int next = last ? clen : line_start[i + 1];
+    l.count = next - l.start;
+    l.pos = LinePos(l.start);
+    l.len = (last ? len : LinePos(next)) - l.pos;
+    return l;
+}
+
+void ParagraphLines::AddLine(int start, int64 cx, const LineShape& shape)
+{
+    if(shapes.IsEmpty() || !(shapes.Top() == shape))
+        shapes.Add(shape);
+    line_start.Add(start);
+    line_cx.Add(ClampInt(cx));
+    line_shape.Add(shapes.GetCount() - 1);
+}
+
+// A line with tabs keeps to the left edge so that its stops stay where they were measured.
+int64 ParagraphLines::LineLeft(int i, int64 cx, bool with_tabs) const
+{
+    int64 off = i == 0 ? first_indent : next_indent;
+    if(!with_tabs && align == ParagraphFormat::ALIGN_RIGHT)
+        return (int64)width - rm - cx;
+    if(!with_tabs && align == ParagraphFormat::ALIGN_CENTER)
+        return lm + off + ((int64)width - lm - rm - off - cx) / 2;
+    return lm + off;
+}
+
+void ParagraphLines::ReserveLines(int n)
+{
+    line_start.Reserve(n);
+    line_cx.Reserve(n);
+    line_shape.Reserve(n);
+}
+
+void ParagraphLines::ShrinkLines()
+{
+    // A copy costs more than a few unused places are worth.
+    if(line_start.GetAlloc() - line_start.GetCount() <= line_start.GetCount() / 4)
+        return;
+    line_start.Shrink();
+    line_cx.Shrink();
+    line_shape.Shrink();
+    shapes.Shrink();
 }
 
 int ParagraphLines::GetHeight() const
 {
     int64 h = 0;
-    for(const ParagraphLine& l : line)
-        h += l.GetHeight();
+    for(int i = 0; i < GetCount(); i++)
+        h += (int64)shapes[line_shape[i]].ascent + shapes[line_shape[i]].descent + shapes[line_shape[i]].external;
     return ClampInt(h);
+}
+
+int64 ParagraphLines::GetArrayBytes() const
+{
+    return (int64)text.GetAlloc() * sizeof(wchar16) + (int64)pos.GetAlloc() * sizeof(int) +
+           (int64)width_of.GetAlloc() * sizeof(int) + (int64)kind_of.GetAlloc() * sizeof(int) +
+           (int64)kinds.GetAlloc() * sizeof(CharacterKind) + (int64)line_start.GetAlloc() * sizeof(int) +
+           (int64)line_cx.GetAlloc() * sizeof(int) + (int64)line_shape.GetAlloc() * sizeof(int) +
+           (int64)shapes.GetAlloc() * sizeof(LineShape);
 }
 
 void ParagraphLines::Justify(const ParagraphFormat& f)
@@ -28,8 +94,8 @@ void ParagraphLines::Justify(const ParagraphFormat& f)
     if(justified || f.align != ParagraphFormat::ALIGN_JUSTIFY)
         return;
     justified = true;
-    for(int i = 0; i + 1 < line.GetCount(); i++) {
-        const ParagraphLine& l = line[i];
+    for(int i = 0; i + 1 < GetCount(); i++) {
+        const ParagraphLine l = (*this)[i];
         if(l.with_tabs || l.count <= 0)
             continue;
         int from = l.start;

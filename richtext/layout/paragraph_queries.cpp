@@ -2,7 +2,7 @@
 // a text position, the text position under a point and what stands at a position.
 
 #include "draw/font/font_metrics.h"
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 #include "richtext/layout/overflow.h"
 #include "richtext/model/paragraph.h"
 #include "richtext/text/rich_text.h"
@@ -33,22 +33,22 @@ CaretInfo UnpackedParagraph::GetCaret(int pos, const Rect& page, PagePosition py
             continue;
         int ascent = font_ascent, descent = font_descent;
         if(l.count > 0) {
-            ascent = lines.metrics[l.start].ascent;
-            descent = lines.metrics[l.start].descent;
+            ascent = lines.Metrics(l.start).ascent;
+            descent = lines.Metrics(l.start).descent;
         }
         int64 x = (int64)page.left + l.xpos;
         int end = l.start + l.count;
         int q = l.start;
         for(; q < end && lines.pos[q] < pos; q++) {
             x += lines.width_of[q];
-            ascent = lines.metrics[q].ascent;
-            descent = lines.metrics[q].descent;
+            ascent = lines.Metrics(q).ascent;
+            descent = lines.Metrics(q).descent;
         }
         ci.left = ClampInt(x);
         ci.right = ClampInt(x + (q < end ? lines.width_of[q] : 0));
-        if(q < end && lines.metrics[q].object) {
-            ci.object_ydelta = lines.metrics[q].ydelta;
-            ci.object_top = ClampInt((int64)lines.metrics[q].ydelta + lines.metrics[q].ascent);
+        if(q < end && lines.Metrics(q).object) {
+            ci.object_ydelta = lines.Metrics(q).ydelta;
+            ci.object_top = ClampInt((int64)lines.Metrics(q).ydelta + lines.Metrics(q).ascent);
         }
         ci.ascent = ascent;
         ci.descent = std::min(ClampInt((int64)l.descent + l.external), descent);

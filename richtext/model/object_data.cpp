@@ -1,6 +1,6 @@
 // The text reading of object data and the rescaling shared by the image object types.
 
-#include "richtext/model/object_data.h"
+#include "richtext/model/object_data_internal.h"
 
 #include "draw/rescale/rescaler.h"
 #include "foundation/wstring.h"

@@ -2,7 +2,7 @@
 
 #include "richtext/model/object_types.h"
 
-#include "richtext/model/object_data.h"
+#include "richtext/model/object_data_internal.h"
 
 #include "draw/raster/stream_raster.h"
 #include "draw/target/draw.h"

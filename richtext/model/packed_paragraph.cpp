@@ -5,7 +5,7 @@
 #include "foundation/charset.h"
 #include "foundation/charset_utf8.h"
 #include "foundation/string_stream.h"
-#include "richtext/model/paragraph_cache.h"
+#include "richtext/model/paragraph_cache_internal.h"
 
 #include <algorithm>
 #include <cstring>

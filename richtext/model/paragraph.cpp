@@ -4,8 +4,8 @@
 #include "richtext/model/paragraph.h"
 
 #include "foundation/key_map.h"
-#include "richtext/model/paragraph_cache.h"
-#include "richtext/model/recent_cache.h"
+#include "richtext/model/paragraph_cache_internal.h"
+#include "richtext/model/recent_cache_internal.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 
 #include "draw/image_list/image_list.h"
 #include "draw/target/draw.h"
-#include "richtext/model/object_data.h"
+#include "richtext/model/object_data_internal.h"
 
 namespace Qor {
 

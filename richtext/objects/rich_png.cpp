@@ -8,7 +8,7 @@
 #include "draw/raster/stream_raster.h"
 #include "draw/target/draw.h"
 #include "draw/target/image_any_draw.h"
-#include "richtext/model/object_data.h"
+#include "richtext/model/object_data_internal.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include "draw/target/draw.h"
 #include "foundation/owned_ptr.h"
 #include "foundation/string_stream.h"
-#include "richtext/model/object_data.h"
+#include "richtext/model/object_data_internal.h"
 
 namespace Qor {
 

@@ -4,7 +4,7 @@
 #include "draw/image_cache/made_image.h"
 #include "draw/look/sys_colors.h"
 #include "foundation/bitset.h"
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 #include "richtext/layout/overflow.h"
 #include "richtext/model/paragraph.h"
 #include "richtext/model/rich_text_img.h"
@@ -82,14 +82,14 @@ void ParagraphPainter::PaintRuler(PagePosition py)
 
 void ParagraphPainter::PaintObject(Draw& w, int q, int64 x, int y, int height, int baseline)
 {
-    const CharacterMetrics& m = lines.metrics[q];
+    const CharacterMetrics& m = lines.Metrics(q);
     const EmbeddedObject& o = *m.object;
     Size shown(z * o.GetSize().cx, z * o.GetSize().cy);
     int cx = shown.cx;
     int ox = z * ClampInt(x);
     if(pi.clip_objects && (int64)ox + cx > z * page.right)
         cx = z * page.right - ox; // cut, not squeezed: the object keeps its size
-    w.DrawRect(ox, z * y, cx, z * (y + height) - z * y, lines.format[q]->paper);
+    w.DrawRect(ox, z * y, cx, z * (y + height) - z * y, lines.Format(q)->paper);
     if(cx <= 0 || shown.cy <= 0)
         return;
     w.ClipOffset(ox, z * (baseline - m.ascent), cx, shown.cy);
@@ -134,7 +134,7 @@ void ParagraphPainter::PaintBullet(Draw& w, const ParagraphLine& l, int y)
     String number = f.FormatNumber(counters);
     if(number.IsEmpty())
         return;
-    const CharacterFormat& nf = l.count > 0 ? *lines.format[l.start] : f;
+    const CharacterFormat& nf = l.count > 0 ? *lines.Format(l.start) : f;
     Font font = nf.font;
     font.Height(z * font.GetHeight());
     if(font.GetHeight() == 0)
@@ -203,7 +203,7 @@ void ParagraphPainter::PaintLine(Draw& w, int i, int y, int height)
     int64 cx = x;
     auto paint_run = [&](int end) {
         if(end > run)
-            PaintTextRun(w, pi, lines.text.begin() + l.start, shown.begin(), *lines.format[l.start + run], dx.begin(),
+            PaintTextRun(w, pi, lines.text.begin() + l.start, shown.begin(), *lines.Format(l.start + run), dx.begin(),
                          run, end - run, ClampInt(run_x), ClampInt(cx), baseline, y, height, l.ascent, z, highlighted);
     };
     for(int k = 0; k < l.count; k++) {
@@ -214,13 +214,13 @@ void ParagraphPainter::PaintLine(Draw& w, int i, int y, int height)
             sel_x1 = cx;
             sel_end_found = true;
         }
-        if(lines.metrics[q].object) {
+        if(lines.Metrics(q).object) {
             paint_run(k);
             PaintObject(w, q, cx, y, height, baseline);
             run = k + 1;
             run_x = cx + lines.width_of[q];
         }
-        else if(k > run && lines.format[q] != lines.format[l.start + run]) {
+        else if(k > run && lines.Format(q) != lines.Format(l.start + run)) {
             paint_run(k);
             run = k;
             run_x = cx;

@@ -1,5 +1,5 @@
 // The colour characters and the height digits of Qtf.
-#include "richtext/qtf/qtf_common.h"
+#include "richtext/qtf/qtf_common_internal.h"
 
 namespace Qor {
 

@@ -2,7 +2,7 @@
 // character and paragraph commands, and styles.
 #include "foundation/charset.h"
 #include "foundation/values/language_code.h"
-#include "richtext/qtf/qtf_common.h"
+#include "richtext/qtf/qtf_common_internal.h"
 #include "richtext/qtf/qtf_parser.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 
 #include "foundation/charset.h"
 #include "foundation/values/language_code.h"
-#include "richtext/qtf/qtf_common.h"
+#include "richtext/qtf/qtf_common_internal.h"
 
 #include <cstdio>
 

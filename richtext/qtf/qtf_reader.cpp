@@ -4,7 +4,7 @@
 
 #include "foundation/charset.h"
 #include "foundation/chartable.h"
-#include "richtext/qtf/qtf_common.h"
+#include "richtext/qtf/qtf_common_internal.h"
 #include "richtext/qtf/qtf_parser.h"
 
 #include <algorithm>

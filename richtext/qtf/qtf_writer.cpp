@@ -4,7 +4,7 @@
 #include "foundation/charset.h"
 #include "foundation/key_map.h"
 #include "foundation/values/language_code.h"
-#include "richtext/qtf/qtf_common.h"
+#include "richtext/qtf/qtf_common_internal.h"
 #include "richtext/table/rich_table.h"
 
 #include <cstdio>

@@ -3,8 +3,8 @@
 
 #include "richtext/table/rich_table.h"
 
-#include "richtext/table/table_nesting.h"
-#include "richtext/text/page_metrics.h"
+#include "richtext/table/table_nesting_internal.h"
+#include "richtext/text/page_metrics_internal.h"
 
 #include <algorithm>
 

@@ -6,8 +6,8 @@
 
 #include "richtext/paint/page_draw.h"
 #include "richtext/paint/paint_info.h"
-#include "richtext/table/table_nesting.h"
-#include "richtext/text/page_metrics.h"
+#include "richtext/table/table_nesting_internal.h"
+#include "richtext/text/page_metrics_internal.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,7 +3,7 @@
 
 #include "richtext/table/rich_table.h"
 
-#include "richtext/table/table_nesting.h"
+#include "richtext/table/table_nesting_internal.h"
 
 namespace Qor {
 

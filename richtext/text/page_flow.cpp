@@ -2,7 +2,7 @@
 // the pages (page breaks, keep together, keep with next, orphan control), the height, top
 // and natural width of a list and the document-level entry points.
 
-#include "richtext/text/page_metrics.h"
+#include "richtext/text/page_metrics_internal.h"
 #include "richtext/layout/paragraph_lines.h"
 #include "richtext/table/rich_table.h"
 #include "richtext/text/rich_text.h"

@@ -6,7 +6,7 @@
 #include "richtext/paint/page_draw.h"
 #include "richtext/paint/paint_info.h"
 #include "richtext/table/rich_table.h"
-#include "richtext/text/page_metrics.h"
+#include "richtext/text/page_metrics_internal.h"
 #include "richtext/text/rich_text.h"
 
 #include <climits>

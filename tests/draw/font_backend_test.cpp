@@ -111,6 +111,27 @@ TEST(FontBackend, PatternPixelSize)
     }
 }
 
+// Italic asks for the oblique slant: of a family with both styles the oblique face answers.
+TEST(FontBackend, ItalicAsksForTheObliqueSlant)
+{
+    struct Case {
+        Font font;
+        const char* style;
+    } cases[] = {
+        { TestFont("Qor Slant", 30), "Book" },
+        { TestFont("Qor Slant", 30).Italic(), "Oblique" },
+        { TestFont("Qor Slant", 30).Bold().Italic(), "Oblique" },
+    };
+    for(const Case& c : cases) {
+        FcPattern* match = CreateFontPattern(c.font);
+        ASSERT_NE(match, nullptr);
+        FcChar8* style = nullptr;
+        EXPECT_EQ(FcPatternGetString(match, FC_STYLE, 0, &style), FcResultMatch);
+        EXPECT_STREQ((const char*)style, c.style) << c.font.GetFaceName().Begin();
+        FcPatternDestroy(match);
+    }
+}
+
 TEST(FontBackend, GlyphMetrics)
 {
     Font f = TestFont("DejaVu Sans Mono", 20);
@@ -165,8 +186,8 @@ TEST(FontBackend, FaceListFlagsFromTheSystemList)
 {
     const Vector<FontFaceInfo>& list = GetFontFaceList();
     int families = 0;
-    for(const char* name : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "Qor Latin", "Qor Latin Mono",
-                            "Qor Pair Sans", "Qor Pair Serif", "Qor Missing", "Qor Broken A"}) {
+    for(const char* name : { "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "Qor Latin", "Qor Latin Mono",
+                             "Qor Pair Sans", "Qor Pair Serif", "Qor Missing", "Qor Broken A", "Qor Slant" }) {
         int face = TestFace(name);
         ASSERT_GT(face, 3) << name;
         EXPECT_EQ(list[face].flags & 2, 2u) << name;

@@ -29,17 +29,25 @@ TEST(PixelBufferCreate, RefusesSizesMemoryCannotHold)
     struct Case {
         int cx, cy;
         bool made;
+        Size size;
     } cases[] = {
-        {3, 2, true}, {0, 5, false}, {5, 0, false}, {-1, 5, false}, {-4, -4, false},
-        {65536, 65536, false},   // 2^32 pixels: would overflow a 32-bit count
-        {0x7FFFFFFF, 2, false},  // the product overflows 32 bits
-        {46341, 46341, false},   // just past 2^31 pixels
-        {8192, 8192, true},      // 64M pixels is fine
+        { 3, 2, true, Size(3, 2) },
+        { 0, 5, false, Size(0, 5) }, // no columns: the size stays, with no pixels
+        { 5, 0, false, Size(5, 0) },
+        { 0, 0, false, Size(0, 0) },
+        { -1, 5, false, Size(0, 0) },
+        { -4, -4, false, Size(0, 0) },
+        { 0, 0x7FFFFFFF, false, Size(0, 0) },   // rows past any image: refused, not counted out
+        { 65536, 65536, false, Size(0, 0) },    // 2^32 pixels: would overflow a 32-bit count
+        { 0x7FFFFFFF, 2, false, Size(0, 0) },   // the product overflows 32 bits
+        { 46341, 46341, false, Size(0, 0) },    // just past 2^31 pixels
+        { 8192, 8192, true, Size(8192, 8192) }, // 64M pixels is fine
     };
     for(const Case& c : cases) {
         PixelBuffer b(c.cx, c.cy);
         EXPECT_EQ(!b.IsEmpty(), c.made) << c.cx << "x" << c.cy;
-        EXPECT_EQ(b.GetSize(), c.made ? Size(c.cx, c.cy) : Size(0, 0));
+        EXPECT_EQ(b.GetSize(), c.size) << c.cx << "x" << c.cy;
+        EXPECT_EQ(b.GetLength(), c.made ? int64(c.cx) * c.cy : 0);
         EXPECT_TRUE(Image(b).IsEmpty() != c.made);
     }
 }
@@ -66,6 +74,7 @@ TEST(ImageFromBuffer, ZeroWidthLeavesTheBufferAlone)
 {
     PixelBuffer b(0, 5);
     Image img(b);
+    EXPECT_EQ(b.GetSize(), Size(0, 5));
     EXPECT_TRUE(img.IsEmpty());
     EXPECT_EQ(img.GetSize(), Size(0, 0));
     EXPECT_EQ(img.GetPixels(), nullptr);

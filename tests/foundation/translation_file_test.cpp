@@ -160,10 +160,19 @@ TEST_F(TranslationFileTest, LongTextsWrapAndReadBackAsOneString)
             EXPECT_EQ(lines[i - 1].rfind("//", 0), 0u) << lines[i - 1];
         }
     EXPECT_EQ(continued, 1);
-    const Vector<TranslationEntry>& before = EntriesOf("trw", "trw-long\aLong");
-    int count = before.GetCount();
+    // An earlier test may have read an XQ-ZZ text for this id already; reading one
+    // replaces it, so only a missing one adds an entry.
+    auto xq_entries = [] {
+        int n = 0;
+        for(const TranslationEntry& e : EntriesOf("trw", "trw-long\aLong"))
+            n += (e.language & LANGUAGE_AND_COUNTRY_MASK) == (XQ_ZZ & LANGUAGE_AND_COUNTRY_MASK);
+        return n;
+    };
+    int count = EntriesOf("trw", "trw-long\aLong").GetCount();
+    int had_xq = xq_entries();
     EXPECT_TRUE(LoadTranslationText(String(all.c_str()), "all"));
-    EXPECT_EQ(EntriesOf("trw", "trw-long\aLong").GetCount(), count + 1); // XQ-ZZ added, id intact
+    EXPECT_EQ(xq_entries(), 1); // read under the id intact, not under one the comment joined
+    EXPECT_EQ(EntriesOf("trw", "trw-long\aLong").GetCount(), count + 1 - had_xq);
     EXPECT_EQ(Std(TranslateTo(XQ_ZZ, "trw-long\aLong")), "Long");
 }
 

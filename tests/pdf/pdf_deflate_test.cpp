@@ -4,7 +4,7 @@
 #include "foundation/values/format.h"
 #include "foundation/values/number_text.h"
 #include "pdf/pdf_deflate.h"
-#include "pdf/pdf_out.h"
+#include "pdf/pdf_out_internal.h"
 
 #include <gtest/gtest.h>
 

@@ -132,17 +132,48 @@ TEST(PdfImages, SourceRectanglesAreClippedToTheImage)
     } cases[] = {
         { Rect(-5, -5, 50, 50), 4, 3 },
         { Rect(1, 1, 3, 2), 2, 1 },
-        { Rect(3, 0, 1, 3), 0, 3 }, // reversed: empty, never negative
-        { Rect(10, 10, 20, 20), 0, 0 },
     };
     for(const auto& c : cases) {
         ImageObjects objects(
             DrawImages([&](PdfDraw& w) { w.DrawImageScaled(0, 0, 50, 50, Photo(4, 3), c.src, Color()); }));
+        ASSERT_EQ(objects.numbers.size(), 1u) << c.src.left;
         const PdfObjectText& img = objects.Image(0);
         EXPECT_TRUE(Has(img.dict, "/Width " + std::to_string(c.width) + " /Height " + std::to_string(c.height) + " "))
             << c.src.left << ": " << img.dict;
         EXPECT_EQ(img.data.size(), size_t(3 * c.width * c.height)) << c.src.left;
     }
+}
+
+// An image of no columns or rows is one readers reject ("Bad image parameters"): drawing
+// nothing writes nothing, neither the image object nor its use on the page.
+TEST(PdfImages, EmptyAreasWriteNothing)
+{
+    const struct {
+        const char* name;
+        Image img;
+        Rect src;
+    } cases[] = {
+        { "reversed", Photo(4, 3), Rect(3, 0, 1, 3) },
+        { "outside", Photo(4, 3), Rect(10, 10, 20, 20) },
+        { "no rows", Photo(4, 3), Rect(0, 2, 4, 2) },
+        { "empty image", Image(), Rect(0, 0, 4, 3) },
+    };
+    for(const auto& c : cases) {
+        String drawn = DrawImages([&](PdfDraw& w) {
+            w.DrawImageScaled(0, 0, 50, 50, c.img, c.src, Color());
+            w.DrawImageScaled(0, 0, 50, 50, c.img, c.src, Black());
+        });
+        std::string doc(drawn.Begin(), drawn.GetLength());
+        EXPECT_FALSE(Has(doc, "/Image1")) << c.name;
+        EXPECT_FALSE(Has(doc, "/Subtype /Image")) << c.name;
+    }
+    // What is drawn after it keeps the first number.
+    ImageObjects objects(DrawImages([&](PdfDraw& w) {
+        w.DrawImageScaled(0, 0, 50, 50, Photo(4, 3), Rect(0, 0, 0, 0), Color());
+        w.DrawImage(0, 0, Photo(2, 2));
+    }));
+    ASSERT_EQ(objects.numbers.size(), 1u);
+    EXPECT_TRUE(Has(objects.Image(0).dict, "/Width 2 /Height 2 "));
 }
 
 TEST(PdfImages, TheSameImageDrawnTwiceIsWrittenTwice)

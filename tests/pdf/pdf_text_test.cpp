@@ -241,6 +241,17 @@ TEST(PdfText, SubsetNamesStayUniqueBeyondTwentySixInstances)
     EXPECT_TRUE(names.count("AAAAAA") && names.count("BAAAAA") && names.count("ABAAAA"));
 }
 
+// A name holds no space, parenthesis or "#" as it is: such bytes go as "#" and two hexadecimal
+// digits.
+TEST(PdfText, FontNamesEscapeWhatANameCannotHold)
+{
+    PdfReading pdf(Document([&](PdfDraw& w) { Text(w, 100, 200, u"A", Face("Qor Slant", 100)); }));
+    std::vector<const PdfObjectText*> fonts = Objects(pdf, "/Subtype /TrueType");
+    ASSERT_EQ(fonts.size(), 1u);
+    EXPECT_TRUE(std::regex_search(fonts[0]->dict, std::regex("/BaseFont /[A-Z]{6}\\+Qor#20Slant#28Book#29\n")))
+        << fonts[0]->dict;
+}
+
 struct Written {
     const char* what;
     Font font;
@@ -391,6 +402,22 @@ TEST(PdfText, Type3GlyphsKeepTheirDrawnSize)
     EXPECT_NEAR(bottom - top + 1, 0.12 * m.height, 1.5);
     EXPECT_NEAR(left, 72, 1);
     EXPECT_NEAR(right - left + 1, 0.12 * font.GetCharWidth('M'), 1.5);
+}
+
+} // namespace
+
+namespace {
+
+// A dictionary holds each key once; a Type 3 font names its range of codes (the space and
+// the two letters) a single time.
+TEST(PdfText, Type3FontsNameEachKeyOnce)
+{
+    PdfReading pdf(Document([&](PdfDraw& w) { Text(w, 100, 200, u"AB", Pair()); }));
+    std::vector<const PdfObjectText*> fonts = Objects(pdf, "/Subtype /Type3");
+    ASSERT_EQ(fonts.size(), 1u);
+    for(const char* key : { "/FirstChar ", "/LastChar ", "/Widths ", "/ToUnicode ", "/Resources " })
+        EXPECT_EQ(CountOf(fonts[0]->dict + fonts[0]->data, key), 1) << key << " in " << fonts[0]->dict;
+    EXPECT_TRUE(Has(fonts[0]->dict + fonts[0]->data, "/FirstChar 0\n/LastChar 2\n"));
 }
 
 } // namespace

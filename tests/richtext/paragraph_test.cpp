@@ -1,7 +1,7 @@
 // Unpacked paragraphs: text positions, the parts' kinds and the paragraph cache.
 
 #include "richtext/model/packed_paragraph.h"
-#include "richtext/model/paragraph_cache.h"
+#include "richtext/model/paragraph_cache_internal.h"
 #include "tests/richtext/support/paragraph_text.h"
 #include "tests/support/printers.h"
 

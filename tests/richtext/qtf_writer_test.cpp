@@ -191,5 +191,32 @@ TEST(QtfWriter, ChangedDefaultStyleKeepsOtherStylesIntact)
     EXPECT_EQ(WriteQtfDocument(again), WriteQtfDocument(doc));
 }
 
+// Texts between delimiters are read up to the delimiter with a backquote taking the next
+// character as it is, so "&" would come back as itself: a line feed is written as a
+// backquote and the line feed, and so is a ";" in the text after the number.
+TEST(QtfWriter, DelimitedTextsKeepLineFeedsAndDelimiters)
+{
+    const char* qtf = "[^li`\nnk^I`\nen`;try; $$1,1#11111111111111111111111111111111:St`\nyle`]]"
+                      "[s1:la`\nbel:n`;`\nb;m`;a`\n;N1; text]";
+    for(int pass = 0; pass < 2; pass++) {
+        RichText doc = ReadQtfDocument(qtf);
+        if(pass == 1) {
+            String written = WriteQtfDocument(doc);
+            EXPECT_EQ(written.Find("&"), -1) << written.Begin();
+            doc = ReadQtfDocument(written.Begin());
+        }
+        Uuid id = ScanUuid("11111111111111111111111111111111");
+        EXPECT_EQ(doc.GetStyle(id).name, "St\nyle]") << pass;
+        UnpackedParagraph p;
+        doc.GetParagraph(0, p, doc.GetStyles());
+        EXPECT_EQ(p.format.label, "la\nbel") << pass;
+        EXPECT_EQ(p.format.before_number, ";\nb") << pass;
+        EXPECT_EQ(p.format.after_number, ";a\n") << pass;
+        ASSERT_EQ(p.part.GetCount(), 1) << pass;
+        EXPECT_EQ(p.part[0].format.link, "li\nnk") << pass;
+        EXPECT_EQ(QorTest::Utf8(p.part[0].format.index_entry), "\nen;try") << pass;
+    }
+}
+
 } // namespace
 } // namespace Qor

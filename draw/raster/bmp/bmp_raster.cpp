@@ -4,7 +4,7 @@
 #include "draw/raster/bmp/bmp_raster.h"
 
 #include "draw/raster/bmp/bmp_header.h"
-#include "draw/raster/bmp/bmp_rle.h"
+#include "draw/raster/bmp/bmp_rle_internal.h"
 #include "foundation/heap.h"
 #include "foundation/numeric.h"
 #include "foundation/stream.h"

@@ -1,6 +1,6 @@
 // The RLE8 and RLE4 decoders of BMP files: runs, absolute runs, line ends and deltas.
 
-#include "draw/raster/bmp/bmp_rle.h"
+#include "draw/raster/bmp/bmp_rle_internal.h"
 
 #include "foundation/stream.h"
 

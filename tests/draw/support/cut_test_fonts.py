@@ -9,6 +9,10 @@
 #                     a file that does not exist, so it can never be opened
 #   QorBrokenA.ttf    "Qor Broken A": ASCII, with the outline of A cut shorter than an
 #                     outline's header, so the font opens but cannot be subset with A
+#   QorSlant*.ttf     "Qor Slant": ASCII in an upright, an italic (the serif's) and an
+#                     oblique (the sans') style, so the slant a request names decides;
+#                     the upright's PostScript name "Qor Slant(Book)" holds bytes a PDF
+#                     name cannot hold as they are
 import os
 import subprocess
 import sys
@@ -26,15 +30,19 @@ def cut(source, target, unicodes):
                     "--output-file=" + target, "--name-IDs=*", "--notdef-outline"], check=True)
 
 
-def rename(path, family, shrink=1.0):
+def rename(path, family, shrink=1.0, style=None, postscript=None):
     font = TTFont(path)
+    full = family + " " + style if style else family
+    postscript = postscript or full.replace(" ", "")
     for record in font["name"].names:
         if record.nameID in (1, 16):
             record.string = family
+        elif record.nameID in (2, 17) and style:
+            record.string = style
         elif record.nameID in (4, 18):
-            record.string = family
+            record.string = full
         elif record.nameID == 6:
-            record.string = family.replace(" ", "")
+            record.string = postscript
     if shrink != 1.0:
         hhea = font["hhea"]
         hhea.ascent = int(hhea.ascent * shrink)
@@ -78,6 +86,11 @@ def main():
     cut("DejaVuSans.ttf", broken, "U+0020-007E")
     rename(broken, "Qor Broken A")
     break_glyph(broken, "A")
+    for source, style in (("DejaVuSans.ttf", "Book"), ("DejaVuSerif-Italic.ttf", "Italic"),
+                          ("DejaVuSans-Oblique.ttf", "Oblique")):
+        slant = os.path.join(out, "QorSlant" + style + ".ttf")
+        cut(source, slant, "U+0020-007E")
+        rename(slant, "Qor Slant", style=style, postscript="Qor Slant(Book)" if style == "Book" else None)
     mono = os.path.join(out, "QorLatinMono.ttf")
     cut("DejaVuSansMono.ttf", mono, LATIN)
     rename(mono, "Qor Latin Mono")

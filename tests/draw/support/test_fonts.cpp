@@ -16,7 +16,7 @@ namespace Qor::test {
 namespace {
 
 // Raise the number when the set of fonts changes, so that an old folder is not reused.
-constexpr const char* FOLDER_VERSION = "4";
+constexpr const char* FOLDER_VERSION = "6";
 constexpr const char* DEJAVU = "/usr/share/fonts/truetype/dejavu/";
 const char* const dejavu_files[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSerif.ttf", "DejaVuSansMono.ttf"};
 

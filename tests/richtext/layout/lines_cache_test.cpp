@@ -1,6 +1,6 @@
 // The layout cache: a paragraph laid out at the same width again reuses its layout.
 
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 #include "tests/richtext/layout/layout_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Placing paragraphs and lines on pages: page breaks before a paragraph, keep together,
 // keep with next, new page, orphan control and the height above which pages never break.
 
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 #include "tests/richtext/layout/layout_support.h"
 
 #include <climits>

@@ -4,6 +4,7 @@
 #include "tests/richtext/layout/layout_support.h"
 
 #include <climits>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -239,22 +240,22 @@ TEST(ParagraphLayout, CharactersOfCapitalsScriptsObjectsAndFields)
 
     Font small = Font(TestFont()).Height(80);
     EXPECT_EQ(l.width_of[0], small.GetCharWidth('A'));
-    EXPECT_EQ(l.metrics[0].ascent, small.GetAscent());
-    EXPECT_EQ(l.format[0]->font.GetHeight(), 80);
+    EXPECT_EQ(l.Metrics(0).ascent, small.GetAscent());
+    EXPECT_EQ(l.Format(0)->font.GetHeight(), 80);
     EXPECT_EQ(l.width_of[1], TestFont().GetCharWidth('B'));
-    EXPECT_EQ(l.format[1]->font.GetHeight(), 100);
+    EXPECT_EQ(l.Format(1)->font.GetHeight(), 100);
     // Superscript is measured at three fifths, but stands as high as the full font.
     EXPECT_EQ(l.width_of[2], Font(TestFont()).Height(60).GetCharWidth('c'));
-    EXPECT_EQ(l.metrics[2].ascent, TestFont().GetAscent());
+    EXPECT_EQ(l.Metrics(2).ascent, TestFont().GetAscent());
     EXPECT_EQ(l.width_of[3], 321);
-    EXPECT_EQ(l.metrics[3].ascent, 160);
-    EXPECT_EQ(l.metrics[3].descent, 40);
-    EXPECT_EQ(l.metrics[3].ydelta, 40);
-    ASSERT_NE(l.metrics[3].object, nullptr);
-    EXPECT_EQ(l.metrics[3].object->GetSize(), Size(321, 200));
-    EXPECT_EQ(l.format[4], l.format[5]); // a part's characters share one copy
+    EXPECT_EQ(l.Metrics(3).ascent, 160);
+    EXPECT_EQ(l.Metrics(3).descent, 40);
+    EXPECT_EQ(l.Metrics(3).ydelta, 40);
+    ASSERT_NE(l.Metrics(3).object, nullptr);
+    EXPECT_EQ(l.Metrics(3).object->GetSize(), Size(321, 200));
+    EXPECT_EQ(l.Format(4), l.Format(5)); // a part's characters share one copy
     // The tab is as high as the paragraph's own font, not its run's (the default font).
-    EXPECT_EQ(l.metrics[6].ascent, TestFont().GetAscent());
+    EXPECT_EQ(l.Metrics(6).ascent, TestFont().GetAscent());
     EXPECT_EQ(l.text[6], 9);
 }
 
@@ -312,6 +313,32 @@ TEST(ParagraphLayout, PathologicalParagraphsEndInBoundedLayouts)
             EXPECT_EQ(e.GetCount(), 1) << c.name;
         }
     }
+}
+
+// A pasted word of many megabytes is laid out a character a line at a narrow width: what a
+// character and a line take stays a few words, not a record each.
+TEST(ParagraphLayout, LongUnbreakableWordTakesLittleMemoryPerLine)
+{
+    const int n = 200000;
+    const int w = Advance(u"W");
+    ParagraphFormat f;
+    f.align = ParagraphFormat::ALIGN_CENTER;
+    UnpackedParagraph p = Para(u"", f);
+    std::u16string word(n, u'W');
+    p.CatText(WString((const wchar16*)word.data(), n), p.format);
+    const int width = 2 * w - 1; // never two letters a line
+    ParagraphLines l = p.LayOutLines(width);
+    ASSERT_EQ(l.GetCount(), n);
+    ExpectWellFormed(l);
+    for(int i : { 0, 1, n / 2, n - 1 }) {
+        EXPECT_EQ(l[i].count, 1) << i;
+        EXPECT_EQ(l[i].cx, w) << i;
+        EXPECT_EQ(l[i].xpos, (width - w) / 2) << i;
+        EXPECT_EQ(l[i].GetHeight(), FontHeight()) << i;
+    }
+    EXPECT_EQ(l.GetHeight(), n * FontHeight());
+    // Code, position, advance and kind of a character; first character, width and shape of a line.
+    EXPECT_LE(l.GetArrayBytes(), int64(n) * 32);
 }
 
 } // namespace

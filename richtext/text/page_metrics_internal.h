@@ -3,7 +3,7 @@
 #pragma once
 
 #include "foundation/values/rect.h"
-#include "richtext/layout/lines_on_pages.h"
+#include "richtext/layout/lines_on_pages_internal.h"
 #include "richtext/layout/overflow.h"
 #include "richtext/layout/page_position.h"
 
