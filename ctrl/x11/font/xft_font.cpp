@@ -45,7 +45,7 @@ FcPattern* CreateXftFontRequest(Font font, int angle)
         return nullptr;
     String face = font.GetFaceName();
     FcPatternAddString(p, FC_FAMILY, (const FcChar8*)face.Begin());
-    FcPatternAddInteger(p, FC_SLANT, font.IsItalic() ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddInteger(p, FC_SLANT, font.IsItalic() ? FC_SLANT_OBLIQUE : FC_SLANT_ROMAN);
     FcPatternAddDouble(p, FC_PIXEL_SIZE, GetXftPixelSize(font));
     FcPatternAddInteger(p, FC_WEIGHT, font.IsBold() ? FC_WEIGHT_BOLD : FC_WEIGHT_MEDIUM);
     FcPatternAddBool(p, FC_MINSPACE, FcTrue);
