@@ -213,3 +213,33 @@ TEST(XftFontCacheOrder, EmptyEntriesNeverMatch)
 
 } // namespace
 } // namespace Qor
+
+namespace Qor {
+namespace {
+
+// Opening a font of height 0 measures the standard font through the same cache.
+XftFontCache* reentered_cache = nullptr;
+
+XftFont* ReenteringOpen(Font font, int angle)
+{
+    if(font.GetHeightCode() == 0)
+        reentered_cache->Get(Font(Font::SANSSERIF, 12), 0);
+    return FakeOpen(font, angle);
+}
+
+TEST(XftFontCacheOrder, OpeningThatUsesTheCacheKeepsBothFonts)
+{
+    opened.clear();
+    closed.clear();
+    XftFontCache cache(ReenteringOpen, FakeClose);
+    reentered_cache = &cache;
+    XftFont* zero = cache.Get(Font(Font::SANSSERIF, 0), 0);
+    EXPECT_EQ(cache.GetFont(0).GetHeightCode(), 0);
+    EXPECT_EQ(cache.GetFont(1).GetHeightCode(), 12);
+    EXPECT_EQ(cache.Get(Font(Font::SANSSERIF, 0), 0), zero);
+    EXPECT_EQ(cache.Get(Font(Font::SANSSERIF, 12), 0), FakeOpen(Font(Font::SANSSERIF, 12), 0));
+    EXPECT_EQ(opened.size(), 3u) << "two opened through the cache, one here";
+}
+
+} // namespace
+} // namespace Qor
