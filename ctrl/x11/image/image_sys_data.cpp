@@ -2,11 +2,9 @@
 
 #include "ctrl/x11/image/image_sys_data.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "draw/image_cache/made_image.h"
 #include "draw/target/draw.h"
-
-#include <X11/Xlib.h>
 
 #include <algorithm>
 
@@ -98,12 +96,7 @@ void ImageSysDataCache::Shrink(int64 max_cost, int max_count)
     }
 }
 
-void ImageSysDataCache::ShrinkToLimits()
-{
-    Display* d = LinkedDisplay();
-    int64 screen = d ? (int64)DisplayWidth(d, DefaultScreen(d)) * DisplayHeight(d, DefaultScreen(d)) : 0;
-    Shrink(4 * screen, MAX_RECORDS);
-}
+void ImageSysDataCache::ShrinkToLimits() { Shrink(4 * (int64)screen_size.cx * screen_size.cy, MAX_RECORDS); }
 
 ImageSysDataCache& GetImageSysDataCache()
 {

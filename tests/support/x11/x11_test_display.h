@@ -1,23 +1,23 @@
 // The X display of the X11 back end's tests: opened once per process, never skipped.
 #pragma once
 
-#include "ctrl/x11/font/display_link_internal.h"
-#include "ctrl/x11/registrations.h"
-
+// GoogleTest first: Xlib's macros (None, Bool) would rename its identifiers.
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
+#include "ctrl/x11/display/x11_display.h"
+#include "ctrl/x11/registrations.h"
 
 #include <cstdlib>
 
 namespace Qor::test {
 
 // The test display, opened on first use; null when there is none.
-inline Display* TestDisplay()
+inline ::Display* TestDisplay()
 {
-    static Display* d = [] {
-        Display* opened = XOpenDisplay(nullptr);
-        LinkedDisplay() = opened;
+    static ::Display* d = [] {
+        ::Display* opened = XOpenDisplay(nullptr);
+        if(opened)
+            InitDisplayState(opened);
         return opened;
     }();
     return d;
@@ -33,7 +33,7 @@ protected:
         display = TestDisplay();
     }
 
-    Display* display = nullptr;
+    ::Display* display = nullptr;
 };
 
 } // namespace Qor::test

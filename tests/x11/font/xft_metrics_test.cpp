@@ -102,13 +102,13 @@ TEST_F(XftMetrics, BearingsFollowTheInk)
 
 TEST_F(XftMetrics, WithoutADisplayFreeTypeAnswers)
 {
-    Display* d = LinkedDisplay();
-    LinkedDisplay() = nullptr;
+    ::Display* d = Qor::display;
+    Qor::display = nullptr;
     Font font(Font::SANSSERIF, 17);
     FontMetrics m;
     GetFontMetricsXft(m, font);
     GlyphMetrics g = GetGlyphMetricsXft(font, 'M');
-    LinkedDisplay() = d;
+    Qor::display = d;
     FontMetrics f = FreeTypeMetrics(font);
     GlyphMetrics fg = FreeTypeGlyph(font, 'M');
     EXPECT_EQ(m.ascent, f.ascent);

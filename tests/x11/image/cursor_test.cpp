@@ -24,14 +24,14 @@ protected:
         ASSERT_TRUE(XFixesQueryExtension(display, &event, &error)) << "the test server lacks XFixes";
         window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 100, 100, 0, 0, 0);
         XMapWindow(display, window);
-        XSync(display, False);
+        XSync(display, false);
     }
 
     void TearDown() override
     {
         if(window)
             XDestroyWindow(display, window);
-        XSync(display, False);
+        XSync(display, false);
     }
 
     // The cursor as the server shows it over the window.
@@ -44,7 +44,7 @@ protected:
     {
         XDefineCursor(display, window, c);
         XWarpPointer(display, None, window, 0, 0, 0, 0, 50, 50);
-        XSync(display, False);
+        XSync(display, false);
         Shown s;
         XFixesCursorImage* ci = XFixesGetCursorImage(display);
         EXPECT_NE(ci, nullptr) << "no cursor image from the server";
