@@ -4,9 +4,11 @@
 
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/font/xft_metrics.h"
+#include "ctrl/x11/image/image_draw.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), RegisterXftMetricHooks(), 0);
+extern const char qor_ctrl_x11_registrations =
+    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), 0);
 
 } // namespace Qor

@@ -10,4 +10,6 @@
 #include "ctrl/x11/font/xft_font_cache.h"
 #include "ctrl/x11/font/xft_metrics.h"
 #include "ctrl/x11/font/xft_settings.h"
+#include "ctrl/x11/image/cursor.h"
+#include "ctrl/x11/image/image_draw.h"
 #include "ctrl/x11/registrations.h"

@@ -4,7 +4,9 @@
 
 #include "ctrl/x11/display/x11_display.h"
 #include "draw/image_cache/made_image.h"
-#include "draw/target/draw.h"
+#include "ctrl/x11/draw/system_draw.h"
+
+#include <X11/Xft/Xft.h>
 
 #include <algorithm>
 
@@ -30,8 +32,12 @@ ImageSysData::~ImageSysData()
     FreePicture(mask);
 }
 
-void ImageSysData::Paint(Draw& w, Point offset, XPictureId dest, int x, int y, const Rect& src, Color colour)
+void ImageSysData::Paint(SystemDraw& w, int x, int y, const Rect& src, Color colour)
 {
+    XPictureId dest = w.GetXftDraw() ? XftDrawPicture(w.GetXftDraw()) : 0;
+    if(!dest)
+        return;
+    Point offset = w.GetOffset();
     Rect sr;
     sr.left = std::max(src.left, 0);
     sr.top = std::max(src.top, 0);

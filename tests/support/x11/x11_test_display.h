@@ -1,4 +1,5 @@
 // The X display of the X11 back end's tests: opened once per process, never skipped.
+// Included first by every X11 test file.
 #pragma once
 
 // GoogleTest first: Xlib's macros (None, Bool) would rename its identifiers.

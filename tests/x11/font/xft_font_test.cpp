@@ -1,9 +1,11 @@
 // Xft font requests, the rendering settings, the open-font caches.
 
+// First: GoogleTest before the X headers, whose macros clash with its names.
+#include "tests/support/x11/x11_test_display.h"
+
 #include "ctrl/x11/font/xft_font.h"
 #include "ctrl/x11/font/xft_font_cache.h"
 #include "draw/font/font_metrics.h"
-#include "tests/support/x11/x11_test_display.h"
 
 #include <X11/Xft/Xft.h>
 

@@ -1,9 +1,11 @@
 // Font and glyph metrics through Xft against the drawing layer's FreeType measures.
 
+// First: GoogleTest before the X headers, whose macros clash with its names.
+#include "tests/support/x11/x11_test_display.h"
+
 #include "ctrl/x11/font/xft_metrics.h"
 #include "draw/font/font_backend.h"
 #include "tests/support/printers.h"
-#include "tests/support/x11/x11_test_display.h"
 
 #include <cstring>
 

@@ -1,8 +1,10 @@
 // Cursors from images and from the stock marker images, read back through XFixes.
 
+// First: GoogleTest before the X headers, whose macros clash with its names.
+#include "tests/support/x11/x11_test_display.h"
+
 #include "ctrl/x11/image/cursor.h"
 #include "draw/image/pixel_buffer.h"
-#include "tests/support/x11/x11_test_display.h"
 
 #include <X11/cursorfont.h>
 #include <X11/extensions/Xfixes.h>
