@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ctrl/x11/draw/system_draw.h"
+#include "ctrl/x11/registrations.h"
 
 namespace Qor {
 

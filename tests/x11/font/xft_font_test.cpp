@@ -1,7 +1,7 @@
 // Xft font requests, the rendering settings, the open-font caches.
 
 // First: GoogleTest before the X headers, whose macros clash with its names.
-#include "tests/support/x11/x11_test_display.h"
+#include "tests/support/x11/gui_test.h"
 
 #include "ctrl/x11/font/xft_font.h"
 #include "ctrl/x11/font/xft_font_cache.h"
@@ -141,7 +141,7 @@ TEST(XftRenderSettings, EditTheMatchedPattern)
     }
 }
 
-class XftFontOpen : public test::X11Test {};
+class XftFontOpen : public QorTest::GuiTest {};
 
 TEST_F(XftFontOpen, OpensWithTheSettingsOfItsTime)
 {

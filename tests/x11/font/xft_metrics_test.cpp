@@ -1,7 +1,7 @@
 // Font and glyph metrics through Xft against the drawing layer's FreeType measures.
 
 // First: GoogleTest before the X headers, whose macros clash with its names.
-#include "tests/support/x11/x11_test_display.h"
+#include "tests/support/x11/gui_test.h"
 
 #include "ctrl/x11/font/xft_metrics.h"
 #include "draw/font/font_backend.h"
@@ -13,7 +13,7 @@ namespace Qor {
 namespace {
 
 // The drawing layer's own measures, with the Xft hooks stepped aside.
-class XftMetrics : public test::X11Test {
+class XftMetrics : public QorTest::GuiTest {
 protected:
     static FontMetrics FreeTypeMetrics(Font font)
     {

@@ -2,7 +2,7 @@
 // edges, the baseline, underline and strike-out lines, advances, rotation and clipping.
 
 // First: GoogleTest before the X headers, whose macros clash with its names.
-#include "tests/support/x11/x11_test_display.h"
+#include "tests/support/x11/gui_test.h"
 
 #include "ctrl/x11/image/image_draw.h"
 #include "draw/font/font_metrics.h"
@@ -17,7 +17,7 @@ using test::CountGreys;
 using test::Ink;
 using test::InkBox;
 
-class XftText : public test::X11Test {
+class XftText : public QorTest::GuiTest {
 protected:
     // Black text on white paper.
     Image Draw(Size size, int x, int y, const char* text, Font font, int angle = 0, const int* dx = nullptr)

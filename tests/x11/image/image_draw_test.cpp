@@ -2,7 +2,7 @@
 // image drawing hooks of the drawing layer.
 
 // First: GoogleTest before the X headers, whose macros clash with its names.
-#include "tests/support/x11/x11_test_display.h"
+#include "tests/support/x11/gui_test.h"
 
 #include "ctrl/x11/image/image_draw.h"
 #include "draw/target/image_any_draw.h"
@@ -13,7 +13,7 @@ namespace {
 
 using test::Near;
 
-class ImageDrawTest : public test::X11Test {};
+class ImageDrawTest : public QorTest::GuiTest {};
 
 TEST_F(ImageDrawTest, WithoutAlphaThePixelsAreOpaque)
 {

@@ -1,11 +1,12 @@
 // Images painted through their server-side copies, checked by the pixels they leave.
 
 // First: GoogleTest before the X headers, whose macros clash with its names.
-#include "tests/support/x11/x11_test_display.h"
+#include "tests/support/x11/gui_test.h"
 
 #include "ctrl/x11/image/image_draw.h"
 #include "ctrl/x11/image/image_sys_data.h"
 #include "draw/image/pixel_buffer.h"
+#include "draw/image_cache/made_image.h"
 #include "tests/support/x11/image_pixels.h"
 
 #include <algorithm>
@@ -18,11 +19,11 @@ using test::InkBox;
 using test::Near;
 
 // Each test starts and ends with an empty record cache.
-class ImagePaint : public test::X11Test {
+class ImagePaint : public QorTest::GuiTest {
 protected:
     void SetUp() override
     {
-        test::X11Test::SetUp();
+        QorTest::GuiTest::SetUp();
         GetImageSysDataCache().Clear();
     }
     void TearDown() override { GetImageSysDataCache().Clear(); }
@@ -177,12 +178,41 @@ TEST_F(ImagePaint, CacheKeptWithinItsLimits)
     EXPECT_EQ(GetImageSysDataCache().GetCount(), 1000);
     EXPECT_FALSE(GetImageSysDataCache().Contains(first)) << "the least recent went first";
 
-    // Five screens of pixels: the oldest go until four screens are left.
-    Size screen(DisplayWidth(display, DefaultScreen(display)), DisplayHeight(display, DefaultScreen(display)));
+    // Five screens of pixels: the oldest go until four screens are left. Transparent, so
+    // nothing is sent to the server, which other tests share.
+    Size screen = screen_size;
     for(int i = 0; i < 5; i++)
-        w.DrawImage(0, 0, Solid(screen.cx, screen.cy, MakeRGBA(0, 0, 0, 100)));
+        w.DrawImage(0, 0, Solid(screen.cx, screen.cy, RGBA{}));
     EXPECT_EQ(GetImageSysDataCache().GetCount(), 4);
     EXPECT_LE(GetImageSysDataCache().GetCost(), 4 * (int64)screen.cx * screen.cy);
+}
+
+// Made for painting: only the made-image cache holds the image, so its upload frees the pixels.
+struct HalfGreyMaker : ImageMaker {
+    String GetKey() const override { return "x11 image paint: half grey"; }
+    Image Make() const override
+    {
+        PixelBuffer b(6, 6);
+        std::fill(b.Begin(), b.End(), MakeRGBA(0, 0, 0, 128));
+        return Image(b);
+    }
+};
+
+TEST_F(ImagePaint, PixelsGoneAfterUploadDrawFromTheCopyOrNotAtAll)
+{
+    ResetMadeImageCache();
+    Image img = GetMadeImageForPainting(HalfGreyMaker());
+    ASSERT_NE(img.GetPixels(), nullptr);
+    Image first = Paint(Size(8, 8), 1, 1, img, Rect(0, 0, 6, 6));
+    EXPECT_EQ(img.GetPixels(), nullptr) << "the server holds a copy";
+    Image second = Paint(Size(8, 8), 1, 1, img, Rect(0, 0, 6, 6));
+    EXPECT_TRUE(Near(first[3][3], MakeRGBA(127, 127, 127, 255)));
+    EXPECT_TRUE(Near(second[3][3], MakeRGBA(127, 127, 127, 255)));
+    // Once the copy is gone too, there is nothing to send: nothing is drawn.
+    GetImageSysDataCache().Clear();
+    Image third = Paint(Size(8, 8), 1, 1, img, Rect(0, 0, 6, 6));
+    EXPECT_TRUE(Near(third[3][3], WHITE, 0));
+    ResetMadeImageCache();
 }
 
 } // namespace
