@@ -70,7 +70,11 @@ TEST(XftFontRequest, RotationMatrix)
     FcPatternDestroy(p);
 }
 
-TEST(XftFontRequest, HeightZeroTakesTheStandardSizeButAtLeastTen)
+// Measured through Xft, as every font of a running program: the metric caches keep what
+// they measured first.
+class XftFontHeight : public QorTest::GuiTest {};
+
+TEST_F(XftFontHeight, ZeroTakesTheStandardSizeButAtLeastTen)
 {
     Font standard = GetStandardFont();
     EXPECT_EQ(GetXftPixelSize(Font(Font::SANSSERIF, 0)), std::max(GetStandardFontSize().cy, 10));
