@@ -62,8 +62,7 @@ protected:
                 char* name = nullptr;
                 if(XFetchName(display, children[i], &name) && name) {
                     XWindowAttributes a;
-                    if(caption == name && XGetWindowAttributes(display, children[i], &a) &&
-                       a.map_state == IsViewable)
+                    if(caption == name && XGetWindowAttributes(display, children[i], &a) && a.map_state == IsViewable)
                         found = children[i];
                     XFree(name);
                 }
@@ -118,7 +117,8 @@ TEST_F(PanicBoxTest, ShowsTheLinesAboveOtherWindowsUntilClicked)
             in = ink;
         }
         return bands.size() == 3;
-    })) << bands.size() << " bands of text";
+    })) << bands.size()
+        << " bands of text";
     EXPECT_LT(bands[0], 20);
     EXPECT_GT(bands[1], 20);
 
