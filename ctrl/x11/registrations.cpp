@@ -3,9 +3,12 @@
 #include "ctrl/x11/registrations.h"
 
 #include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/font/xft_metrics.h"
+#include "ctrl/x11/image/image_draw.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), 0);
+extern const char qor_ctrl_x11_registrations =
+    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), 0);
 
 } // namespace Qor
