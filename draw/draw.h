@@ -10,6 +10,7 @@
 #include "draw/image/pixel_format.h"
 #include "draw/image_ops/image_filters.h"
 #include "draw/image_ops/image_parts.h"
+#include "draw/image_cache/lru_cache.h"
 #include "draw/image_cache/made_image.h"
 
 #include "draw/rescale/rescaler.h"

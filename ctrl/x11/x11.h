@@ -5,6 +5,7 @@
 #include "ctrl/x11/display/x11_atoms.h"
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/display/xlib.h"
 #include "ctrl/x11/draw/system_draw.h"
 #include "ctrl/x11/font/xft_font.h"
 #include "ctrl/x11/font/xft_font_cache.h"
@@ -12,4 +13,5 @@
 #include "ctrl/x11/font/xft_settings.h"
 #include "ctrl/x11/image/cursor.h"
 #include "ctrl/x11/image/image_draw.h"
+#include "ctrl/x11/image/image_sys_data.h"
 #include "ctrl/x11/registrations.h"

@@ -89,7 +89,7 @@ TEST_F(HarnessTest, PropertyIsReadAsOtherClientsSeeIt)
     TestWindow w(10, 10);
     XChangeProperty(display, w.GetWindow(), XInternAtom(display, "QOR_TEST", false), XA_STRING, 8, PropModeReplace,
                     (const unsigned char*)"abc", 3);
-    Atom type = None;
+    Atom type = X_NONE;
     EXPECT_EQ(ReadProperty(w.GetWindow(), "QOR_TEST", &type), "abc");
     EXPECT_EQ(type, XA_STRING);
 }

@@ -34,7 +34,7 @@ protected:
     ::Display* peer = nullptr;
     std::unique_ptr<TestWindow> window;
     Window w = 0;
-    Atom property = None;
+    Atom property = X_NONE;
 
     void SetUp() override
     {
@@ -125,7 +125,7 @@ TEST_F(PropertyTest, SelectionPropertyIsReadAndDeleted)
     EXPECT_EQ(ReadSelectionProperty(w, property), "text");
     Atom type = 0;
     EXPECT_EQ(ReadProperty(w, "QOR_TRANSFER", &type), "");
-    EXPECT_EQ(type, (Atom)None);
+    EXPECT_EQ(type, (Atom)X_NONE);
     EXPECT_EQ(ReadSelectionProperty(w, property), ""); // nothing there
 }
 

@@ -112,7 +112,7 @@ TEST_F(SystemDrawTest, AgreesWithTheRasterDraw)
     for(const Scene& s : scenes) {
         SCOPED_TRACE(s.name);
         XSetForeground(display, gc, ColorToPixel(White()));
-        XSetClipMask(display, gc, None);
+        XSetClipMask(display, gc, X_NONE);
         XFillRectangle(display, pixmap, gc, 0, 0, CX, CY);
         EXPECT_EQ(Picture(Paint(s.paint)), Picture(Raster(s.paint)));
     }

@@ -124,7 +124,7 @@ TEST_F(SystemDrawTest, PolylinesAsSegmentsOrAsLinesDrawTheSame)
     for(int n : { 3, 250, 300 }) {
         SCOPED_TRACE(n);
         XSetForeground(display, gc, ColorToPixel(White()));
-        XSetClipMask(display, gc, None);
+        XSetClipMask(display, gc, X_NONE);
         XFillRectangle(display, pixmap, gc, 0, 0, CX, CY);
         std::vector<Point> points = TwoRows(n);
         int counts[] = { n, n };

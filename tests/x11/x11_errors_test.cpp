@@ -113,7 +113,7 @@ TEST_F(XErrorTest, FatalWithTheSettingAndEndsWithoutDeadlock)
     EXPECT_EXIT(
         {
             SetPanicBoxTimeLimit(300);
-            XGrabPointer(display, root, false, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+            XGrabPointer(display, root, false, ButtonPressMask, GrabModeAsync, GrabModeAsync, X_NONE, X_NONE,
                          X_CURRENT_TIME);
             CauseBadWindow();
         },

@@ -118,7 +118,7 @@ void ShowPanicBox(const char* caption, const char* text)
     hints.width = hints.min_width = BOX_CX;
     hints.height = hints.min_height = BOX_CY;
     char* no_argv[] = { nullptr };
-    XSetStandardProperties(d, w, caption, caption, None, no_argv, 0, &hints);
+    XSetStandardProperties(d, w, caption, caption, X_NONE, no_argv, 0, &hints);
     XSelectInput(d, w, KeyPressMask | ButtonPressMask | ExposureMask | StructureNotifyMask);
     Atom delete_window = XInternAtom(d, "WM_DELETE_WINDOW", false);
     XSetWMProtocols(d, w, &delete_window, 1);

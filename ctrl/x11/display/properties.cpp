@@ -24,13 +24,13 @@ bool AppendProperty(String& out, Window w, Atom property, Atom type, int max_byt
     long offset = 0;
     bool found = false;
     for(;;) {
-        Atom actual_type = None;
+        Atom actual_type = X_NONE;
         int format = 0;
         unsigned long items = 0, bytes_after = 0;
         unsigned char* data = nullptr;
         if(XGetWindowProperty(display, w, property, offset, chunk, false, type, &actual_type, &format, &items,
                               &bytes_after, &data) != Success ||
-           actual_type == None) {
+           actual_type == X_NONE) {
             if(data)
                 XFree(data);
             break;
@@ -103,7 +103,7 @@ Vector<int> ReadWindowPropertyInts(Window w, Atom property, Atom type)
 
 String ReadSelectionProperty(Window w, Atom property)
 {
-    Atom type = None;
+    Atom type = X_NONE;
     int format = 0;
     unsigned long items = 0, bytes_after = 0;
     unsigned char* data = nullptr;
@@ -111,7 +111,7 @@ String ReadSelectionProperty(Window w, Atom property)
                                     &bytes_after, &data);
     if(data)
         XFree(data);
-    if(status != Success || type == None)
+    if(status != Success || type == X_NONE)
         return String();
     if(type != AtomOf("INCR")) {
         String out = ReadWindowProperty(w, property, AnyPropertyType);

@@ -1,4 +1,4 @@
-// Xlib for the back end. Xlib defines macros (True, False, Complex, CurrentTime) under names
+// Xlib for the back end. Xlib defines macros (True, False, Complex, CurrentTime, None) under names
 // the rest of the system uses as identifiers; they are dropped here, so every file of the
 // back end takes Xlib through this header, never directly, and writes true, false and the
 // constants below instead.
@@ -11,10 +11,12 @@
 #undef False
 #undef Complex
 #undef CurrentTime
+#undef None
 
 namespace Qor {
 
 inline constexpr ::Time X_CURRENT_TIME = 0;
+inline constexpr long X_NONE = 0L;
 inline constexpr int X_COMPLEX_SHAPE = 0;
 
 } // namespace Qor

@@ -3,8 +3,9 @@
 #include "ctrl/x11/image/image_sys_data.h"
 
 #include "ctrl/x11/display/x11_display.h"
-#include "draw/image_cache/made_image.h"
 #include "ctrl/x11/draw/system_draw.h"
+#include "ctrl/x11/image/x_picture_internal.h"
+#include "draw/image_cache/made_image.h"
 
 #include <X11/Xft/Xft.h>
 

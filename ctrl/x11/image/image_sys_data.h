@@ -2,7 +2,6 @@
 // least-recently-used cache bounded by pixel count and entry count.
 #pragma once
 
-#include "ctrl/x11/image/x_picture_internal.h"
 #include "draw/image/image.h"
 #include "foundation/values/color.h"
 #include "foundation/values/point.h"
@@ -12,6 +11,9 @@
 #include <unordered_map>
 
 namespace Qor {
+
+// Xrender's Picture, an X id (unsigned long on the client), without the X headers.
+using XPictureId = unsigned long;
 
 class SystemDraw;
 

@@ -2,13 +2,11 @@
 // one-pixel solid pictures that paint a shape in one colour.
 #pragma once
 
+#include "ctrl/x11/image/image_sys_data.h"
 #include "draw/image/image.h"
 #include "foundation/values/color.h"
 
 namespace Qor {
-
-// Xrender's Picture, an X id (unsigned long on the client), without the X headers.
-using XPictureId = unsigned long;
 
 // A picture holding a copy of the pixels: RGB24 for an opaque image, else ARGB32.
 XPictureId CreateColorPicture(const Image& img, bool opaque);

@@ -115,7 +115,7 @@ Pixels GrabPixels(Drawable d, const Rect& r) { return GrabPixels(display, d, r);
 String ReadProperty(Window w, const char* name, Atom* type)
 {
     String out;
-    Atom actual = None;
+    Atom actual = X_NONE;
     int format = 0;
     unsigned long items = 0, after = 0;
     unsigned char* data = nullptr;

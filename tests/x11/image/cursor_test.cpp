@@ -56,7 +56,7 @@ protected:
     Shown Show(Cursor c)
     {
         XDefineCursor(display, window, c);
-        XWarpPointer(display, None, window, 0, 0, 0, 0, 50, 50);
+        XWarpPointer(display, X_NONE, window, 0, 0, 0, 0, 50, 50);
         XSync(display, false);
         Shown s;
         XFixesCursorImage* ci = XFixesGetCursorImage(display);
