@@ -2,8 +2,11 @@
 
 #include "ctrl/x11/registrations.h"
 
+#include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/font/xft_metrics.h"
+
 namespace Qor {
 
-extern const char qor_ctrl_x11_registrations = 0;
+extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), RegisterXftMetricHooks(), 0);
 
 } // namespace Qor

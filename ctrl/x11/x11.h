@@ -2,4 +2,12 @@
 #pragma once
 
 #include "ctrl/ctrl.h"
+#include "ctrl/x11/display/x11_atoms.h"
+#include "ctrl/x11/display/x11_display.h"
+#include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/draw/system_draw.h"
+#include "ctrl/x11/font/xft_font.h"
+#include "ctrl/x11/font/xft_font_cache.h"
+#include "ctrl/x11/font/xft_metrics.h"
+#include "ctrl/x11/font/xft_settings.h"
 #include "ctrl/x11/registrations.h"

@@ -1,0 +1,114 @@
+// Cached server-side copies of images and their painting through Xrender.
+
+#include "ctrl/x11/image/image_sys_data.h"
+
+#include "ctrl/x11/font/display_link_internal.h"
+#include "draw/image_cache/made_image.h"
+#include "draw/target/draw.h"
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+
+namespace Qor {
+
+namespace {
+
+constexpr int MAX_RECORDS = 1000;
+
+// The picture painted once, straight from the pixels, and dropped again.
+void PaintDirect(const Image& img, XPictureId dest, int x, int y)
+{
+    XPictureId p = CreateColorPicture(img, true);
+    CompositePicture(p, 0, dest, 0, 0, x, y, img.GetWidth(), img.GetHeight());
+    FreePicture(p);
+}
+
+} // namespace
+
+ImageSysData::~ImageSysData()
+{
+    FreePicture(picture);
+    FreePicture(mask);
+}
+
+void ImageSysData::Paint(Draw& w, Point offset, XPictureId dest, int x, int y, const Rect& src, Color colour)
+{
+    Rect sr;
+    sr.left = std::max(src.left, 0);
+    sr.top = std::max(src.top, 0);
+    sr.right = std::max(std::min(src.right, image.GetWidth()), sr.left);
+    sr.bottom = std::max(std::min(src.bottom, image.GetHeight()), sr.top);
+    if(sr.IsEmpty())
+        return;
+    int kind = image.GetKind();
+    if(kind == IMAGE_EMPTY)
+        return;
+    if(kind == IMAGE_OPAQUE && !colour.IsNullInstance()) {
+        w.DrawRect(x, y, image.GetWidth(), image.GetHeight(), colour);
+        return;
+    }
+    int dx = x + offset.x;
+    int dy = y + offset.y;
+    bool whole = sr == Rect(image.GetSize());
+    // Pixels may have gone once the server held a copy; without one nothing can be sent.
+    bool has_pixels = image.GetPixels() != nullptr;
+    if(kind == IMAGE_OPAQUE && whole && paint_count == 0 && has_pixels) {
+        PaintDirect(image, dest, dx, dy);
+        paint_count = 1;
+        return;
+    }
+    if(!colour.IsNullInstance()) {
+        if(!mask && has_pixels)
+            mask = CreateMaskPicture(image);
+        if(mask)
+            CompositePicture(GetSolidColorPicture(colour), mask, dest, sr.left, sr.top, dx, dy, sr.Width(),
+                             sr.Height());
+        return;
+    }
+    if(!picture && has_pixels) {
+        picture = CreateColorPicture(image, kind == IMAGE_OPAQUE);
+        ReleaseImagePixels(image);
+    }
+    if(picture)
+        CompositePicture(picture, 0, dest, sr.left, sr.top, dx, dy, sr.Width(), sr.Height());
+}
+
+ImageSysData& ImageSysDataCache::Get(const Image& img)
+{
+    auto found = index.find(img.GetSerialId());
+    if(found != index.end()) {
+        records.splice(records.begin(), records, found->second);
+        return records.front();
+    }
+    records.emplace_front(img);
+    index[img.GetSerialId()] = records.begin();
+    cost += img.GetLength();
+    return records.front();
+}
+
+void ImageSysDataCache::Shrink(int64 max_cost, int max_count)
+{
+    while(!records.empty() && ((int)records.size() > max_count || cost > max_cost)) {
+        ImageSysData& r = records.back();
+        ForgetMadeImage(r.image);
+        cost -= r.image.GetLength();
+        index.erase(r.image.GetSerialId());
+        records.pop_back();
+    }
+}
+
+void ImageSysDataCache::ShrinkToLimits()
+{
+    Display* d = LinkedDisplay();
+    int64 screen = d ? (int64)DisplayWidth(d, DefaultScreen(d)) * DisplayHeight(d, DefaultScreen(d)) : 0;
+    Shrink(4 * screen, MAX_RECORDS);
+}
+
+ImageSysDataCache& GetImageSysDataCache()
+{
+    static ImageSysDataCache cache;
+    return cache;
+}
+
+} // namespace Qor
