@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/string.h"
+#include "foundation/values/rect.h"
 #include "foundation/values/value.h"
 #include "foundation/wstring.h"
 
@@ -40,5 +41,13 @@ inline void PrintTo(const Value& v, std::ostream* os)
 {
     *os << "Value(type " << v.GetTypeNumber() << ", " << ::testing::PrintToString(Std(v.ToString())) << ")";
 }
+
+// Integer geometry as its numbers.
+inline void PrintTo(const Rect& r, std::ostream* os)
+{
+    *os << "Rect(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+inline void PrintTo(const Size& s, std::ostream* os) { *os << "Size(" << s.cx << ", " << s.cy << ")"; }
+inline void PrintTo(const Point& p, std::ostream* os) { *os << "Point(" << p.x << ", " << p.y << ")"; }
 
 } // namespace Qor
