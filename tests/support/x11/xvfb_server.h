@@ -1,0 +1,32 @@
+// A private X server of a chosen depth for the tests that need a screen unlike the usual
+// one (16-bit, 8-bit palette), started by the test and stopped with it.
+#pragma once
+
+#include "tests/support/x11/gui_test.h"
+
+#include <string>
+#include <sys/types.h>
+
+namespace QorTest {
+
+class XvfbServer {
+public:
+    // Starts Xvfb with one cx x cy screen of the depth; waits at most limit_ms for it.
+    XvfbServer(int cx, int cy, int depth, int limit_ms = 10000);
+    ~XvfbServer();
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    // The display name (":N"); empty when the server did not start.
+    const std::string& GetName() const { return name; }
+    // A connection to it, closed with the server; null (with a test failure) when it did
+    // not start.
+    ::Display* Open();
+
+private:
+    pid_t pid = -1;
+    std::string name;
+    ::Display* connection = nullptr;
+};
+
+} // namespace QorTest
