@@ -26,6 +26,17 @@ TEST_F(HarnessTest, PaintedWindowIsReadBack)
     EXPECT_EQ(p.At(15, 5), White());
 }
 
+TEST_F(HarnessTest, CoveredWindowIsStillReadBack)
+{
+    // Parallel tests share the server; a window of another test may cover this one.
+    TestWindow w(40, 30, White(), 100, 100);
+    ASSERT_TRUE(w.MapAndWait());
+    w.Paint([](SystemDraw& d) { d.DrawRect(0, 0, 40, 30, Color(0, 0, 255)); });
+    TestWindow cover(60, 60, Color(0, 255, 0), 90, 90);
+    ASSERT_TRUE(cover.MapAndWait());
+    EXPECT_EQ(w.Grab().Count(Color(0, 0, 255)), 40 * 30);
+}
+
 TEST_F(HarnessTest, ClickArrivesAtThePoint)
 {
     TestWindow w(50, 50, White(), 20, 20);
@@ -76,8 +87,8 @@ TEST_F(HarnessTest, TypedTextArrivesAsKeys)
 TEST_F(HarnessTest, PropertyIsReadAsOtherClientsSeeIt)
 {
     TestWindow w(10, 10);
-    XChangeProperty(display, w.GetWindow(), XInternAtom(display, "QOR_TEST", false), XA_STRING, 8,
-                    PropModeReplace, (const unsigned char*)"abc", 3);
+    XChangeProperty(display, w.GetWindow(), XInternAtom(display, "QOR_TEST", false), XA_STRING, 8, PropModeReplace,
+                    (const unsigned char*)"abc", 3);
     Atom type = None;
     EXPECT_EQ(ReadProperty(w.GetWindow(), "QOR_TEST", &type), "abc");
     EXPECT_EQ(type, XA_STRING);

@@ -84,27 +84,35 @@ void SystemDraw::SetLineStyle(int code)
         return;
     line_code = code;
     int width = !IsNullInt(code) && code >= 2 ? code : 1;
-    int style = LineSolid;
+    int style = LineSolid, cap = CapRound;
     for(const Dashes& d : dash_table)
         if(d.code == code) {
             XSetDashes(display, gc, 0, d.list, d.count);
             style = LineOnOffDash;
+            // X caps every dash: round caps would add a pixel to each and take it from
+            // the gaps, so dashes end flat and keep their lengths.
+            cap = CapButt;
         }
-    XSetLineAttributes(display, gc, width, style, CapRound, JoinRound);
+    XSetLineAttributes(display, gc, width, style, cap, JoinRound);
 }
 
 void SystemDraw::DrawRect(int x, int y, int cx, int cy, Color color)
 {
     if(color.IsNullInstance() || cx <= 0 || cy <= 0 || !gc)
         return;
+    // X wraps 16-bit coordinates around: a far rectangle is cut to what X can address.
+    int64 l = std::max<int64>((int64)x + offset.x, -32768), t = std::max<int64>((int64)y + offset.y, -32768);
+    int64 r = std::min<int64>((int64)x + offset.x + cx, 32767), b = std::min<int64>((int64)y + offset.y + cy, 32767);
+    if(l >= r || t >= b)
+        return;
     if(color == InvertColor()) {
         XSetFunction(display, gc, GXinvert);
-        XFillRectangle(display, drawable, gc, x + offset.x, y + offset.y, cx, cy);
+        XFillRectangle(display, drawable, gc, (int)l, (int)t, (unsigned)(r - l), (unsigned)(b - t));
         XSetFunction(display, gc, GXcopy);
         return;
     }
     SetForeground(color);
-    XFillRectangle(display, drawable, gc, x + offset.x, y + offset.y, cx, cy);
+    XFillRectangle(display, drawable, gc, (int)l, (int)t, (unsigned)(r - l), (unsigned)(b - t));
 }
 
 void SystemDraw::DrawLine(int x1, int y1, int x2, int y2, int width, Color color)
@@ -113,7 +121,8 @@ void SystemDraw::DrawLine(int x1, int y1, int x2, int y2, int width, Color color
         return;
     SetLineStyle(width);
     SetForeground(color);
-    XDrawLine(display, drawable, gc, x1 + offset.x, y1 + offset.y, x2 + offset.x, y2 + offset.y);
+    XDrawLine(display, drawable, gc, ToShort(x1 + offset.x), ToShort(y1 + offset.y), ToShort(x2 + offset.x),
+              ToShort(y2 + offset.y));
 }
 
 void SystemDraw::DrawPolyPolyline(const Point* vertices, int vertex_count, const int* counts, int count_count,

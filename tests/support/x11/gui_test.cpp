@@ -97,8 +97,8 @@ Pixels GrabPixels(::Display* d, Drawable dw, const Rect& r)
         for(int x = 0; x < p.cx; x++) {
             unsigned long pixel = XGetPixel(img, x, y);
             if(v->c_class == TrueColor)
-                p.colors.push_back(
-                    Color(Component(pixel, v->red_mask), Component(pixel, v->green_mask), Component(pixel, v->blue_mask)));
+                p.colors.push_back(Color(Component(pixel, v->red_mask), Component(pixel, v->green_mask),
+                                         Component(pixel, v->blue_mask)));
             else {
                 XColor c = {};
                 c.pixel = pixel;

@@ -1,6 +1,8 @@
 // Test windows: creation, mapping with a time limit and painting.
 #include "tests/support/x11/test_window.h"
 
+#include <X11/extensions/Xcomposite.h>
+
 namespace QorTest {
 
 using namespace Qor;
@@ -16,6 +18,11 @@ TestWindow::TestWindow(int cx, int cy, Color background, int x, int y) : size(cx
     window = XCreateWindow(display, root, x, y, cx, cy, 0, depth, InputOutput, visual,
                            CWBackPixel | CWOverrideRedirect | CWEventMask, &a);
     gc = XCreateGC(display, window, 0, nullptr);
+    // Tests run in parallel on one server and their windows may overlap: each window keeps
+    // its contents off screen, so what it shows is read back whatever covers it.
+    int event_base, error_base;
+    if(XCompositeQueryExtension(display, &event_base, &error_base))
+        XCompositeRedirectWindow(display, window, CompositeRedirectAutomatic);
 }
 
 TestWindow::~TestWindow()

@@ -19,6 +19,9 @@ bool HasXTest()
 
 void MovePointer(Window w, Point p)
 {
+    // Parallel tests share the pointer and the screen: the window goes on top first so the
+    // event reaches it and not a window of another test.
+    XRaiseWindow(display, w);
     int x = 0, y = 0;
     Window child;
     XTranslateCoordinates(display, w, root, p.x, p.y, &x, &y, &child);

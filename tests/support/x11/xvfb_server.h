@@ -30,3 +30,24 @@ private:
 };
 
 } // namespace QorTest
+
+namespace QorTest {
+
+// Makes another connection the window system's display for a scope, and the earlier one
+// again at its end (the display state then describes that one again).
+class DisplaySwitch {
+public:
+    explicit DisplaySwitch(::Display* d) : saved(Qor::display) { Qor::InitDisplayState(d); }
+    ~DisplaySwitch()
+    {
+        if(saved)
+            Qor::InitDisplayState(saved);
+    }
+    DisplaySwitch(const DisplaySwitch&) = delete;
+    DisplaySwitch& operator=(const DisplaySwitch&) = delete;
+
+private:
+    ::Display* saved;
+};
+
+} // namespace QorTest
