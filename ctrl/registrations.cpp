@@ -2,11 +2,12 @@
 
 #include "ctrl/registrations.h"
 
+#include "ctrl/loop/caret.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), 0);
+extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterCaret(), 0);
 
 } // namespace Qor

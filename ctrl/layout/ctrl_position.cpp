@@ -82,14 +82,22 @@ void Ctrl::SetPos(LogicalPos p, bool in_frame)
 {
     if(p == pos && in_frame == IsInFrameArea())
         return;
-    // The area left behind is repainted; batching several moves into one repaint between
-    // two paints is the refresh layer's business.
-    if(parent)
+    // In an open window the move is recorded and both places are repainted after the
+    // event, once however often the control moves; elsewhere both are refreshed now.
+    Rect from, to;
+    bool recorded = GetMoveRectInRoot(from);
+    if(parent && !recorded)
         RefreshFrame();
     pos = p;
     SetFlagB(B_IN_FRAME, in_frame);
     UpdateRect(true);
-    if(parent)
+    if(recorded) {
+        if(GetMoveRectInRoot(to))
+            RecordChildMove(from, to);
+        else
+            GetRootCtrl()->RefreshFrameArea(from);
+    }
+    else if(parent)
         RefreshFrame();
     NotifyStateChange(STATE_POSITION);
 }

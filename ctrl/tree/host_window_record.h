@@ -2,6 +2,7 @@
 // it while the window exists.
 #pragma once
 
+#include "ctrl/refresh/refresh_bookkeeping.h"
 #include "foundation/pte.h"
 
 namespace Qor {
@@ -10,6 +11,7 @@ class Ctrl;
 
 struct HostWindowRecord {
     unsigned long window = 0; // the X window id
+    RefreshBookkeeping refresh; // queued scrolls and moved children
     WeakPointer<Ctrl> owner;  // the owner the opener passed
 };
 

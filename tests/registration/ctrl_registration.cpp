@@ -22,5 +22,6 @@ int main()
           "the control tree reads the access-key display setting");
 
     Check(seams.kill_timers_in == &CancelTimersInRange, "a destroyed control cancels the timers of its record");
+    Check(seams.sync_caret == &SyncCaret, "focus and enable changes move the caret with the focus");
     return QorRegistration::Finish("ctrl registrations");
 }
