@@ -10,4 +10,6 @@
 #include "ctrl/x11/font/xft_font_cache.h"
 #include "ctrl/x11/font/xft_metrics.h"
 #include "ctrl/x11/font/xft_settings.h"
+#include "ctrl/x11/host/window_host.h"
+#include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/registrations.h"
