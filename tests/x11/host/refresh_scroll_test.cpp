@@ -163,17 +163,21 @@ TEST_F(ScrollTest, ScrollOfMoreThanThreeQuartersIsRepaintedNotCopied)
 
 TEST_F(ScrollTest, DiagonalScrollRepaintsEveryUncoveredPixel)
 {
-    ScrollWindow s;
-    ASSERT_TRUE(OpenHostWindow(s.top, Rect(40, 40, 100, 140)));
+    // Large enough that the invalid strips stay apart instead of merging into one box.
+    FillCtrl top(Color(0, 0, 255));
+    RowsCtrl rows;
+    rows.SetRect(0, 0, 400, 300);
+    top.AppendChild(rows);
+    ASSERT_TRUE(OpenHostWindow(top, Rect(40, 40, 440, 340)));
     // The content moves right and down; the rows paint the same in every column, so after
-    // the repaint every row must again show its own colour.
-    s.rows.offset -= 6;
-    s.rows.ScrollArea(Rect(0, 0, 60, 100), 4, 6);
-    ASSERT_TRUE(PaintPending(s.top));
-    Pixels p = GrabWindow(s.top);
+    // the repaint every row must again show its own colour, the corners included.
+    rows.offset -= 6;
+    rows.ScrollArea(Rect(0, 0, 400, 300), 4, 6);
+    ASSERT_TRUE(PaintPending(top));
+    Pixels p = GrabWindow(top);
     int wrong = 0;
-    for(int y = 0; y < 100; y++)
-        for(int x = 0; x < 60; x++)
+    for(int y = 0; y < 300; y++)
+        for(int x = 0; x < 400; x++)
             wrong += p.At(x, y) != RowsCtrl::RowColor(y - 6);
     EXPECT_EQ(wrong, 0);
 }
