@@ -19,20 +19,18 @@ using QorRegistration::Check;
 int main()
 {
     const CtrlCoreSeams& seams = GetCtrlCoreSeams();
-    Check(seams.destroy_window == &DestroyHostWindow && seams.show_window == &ShowHostWindow &&
-              seams.update_window == &UpdateHostWindow && seams.enable_window == &EnableHostWindow &&
-              seams.focus_window == &FocusHostWindow && seams.set_window_rect == &SetHostWindowRect &&
-              seams.update_window_rect == &UpdateHostWindowRect && seams.scroll_window == &ScrollHostWindow &&
-              seams.activate_window != nullptr,
+    const HostWindowOps& ops = GetHostWindowOps();
+    Check(ops.destroy == &DestroyHostWindow && ops.show == &ShowHostWindow && ops.update == &UpdateHostWindow &&
+              ops.activate == &ActivateHostWindow && ops.enable && ops.focus && ops.set_rect == &SetHostWindowRect &&
+              ops.update_rect == &UpdateHostWindowRect && ops.scroll == &ScrollHostWindow,
           "the control tree's window operations reach the window host");
     Check(seams.invalidate_host_area == &InvalidateHostWindowArea, "refresh marks reach the window's invalid areas");
     Check(seams.get_top_ctrls == &GetTopCtrls && seams.get_owner != nullptr, "the tree reads the window map");
     Check(seams.end_popup_grab == &EndPopupGrab, "a control leaving its window ends its pop-up grab");
     Check(seams.is_alt_down == &IsAltDown && seams.is_in_focus_window != nullptr && seams.compositor_running,
           "the tree reads the keyboard state, the active window and the compositor");
-    const LoopSeams& loop = GetLoopSeams();
-    Check(loop.run_event_loop == &RunEventLoop && loop.process_pending_events == &ProcessPendingEvents &&
-              loop.wait_for_events != nullptr,
+    Check(ops.run_event_loop == &RunEventLoop && ops.wait_for_events != nullptr &&
+              GetLoopSeams().process_pending_events == &ProcessPendingEvents,
           "loops run on the X connection");
     Check(GetWakePipe().made && GetWakePipe().read_fd >= 0, "the wake-up pipe is made at start-up");
     return QorRegistration::Finish("ctrl x11 registrations");
