@@ -1,37 +1,63 @@
-// Start-up registrations of the X11 back end's window host and event loop hold in a
-// program that links only it and the libraries below it: the control tree reaches the
-// window operations and the window map through its seams, loops run on the X connection,
-// and the wake-up pipe exists before the program body. Exits non-zero when a check fails.
+// Start-up registrations of the X11 back end hold in a program that links only it: the
+// panic box is the fatal-message hook before any code of the program runs, so a fatal
+// message opens a box on the display. Needs an X server; exits non-zero when a check fails.
 
-#include "ctrl/x11/display/x11_display.h"
-
-#include "ctrl/loop/event_loop.h"
-#include "ctrl/tree/core_seams.h"
-#include "ctrl/x11/host/window_host.h"
-#include "ctrl/x11/loop/x_event_loop.h"
-#include "ctrl/x11/registrations.h"
+#include "ctrl/x11/x11.h"
+#include "foundation/panic.h"
 #include "tests/registration/registration_check.h"
 
-using namespace Qor;
+#include <csignal>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
 
 using QorRegistration::Check;
 
+namespace {
+
+bool HasWindowNamed(::Display* d, const std::string& caption)
+{
+    Window root_return, parent, *children = nullptr;
+    unsigned n = 0;
+    bool found = false;
+    if(XQueryTree(d, DefaultRootWindow(d), &root_return, &parent, &children, &n)) {
+        for(unsigned i = 0; i < n && !found; i++) {
+            char* name = nullptr;
+            if(XFetchName(d, children[i], &name) && name) {
+                found = caption == name;
+                XFree(name);
+            }
+        }
+        XFree(children);
+    }
+    return found;
+}
+
+} // namespace
+
 int main()
 {
-    const CtrlCoreSeams& seams = GetCtrlCoreSeams();
-    const HostWindowOps& ops = GetHostWindowOps();
-    Check(ops.destroy == &DestroyHostWindow && ops.show == &ShowHostWindow && ops.update == &UpdateHostWindow &&
-              ops.activate == &ActivateHostWindow && ops.enable && ops.focus && ops.set_rect == &SetHostWindowRect &&
-              ops.update_rect == &UpdateHostWindowRect && ops.scroll == &ScrollHostWindow,
-          "the control tree's window operations reach the window host");
-    Check(seams.invalidate_host_area == &InvalidateHostWindowArea, "refresh marks reach the window's invalid areas");
-    Check(seams.get_top_ctrls == &GetTopCtrls && seams.get_owner != nullptr, "the tree reads the window map");
-    Check(seams.end_popup_grab == &EndPopupGrab, "a control leaving its window ends its pop-up grab");
-    Check(seams.is_alt_down == &IsAltDown && seams.is_in_focus_window != nullptr && seams.compositor_running,
-          "the tree reads the keyboard state, the active window and the compositor");
-    Check(ops.run_event_loop == &RunEventLoop && ops.wait_for_events != nullptr &&
-              GetLoopSeams().process_pending_events == &ProcessPendingEvents,
-          "loops run on the X connection");
-    Check(GetWakePipe().made && GetWakePipe().read_fd >= 0, "the wake-up pipe is made at start-up");
-    return QorRegistration::Finish("ctrl x11 registrations");
+    ::Display* d = XOpenDisplay(nullptr);
+    Check(d != nullptr, "an X display is reachable (the check needs one)");
+    if(!d)
+        return QorRegistration::Finish("ctrl_x11_registration");
+    std::string caption = "Qor registration box " + std::to_string(getpid());
+    pid_t child = fork();
+    if(child == 0) {
+        Qor::ShowFatalMessage(caption.c_str(), "a fatal message");
+        _exit(0);
+    }
+    bool shown = false;
+    for(int i = 0; i < 500 && !shown; i++) { // at most 5 seconds
+        shown = HasWindowNamed(d, caption);
+        timespec t = { 0, 10000000 };
+        nanosleep(&t, nullptr);
+    }
+    Check(shown, "a fatal message opens the panic box");
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    XCloseDisplay(d);
+    return QorRegistration::Finish("ctrl_x11_registration");
 }
