@@ -3,13 +3,14 @@
 #include "ctrl/registrations.h"
 
 #include "ctrl/images/ctrl_core_img.h"
+#include "ctrl/loop/caret.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
 #include "ctrl/window_ops/window_ops.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_registrations =
-    (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), RegisterCtrlCoreImg(), 0);
+extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(),
+                                            RegisterCaret(), RegisterCtrlCoreImg(), 0);
 
 } // namespace Qor

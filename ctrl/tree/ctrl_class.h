@@ -25,6 +25,7 @@ class CtrlFrame;
 class Draw;
 class JsonizeIo;
 class Stream;
+class SystemDraw;
 class TopWindow;
 class TransferOffer;
 class XmlizeIo;
@@ -344,6 +345,41 @@ public:
     void SetWindowRectCall(const Rect& r);
     void UpdateWindowRectCall(const Rect& r);
     void ScrollWindowCall(const Rect& r, int dx, int dy);
+
+    // ---- Scrolling, moved children and immediate repaint (ctrl/refresh).
+    void ScrollArea(const Rect& r, int dx, int dy);
+    // On a top control: queues or merges a scroll; true when the caller must refresh the
+    // whole control instead.
+    bool QueueScroll(const Rect& area, int dx, int dy);
+    void ApplyPendingScrolls();
+    void TrackScrolledChild(HostWindowRecord* top, Ctrl* q, const Rect& r, Rect cr, int dx, int dy);
+    Rect GetVisibleViewInFrame() const;
+    void RefreshMovedChildren();
+    void RepaintNow();
+    void ClearRefreshPending();
+    // Adds r (window coordinates) to the invalid areas of this top control's window.
+    void InvalidateHostArea(const Rect& r);
+
+    // ---- Painting of the tree (ctrl/paint; the window-level steps in ctrl/x11/paint).
+    void PaintWindowArea(SystemDraw& draw, const Rect& clip);
+    void PaintAreaInMode(SystemDraw& draw, const Rect& clip, int mode);
+    void PaintWithChildren(Draw& w, const Rect& clip);
+    void CollectBackBufferAreas(Vector<Rect>& area, Draw& w, Rect r, const Rect& clip);
+    bool PaintOpaqueParts(SystemDraw& w, const Rect& r, const Rect& clip, bool nochild);
+    Ctrl* FindOpaqueCoveringChild(const Rect& sclip);
+    Ctrl& UseBackBuffer()
+    {
+        SetPaintMode(PAINT_BACKBUFFER);
+        return *this;
+    }
+
+    // ---- Loops and the caret (ctrl/loop).
+    void EndLoop();
+    void EndLoop(int code);
+    bool IsInModalLoop() const { return IsInLoop(); }
+    bool IsCurrentLoopCtrl() const;
+    void SetCaret(int x, int y, int cx, int cy);
+    void PaintCaret(Draw& w);
 
     // ---- Flags.
     bool IsVisible() const { return flags_a & A_VISIBLE; }

@@ -2,6 +2,7 @@
 // it while the window exists.
 #pragma once
 
+#include "ctrl/refresh/refresh_bookkeeping.h"
 #include "foundation/pte.h"
 #include "foundation/values/rect.h"
 #include "foundation/vector.h"
@@ -22,6 +23,7 @@ struct HostWindowRecord {
     unsigned long window = 0;       // the X window id
     Vector<ChildMove> moves;        // one per control, in the order they first moved
     Vector<ChildMove> scroll_moves; // children a scroll of the window carried along
+    Vector<ScrollRecord> scrolls;   // queued window copies, merged until the next paint
     WeakPointer<Ctrl> owner;        // the owner the opener passed
 };
 

@@ -4,11 +4,13 @@
 
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/font/xft_metrics.h"
+#include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/image/image_draw.h"
+#include "ctrl/x11/loop/x_event_loop.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_x11_registrations =
-    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), 0);
+extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(),
+                                                RegisterWindowHost(), RegisterEventLoop(), 0);
 
 } // namespace Qor

@@ -22,6 +22,7 @@ int main()
           "the control tree reads the access-key display setting");
 
     Check(seams.kill_timers_in == &CancelTimersInRange, "a destroyed control cancels the timers of its record");
+    Check(seams.sync_caret == &SyncCaret, "focus and enable changes move the caret with the focus");
     Check(seams.destroy_window && seams.show_window && seams.update_window && seams.activate_window &&
               seams.enable_window && seams.focus_window && seams.set_window_rect && seams.update_window_rect &&
               seams.scroll_window,

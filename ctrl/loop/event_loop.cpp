@@ -1,0 +1,62 @@
+// The platform-independent side of loops: their end, the innermost loop control and the
+// nested loop of a control.
+
+#include "ctrl/loop/event_loop.h"
+
+#include "ctrl/tree/global_refs.h"
+#include "foundation/assert.h"
+
+namespace Qor {
+
+LoopSeams& GetLoopSeams()
+{
+    static LoopSeams seams;
+    return seams;
+}
+
+Ctrl*& LoopCtrl()
+{
+    static Ctrl* ctrl = nullptr;
+    return ctrl;
+}
+
+bool ProcessPendingEventsCall()
+{
+    auto process = GetLoopSeams().process_pending_events;
+    return process ? process() : false;
+}
+
+void WakeEventLoop() {}
+
+void Ctrl::EndLoop()
+{
+    SetInLoop(false);
+    WakeEventLoop();
+}
+
+void Ctrl::EndLoop(int code)
+{
+    SetInLoop(false);
+    SetExitCode(code);
+    WakeEventLoop();
+}
+
+bool Ctrl::IsCurrentLoopCtrl() const { return LoopCtrl() == this; }
+
+void LocalLoop::CancelInteraction() { EndLoop(); }
+
+void LocalLoop::Run()
+{
+    QOR_ASSERT(master);
+    master->AppendChild(*this);
+    WeakPointer<Ctrl> focus = GetCtrlGlobalRefs().focus_ctrl;
+    if(auto capture = GetLoopSeams().set_capture)
+        capture(*this);
+    SetFocus();
+    EventLoopCall(this);
+    Detach();
+    if(focus)
+        focus->SetFocus();
+}
+
+} // namespace Qor

@@ -1,0 +1,124 @@
+// Which host window has the X input focus, as far as the system knows, and the answers to
+// focus offers and losses.
+
+#include "ctrl/x11/host/window_host.h"
+
+#include "ctrl/loop/caret.h"
+#include "ctrl/tree/global_refs.h"
+#include "foundation/process.h"
+
+namespace Qor {
+
+namespace {
+
+void DropWindowFocus(Ctrl* c)
+{
+    if(auto drop = GetHostFocusHooks().drop_window_focus) {
+        drop(c);
+        return;
+    }
+    CtrlGlobalRefs& refs = GetCtrlGlobalRefs();
+    if(refs.active_window.Get() == c) {
+        refs.active_window = nullptr;
+        refs.focus_ctrl = nullptr;
+    }
+}
+
+void SyncFocusWindow(Ctrl* c)
+{
+    if(auto sync = GetHostFocusHooks().sync_focus_window)
+        sync(c);
+    else
+        GetCtrlGlobalRefs().active_window = c;
+}
+
+Window GetXInputFocus()
+{
+    Window w = 0;
+    int revert = 0;
+    XGetInputFocus(display, &w, &revert);
+    return w;
+}
+
+} // namespace
+
+void NotifyXFocusLoss(Window w)
+{
+    WindowMapEntry* e = GetWindowMap().Get(w);
+    if(Ctrl* c = e ? e->ctrl.Get() : nullptr)
+        DropWindowFocus(c);
+}
+
+void SyncFocusFromX()
+{
+    HostState& state = GetHostState();
+    Window w = GetXInputFocus();
+    if(w == state.focus_window)
+        return;
+    WindowMapEntry* e = GetWindowMap().Get(w);
+    if(!w || !e) {
+        NotifyXFocusLoss(state.focus_window);
+        state.focus_window = 0;
+    }
+    else {
+        Window previous = state.focus_window;
+        state.focus_window = w;
+        Ctrl* c = e->ctrl;
+        if(!c)
+            state.focus_window = 0;
+        else if(!c->IsPopup()) {
+            NotifyXFocusLoss(previous);
+            SyncFocusWindow(c);
+        }
+    }
+    UpdateCaretBlink(MonotonicMs());
+}
+
+void MarkLastActiveWindow(WindowMapEntry* entry, Ctrl* c)
+{
+    // Owner chains follow open windows; the bound only keeps a damaged chain from hanging.
+    for(int guard = 0; entry && guard < 10000; guard++) {
+        entry->last_active = c;
+        Ctrl* owner = entry->owner;
+        entry = owner ? GetWindowMapEntry(*owner) : nullptr;
+    }
+}
+
+void AcceptWindowFocus(Ctrl& ctrl)
+{
+    HostState& state = GetHostState();
+    Ctrl& c = *ctrl.GetRootCtrl();
+    WindowMapEntry* e = GetWindowMapEntry(c);
+    if(!e)
+        return;
+    Window w = GetHostWindow(c);
+    if(c.HasWindowFlag()) {
+        if(state.focus_window && state.focus_window != w)
+            XSetInputFocus(display, state.focus_window, RevertToParent, X_CURRENT_TIME);
+        return;
+    }
+    if(e->owner)
+        return;
+    if(c.IsEnabled() && c.IsVisibleUpward() && GetXInputFocus() != w) {
+        WeakPointer<Ctrl> alive(&c);
+        ClearKeyboardState();
+        c.FocusWindowCall();
+        if(!alive)
+            return;
+        e = GetWindowMapEntry(c);
+        if(!e)
+            return;
+    }
+    if(GetCtrlGlobalRefs().active_window.Get() == &c)
+        return;
+    if(c.IsEnabled()) {
+        MarkLastActiveWindow(e, &c);
+        SyncFocusWindow(&c);
+        return;
+    }
+    Ctrl* last = e->last_active;
+    if(last && last != &c && last->IsInOpenWindow() && last->IsEnabled())
+        AcceptWindowFocus(*last);
+}
+
+} // namespace Qor
