@@ -41,10 +41,10 @@ TEST(TextMeasure, SizeIsTheSumOfAdvances)
         Font font;
         int cx;
     } cases[] = {
-        {"", f, 0},
-        {"a", f, f.GetCharWidth('a')},
-        {"ab c", f, f.GetCharWidth('a') + f.GetCharWidth('b') + f.GetCharWidth(' ') + f.GetCharWidth('c')},
-        {"\xc5\xbe\xc4\x8f", latin, latin.GetCharWidth(0x17E) + latin.GetCharWidth(0x10F)},
+        { "", f, 0 },
+        { "a", f, f.GetCharWidth('a') },
+        { "ab c", f, f.GetCharWidth('a') + f.GetCharWidth('b') + f.GetCharWidth(' ') + f.GetCharWidth('c') },
+        { "\xc5\xbe\xc4\x8f", latin, latin.GetCharWidth(0x17E) + latin.GetCharWidth(0x10F) },
     };
     for(const Case& c : cases) {
         EXPECT_EQ(GetTextSize(c.text, c.font), Size(c.cx, c.font.GetMetrics().height)) << c.text;
@@ -53,6 +53,43 @@ TEST(TextMeasure, SizeIsTheSumOfAdvances)
     }
     EXPECT_EQ(GetTextSize("abc", f, 2).cx, Width(f, "ab"));
     EXPECT_EQ(GetTextSize("abc", f).cy, h);
+}
+
+GlyphMetrics WideGlyphs(Font, int ch)
+{
+    GlyphMetrics m;
+    m.advance = (int16)(ch % 7 + 30);
+    return m;
+}
+
+// Widths come from a table per font once measured; fonts that share its slot stay apart.
+TEST(TextMeasure, RepeatedMeasuringFollowsTheFontAndTheHook)
+{
+    const char* text = "Ab \xc5\x99\xe2\x82\xac z"; // ř below the table's end, € beyond it
+    WString w = W(text);
+    auto Sum = [&](Font f) {
+        int cx = 0;
+        for(int i = 0; i < w.GetLength(); i++)
+            cx += f.GetCharWidth(w[i]);
+        return cx;
+    };
+    for(int height = 9; height < 30; height++) { // more fonts than tables
+        Font f(Font::SANSSERIF, height);
+        EXPECT_EQ(Width(f, text), Sum(f)) << height;
+        EXPECT_EQ(Width(f, text), Sum(f)) << height;
+    }
+    for(int height = 9; height < 30; height++)
+        EXPECT_EQ(Width(Font(Font::SANSSERIF, height), text), Sum(Font(Font::SANSSERIF, height))) << height;
+
+    // A font first measured under a hook has the hook's widths.
+    GlyphMetrics (*old)(Font, int) = GlyphMetricsHook;
+    GlyphMetricsHook = WideGlyphs;
+    int hooked = Width(Font(Font::SANSSERIF, 983), text);
+    GlyphMetricsHook = old;
+    int want = 0;
+    for(int i = 0; i < w.GetLength(); i++)
+        want += WideGlyphs(Font(), w[i]).advance;
+    EXPECT_EQ(hooked, want);
 }
 
 TEST(TextMeasure, LongTextsAcrossPieces)
@@ -102,12 +139,14 @@ TEST(TextMeasure, MultilineSize)
         const char* text;
         Size size;
     } cases[] = {
-        {"", Size(0, h)},
-        {"a\tb", Size(2 * h + wb, h)},
-        {"\t\t", Size(4 * h, h)},
-        {"ab\n", Size(Width(f, "ab"), 2 * h)},
-        {"a\nbbbb\nc", Size(Width(f, "bbbb"), 3 * h)},
-        {"a\x01\x02" "b", Size(Width(f, "ab"), h)},
+        { "", Size(0, h) },
+        { "a\tb", Size(2 * h + wb, h) },
+        { "\t\t", Size(4 * h, h) },
+        { "ab\n", Size(Width(f, "ab"), 2 * h) },
+        { "a\nbbbb\nc", Size(Width(f, "bbbb"), 3 * h) },
+        { "a\x01\x02"
+          "b",
+          Size(Width(f, "ab"), h) },
     };
     for(const Case& c : cases) {
         EXPECT_EQ(GetMultilineTextSize(W(c.text).Begin(), f), c.size) << c.text;
@@ -124,12 +163,14 @@ TEST(TextLayout, Ellipsis)
         int cx;
         Log log;
     } cases[] = {
-        {"a text that fits is drawn whole", Width(f, "abcdef"), {TextRun(3, 4, "abcdef", f)}},
-        {"the cut keeps room for the ellipsis", Width(f, "ab") + ew,
-         {TextRun(3, 4, "ab", f), TextRun(3 + Width(f, "ab"), 4, "...", f)}},
-        {"one pixel short loses one more", Width(f, "ab") + ew - 1,
-         {TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f)}},
-        {"at least one character stays", 1, {TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f)}},
+        { "a text that fits is drawn whole", Width(f, "abcdef"), { TextRun(3, 4, "abcdef", f) } },
+        { "the cut keeps room for the ellipsis",
+          Width(f, "ab") + ew,
+          { TextRun(3, 4, "ab", f), TextRun(3 + Width(f, "ab"), 4, "...", f) } },
+        { "one pixel short loses one more",
+          Width(f, "ab") + ew - 1,
+          { TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f) } },
+        { "at least one character stays", 1, { TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f) } },
     };
     for(const Case& c : cases) {
         RecordingDraw w;
@@ -149,16 +190,24 @@ TEST(TextLayout, MultilineWithAccessKey)
         dword key;
         Log log;
     } cases[] = {
-        {"the first S", "Save as", 'S', {TextRun(0, 0, "S", u), TextRun(Width(f, "S"), 0, "ave as", f)}},
-        {"the s at position 7", "Save as", 'S' | 7 << 16,
-         {TextRun(0, 0, "Save a", f), TextRun(Width(f, "Save a"), 0, "s", u)}},
-        {"a key from an accented letter", "\xc5\xa0ip", 'S',
-         {TextRun(0, 0, "\\u0160", u), TextRun(Width(f, "\xc5\xa0"), 0, "ip", f)}},
-        {"only the first match in the text", "x\nsis", 'S',
-         {TextRun(0, 0, "x", f), TextRun(0, h, "s", u), TextRun(Width(f, "s"), h, "is", f)}},
-        {"tabs and lines", "a\tb\n\tc", 0,
-         {TextRun(0, 0, "a", f), TextRun(2 * h, 0, "b", f), TextRun(2 * h, h, "c", f)}},
-        {"no key", "Save", 'Q', {TextRun(0, 0, "Save", f)}},
+        { "the first S", "Save as", 'S', { TextRun(0, 0, "S", u), TextRun(Width(f, "S"), 0, "ave as", f) } },
+        { "the s at position 7",
+          "Save as",
+          'S' | 7 << 16,
+          { TextRun(0, 0, "Save a", f), TextRun(Width(f, "Save a"), 0, "s", u) } },
+        { "a key from an accented letter",
+          "\xc5\xa0ip",
+          'S',
+          { TextRun(0, 0, "\\u0160", u), TextRun(Width(f, "\xc5\xa0"), 0, "ip", f) } },
+        { "only the first match in the text",
+          "x\nsis",
+          'S',
+          { TextRun(0, 0, "x", f), TextRun(0, h, "s", u), TextRun(Width(f, "s"), h, "is", f) } },
+        { "tabs and lines",
+          "a\tb\n\tc",
+          0,
+          { TextRun(0, 0, "a", f), TextRun(2 * h, 0, "b", f), TextRun(2 * h, h, "c", f) } },
+        { "no key", "Save", 'Q', { TextRun(0, 0, "Save", f) } },
     };
     for(const Case& c : cases) {
         RecordingDraw w;
