@@ -2,6 +2,8 @@
 // TruncateToCharacters and the printf bridge.
 #include "foundation/values/format.h"
 
+#include "foundation/values/format_internal.h"
+
 #include "foundation/charset.h"
 #include "foundation/key_map.h"
 #include "foundation/values/number_text.h"
@@ -235,7 +237,16 @@ String FormatValues(LanguageCode language, const char* format, const Value* args
             continue;
         }
         item.id.Assign(id, int(s - id));
-        item.arg = *args[p++];
+        const Value& arg = *args[p++];
+        if(!align && !(has_null_text && arg.IsNull())) {
+            Formatter f = FindFormatter(item.id, arg.GetTypeNumber());
+            if(f && AppendPlainPlaceholder(out, f, arg, item.id, item.options)) {
+                if(*s == '`')
+                    s++;
+                continue;
+            }
+        }
+        item.arg = arg;
         String result = has_null_text && item.arg.IsNull() ? null_text : RunFormatter(item, s);
         if(align)
             Align(result, width, align);
