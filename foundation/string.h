@@ -225,7 +225,15 @@ public:
     TextBuffer(const TextBuffer&) = delete;
     TextBuffer& operator=(const TextBuffer&) = delete;
 
-    void Append(const char* source, int n);
+    void Append(const char* source, int n)
+    {
+        if(n <= limit - end && source) {
+            std::memcpy(end, source, n);
+            end += n;
+        }
+        else
+            AppendSlow(source, n);
+    }
     void Append(const char* text) { Append(text, (int)std::strlen(text)); }
     void Append(const String& s) { Append(s.Begin(), s.GetLength()); }
     void AppendChar(int c) { if(end < limit) *end++ = (char)c; else { char ch = (char)c; Append(&ch, 1); } }
@@ -245,6 +253,7 @@ private:
     char inline_area[256];
 
     void ReleaseBlock();
+    void AppendSlow(const char* source, int n);
     friend class String;
 };
 

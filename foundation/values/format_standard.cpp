@@ -165,8 +165,17 @@ static String DoublePrintfFormatter(const FormatItem& item)
     return PrintOne(spec, x);
 }
 
-bool AppendPlainPlaceholder(TextBuffer& out, Formatter f, const Value& arg, const String& id, const String& options)
+bool AppendPlainPlaceholder(TextBuffer& out, Formatter f, const FormatArg& a, const String& id,
+                            const String& options)
 {
+    if(a.IsText()) {
+        if(f != TextFormatter || id != "s" || !options.IsEmpty())
+            return false;
+        out.Append(a.GetText(), a.GetLength());
+        return true;
+    }
+    Value unused;
+    const Value& arg = a.Get(unused);
     if(f == DoublePrintfFormatter) {
         char buffer[SHORT_DOUBLE_BUFFER];
         int n = ShortDoubleText(buffer, options, id, arg.ToDouble());
