@@ -33,7 +33,7 @@ std::vector<int> Reds(const Image& img)
 
 TEST(KernelTable, CentresAtEightBits)
 {
-    const int centre[RESCALE_FILTER_COUNT] = { 256, 256, 170, 192, 227, 256, 256, 256, 256, 256 };
+    const int centre[RESCALE_FILTER_COUNT] = {256, 256, 170, 192, 227, 256, 256, 256, 256, 256};
     for(int f = 0; f < RESCALE_FILTER_COUNT; f++) {
         const int32* t = GetKernelTable(RescaleFilters[f].kernel, RescaleFilters[f].radius, 8);
         EXPECT_EQ(t[RescaleFilters[f].radius * 256], centre[f]) << f;
@@ -52,12 +52,12 @@ TEST(RescaleWithKernel, SmallRowsByFilter)
         int width;
         std::vector<int> expected;
     } cases[] = {
-        { TRIANGLE, { 0, 255 }, 4, { 0, 63, 191, 255 } },
-        { BOX, { 0, 255 }, 4, { 0, 0, 255, 255 } },
-        { LANCZOS3, { 0, 255 }, 4, { 0, 53, 201, 255 } },
-        { TRIANGLE, { 0, 255, 0, 255 }, 2, { 95, 159 } },
-        { BOX, { 0, 255, 0, 255 }, 2, { 127, 127 } },
-        { TRIANGLE, { 3, 250, 17, 90, 128 }, 5, { 3, 250, 17, 90, 128 } },
+        {TRIANGLE, {0, 255}, 4, {0, 63, 191, 255}},
+        {BOX, {0, 255}, 4, {0, 0, 255, 255}},
+        {LANCZOS3, {0, 255}, 4, {0, 53, 201, 255}},
+        {TRIANGLE, {0, 255, 0, 255}, 2, {95, 159}},
+        {BOX, {0, 255, 0, 255}, 2, {127, 127}},
+        {TRIANGLE, {3, 250, 17, 90, 128}, 5, {3, 250, 17, 90, 128}},
     };
     for(const Case& c : cases) {
         Image out;
@@ -100,16 +100,13 @@ TEST(RescaleWithKernel, TranslucentResultsStayPremultiplied)
 
 TEST(RescaleWithKernel, EmptyRequestsGiveTheEmptyImage)
 {
-    Image src = Row({ 1, 2, 3 });
+    Image src = Row({1, 2, 3});
     struct Case {
         Size size;
         Rect rect;
     } cases[] = {
-        { Size(2, 1), Rect(1, 0, 1, 1) },
-        { Size(2, 1), Rect(0, 0, 3, 0) },
-        { Size(0, 1), Rect(0, 0, 3, 1) },
-        { Size(2, -1), Rect(0, 0, 3, 1) },
-        { Size(INT_MAX, INT_MAX), Rect(0, 0, 3, 1) },
+        {Size(2, 1), Rect(1, 0, 1, 1)}, {Size(2, 1), Rect(0, 0, 3, 0)},   {Size(0, 1), Rect(0, 0, 3, 1)},
+        {Size(2, -1), Rect(0, 0, 3, 1)}, {Size(INT_MAX, INT_MAX), Rect(0, 0, 3, 1)},
     };
     for(const Case& c : cases) {
         Image out = src;
@@ -123,10 +120,10 @@ TEST(RescaleWithKernel, EmptyRequestsGiveTheEmptyImage)
 
 TEST(RescaleFiltered, NullFilterIsTheBoxRescaler)
 {
-    Image src = Row({ 0, 255 });
+    Image src = Row({0, 255});
     Image out;
     RescaleFiltered(out, src, Size(3, 1), Rect(src.GetSize()), INT_MIN);
-    EXPECT_EQ(Reds(out), (std::vector<int>{ 0, 89, 255 }));
+    EXPECT_EQ(Reds(out), (std::vector<int>{0, 89, 255}));
 }
 
 TEST(RescaleWithKernel, ProgressStopsBetweenRows)
@@ -157,7 +154,7 @@ std::vector<std::pair<int, int>> DirectTaps(int x, int64 length, int dest, int t
     for(int k = 1 - taps; k <= taps; k++) {
         int64 index = std::clamp<int64>(((k * one - f) * radius) / taps + radius * one, 0, n);
         int64 src = std::clamp<int64>(std::clamp<int64>(k + i, 0, length - 1) + first, 0, limit - 1);
-        out.push_back({ table[index], (int)src });
+        out.push_back({table[index], (int)src});
     }
     return out;
 }
@@ -181,7 +178,7 @@ Image DirectRescale(const Image& src, Size d, const Rect& r, RescaleKernel kerne
                 opaque &= p.a == 255;
             }
         if(wsum == 0)
-            return RGBA{ 0, 0, 0, 0 };
+            return RGBA{0, 0, 0, 0};
         int a = opaque ? 255 : (int)std::clamp<int64>(s[3] / wsum, 0, 255);
         int top = opaque ? 255 : a;
         return MakeRGBA((int)std::clamp<int64>(s[2] / wsum, 0, top), (int)std::clamp<int64>(s[1] / wsum, 0, top),
@@ -190,7 +187,7 @@ Image DirectRescale(const Image& src, Size d, const Rect& r, RescaleKernel kerne
 }
 
 double SteepKernel(double x) { return x > -0.5 && x < 0.5 ? 300 : -40; } // sums beyond float precision
-double NegativeKernel(double x) { return x < 0 ? -1 : 0.25; }            // weight sums of 0 and below
+double NegativeKernel(double x) { return x < 0 ? -1 : 0.25; }             // weight sums of 0 and below
 
 } // namespace
 
@@ -202,18 +199,18 @@ TEST(RescaleWithKernel, EqualsTheDirectFormula)
         Rect r;
     };
     const Case cases[] = {
-        { 7, 5, 255, Size(17, 11), Rect(0, 0, 7, 5) },  { 40, 31, -1, Size(9, 6), Rect(0, 0, 40, 31) },
-        { 64, 3, -1, Size(2, 7), Rect(3, 0, 64, 3) },   { 50, 50, 255, Size(50, 50), Rect(5, 7, 45, 33) },
-        { 300, 9, -1, Size(7, 9), Rect(0, 0, 300, 9) }, { 13, 29, 0, Size(29, 13), Rect(1, 1, 12, 28) },
-        { 3, 1, -1, Size(400, 3), Rect(0, 0, 3, 1) },
+        {7, 5, 255, Size(17, 11), Rect(0, 0, 7, 5)},  {40, 31, -1, Size(9, 6), Rect(0, 0, 40, 31)},
+        {64, 3, -1, Size(2, 7), Rect(3, 0, 64, 3)},   {50, 50, 255, Size(50, 50), Rect(5, 7, 45, 33)},
+        {300, 9, -1, Size(7, 9), Rect(0, 0, 300, 9)}, {13, 29, 0, Size(29, 13), Rect(1, 1, 12, 28)},
+        {3, 1, -1, Size(400, 3), Rect(0, 0, 3, 1)},
     };
     struct Filter {
         RescaleKernel kernel;
         int radius;
     };
-    std::vector<Filter> filters = { { SteepKernel, 1 }, { NegativeKernel, 2 } };
+    std::vector<Filter> filters = {{SteepKernel, 1}, {NegativeKernel, 2}};
     for(const RescaleFilter& f : RescaleFilters)
-        filters.push_back({ f.kernel, f.radius });
+        filters.push_back({f.kernel, f.radius});
     unsigned seed = 7;
     auto Next = [&] { return (seed = seed * 1103515245 + 12345) >> 16; };
     for(const Case& c : cases) {

@@ -41,10 +41,10 @@ TEST(TextMeasure, SizeIsTheSumOfAdvances)
         Font font;
         int cx;
     } cases[] = {
-        { "", f, 0 },
-        { "a", f, f.GetCharWidth('a') },
-        { "ab c", f, f.GetCharWidth('a') + f.GetCharWidth('b') + f.GetCharWidth(' ') + f.GetCharWidth('c') },
-        { "\xc5\xbe\xc4\x8f", latin, latin.GetCharWidth(0x17E) + latin.GetCharWidth(0x10F) },
+        {"", f, 0},
+        {"a", f, f.GetCharWidth('a')},
+        {"ab c", f, f.GetCharWidth('a') + f.GetCharWidth('b') + f.GetCharWidth(' ') + f.GetCharWidth('c')},
+        {"\xc5\xbe\xc4\x8f", latin, latin.GetCharWidth(0x17E) + latin.GetCharWidth(0x10F)},
     };
     for(const Case& c : cases) {
         EXPECT_EQ(GetTextSize(c.text, c.font), Size(c.cx, c.font.GetMetrics().height)) << c.text;
@@ -139,14 +139,12 @@ TEST(TextMeasure, MultilineSize)
         const char* text;
         Size size;
     } cases[] = {
-        { "", Size(0, h) },
-        { "a\tb", Size(2 * h + wb, h) },
-        { "\t\t", Size(4 * h, h) },
-        { "ab\n", Size(Width(f, "ab"), 2 * h) },
-        { "a\nbbbb\nc", Size(Width(f, "bbbb"), 3 * h) },
-        { "a\x01\x02"
-          "b",
-          Size(Width(f, "ab"), h) },
+        {"", Size(0, h)},
+        {"a\tb", Size(2 * h + wb, h)},
+        {"\t\t", Size(4 * h, h)},
+        {"ab\n", Size(Width(f, "ab"), 2 * h)},
+        {"a\nbbbb\nc", Size(Width(f, "bbbb"), 3 * h)},
+        {"a\x01\x02" "b", Size(Width(f, "ab"), h)},
     };
     for(const Case& c : cases) {
         EXPECT_EQ(GetMultilineTextSize(W(c.text).Begin(), f), c.size) << c.text;
@@ -163,14 +161,12 @@ TEST(TextLayout, Ellipsis)
         int cx;
         Log log;
     } cases[] = {
-        { "a text that fits is drawn whole", Width(f, "abcdef"), { TextRun(3, 4, "abcdef", f) } },
-        { "the cut keeps room for the ellipsis",
-          Width(f, "ab") + ew,
-          { TextRun(3, 4, "ab", f), TextRun(3 + Width(f, "ab"), 4, "...", f) } },
-        { "one pixel short loses one more",
-          Width(f, "ab") + ew - 1,
-          { TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f) } },
-        { "at least one character stays", 1, { TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f) } },
+        {"a text that fits is drawn whole", Width(f, "abcdef"), {TextRun(3, 4, "abcdef", f)}},
+        {"the cut keeps room for the ellipsis", Width(f, "ab") + ew,
+         {TextRun(3, 4, "ab", f), TextRun(3 + Width(f, "ab"), 4, "...", f)}},
+        {"one pixel short loses one more", Width(f, "ab") + ew - 1,
+         {TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f)}},
+        {"at least one character stays", 1, {TextRun(3, 4, "a", f), TextRun(3 + Width(f, "a"), 4, "...", f)}},
     };
     for(const Case& c : cases) {
         RecordingDraw w;
@@ -190,24 +186,16 @@ TEST(TextLayout, MultilineWithAccessKey)
         dword key;
         Log log;
     } cases[] = {
-        { "the first S", "Save as", 'S', { TextRun(0, 0, "S", u), TextRun(Width(f, "S"), 0, "ave as", f) } },
-        { "the s at position 7",
-          "Save as",
-          'S' | 7 << 16,
-          { TextRun(0, 0, "Save a", f), TextRun(Width(f, "Save a"), 0, "s", u) } },
-        { "a key from an accented letter",
-          "\xc5\xa0ip",
-          'S',
-          { TextRun(0, 0, "\\u0160", u), TextRun(Width(f, "\xc5\xa0"), 0, "ip", f) } },
-        { "only the first match in the text",
-          "x\nsis",
-          'S',
-          { TextRun(0, 0, "x", f), TextRun(0, h, "s", u), TextRun(Width(f, "s"), h, "is", f) } },
-        { "tabs and lines",
-          "a\tb\n\tc",
-          0,
-          { TextRun(0, 0, "a", f), TextRun(2 * h, 0, "b", f), TextRun(2 * h, h, "c", f) } },
-        { "no key", "Save", 'Q', { TextRun(0, 0, "Save", f) } },
+        {"the first S", "Save as", 'S', {TextRun(0, 0, "S", u), TextRun(Width(f, "S"), 0, "ave as", f)}},
+        {"the s at position 7", "Save as", 'S' | 7 << 16,
+         {TextRun(0, 0, "Save a", f), TextRun(Width(f, "Save a"), 0, "s", u)}},
+        {"a key from an accented letter", "\xc5\xa0ip", 'S',
+         {TextRun(0, 0, "\\u0160", u), TextRun(Width(f, "\xc5\xa0"), 0, "ip", f)}},
+        {"only the first match in the text", "x\nsis", 'S',
+         {TextRun(0, 0, "x", f), TextRun(0, h, "s", u), TextRun(Width(f, "s"), h, "is", f)}},
+        {"tabs and lines", "a\tb\n\tc", 0,
+         {TextRun(0, 0, "a", f), TextRun(2 * h, 0, "b", f), TextRun(2 * h, h, "c", f)}},
+        {"no key", "Save", 'Q', {TextRun(0, 0, "Save", f)}},
     };
     for(const Case& c : cases) {
         RecordingDraw w;
