@@ -69,12 +69,13 @@ const std::vector<int>& Order()
     return order;
 }
 
+// FindAdd, like emplace, looks each key up before adding it.
 template <class K>
 KeyIndex<K> BuildIndex(const std::vector<K>& keys)
 {
     KeyIndex<K> x;
     for(const K& k : keys)
-        x.Add(k);
+        x.FindAdd(k);
     return x;
 }
 

@@ -1,6 +1,6 @@
 // The sample document of the rich-text benchmarks: 100 paragraphs in two styles with bold
-// and italic runs and one table, as Qtf and as the equivalent Pango markup (which has no
-// tables: the cells become lines of their own).
+// and italic runs and one table, the same text in the same sizes on both sides, as Qtf and as the equivalent Pango
+// markup (which has no tables: the cells become lines of their own).
 #pragma once
 
 #include <string>
@@ -11,8 +11,9 @@ inline const char* const words = "The quick brown fox jumps over the lazy dog wh
 
 inline std::string QtfDocument()
 {
-    std::string q = "[*+150 $$1,0#11111111111111111111111111111111:Heading]"
-                    "[l200 $$2,2#22222222222222222222222222222222:Body]";
+    // Headings at 120 dots, the size of Pango's "large" on 100-pixel text; no indents.
+    std::string q = "[*+120 $$1,0#11111111111111111111111111111111:Heading]"
+                    "[$$2,2#22222222222222222222222222222222:Body]";
     for(int i = 0; i < 100; i++) {
         if(i == 50) {
             q += "{{1:1:1 ";

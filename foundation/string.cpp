@@ -247,7 +247,7 @@ char* String::Insert(int pos, int count, const char* source)
     return p + pos;
 }
 
-void String::Append(const char* source, int count)
+void String::AppendSlow(const char* source, int count)
 {
     int old = GetLength();
     int L = AddTextLength(old, count);

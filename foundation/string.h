@@ -49,7 +49,28 @@ public:
     char* Insert(int pos, int count, const char* source = nullptr);
     void Insert(int pos, const char* text) { Insert(pos, (int)std::strlen(text), text); }
     void Insert(int pos, const String& s) { Insert(pos, s.GetLength(), s.Begin()); }
-    void Append(const char* source, int count);
+    // Into the room left in the 16 bytes or in an unshared block without a call; a source
+    // inside the text itself lies before the room it is copied to.
+    void Append(const char* source, int count)
+    {
+        int k = KindByte();
+        if(k == 0) {
+            int old = (byte)chr[15];
+            if(count >= 0 && old + count < 14) {
+                std::memcpy(chr + old, source, count);
+                chr[15] = (char)(old + count);
+                return;
+            }
+        }
+        else if(k == 31 ? (unsigned)count < (unsigned)(31 - len)
+                        : k >= 32 && k < 255 && (unsigned)count < (unsigned)(k - len) && RefCount() == 1) {
+            std::memcpy(ptr + len, source, count);
+            len += count;
+            ptr[len] = 0;
+            return;
+        }
+        AppendSlow(source, count);
+    }
     void Append(const char* text) { Append(text, (int)std::strlen(text)); }
     void Append(const String& s) { Append(s.Begin(), s.GetLength()); }
     void AppendChar(int c)
@@ -117,6 +138,7 @@ private:
     void ReleaseLarge();
     void AssignLarge(const String& s);
     void AppendCharSlow(int c);
+    void AppendSlow(const char* source, int count);
     static int CompareLarge(const String& a, const String& b);
     int FindText(const char* text, int m, int from) const;   // inline above: a literal's length folds
     char* NewBlock(int length); // sets pointer and kind for a block fit for length
@@ -203,7 +225,15 @@ public:
     TextBuffer(const TextBuffer&) = delete;
     TextBuffer& operator=(const TextBuffer&) = delete;
 
-    void Append(const char* source, int n);
+    void Append(const char* source, int n)
+    {
+        if(n <= limit - end && source) {
+            std::memcpy(end, source, n);
+            end += n;
+        }
+        else
+            AppendSlow(source, n);
+    }
     void Append(const char* text) { Append(text, (int)std::strlen(text)); }
     void Append(const String& s) { Append(s.Begin(), s.GetLength()); }
     void AppendChar(int c) { if(end < limit) *end++ = (char)c; else { char ch = (char)c; Append(&ch, 1); } }
@@ -223,6 +253,7 @@ private:
     char inline_area[256];
 
     void ReleaseBlock();
+    void AppendSlow(const char* source, int n);
     friend class String;
 };
 

@@ -42,7 +42,7 @@ TextBuffer::~TextBuffer()
     ReleaseBlock();
 }
 
-void TextBuffer::Append(const char* source, int n)
+void TextBuffer::AppendSlow(const char* source, int n)
 {
     if(n <= limit - end) {
         if(source) {

@@ -1,4 +1,5 @@
-// Measuring text without allocating: 8-bit texts are decoded in pieces on the stack.
+// Measuring text without allocating: 8-bit texts are decoded in pieces on the stack, and
+// the widths of the common characters come from a table per font, looked up once a call.
 
 #include "draw/text/text.h"
 
@@ -6,6 +7,9 @@
 #include "foundation/charset.h"
 #include "foundation/charset_utf8.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 namespace Qor {
@@ -14,11 +18,54 @@ namespace {
 
 constexpr int PIECE = 256;
 
+// Latin letters with their accents, punctuation and the spacing modifiers.
+constexpr int TABLE_CHARS = 0x300;
+constexpr int WIDTH_TABLES = 8;
+constexpr int16 UNKNOWN_WIDTH = INT16_MIN; // GetCharWidth gives an advance or 0, never this
+
+// The widths of a resolved font as Font::GetCharWidth gives them, filled as characters
+// are met. The glyph caches behind GetCharWidth are never emptied, so neither is a table;
+// a table is started again for another font, or when the back end's hook changes.
+struct WidthTable {
+    Font font = Font::Null();
+    GlyphMetrics (*hook)(Font, int) = nullptr;
+    int16 width[TABLE_CHARS];
+};
+
+WidthTable width_tables[WIDTH_TABLES];
+
+WidthTable& Widths(Font resolved)
+{
+    WidthTable& t = width_tables[FontHash(resolved) & (WIDTH_TABLES - 1)];
+    if(t.font != resolved || t.hook != GlyphMetricsHook) {
+        t.font = resolved;
+        t.hook = GlyphMetricsHook;
+        std::fill(t.width, t.width + TABLE_CHARS, UNKNOWN_WIDTH);
+    }
+    return t;
+}
+
 int TextWidth(const wchar16* text, Font font, int n)
 {
+    Font resolved = font.Resolved();
+    int16* width = Widths(resolved).width;
     int cx = 0;
-    for(int i = 0; i < n; i++)
-        cx += font.GetCharWidth(text[i]);
+    for(int i = 0; i < n; i++) {
+        int ch = text[i];
+        if(ch >= TABLE_CHARS) {
+            cx += resolved.GetCharWidth(ch);
+            continue;
+        }
+        int w = width[ch];
+        if(w == UNKNOWN_WIDTH) {
+            w = resolved.GetCharWidth(ch);
+            // Measuring may have measured other fonts, whose tables may share the slot.
+            WidthTable& t = Widths(resolved);
+            width = t.width;
+            width[ch] = (int16)w;
+        }
+        cx += w;
+    }
     return cx;
 }
 
@@ -62,10 +109,7 @@ Size GetTextSize(const char* text, Font font, int n)
     return Size(cx, font.GetMetrics().height);
 }
 
-Size GetTextSize(const String& text, Font font)
-{
-    return GetTextSize(text.Begin(), font, text.GetLength());
-}
+Size GetTextSize(const String& text, Font font) { return GetTextSize(text.Begin(), font, text.GetLength()); }
 
 Size GetMultilineTextSize(const wchar16* text, Font font)
 {

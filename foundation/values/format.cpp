@@ -2,6 +2,8 @@
 // TruncateToCharacters and the printf bridge.
 #include "foundation/values/format.h"
 
+#include "foundation/values/format_internal.h"
+
 #include "foundation/charset.h"
 #include "foundation/key_map.h"
 #include "foundation/values/number_text.h"
@@ -131,7 +133,7 @@ static void Align(String& text, int width, int align)
     text = static_cast<String&&>(padded);
 }
 
-String FormatValues(LanguageCode language, const char* format, const Value* args[], int count)
+static String FormatCore(LanguageCode language, const char* format, const FormatArg* args, int count)
 {
     RegisterStandardFormatters();
     TextBuffer out;
@@ -178,8 +180,10 @@ String FormatValues(LanguageCode language, const char* format, const Value* args
                         star_position = p;
                     star_missing = true;
                 }
-                else
-                    x = args[p++]->ToInt();
+                else {
+                    Value box;
+                    x = args[p++].Get(box).ToInt();
+                }
                 c = (byte)*++s;
                 if(c && std::strchr(":$<=>", c))
                     v = x < -NUMBER_LIMIT ? -NUMBER_LIMIT : x > NUMBER_LIMIT ? NUMBER_LIMIT : x; // Null is INT_MIN
@@ -235,7 +239,19 @@ String FormatValues(LanguageCode language, const char* format, const Value* args
             continue;
         }
         item.id.Assign(id, int(s - id));
-        item.arg = *args[p++];
+        const FormatArg& arg = args[p++];
+        if(!align && !(has_null_text && arg.IsNull())) {
+            Formatter f = FindFormatter(item.id, arg.GetTypeNumber());
+            if(f && AppendPlainPlaceholder(out, f, arg, item.id, item.options)) {
+                if(*s == '`')
+                    s++;
+                continue;
+            }
+        }
+        if(arg.IsText())
+            item.arg = String(arg.GetText(), arg.GetLength());
+        else
+            item.arg = arg.Get(item.arg);
         String result = has_null_text && item.arg.IsNull() ? null_text : RunFormatter(item, s);
         if(align)
             Align(result, width, align);
@@ -245,6 +261,30 @@ String FormatValues(LanguageCode language, const char* format, const Value* args
     }
     return String(out);
 }
+
+String FormatValues(LanguageCode language, const char* format, const Value* args[], int count)
+{
+    FormatArg small[16];
+    Vector<FormatArg> large;
+    FormatArg* list = small;
+    if(count > 16) {
+        large.Reserve(count);
+        for(int i = 0; i < count; i++)
+            large.Add(FormatArg(*args[i]));
+        list = large.begin();
+    }
+    else
+        for(int i = 0; i < count; i++)
+            list[i] = FormatArg(*args[i]);
+    return FormatCore(language, format, list, count);
+}
+
+String FormatArgs(LanguageCode language, const char* format, std::initializer_list<FormatArg> args)
+{
+    return FormatCore(language, format, args.begin(), (int)args.size());
+}
+
+LanguageCode FormatLanguage() { return GetCurrentLanguage(); }
 
 String Format(const char* format, const Value& a1)
 {

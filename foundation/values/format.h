@@ -11,6 +11,9 @@
 #include "foundation/vector.h"
 
 #include <cstdarg>
+#include <cstring>
+#include <initializer_list>
+#include <type_traits>
 
 namespace Qor {
 
@@ -40,7 +43,59 @@ Formatter FindFormatter(const String& id, int type_number);
 // unchecked text to the C library.
 String FormatValues(LanguageCode language, const char* format, const Value* args[], int count);
 
-// The engine in the current language.
+// An argument of the engine: a Value, or a text the caller gave, which the engine writes
+// as it is where the standard "s" formatter takes it plainly and boxes into a Value only
+// where another formatter needs one.
+class FormatArg {
+public:
+    FormatArg() = default; // the empty text
+    FormatArg(const Value& v) : value(&v) {}
+    FormatArg(const char* s) : text(s ? s : ""), length(s ? (int)std::strlen(s) : 0) {}
+    FormatArg(const String& s) : text(s.Begin()), length(s.GetLength()) {}
+
+    bool IsText() const { return !value; }
+    const char* GetText() const { return text; }
+    int GetLength() const { return length; }
+    // What the argument is as a Value; a text is copied into box.
+    const Value& Get(Value& box) const { return value ? *value : (box = Value(String(text, length))); }
+    int GetTypeNumber() const { return value ? value->GetTypeNumber() : STRING_V; }
+    bool IsNull() const { return value ? value->IsNull() : length == 0; }
+
+private:
+    const Value* value = nullptr;
+    const char* text = "";
+    int length = 0;
+};
+
+String FormatArgs(LanguageCode language, const char* format, std::initializer_list<FormatArg> args);
+
+// Arguments that the engine takes without boxing texts; any other type goes through Value.
+template <class T>
+inline constexpr bool IS_FORMAT_TEXT = std::is_pointer_v<std::decay_t<T>> &&
+                                       std::is_same_v<std::remove_cv_t<std::remove_pointer_t<std::decay_t<T>>>, char>;
+template <class T>
+concept FormatDirectArg = std::is_same_v<T, int> || std::is_same_v<T, double> || std::is_same_v<T, String> ||
+                          std::is_same_v<T, Value> || IS_FORMAT_TEXT<T>;
+
+namespace FormatDetail {
+inline const char* Direct(const char* s) { return s; }
+inline const String& Direct(const String& s) { return s; }
+inline const Value& Direct(const Value& v) { return v; }
+inline Value Direct(int x) { return Value(x); }
+inline Value Direct(double x) { return Value(x); }
+} // namespace FormatDetail
+
+LanguageCode FormatLanguage(); // the current language
+
+// The engine in the current language. Ints and doubles become Values on the stack, texts
+// are taken as they are.
+template <class... A>
+    requires(sizeof...(A) > 0 && (FormatDirectArg<A> && ...))
+String Format(const char* format, const A&... args)
+{
+    return FormatArgs(FormatLanguage(), format, { FormatArg(FormatDetail::Direct(args))... });
+}
+
 String Format(const char* format, const Value& a1);
 String Format(const char* format, const Value& a1, const Value& a2);
 String Format(const char* format, const Value& a1, const Value& a2, const Value& a3);

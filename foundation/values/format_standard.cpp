@@ -2,6 +2,7 @@
 // choice texts, padded texts, number texts, dates and times) and the date and
 // time pattern formatter.
 #include "foundation/values/format.h"
+#include "foundation/values/format_internal.h"
 
 #include "foundation/charset.h"
 #include "foundation/values/date_text.h"
@@ -92,6 +93,8 @@ static String PrintOne(const char* spec, T x)
     return out;
 }
 
+static String TextFormatter(const FormatItem& item);
+
 static String IntEmptyFormatter(const FormatItem& item) { return IntToText(item.arg.ToInt()); }
 
 static String IntPrintfFormatter(const FormatItem& item)
@@ -114,51 +117,82 @@ static String Int64PrintfFormatter(const FormatItem& item)
 }
 
 // Options that are at most a precision ("", ".2"): the text is std::to_chars's,
-// which writes exactly what printf writes for them, much faster.
-static bool ShortDoubleText(String& out, const FormatItem& item, double x)
+// which writes exactly what printf writes for them, much faster. Gives the length
+// written into buffer (SHORT_DOUBLE_BUFFER bytes), -1 when printf has to do it.
+static const int SHORT_DOUBLE_BUFFER = 160;
+static int ShortDoubleText(char* buffer, const String& options, const String& id, double x)
 {
-    const char* s = item.options.Begin();
-    const char* e = item.options.End();
+    const char* s = options.Begin();
+    const char* e = options.End();
     int precision = 6;
     if(s < e) {
         if(*s++ != '.' || e - s > 2)
-            return false;
+            return -1;
         precision = 0;
         for(; s < e; s++) {
             if(*s < '0' || *s > '9')
-                return false;
+                return -1;
             precision = 10 * precision + (*s - '0');
         }
     }
     if(!std::isfinite(x) || std::fabs(x) >= 1e17)
-        return false;
-    int c = item.id[0];
+        return -1;
+    int c = id[0];
     std::chars_format form = (c | 0x20) == 'f' ? std::chars_format::fixed
                              : (c | 0x20) == 'e' ? std::chars_format::scientific
                                                  : std::chars_format::general;
     if(form == std::chars_format::general)
-        return false; // printf's %g drops trailing zeros, to_chars keeps none to drop: not worth the care
-    char buffer[160];
-    std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, x, form, precision);
+        return -1; // printf's %g drops trailing zeros, to_chars keeps none to drop: not worth the care
+    std::to_chars_result r = std::to_chars(buffer, buffer + SHORT_DOUBLE_BUFFER, x, form, precision);
     if(r.ec != std::errc())
-        return false;
+        return -1;
     if(c == 'E')
         for(char* p = buffer; p < r.ptr; p++)
             if(*p == 'e')
                 *p = 'E';
-    out = String(buffer, int(r.ptr - buffer));
-    return true;
+    return int(r.ptr - buffer);
 }
 
 static String DoublePrintfFormatter(const FormatItem& item)
 {
     double x = item.arg.ToDouble();
-    String text;
-    if(ShortDoubleText(text, item, x))
-        return text;
+    char buffer[SHORT_DOUBLE_BUFFER];
+    int n = ShortDoubleText(buffer, item.options, item.id, x);
+    if(n >= 0)
+        return String(buffer, n);
     char spec[40];
     MakePrintfSpec(spec, item.options, item.id.Begin());
     return PrintOne(spec, x);
+}
+
+bool AppendPlainPlaceholder(TextBuffer& out, Formatter f, const FormatArg& a, const String& id,
+                            const String& options)
+{
+    if(a.IsText()) {
+        if(f != TextFormatter || id != "s" || !options.IsEmpty())
+            return false;
+        out.Append(a.GetText(), a.GetLength());
+        return true;
+    }
+    Value unused;
+    const Value& arg = a.Get(unused);
+    if(f == DoublePrintfFormatter) {
+        char buffer[SHORT_DOUBLE_BUFFER];
+        int n = ShortDoubleText(buffer, options, id, arg.ToDouble());
+        if(n < 0)
+            return false;
+        out.Append(buffer, n);
+        return true;
+    }
+    if(!options.IsEmpty())
+        return false;
+    if(f == TextFormatter && id == "s" && arg.IsStringForm())
+        out.Append(arg.StringRef());
+    else if(f == IntEmptyFormatter || (f == IntPrintfFormatter && id == "d"))
+        out.Append(IntToText(arg.ToInt()));
+    else
+        return false;
+    return true;
 }
 
 // Choice text: "1:file;files", "0:none;1,21:one;many", "10%1:st;2:nd;3:rd;th".

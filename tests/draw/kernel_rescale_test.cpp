@@ -139,3 +139,93 @@ TEST(RescaleWithKernel, ProgressStopsBetweenRows)
     EXPECT_EQ(out[0][1], Opaque(9, 9, 9));
     EXPECT_EQ(out[1][0], MakeRGBA(0, 0, 0, 0));
 }
+
+namespace {
+
+// The rescale by its definition: for every destination pixel, every pair of a horizontal
+// and a vertical tap, in 64-bit integers, divided and clamped once.
+std::vector<std::pair<int, int>> DirectTaps(int x, int64 length, int dest, int taps, int first, int limit,
+                                            const int32* table, int radius, int bits)
+{
+    int64 one = int64(1) << bits, step = (length << bits) / dest, n = 2 * radius << bits;
+    int64 c = ((int64(x) * length) << bits) / dest - ((one - step) >> 1);
+    int64 i = c >> bits, f = c - i * one;
+    std::vector<std::pair<int, int>> out; // weight, source pixel
+    for(int k = 1 - taps; k <= taps; k++) {
+        int64 index = std::clamp<int64>(((k * one - f) * radius) / taps + radius * one, 0, n);
+        int64 src = std::clamp<int64>(std::clamp<int64>(k + i, 0, length - 1) + first, 0, limit - 1);
+        out.push_back({table[index], (int)src});
+    }
+    return out;
+}
+
+Image DirectRescale(const Image& src, Size d, const Rect& r, RescaleKernel kernel, int radius)
+{
+    int64 W = r.Width(), H = r.Height();
+    int tx = std::min<int>((int)std::max<int64>(1, W / d.cx) * radius, 31);
+    int ty = std::min<int>((int)std::max<int64>(1, H / d.cy) * radius, 31);
+    int bits = 8 - std::max(tx, ty) / 8;
+    const int32* table = GetKernelTable(kernel, radius, bits);
+    return MakeImage(d.cx, d.cy, [&](int x, int y) {
+        int64 s[4] = {}, wsum = 0;
+        bool opaque = true;
+        for(auto [vw, sy] : DirectTaps(y, H, d.cy, ty, r.top, src.GetHeight(), table, radius, bits))
+            for(auto [hw, sx] : DirectTaps(x, W, d.cx, tx, r.left, src.GetWidth(), table, radius, bits)) {
+                int64 w = (int64)hw * vw;
+                RGBA p = src[sy][sx];
+                wsum += w;
+                s[0] += p.b * w, s[1] += p.g * w, s[2] += p.r * w, s[3] += p.a * w;
+                opaque &= p.a == 255;
+            }
+        if(wsum == 0)
+            return RGBA{0, 0, 0, 0};
+        int a = opaque ? 255 : (int)std::clamp<int64>(s[3] / wsum, 0, 255);
+        int top = opaque ? 255 : a;
+        return MakeRGBA((int)std::clamp<int64>(s[2] / wsum, 0, top), (int)std::clamp<int64>(s[1] / wsum, 0, top),
+                        (int)std::clamp<int64>(s[0] / wsum, 0, top), a);
+    });
+}
+
+double SteepKernel(double x) { return x > -0.5 && x < 0.5 ? 300 : -40; } // sums beyond float precision
+double NegativeKernel(double x) { return x < 0 ? -1 : 0.25; }             // weight sums of 0 and below
+
+} // namespace
+
+TEST(RescaleWithKernel, EqualsTheDirectFormula)
+{
+    struct Case {
+        int cx, cy, alpha; // alpha < 0: random translucency
+        Size d;
+        Rect r;
+    };
+    const Case cases[] = {
+        {7, 5, 255, Size(17, 11), Rect(0, 0, 7, 5)},  {40, 31, -1, Size(9, 6), Rect(0, 0, 40, 31)},
+        {64, 3, -1, Size(2, 7), Rect(3, 0, 64, 3)},   {50, 50, 255, Size(50, 50), Rect(5, 7, 45, 33)},
+        {300, 9, -1, Size(7, 9), Rect(0, 0, 300, 9)}, {13, 29, 0, Size(29, 13), Rect(1, 1, 12, 28)},
+        {3, 1, -1, Size(400, 3), Rect(0, 0, 3, 1)},
+    };
+    struct Filter {
+        RescaleKernel kernel;
+        int radius;
+    };
+    std::vector<Filter> filters = {{SteepKernel, 1}, {NegativeKernel, 2}};
+    for(const RescaleFilter& f : RescaleFilters)
+        filters.push_back({f.kernel, f.radius});
+    unsigned seed = 7;
+    auto Next = [&] { return (seed = seed * 1103515245 + 12345) >> 16; };
+    for(const Case& c : cases) {
+        Image src = MakeImage(c.cx, c.cy, [&](int, int) {
+            int a = c.alpha < 0 ? (Next() % 3 ? 255 : (int)(Next() % 256)) : c.alpha;
+            return MakeRGBA((int)Next() % (a + 1), (int)Next() % (a + 1), (int)Next() % (a + 1), a);
+        });
+        for(size_t k = 0; k < filters.size(); k++) {
+            Image out, want = DirectRescale(src, c.d, c.r, filters[k].kernel, filters[k].radius);
+            RescaleWithKernel(out, src, c.d, c.r, filters[k].kernel, filters[k].radius);
+            ASSERT_EQ(out.GetSize(), c.d);
+            int differ = 0;
+            for(int i = 0; i < out.GetLength(); i++)
+                differ += out.GetPixels()[i] != want.GetPixels()[i];
+            EXPECT_EQ(differ, 0) << "source " << c.cx << "×" << c.cy << ", filter " << k;
+        }
+    }
+}

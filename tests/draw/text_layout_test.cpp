@@ -55,6 +55,43 @@ TEST(TextMeasure, SizeIsTheSumOfAdvances)
     EXPECT_EQ(GetTextSize("abc", f).cy, h);
 }
 
+GlyphMetrics WideGlyphs(Font, int ch)
+{
+    GlyphMetrics m;
+    m.advance = (int16)(ch % 7 + 30);
+    return m;
+}
+
+// Widths come from a table per font once measured; fonts that share its slot stay apart.
+TEST(TextMeasure, RepeatedMeasuringFollowsTheFontAndTheHook)
+{
+    const char* text = "Ab \xc5\x99\xe2\x82\xac z"; // ř below the table's end, € beyond it
+    WString w = W(text);
+    auto Sum = [&](Font f) {
+        int cx = 0;
+        for(int i = 0; i < w.GetLength(); i++)
+            cx += f.GetCharWidth(w[i]);
+        return cx;
+    };
+    for(int height = 9; height < 30; height++) { // more fonts than tables
+        Font f(Font::SANSSERIF, height);
+        EXPECT_EQ(Width(f, text), Sum(f)) << height;
+        EXPECT_EQ(Width(f, text), Sum(f)) << height;
+    }
+    for(int height = 9; height < 30; height++)
+        EXPECT_EQ(Width(Font(Font::SANSSERIF, height), text), Sum(Font(Font::SANSSERIF, height))) << height;
+
+    // A font first measured under a hook has the hook's widths.
+    GlyphMetrics (*old)(Font, int) = GlyphMetricsHook;
+    GlyphMetricsHook = WideGlyphs;
+    int hooked = Width(Font(Font::SANSSERIF, 983), text);
+    GlyphMetricsHook = old;
+    int want = 0;
+    for(int i = 0; i < w.GetLength(); i++)
+        want += WideGlyphs(Font(), w[i]).advance;
+    EXPECT_EQ(hooked, want);
+}
+
 TEST(TextMeasure, LongTextsAcrossPieces)
 {
     // Two-byte characters straddle the decoder's piece boundaries at every offset.

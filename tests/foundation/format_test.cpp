@@ -344,6 +344,25 @@ TEST_F(FormatTest, EntryPoints)
     EXPECT_EQ(S(Format("%%", Vector<Value>())), "%");
 }
 
+// Texts, ints and doubles given as they are take the engine's shortcuts; each must give
+// what the same argument as a Value gives.
+TEST_F(FormatTest, DirectArgumentsFormatAsTheirValues)
+{
+    const char* formats[] = { "%s",     "<%10s>", "%-4.2s",  "%[none]~s", "%d",   "%*d",       "%2:s|%1:s", "%vt",
+                              "%=12s|", "%s%s",   "%[a;b]s", "%x",        "%.2f", "%[zero]~d", "%",         "%f`x" };
+    const char* texts[] = { "", "7", "abc", "the second drawer", "příliš žluťoučký kůň", nullptr };
+    for(const char* f : formats)
+        for(const char* t : texts) {
+            String text(t);
+            EXPECT_EQ(S(Format(f, t, t)), S(Format(f, Value(text), Value(text)))) << f << " with " << (t ? t : "null");
+            EXPECT_EQ(S(Format(f, text, 3)), S(Format(f, Value(text), Value(3)))) << f << " with " << text.Begin();
+            EXPECT_EQ(S(Format(f, 12345, t)), S(Format(f, Value(12345), Value(text)))) << f;
+            EXPECT_EQ(S(Format(f, 2.5, 2.125)), S(Format(f, Value(2.5), Value(2.125)))) << f;
+        }
+    EXPECT_EQ(S(Format("%d items in %s (%.2f%%)", 12, "the second drawer", 3.14159)),
+              "12 items in the second drawer (3.14%)");
+}
+
 struct PatternCase {
     Time time;
     const char* pattern;
