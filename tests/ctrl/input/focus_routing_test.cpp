@@ -159,11 +159,13 @@ TEST_F(FocusRoutingTest, AltShowsAndHidesTheUnderlinesOfTheFocusedWindow)
     FakeWindowSystem::Marks().clear();
     // As after a paint: nothing is waiting for a refresh.
     label.SetFullRefreshPending(false);
+    w1.SetFullRefreshPending(false);
     Input().alt = true;
     DispatchKey(0x1FFE7, 1);
     EXPECT_TRUE(w1.IsAccessKeyMarksShown());
     EXPECT_EQ(FakeWindowSystem::Marks().size(), 1u);
     label.SetFullRefreshPending(false);
+    w1.SetFullRefreshPending(false);
     Input().alt = false;
     DispatchKey(0x1FFE7 | K_KEYUP, 1);
     EXPECT_FALSE(w1.IsAccessKeyMarksShown());

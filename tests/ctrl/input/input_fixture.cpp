@@ -41,8 +41,6 @@ InputScope::InputScope() : saved(GetInputHost())
     h.holds_pointer_grab = [](const Ctrl& top) { return Input().grab == &top; };
     h.has_x_focus = nullptr;
     h.punctuation_key_name = nullptr;
-    // Top-level controls are placed inside the work area, which is read once per process.
-    GetCtrlCoreSeams().work_area = [] { return Rect(0, 0, 4000, 3000); };
     // The window system takes every rectangle asked for.
     GetCtrlCoreSeams().set_window_rect = [](Ctrl& c, const Rect& r) { c.AdoptRect(r); };
     // The real routing, not the stand-ins of the window-system scope.
