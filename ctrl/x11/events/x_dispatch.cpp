@@ -71,6 +71,9 @@ void DispatchXEvent(XEvent* event)
     SyncFocusFromX();
     if(event->type == PropertyNotify)
         RefreshOnSettingsChange(event->xproperty);
+    // A changed keyboard map is read again, or keys would keep their old meaning.
+    if(event->type == MappingNotify && event->xmapping.request != MappingPointer)
+        XRefreshKeyboardMapping(&event->xmapping);
     WindowMap& map = GetWindowMap();
     int i = map.Find(event->xany.window);
     if(i >= 0) {
