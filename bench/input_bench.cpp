@@ -7,7 +7,6 @@
 
 #include "ctrl/x11/x11.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
 #include "foundation/process.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +15,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <type_traits>
 
 using namespace Qor;
 
@@ -48,8 +46,6 @@ bool OpenTarget(ClickTarget& t)
         SetupDisplay();
         if(!display)
             return false;
-        using Linked = std::remove_reference_t<decltype(LinkedDisplay())>;
-        LinkedDisplay() = reinterpret_cast<Linked>(display);
     }
     t.SetRect(Rect(Point(10, 10), Size(100, 60)));
     CreateWindowCall(t, nullptr, false, false);

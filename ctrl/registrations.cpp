@@ -7,10 +7,11 @@
 #include "ctrl/loop/caret.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
+#include "ctrl/window_ops/window_ops.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterCaret(),
-                                              RegisterMouseRouting(), RegisterFocusRouting(), 0);
+extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(),
+                                            RegisterCaret(), RegisterMouseRouting(), RegisterFocusRouting(), 0);
 
 } // namespace Qor

@@ -6,11 +6,12 @@
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_metrics.h"
 #include "ctrl/x11/host/window_host.h"
+#include "ctrl/x11/image/image_draw.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), RegisterXftMetricHooks(), RegisterWindowHost(),
-                                                   RegisterEventLoop(), RegisterXEvents(), 0);
+extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(),
+                                                RegisterWindowHost(), RegisterEventLoop(), RegisterXEvents(), 0);
 
 } // namespace Qor

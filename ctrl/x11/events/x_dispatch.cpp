@@ -79,6 +79,12 @@ void DispatchXEvent(XEvent* event)
     if(i >= 0) {
         WindowMapEntry& e = map[i];
         if(Ctrl* c = e.ctrl) {
+            // Exposure is the window's bookkeeping, kept also for controls whose own event
+            // procedure does not pass events on to the base one.
+            if(event->type == Expose || event->type == GraphicsExpose) {
+                NoteExposure(e, event->xexpose, event->type == Expose);
+                return;
+            }
             WeakPointer<Ctrl> alive(c);
             c->HandleWindowEvent(&e, event);
             if(alive)

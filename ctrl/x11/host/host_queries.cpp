@@ -108,8 +108,8 @@ String GetPlatformDescription(const Ctrl& c)
     char address[32];
     std::snprintf(address, sizeof(address), " : 0x%llx", (unsigned long long)(uintptr_t)&c);
     String s = String(typeid(c).name()) + address;
-    if(c.GetParent())
-        return s + "(parent " + typeid(*c.GetParent()).name() + ")";
+    if(const Ctrl* parent = c.GetParent())
+        return s + "(parent " + typeid(*parent).name() + ")";
     char window[32];
     std::snprintf(window, sizeof(window), "(window 0x%lx)", (unsigned long)GetHostWindow(c));
     return s + window;

@@ -3,13 +3,11 @@
 
 #include "tests/support/x11/xvfb_server.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
 #include "foundation/process.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <type_traits>
 
 namespace QorTest {
 
@@ -28,12 +26,7 @@ bool RequirePrivateDisplay()
         }
         setenv("DISPLAY", server->GetName().c_str(), 1);
     }
-    if(!RequireDisplay())
-        return false;
-    // The image and font code draw on the linked connection (cursors, for one).
-    using Linked = std::remove_reference_t<decltype(LinkedDisplay())>;
-    LinkedDisplay() = reinterpret_cast<Linked>(display);
-    return true;
+    return RequireDisplay();
 }
 
 void PrivateDisplayTest::TearDown()
