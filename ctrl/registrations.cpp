@@ -3,6 +3,8 @@
 #include "ctrl/registrations.h"
 
 #include "ctrl/images/ctrl_core_img.h"
+#include "ctrl/focus/focus_routing.h"
+#include "ctrl/input/mouse_routing.h"
 #include "ctrl/loop/caret.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
@@ -10,7 +12,8 @@
 
 namespace Qor {
 
-extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(),
-                                            RegisterCaret(), RegisterCtrlCoreImg(), 0);
+extern const char qor_ctrl_registrations =
+    (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), RegisterCaret(), RegisterMouseRouting(),
+     RegisterFocusRouting(), RegisterCtrlCoreImg(), 0);
 
 } // namespace Qor

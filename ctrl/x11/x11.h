@@ -7,6 +7,7 @@
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/display/xlib.h"
 #include "ctrl/x11/draw/system_draw.h"
+#include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_font.h"
 #include "ctrl/x11/font/xft_font_cache.h"
 #include "ctrl/x11/font/xft_metrics.h"

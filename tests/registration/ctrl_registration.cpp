@@ -27,6 +27,10 @@ int main()
               seams.enable_window && seams.focus_window && seams.set_window_rect && seams.update_window_rect &&
               seams.scroll_window,
           "the control tree's window operations go through the weak window calls");
+    Check(seams.release_capture != nullptr, "the tree releases the pointer capture through the mouse routing");
+    Check(seams.move_focus_here != nullptr && seams.send_focus_lost == &SendFocusLost &&
+              seams.focus_top_control == &FocusTopControl,
+          "the tree moves the focus through the keyboard routing");
     // No window host in this program: a control answers that it has no window.
     Ctrl c;
     Check(!c.EnableWindowCall(true), "without a window host a control has no window");
