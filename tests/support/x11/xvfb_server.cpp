@@ -22,7 +22,7 @@ XvfbServer::XvfbServer(int cx, int cy, int depth, int limit_ms)
     pid = fork();
     if(pid == 0) {
         close(fds[0]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-noreset",
                (char*)nullptr);
         _exit(127);
     }
