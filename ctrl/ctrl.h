@@ -2,8 +2,12 @@
 #pragma once
 
 #include "ctrl/defaults/ctrl_defaults.h"
+#include "ctrl/focus/focus_routing.h"
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/frame/frame_settings.h"
+#include "ctrl/input/button_tracking.h"
+#include "ctrl/input/input_host.h"
+#include "ctrl/input/mouse_routing.h"
 #include "ctrl/layout/logical_pos.h"
 #include "ctrl/loop/caret.h"
 #include "ctrl/loop/event_loop.h"

@@ -2,12 +2,15 @@
 
 #include "ctrl/registrations.h"
 
+#include "ctrl/focus/focus_routing.h"
+#include "ctrl/input/mouse_routing.h"
 #include "ctrl/loop/caret.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterCaret(), 0);
+extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterCaret(),
+                                              RegisterMouseRouting(), RegisterFocusRouting(), 0);
 
 } // namespace Qor

@@ -3,6 +3,8 @@
 // plain ones, and Close takes a top-level window off the screen.
 
 #include "ctrl/defaults/ctrl_defaults.h"
+#include "ctrl/focus/focus_routing.h"
+#include "ctrl/input/mouse_routing.h"
 #include "ctrl/tree/child_walk_internal.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
@@ -245,8 +247,8 @@ void Ctrl::WheelRotated(Point p, int zdelta, dword keyflags)
     Rect pview = parent->GetViewRectOnScreen();
     if(!pview.Contains(sp))
         return;
+    InvokeDispatchMouse(parent, 0x50, Point(sp.x - pview.left, sp.y - pview.top), zdelta, keyflags);
     GetCtrlGlobalRefs().wheel_passed_up = true;
-    parent->DispatchMouse(0x50, Point(sp.x - pview.left, sp.y - pview.top), zdelta, keyflags);
 }
 
 void Ctrl::PointerLeft() {}
@@ -269,8 +271,10 @@ bool Ctrl::AccessKeyPressed(dword key)
     return WalkSiblings(first_child, [&](Ctrl* q) {
         if(!q->IsInOpenWindow() || !q->IsVisibleUpward() || !q->IsEnabled() || !q->AccessKeyPressed(key))
             return false;
-        if(user_log_flag.Get())
+        if(user_log_flag.Get() && KeyPassedUp()) {
             LogUserAction("  HOT-> " + DescribeCtrlDetailed(q));
+            KeyPassedUp() = false;
+        }
         return true;
     });
 }

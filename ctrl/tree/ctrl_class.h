@@ -330,6 +330,22 @@ public:
     bool HasFocus() const;
     bool HasFocusInTree() const;
 
+    // ---- Mouse routing and the pointer capture (ctrl/input).
+    bool SetCapture();
+    static bool ReleaseCapture();
+    bool ReleaseOwnCapture();
+    bool HasCapture() const;
+    bool IsUnderMouse() const;
+    bool IsUnderMouseInTree() const;
+    static Ctrl* GetCtrlUnderMouse();
+    bool IsMouseInRect(const Rect& r) const;
+    Point GetMousePosInView() const;
+    bool AcceptsMouse() const;
+    Ctrl* FindChildAt(Point p, bool frame_coords);
+    // The child that takes mouse events at p (frame coordinates); p becomes the child's.
+    Ctrl* MouseChildAt(Point& p);
+    void RefreshAccessKeyMarks();
+
     // ---- Window operations of a top-level control, through the window-operation layer.
     void DestroyWindowCall();
     void ShowWindowCall(bool show);

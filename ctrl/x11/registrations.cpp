@@ -3,6 +3,7 @@
 #include "ctrl/x11/registrations.h"
 
 #include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_metrics.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
@@ -10,6 +11,6 @@
 namespace Qor {
 
 extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), RegisterXftMetricHooks(), RegisterWindowHost(),
-                                                   RegisterEventLoop(), 0);
+                                                   RegisterEventLoop(), RegisterXEvents(), 0);
 
 } // namespace Qor

@@ -6,6 +6,7 @@
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/draw/system_draw.h"
+#include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_font.h"
 #include "ctrl/x11/font/xft_font_cache.h"
 #include "ctrl/x11/font/xft_metrics.h"

@@ -23,5 +23,9 @@ int main()
 
     Check(seams.kill_timers_in == &CancelTimersInRange, "a destroyed control cancels the timers of its record");
     Check(seams.sync_caret == &SyncCaret, "focus and enable changes move the caret with the focus");
+    Check(seams.release_capture != nullptr, "the tree releases the pointer capture through the mouse routing");
+    Check(seams.move_focus_here != nullptr && seams.send_focus_lost == &SendFocusLost &&
+              seams.focus_top_control == &FocusTopControl,
+          "the tree moves the focus through the keyboard routing");
     return QorRegistration::Finish("ctrl registrations");
 }

@@ -8,7 +8,6 @@
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/host/window_host.h"
 #include "draw/image_cache/made_image.h"
-#include "draw/utils/rect_list.h"
 #include "foundation/process.h"
 
 #include <fcntl.h>
@@ -98,32 +97,6 @@ void QueryPointerState()
         s.pointer_screen_pos = Point(rx, ry);
         s.keyboard_state = int(mask & (ShiftMask | ControlMask | Mod1Mask));
     }
-}
-
-void DispatchXEvent(XEvent* event)
-{
-    GetEventLoopStats().events++;
-    WindowMap& map = GetWindowMap();
-    int i = map.Find(event->xany.window);
-    if(i < 0)
-        return;
-    WindowMapEntry& e = map[i];
-    Ctrl* c = e.ctrl;
-    if(!c) {
-        map.Unlink(i);
-        return;
-    }
-    if(event->type == Expose || event->type == GraphicsExpose) {
-        const XExposeEvent& x = event->xexpose;
-        if(event->type == Expose)
-            e.exposed = true;
-        AddRectMerging(e.invalid, Rect(x.x, x.y, x.x + x.width, x.y + x.height));
-        return;
-    }
-    WeakPointer<Ctrl> alive(c);
-    c->HandleWindowEvent(&e, event);
-    if(alive)
-        c->RefreshMovedChildren();
 }
 
 void RunIdleWork()

@@ -25,10 +25,9 @@ bool ProcessPendingEvents();
 bool SyncAndProcessEvents();
 void RunIdleWork();
 
-// Hands one X event to the window it belongs to: the first exposure marks the window as
-// painted-on and every exposure adds to its invalid areas; other events go to the event
-// procedure of the window's control, whose recorded child moves are repainted afterwards.
-// A window whose control is gone is unlinked.
+// Hands one X event to the window it belongs to (ctrl/x11/events): the input method and the
+// windows' filters first, then the event procedure of the window's control, whose recorded
+// child moves are repainted afterwards. A window whose control is gone is unlinked.
 void DispatchXEvent(XEvent* event);
 
 // Counters of the loop, for measuring its idle cost.
