@@ -7,10 +7,12 @@
 #include "ctrl/loop/caret.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
+#include "ctrl/topwindow/top_window.h"
 
 namespace Qor {
 
 extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterCaret(),
-                                              RegisterMouseRouting(), RegisterFocusRouting(), 0);
+                                              RegisterMouseRouting(), RegisterFocusRouting(),
+                                              RegisterTopWindow(), 0);
 
 } // namespace Qor

@@ -14,3 +14,4 @@
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/registrations.h"
+#include "ctrl/x11/topwindow/x_top_window.h"
