@@ -1,0 +1,209 @@
+// The window-manager properties of a TopWindow as other clients read them: class,
+// protocols, process id, client leader, names, transient hint, window types, size hints,
+// decorations and urgency; and the placement record's bytes.
+#include "tests/x11/topwindow/top_window_fixture.h"
+
+#include "foundation/charset.h"
+#include "foundation/string_stream.h"
+#include "foundation/process_environment.h"
+
+#include <unistd.h>
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+using WmPropertiesTest = TopWindowTest;
+
+long HintFlags(Window w)
+{
+    XWMHints* h = XGetWMHints(display, w);
+    long flags = h ? h->flags : -1;
+    if(h)
+        XFree(h);
+    return flags;
+}
+
+TEST_F(WmPropertiesTest, OpenWritesClassProtocolsPidLeaderAndNames)
+{
+    TopWindow w;
+    w.SetRect(Rect(30, 40, 330, 240));
+    w.SetTitle(EncodeUtf8(WString(DecodeUtf8("Qor \xCE\xA9 test"))).Begin());
+    w.OpenWithOwner(nullptr);
+    Window win = GetHostWindow(w);
+    ASSERT_TRUE(win);
+    ASSERT_TRUE(Pump([&] { return ReadProperty(win, "_NET_WM_NAME").GetLength() > 0; }));
+
+    String title = ExecutableTitle();
+    String cls = title + String("", 1) + title + String("", 1);
+    EXPECT_EQ(ReadProperty(win, "WM_CLASS"), cls);
+    std::vector<long> protocols = PropertyItems(win, "WM_PROTOCOLS");
+    EXPECT_EQ(protocols, (std::vector<long>{long(AtomOf("WM_DELETE_WINDOW")), long(AtomOf("WM_TAKE_FOCUS")),
+                                            long(AtomOf("_NET_WM_PING"))}));
+    EXPECT_EQ(PropertyItems(win, "_NET_WM_PID"), std::vector<long>{long(getpid())});
+    std::vector<long> leader = PropertyItems(win, "WM_CLIENT_LEADER");
+    ASSERT_EQ(leader.size(), 1u);
+    EXPECT_EQ(PropertyItems(Window(leader[0]), "WM_CLIENT_LEADER"), leader);
+    EXPECT_EQ(PropertyItems(Window(leader[0]), "_NET_WM_PID"), std::vector<long>{long(getpid())});
+    EXPECT_EQ(ReadProperty(win, "_NET_WM_NAME"), "Qor \xCE\xA9 test");
+    EXPECT_EQ(ReadProperty(win, "_NET_WM_ICON_NAME"), "Qor \xCE\xA9 test");
+    EXPECT_EQ(PropertyItems(win, "XdndAware"), std::vector<long>{5});
+    EXPECT_EQ(PropertyItems(win, "_NET_WM_WINDOW_TYPE"),
+              std::vector<long>{long(AtomOf("_NET_WM_WINDOW_TYPE_NORMAL"))});
+    // A title change reaches the server once per turn.
+    w.SetTitle("Second");
+    ASSERT_TRUE(Pump([&] { return ReadProperty(win, "_NET_WM_NAME") == "Second"; }));
+    w.Close();
+}
+
+TEST_F(WmPropertiesTest, DialogWithOwnerIsTransientAndToolWindowTypesComeInOrder)
+{
+    TopWindow owner;
+    owner.SetRect(Rect(20, 40, 420, 340));
+    owner.OpenWithOwner(nullptr);
+    TopWindow dialog;
+    dialog.SetRect(Rect(0, 0, 200, 100));
+    dialog.SetToolWindow();
+    dialog.OpenWithOwner(&owner);
+    Window win = GetHostWindow(dialog);
+    ASSERT_TRUE(win);
+    Window transient = 0;
+    ASSERT_TRUE(XGetTransientForHint(display, win, &transient));
+    EXPECT_EQ(transient, GetHostWindow(owner));
+    EXPECT_EQ(PropertyItems(win, "_NET_WM_WINDOW_TYPE"),
+              (std::vector<long>{long(AtomOf("_NET_WM_WINDOW_TYPE_UTILITY")),
+                                 long(AtomOf("_NET_WM_WINDOW_TYPE_DIALOG")),
+                                 long(AtomOf("_NET_WM_WINDOW_TYPE_NORMAL"))}));
+    // Centred on the owner.
+    Rect r = dialog.GetRectInParent();
+    EXPECT_EQ(r, Rect(120, 140, 320, 240));
+    dialog.Close();
+    owner.Close();
+}
+
+TEST_F(WmPropertiesTest, SizeHintsFollowMinimumSizeResizeAndFrame)
+{
+    struct Case {
+        bool sizeable;
+        bool frameless;
+        long decorations;
+    };
+    for(Case k : {Case{true, false, 1}, Case{false, false, 1}, Case{true, true, 0}}) {
+        TopWindow w;
+        w.SetRect(Rect(50, 60, 350, 260));
+        w.SetMinSize(Size(120, 90));
+        w.AllowResize(k.sizeable);
+        w.SetFrameless(k.frameless);
+        w.OpenWithOwner(nullptr);
+        Window win = GetHostWindow(w);
+        ASSERT_TRUE(win);
+        XSizeHints hints = {};
+        long supplied = 0;
+        ASSERT_TRUE(XGetWMNormalHints(display, win, &hints, &supplied));
+        if(k.frameless) {
+            EXPECT_FALSE(hints.flags & PMinSize);
+        }
+        else {
+            ASSERT_TRUE(hints.flags & PMinSize);
+            EXPECT_EQ(Size(hints.min_width, hints.min_height), k.sizeable ? Size(120, 90) : Size(300, 200));
+            if(!k.sizeable) {
+                EXPECT_EQ(Size(hints.max_width, hints.max_height), Size(300, 200));
+            }
+        }
+        EXPECT_EQ(hints.flags & (PPosition | PSize | PWinGravity), PPosition | PSize | PWinGravity);
+        EXPECT_EQ(hints.win_gravity, StaticGravity);
+        EXPECT_EQ(PropertyItems(win, "_MOTIF_WM_HINTS"), (std::vector<long>{2, 0, k.decorations, 0, 0}));
+        w.Close();
+    }
+}
+
+TEST_F(WmPropertiesTest, UrgencyHintIsSetAndWithdrawn)
+{
+    TopWindow a, b;
+    a.SetRect(Rect(30, 30, 230, 130));
+    b.SetRect(Rect(260, 30, 460, 130));
+    a.OpenWithOwner(nullptr);
+    b.OpenWithOwner(nullptr);
+    Window win = GetHostWindow(a);
+    ASSERT_TRUE(win);
+    ASSERT_TRUE(Pump([&] { return !a.IsInActiveWindow(); }));
+    a.SetUrgent(true);
+    EXPECT_TRUE(a.IsUrgent());
+    EXPECT_TRUE(HintFlags(win) & XUrgencyHint);
+    a.SetUrgent(false);
+    EXPECT_FALSE(HintFlags(win) & XUrgencyHint);
+    a.Close();
+    b.Close();
+}
+
+TEST_F(WmPropertiesTest, DeleteRequestToADisabledWindowDoesNotRunItsCloseAction)
+{
+    ProbeDialog w;
+    w.SetRect(Rect(30, 30, 230, 130));
+    w.OpenWithOwner(nullptr);
+    ASSERT_TRUE(w.IsOpen());
+    w.Disable();
+    SendDeleteWindow(&w);
+    Pump([] { return false; }, 200);
+    EXPECT_TRUE(w.IsOpen());
+    w.Enable();
+    SendDeleteWindow(&w);
+    EXPECT_TRUE(Pump([&] { return !w.IsOpen(); }));
+}
+
+TEST_F(WmPropertiesTest, PlacementRecordBytesAndLoadingFitsTheWorkArea)
+{
+    TopWindow w;
+    w.SetRect(Rect(10, 20, 810, 620));
+    w.SetState(TopWindow::STATE_MAXIMIZED);
+    StringStream out;
+    w.SerializePlacement(out);
+    const char bytes[] = "\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0"
+                         "\x0A\0\0\0\x14\0\0\0\x2A\x03\0\0\x6C\x02\0\0\x44";
+    String expected(bytes, 34);
+    EXPECT_EQ(out.GetText(), expected);
+
+    // A rectangle partly off the work area moves inside; a larger one shrinks to it.
+    Rect area = GetWorkArea();
+    struct Case {
+        Rect stored;
+        Rect expected;
+    } cases[] = {
+        {Rect(area.left - 100, area.top + 50, area.left + 100, area.top + 150),
+         Rect(area.left + 8, area.top + 50, area.left + 208, area.top + 150)},
+        {Rect(0, 0, area.Width() + 500, area.Height() + 500),
+         Rect(area.left + 8, area.top + 32, area.right - 8, area.bottom - 8)},
+    };
+    if(GetFrameExtents().IsKnown())
+        GTEST_FAIL() << "frame extents known without a window manager";
+    for(const Case& k : cases) {
+        TopWindow src;
+        src.SetRect(k.stored);
+        StringStream s;
+        src.SerializePlacement(s);
+        StringStream in(s.GetText());
+        in.SetLoading();
+        TopWindow dst;
+        dst.SerializePlacement(in);
+        EXPECT_EQ(dst.GetRectInParent(), k.expected);
+        EXPECT_EQ(dst.GetState(), TopWindow::STATE_NORMAL);
+    }
+}
+
+TEST_F(WmPropertiesTest, DefaultRectanglesCascadeAndStartAgain)
+{
+    ResetDefaultWindowCascade();
+    Rect a = DefaultWindowRect();
+    Rect b = DefaultWindowRect();
+    EXPECT_EQ(b.TopLeft() - a.TopLeft(), Size(10, 10));
+    EXPECT_EQ(a.GetSize(), Size(2 * screen_size.cx / 3, 2 * screen_size.cy / 3));
+    Rect r;
+    for(int i = 0; i < 100 && r.left != 20; i++)
+        r = DefaultWindowRect();
+    EXPECT_EQ(r.TopLeft(), Point(20, 20));
+    EXPECT_EQ(DefaultWindowRect().TopLeft(), Point(30, 30));
+    ResetDefaultWindowCascade();
+}
+
+} // namespace
