@@ -283,9 +283,11 @@ dword Ctrl::OwnAccessKeys() const { return 0; }
 
 void Ctrl::AssignFreeAccessKeys(dword used)
 {
+    // The keys a child's whole subtree took count as used, not only the child's own:
+    // otherwise a letter assigned inside a group would be handed out again after it.
     WalkSiblings(first_child, [&](Ctrl* q) {
         q->AssignFreeAccessKeys(used);
-        used |= q->OwnAccessKeys();
+        used |= q->CollectAccessKeys();
         return false;
     });
 }

@@ -3,6 +3,7 @@
 
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
+#include "ctrl/tree/host_window_record.h"
 
 #include <algorithm>
 
@@ -19,17 +20,16 @@ Rect ScreenRectOrNull()
     return screen ? screen() : Rect();
 }
 
-// The desktop work area, read once the window system can tell it and kept from then on.
+// The desktop work area, read once from the window system that tells it and kept from then
+// on (asked again only when another window system takes over the seam).
 Rect GetKeptWorkArea()
 {
-    static bool known = false;
+    static Rect (*source)() = nullptr;
     static Rect area;
-    if(!known) {
-        Rect (*work_area)() = GetCtrlCoreSeams().work_area;
-        if(!work_area)
-            return Rect();
-        area = work_area();
-        known = true;
+    Rect (*work_area)() = GetCtrlCoreSeams().work_area;
+    if(work_area != source) {
+        source = work_area;
+        area = work_area ? work_area() : Rect();
     }
     return area;
 }
@@ -78,26 +78,74 @@ void Ctrl::UpdateRect(bool sync)
         SyncLayout();
 }
 
+Ctrl* Ctrl::MapRectToRoot(Rect& r, bool in_frame)
+{
+    for(Ctrl* c = this;; c = c->parent) {
+        if(!in_frame) {
+            Point v = c->GetViewRect().TopLeft();
+            r.Offset(v.x, v.y);
+        }
+        if(!c->parent)
+            return c;
+        Point o = c->GetRectInParent().TopLeft();
+        r.Offset(o.x, o.y);
+        in_frame = c->IsInFrameArea();
+    }
+}
+
+// A rectangle of the given size at this control's place, in its root's coordinates.
+Rect Ctrl::MapSizeToRoot(Size sz)
+{
+    Point o = GetRectInParent().TopLeft();
+    Rect r = Rect(sz) + Size(o.x, o.y);
+    parent->MapRectToRoot(r, IsInFrameArea());
+    return r;
+}
+
+void Ctrl::RecordMove(HostWindowRecord& h, const Rect& from, const Rect& to)
+{
+    // A scroll that carried this control the same way has put it on screen already.
+    for(ChildMove& m : h.scroll_moves)
+        if(m.ctrl.Get() == this && m.from == from && m.to == to) {
+            m.ctrl.Clear();
+            return;
+        }
+    // One record per control: the place it left before the paint and where it is now.
+    for(ChildMove& m : h.moves)
+        if(m.ctrl.Get() == this) {
+            m.to = to;
+            return;
+        }
+    ChildMove& m = h.moves.Add();
+    m.ctrl = this;
+    m.from = from;
+    m.to = to;
+}
+
 void Ctrl::SetPos(LogicalPos p, bool in_frame)
 {
     if(p == pos && in_frame == IsInFrameArea())
         return;
-    // In an open window the move is recorded and both places are repainted after the
-    // event, once however often the control moves; elsewhere both are refreshed now.
-    Rect from, to;
-    bool recorded = GetMoveRectInRoot(from);
-    if(parent && !recorded)
+    if(parent) {
+        Ctrl* top = GetRootCtrl();
+        if(top->host) {
+            // Inside a window the move is only recorded: several moves between two paints
+            // cost one repaint (or one scroll) of the area.
+            Size old = GetSize();
+            Rect from = MapSizeToRoot(old);
+            pos = p;
+            SetFlagB(B_IN_FRAME, in_frame);
+            UpdateRect(true);
+            RecordMove(*top->host, from, MapSizeToRoot(old));
+            NotifyStateChange(STATE_POSITION);
+            return;
+        }
         RefreshFrame();
+    }
     pos = p;
     SetFlagB(B_IN_FRAME, in_frame);
     UpdateRect(true);
-    if(recorded) {
-        if(GetMoveRectInRoot(to))
-            RecordChildMove(from, to);
-        else
-            GetRootCtrl()->RefreshFrameArea(from);
-    }
-    else if(parent)
+    if(parent)
         RefreshFrame();
     NotifyStateChange(STATE_POSITION);
 }

@@ -7,55 +7,13 @@
 
 namespace Qor {
 
-MoveRecord* MoveMap::Find(const Ctrl* c)
-{
-    for(MoveRecord& m : records)
-        if(m.key == c)
-            return &m;
-    return nullptr;
-}
-
-void MoveMap::Put(Ctrl* c, const Rect& from, const Rect& to)
-{
-    if(MoveRecord* m = Find(c)) {
-        m->ctrl = c;
-        m->to = to;
-        return;
-    }
-    MoveRecord& m = records.Add();
-    m.key = c;
-    m.ctrl = c;
-    m.from = from;
-    m.to = to;
-}
-
-bool Ctrl::GetMoveRectInRoot(Rect& r)
-{
-    if(!parent || !IsInOpenWindow() || !IsVisibleUpward())
-        return false;
-    int m = GetOverpaintByte();
-    r = Rect(GetSize()).Inflated(m, m) + Size(rect_left, rect_top);
-    return parent->MapRectToRoot(r, IsInFrameArea())->host != nullptr;
-}
-
-void Ctrl::RecordChildMove(const Rect& from, const Rect& to)
-{
-    HostWindowRecord* top = GetRootCtrl()->host;
-    if(!top)
-        return;
-    MoveRecord* carried = top->refresh.scroll_moves.Find(this);
-    if(carried && carried->from == from && carried->to == to)
-        return; // the scroll already put it there on screen
-    top->refresh.moves.Put(this, from, to);
-}
-
 void Ctrl::RefreshMovedChildren()
 {
     if(!host)
         return;
-    for(MoveMap* map : { &host->refresh.moves, &host->refresh.scroll_moves })
-        for(int i = 0; host && i < map->GetCount(); i++) {
-            const MoveRecord& m = (*map)[i];
+    for(Vector<ChildMove>* list : { &host->moves, &host->scroll_moves })
+        for(int i = 0; host && i < list->GetCount(); i++) {
+            const ChildMove& m = (*list)[i];
             if(!m.ctrl)
                 continue;
             Rect from = m.from;
@@ -64,8 +22,8 @@ void Ctrl::RefreshMovedChildren()
             RefreshFrameArea(to);
         }
     if(host) {
-        host->refresh.moves.Clear();
-        host->refresh.scroll_moves.Clear();
+        host->moves.Clear();
+        host->scroll_moves.Clear();
     }
 }
 

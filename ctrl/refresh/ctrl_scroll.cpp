@@ -21,20 +21,6 @@ int ClampShift(int d, int limit) { return Sign(d) * std::min(std::abs(d), std::m
 
 } // namespace
 
-Ctrl* Ctrl::MapRectToRoot(Rect& r, bool in_frame)
-{
-    Ctrl* q = this;
-    for(;;) {
-        if(!in_frame)
-            r = r + ToSize(q->GetViewRect().TopLeft());
-        if(!q->parent)
-            return q;
-        r = r + ToSize(q->GetRectInParent().TopLeft());
-        in_frame = q->IsInFrameArea();
-        q = q->parent;
-    }
-}
-
 Rect Ctrl::GetVisibleViewInFrame() const
 {
     Rect r = GetViewRectOnScreen();
@@ -94,18 +80,21 @@ void Ctrl::TrackScrolledChild(HostWindowRecord* top, Ctrl* q, const Rect& r, Rec
     if(r.Intersects(back)) {
         Rect from = back;
         MapRectToRoot(from, false);
-        MoveRecord* m = top->refresh.moves.Find(q);
-        if(m && m->from == from && m->to == to) {
-            // The pending move is this very scroll: the copy puts the child in place.
-            m->ctrl = nullptr;
-            return;
-        }
+        for(ChildMove& m : top->moves)
+            if(m.ctrl.Get() == q && m.from == from && m.to == to) {
+                // The pending move is this very scroll: the copy puts the child in place.
+                m.ctrl.Clear();
+                return;
+            }
     }
     Rect ahead = cr + Size(dx, dy);
     if(r.Intersects(ahead)) {
         Rect dest = ahead;
         MapRectToRoot(dest, false);
-        top->refresh.scroll_moves.Put(q, to, dest);
+        ChildMove& m = top->scroll_moves.Add();
+        m.ctrl = q;
+        m.from = to;
+        m.to = dest;
         return;
     }
     cr &= r;
@@ -141,7 +130,7 @@ bool Ctrl::QueueScroll(const Rect& area, int dx, int dy)
 {
     if(!host)
         return true;
-    for(ScrollRecord& s : host->refresh.scrolls) {
+    for(ScrollRecord& s : host->scrolls) {
         if(s.area == area && Sign(s.dx) == Sign(dx) && Sign(s.dy) == Sign(dy)) {
             s.dx += dx;
             s.dy += dy;
@@ -155,7 +144,7 @@ bool Ctrl::QueueScroll(const Rect& area, int dx, int dy)
             return true;
         }
     }
-    host->refresh.scrolls.Add(ScrollRecord{ area, dx, dy });
+    host->scrolls.Add(ScrollRecord{ area, dx, dy });
     InvalidateScrollStrips(*this, area, dx, dy);
     return false;
 }
@@ -164,8 +153,8 @@ void Ctrl::ApplyPendingScrolls()
 {
     if(!host)
         return;
-    Vector<ScrollRecord> queue = std::move(host->refresh.scrolls);
-    host->refresh.scrolls.Clear();
+    Vector<ScrollRecord> queue = std::move(host->scrolls);
+    host->scrolls.Clear();
     if(IsFullRefreshPending())
         return;
     for(const ScrollRecord& s : queue) {

@@ -8,7 +8,9 @@ namespace Qor {
 
 namespace {
 
-bool IsCandidate(Ctrl* q) { return q->IsInOpenWindow() && q->IsVisibleUpward() && q->IsEnabled(); }
+// Enabled up the chain, not only by its own flag: when a group holding the focus is
+// disabled, the search must not hand the focus back to a control inside the group.
+bool IsCandidate(Ctrl* q) { return q->IsInOpenWindow() && q->IsVisibleUpward() && q->IsEnabledUpward(); }
 
 bool SearchForward(Ctrl* start, bool skip_frame, bool need_initial, bool any_enabled)
 {

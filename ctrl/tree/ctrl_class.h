@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ctrl/layout/logical_pos.h"
+#include "draw/image/image.h"
 #include "foundation/callback.h"
 #include "foundation/pte.h"
 #include "foundation/string.h"
@@ -21,7 +22,6 @@ namespace Qor {
 class Ctrl;
 class CtrlFrame;
 class Draw;
-class Image;
 class JsonizeIo;
 class Stream;
 class SystemDraw;
@@ -323,6 +323,9 @@ public:
     void RefreshFrame();
     void RefreshFrameArea(const Rect& r);
     void RefreshViewArea(const Rect& r);
+    // Moves r from this control's view coordinates (frame coordinates with in_frame) up to
+    // its root's and returns the root.
+    Ctrl* MapRectToRoot(Rect& r, bool in_frame);
 
     // ---- Focus (kept by the keyboard routing).
     bool SetFocus();
@@ -366,12 +369,6 @@ public:
     void ApplyPendingScrolls();
     void TrackScrolledChild(HostWindowRecord* top, Ctrl* q, const Rect& r, Rect cr, int dx, int dy);
     Rect GetVisibleViewInFrame() const;
-    Ctrl* MapRectToRoot(Rect& r, bool in_frame);
-    // Records a move of this control from one rectangle to another (root coordinates).
-    void RecordChildMove(const Rect& from, const Rect& to);
-    // The control's rectangle with its overpaint margin in its root's coordinates, when it
-    // shows in an open window; false otherwise.
-    bool GetMoveRectInRoot(Rect& r);
     void RefreshMovedChildren();
     void RepaintNow();
     void ClearRefreshPending();
@@ -517,6 +514,8 @@ private:
     void FreeFrames();
     void SetRectFields(const Rect& r);
     Rect ResolveInParent(LogicalPos p, bool in_frame, const Rect& whole, const Rect& view) const;
+    Rect MapSizeToRoot(Size sz);
+    void RecordMove(HostWindowRecord& host, const Rect& from, const Rect& to);
     Ctrl& SetPlacement(LogicalPos p, bool in_frame);
     Ctrl& SetHorizontal(int align, int a, int b);
     Ctrl& SetVertical(int align, int a, int b);

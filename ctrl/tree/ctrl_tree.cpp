@@ -202,12 +202,14 @@ const TopWindow* Ctrl::FindTopWindow() const { return const_cast<Ctrl*>(this)->F
 
 TopWindow* Ctrl::GetMainWindow()
 {
+    // An owner may be a control inside its window (a pop-up opened by a field): the chain
+    // goes on from that control's root, or it would end at the field with no window.
     Ctrl* c = GetRootCtrl();
     for(int guard = 0; guard < 10000; guard++) {
         Ctrl* owner = c->GetOwner();
         if(!owner)
             break;
-        c = owner;
+        c = owner->GetRootCtrl();
     }
     return AsTopWindow(c);
 }

@@ -254,6 +254,15 @@ TEST_F(FocusFixture, DisablingTheFocusMovesItOn)
     EXPECT_EQ(Focus(), "B2");
 }
 
+// The group's children keep their own enabled flags; taking the focus back into the
+// disabled group would leave it where the user can no longer use it.
+TEST_F(FocusFixture, DisablingAGroupMovesTheFocusOutOfIt)
+{
+    ASSERT_TRUE(b1.SetFocus());
+    b.Disable();
+    EXPECT_EQ(Focus(), "D");
+}
+
 TEST_F(FocusFixture, UnlinkingTheFocusHandsItToTheParent)
 {
     ASSERT_TRUE(b1.SetFocus());

@@ -211,22 +211,22 @@ TEST_F(FakeWindowTest, ScrollsMergeAndDegradeToRepaint)
     } cases[] = { { -5, -7, -12, false }, { 10, 20, 30, false }, { -5, 5, 0, true } };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.dy1 * 100 + c.dy2);
-        record.refresh.scrolls.Clear();
+        record.scrolls.Clear();
         EXPECT_FALSE(top.QueueScroll(Rect(0, 0, 200, 100), 0, c.dy1));
         EXPECT_EQ(top.QueueScroll(Rect(0, 0, 200, 100), 0, c.dy2), c.refresh);
-        ASSERT_EQ(record.refresh.scrolls.GetCount(), 1);
-        EXPECT_EQ(record.refresh.scrolls[0].dy, c.queued_dy);
+        ASSERT_EQ(record.scrolls.GetCount(), 1);
+        EXPECT_EQ(record.scrolls[0].dy, c.queued_dy);
     }
     // A different area that overlaps turns the record into a repaint of both.
-    record.refresh.scrolls.Clear();
+    record.scrolls.Clear();
     EXPECT_FALSE(top.QueueScroll(Rect(0, 0, 100, 100), 3, 0));
     EXPECT_TRUE(top.QueueScroll(Rect(50, 0, 200, 100), 3, 0));
-    EXPECT_TRUE(record.refresh.scrolls[0].area == Rect(0, 0, 200, 100));
+    EXPECT_TRUE(record.scrolls[0].area == Rect(0, 0, 200, 100));
     // A separate area gets a record of its own.
-    record.refresh.scrolls.Clear();
+    record.scrolls.Clear();
     top.QueueScroll(Rect(0, 0, 100, 50), 0, 4);
     top.QueueScroll(Rect(0, 50, 100, 100), 0, 4);
-    EXPECT_EQ(record.refresh.scrolls.GetCount(), 2);
+    EXPECT_EQ(record.scrolls.GetCount(), 2);
 }
 
 TEST_F(FakeWindowTest, UncoveredStripsAreInvalidatedAndLargeScrollsRepainted)
@@ -234,7 +234,7 @@ TEST_F(FakeWindowTest, UncoveredStripsAreInvalidatedAndLargeScrollsRepainted)
     top.QueueScroll(Rect(0, 0, 200, 100), 0, -10);
     ASSERT_EQ(invalid.size(), 1u);
     EXPECT_TRUE(invalid[0] == Rect(0, 90, 200, 100));
-    record.refresh.scrolls.Clear();
+    record.scrolls.Clear();
     invalid.clear();
     top.QueueScroll(Rect(0, 0, 200, 100), 6, 0);
     top.QueueScroll(Rect(300, 0, 400, 100), -4, 3);
@@ -243,7 +243,7 @@ TEST_F(FakeWindowTest, UncoveredStripsAreInvalidatedAndLargeScrollsRepainted)
     ASSERT_EQ(invalid.size(), expected.size());
     for(size_t i = 0; i < expected.size(); i++)
         EXPECT_TRUE(invalid[i] == expected[i]) << i;
-    record.refresh.scrolls.Clear();
+    record.scrolls.Clear();
     invalid.clear();
     top.QueueScroll(Rect(0, 0, 200, 100), 0, 75);
     top.QueueScroll(Rect(0, 200, 200, 300), 0, 76);
@@ -252,7 +252,7 @@ TEST_F(FakeWindowTest, UncoveredStripsAreInvalidatedAndLargeScrollsRepainted)
     EXPECT_EQ(copies, std::vector<std::string>{ "200x100 by 0,75" });
     ASSERT_EQ(invalid.size(), 1u);
     EXPECT_TRUE(invalid[0] == Rect(0, 200, 200, 300));
-    EXPECT_TRUE(record.refresh.scrolls.IsEmpty());
+    EXPECT_TRUE(record.scrolls.IsEmpty());
 }
 
 TEST_F(FakeWindowTest, ControlInAFrameAreaScrollsByFullRefresh)
@@ -264,7 +264,7 @@ TEST_F(FakeWindowTest, ControlInAFrameAreaScrollsByFullRefresh)
     top.AppendChild(side);
     side.AppendChild(inside);
     inside.ScrollArea(Rect(0, 0, 50, 50), 0, 5);
-    EXPECT_TRUE(record.refresh.scrolls.IsEmpty());
+    EXPECT_TRUE(record.scrolls.IsEmpty());
     EXPECT_TRUE(inside.IsFullRefreshPending());
     top.RemoveChild(side);
 }

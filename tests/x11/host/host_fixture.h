@@ -37,12 +37,16 @@ public:
     int paints = 0;
 };
 
-// Opens c as a top-level window with the rectangle r (screen coordinates) and waits until the window was exposed and
+// Opens c as a top-level window with the rectangle r (screen coordinates, moved away
+// from the top-left corner on a large screen) and waits until the window was exposed and
 // painted.
 inline bool OpenHostWindow(Qor::Ctrl& c, const Qor::Rect& r, int limit_ms = 5000)
 {
     using namespace Qor;
-    c.SetRect(r);
+    // Away from the corner where the harness's input tests click: a window of a parallel
+    // test must not take their clicks.
+    Size away(screen_size.cx >= 1200 ? 700 : 0, screen_size.cy >= 900 ? 500 : 0);
+    c.SetRect(r + away);
     CreateWindowCall(c, nullptr, false, false);
     Window w = GetHostWindow(c);
     if(!w)

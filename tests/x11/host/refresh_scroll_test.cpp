@@ -33,7 +33,7 @@ struct ScrollWindow {
         top.AppendChild(rows);
     }
     const Vector<Rect>& Invalid() { return GetWindowMapEntry(top)->invalid; }
-    const Vector<ScrollRecord>& Queue() { return top.GetHostRecord()->refresh.scrolls; }
+    const Vector<ScrollRecord>& Queue() { return top.GetHostRecord()->scrolls; }
 };
 
 using RefreshTest = GuiTest;
@@ -90,9 +90,9 @@ TEST_F(RefreshTest, MovedChildRepaintsBothPlacesOnce)
     ASSERT_TRUE(OpenHostWindow(top, Rect(40, 40, 120, 100)));
     child.SetRect(20, 0, 10, 10);
     child.SetRect(40, 30, 10, 10);
-    ASSERT_EQ(top.GetHostRecord()->refresh.moves.GetCount(), 1);
-    EXPECT_EQ(top.GetHostRecord()->refresh.moves[0].from, Rect(0, 0, 10, 10));
-    EXPECT_EQ(top.GetHostRecord()->refresh.moves[0].to, Rect(40, 30, 50, 40));
+    ASSERT_EQ(top.GetHostRecord()->moves.GetCount(), 1);
+    EXPECT_EQ(top.GetHostRecord()->moves[0].from, Rect(0, 0, 10, 10));
+    EXPECT_EQ(top.GetHostRecord()->moves[0].to, Rect(40, 30, 50, 40));
     ASSERT_TRUE(PaintPending(top));
     Pixels p = GrabWindow(top);
     EXPECT_EQ(p.At(5, 5), Color(0, 0, 255));
@@ -190,10 +190,10 @@ TEST_F(ScrollTest, ChildCarriedByScrollIsNotRepaintedAgainByItsMove)
     s.rows.AppendChild(child);
     ASSERT_TRUE(OpenHostWindow(s.top, Rect(40, 40, 100, 140)));
     s.rows.ScrollArea(Rect(0, 0, 60, 100), 0, -8);
-    ASSERT_EQ(s.top.GetHostRecord()->refresh.scroll_moves.GetCount(), 1);
+    ASSERT_EQ(s.top.GetHostRecord()->scroll_moves.GetCount(), 1);
     // The layout then moves the child to where the scroll put it: nothing more to record.
     child.SetRect(10, 12, 10, 10);
-    EXPECT_EQ(s.top.GetHostRecord()->refresh.moves.GetCount(), 0);
+    EXPECT_EQ(s.top.GetHostRecord()->moves.GetCount(), 0);
     ASSERT_TRUE(PaintPending(s.top));
 }
 
