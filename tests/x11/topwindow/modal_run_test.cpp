@@ -26,8 +26,11 @@ struct CloseCase {
 TEST_F(ModalRunTest, WindowManagerCloseEndsWithTheCodeTheBreakRecordsChoose)
 {
     const CloseCase cases[] = {
-        {{IDOK, IDCANCEL}, true, IDCANCEL, 1}, {{IDYES, IDNO}, true, IDNO, 1}, {{}, true, IDOK, 0},
-        {{IDYES}, true, IDYES, 0},            {{IDEXIT, IDYES}, true, IDEXIT, 0},
+        { { IDOK, IDCANCEL }, true, IDCANCEL, 1 },
+        { { IDYES, IDNO }, true, IDNO, 1 },
+        { {}, true, IDOK, 0 },
+        { { IDYES }, true, IDYES, 0 },
+        { { IDEXIT, IDYES }, true, IDEXIT, 0 },
     };
     for(const CloseCase& k : cases) {
         ProbeDialog w;
@@ -112,7 +115,7 @@ TEST_F(ModalRunTest, RunKeepsTheLoopFlagAndCodeAndDisablesTheOwnerMeanwhile)
         ProbeDialog* main;
         ProbeDialog* dialog;
         bool* enabled;
-    } probe{&main_window, &dialog, &owner_enabled_inside};
+    } probe{ &main_window, &dialog, &owner_enabled_inside };
     auto check = [](Probe* p) {
         *p->enabled = p->main->IsEnabled();
         p->dialog->Break(IDOK);

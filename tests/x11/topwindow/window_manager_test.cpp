@@ -134,7 +134,7 @@ TEST_F(DISABLED_UnderOpenbox, DialogIsManagedAndClosedByTheWindowManager)
     Window transient = 0;
     EXPECT_TRUE(XGetTransientForHint(display, win, &transient));
     EXPECT_EQ(transient, GetHostWindow(owner));
-    EXPECT_EQ(PropertyItems(win, "_NET_WM_PID"), std::vector<long>{long(getpid())});
+    EXPECT_EQ(PropertyItems(win, "_NET_WM_PID"), std::vector<long>{ long(getpid()) });
     EXPECT_TRUE(Pump([&] { return ReadProperty(win, "_NET_WM_NAME") == "Dialog"; }));
     XSizeHints hints = {};
     long supplied = 0;

@@ -39,18 +39,18 @@ TEST_F(WmPropertiesTest, OpenWritesClassProtocolsPidLeaderAndNames)
     String cls = title + String("", 1) + title + String("", 1);
     EXPECT_EQ(ReadProperty(win, "WM_CLASS"), cls);
     std::vector<long> protocols = PropertyItems(win, "WM_PROTOCOLS");
-    EXPECT_EQ(protocols, (std::vector<long>{long(AtomOf("WM_DELETE_WINDOW")), long(AtomOf("WM_TAKE_FOCUS")),
-                                            long(AtomOf("_NET_WM_PING"))}));
-    EXPECT_EQ(PropertyItems(win, "_NET_WM_PID"), std::vector<long>{long(getpid())});
+    EXPECT_EQ(protocols, (std::vector<long>{ long(AtomOf("WM_DELETE_WINDOW")), long(AtomOf("WM_TAKE_FOCUS")),
+                                             long(AtomOf("_NET_WM_PING")) }));
+    EXPECT_EQ(PropertyItems(win, "_NET_WM_PID"), std::vector<long>{ long(getpid()) });
     std::vector<long> leader = PropertyItems(win, "WM_CLIENT_LEADER");
     ASSERT_EQ(leader.size(), 1u);
     EXPECT_EQ(PropertyItems(Window(leader[0]), "WM_CLIENT_LEADER"), leader);
-    EXPECT_EQ(PropertyItems(Window(leader[0]), "_NET_WM_PID"), std::vector<long>{long(getpid())});
+    EXPECT_EQ(PropertyItems(Window(leader[0]), "_NET_WM_PID"), std::vector<long>{ long(getpid()) });
     EXPECT_EQ(ReadProperty(win, "_NET_WM_NAME"), "Qor \xCE\xA9 test");
     EXPECT_EQ(ReadProperty(win, "_NET_WM_ICON_NAME"), "Qor \xCE\xA9 test");
-    EXPECT_EQ(PropertyItems(win, "XdndAware"), std::vector<long>{5});
+    EXPECT_EQ(PropertyItems(win, "XdndAware"), std::vector<long>{ 5 });
     EXPECT_EQ(PropertyItems(win, "_NET_WM_WINDOW_TYPE"),
-              std::vector<long>{long(AtomOf("_NET_WM_WINDOW_TYPE_NORMAL"))});
+              std::vector<long>{ long(AtomOf("_NET_WM_WINDOW_TYPE_NORMAL")) });
     // A title change reaches the server once per turn.
     w.SetTitle("Second");
     ASSERT_TRUE(Pump([&] { return ReadProperty(win, "_NET_WM_NAME") == "Second"; }));
@@ -71,10 +71,10 @@ TEST_F(WmPropertiesTest, DialogWithOwnerIsTransientAndToolWindowTypesComeInOrder
     Window transient = 0;
     ASSERT_TRUE(XGetTransientForHint(display, win, &transient));
     EXPECT_EQ(transient, GetHostWindow(owner));
-    EXPECT_EQ(PropertyItems(win, "_NET_WM_WINDOW_TYPE"),
-              (std::vector<long>{long(AtomOf("_NET_WM_WINDOW_TYPE_UTILITY")),
-                                 long(AtomOf("_NET_WM_WINDOW_TYPE_DIALOG")),
-                                 long(AtomOf("_NET_WM_WINDOW_TYPE_NORMAL"))}));
+    EXPECT_EQ(
+        PropertyItems(win, "_NET_WM_WINDOW_TYPE"),
+        (std::vector<long>{ long(AtomOf("_NET_WM_WINDOW_TYPE_UTILITY")), long(AtomOf("_NET_WM_WINDOW_TYPE_DIALOG")),
+                            long(AtomOf("_NET_WM_WINDOW_TYPE_NORMAL")) }));
     // Centred on the owner.
     Rect r = dialog.GetRectInParent();
     EXPECT_EQ(r, Rect(120, 140, 320, 240));
@@ -89,7 +89,7 @@ TEST_F(WmPropertiesTest, SizeHintsFollowMinimumSizeResizeAndFrame)
         bool frameless;
         long decorations;
     };
-    for(Case k : {Case{true, false, 1}, Case{false, false, 1}, Case{true, true, 0}}) {
+    for(Case k : { Case{ true, false, 1 }, Case{ false, false, 1 }, Case{ true, true, 0 } }) {
         TopWindow w;
         w.SetRect(Rect(50, 60, 350, 260));
         w.SetMinSize(Size(120, 90));
@@ -113,7 +113,7 @@ TEST_F(WmPropertiesTest, SizeHintsFollowMinimumSizeResizeAndFrame)
         }
         EXPECT_EQ(hints.flags & (PPosition | PSize | PWinGravity), PPosition | PSize | PWinGravity);
         EXPECT_EQ(hints.win_gravity, StaticGravity);
-        EXPECT_EQ(PropertyItems(win, "_MOTIF_WM_HINTS"), (std::vector<long>{2, 0, k.decorations, 0, 0}));
+        EXPECT_EQ(PropertyItems(win, "_MOTIF_WM_HINTS"), (std::vector<long>{ 2, 0, k.decorations, 0, 0 }));
         w.Close();
     }
 }
@@ -170,10 +170,10 @@ TEST_F(WmPropertiesTest, PlacementRecordBytesAndLoadingFitsTheWorkArea)
         Rect stored;
         Rect expected;
     } cases[] = {
-        {Rect(area.left - 100, area.top + 50, area.left + 100, area.top + 150),
-         Rect(area.left + 8, area.top + 50, area.left + 208, area.top + 150)},
-        {Rect(0, 0, area.Width() + 500, area.Height() + 500),
-         Rect(area.left + 8, area.top + 32, area.right - 8, area.bottom - 8)},
+        { Rect(area.left - 100, area.top + 50, area.left + 100, area.top + 150),
+          Rect(area.left + 8, area.top + 50, area.left + 208, area.top + 150) },
+        { Rect(0, 0, area.Width() + 500, area.Height() + 500),
+          Rect(area.left + 8, area.top + 32, area.right - 8, area.bottom - 8) },
     };
     if(GetFrameExtents().IsKnown())
         GTEST_FAIL() << "frame extents known without a window manager";
