@@ -20,6 +20,12 @@ TopWindowSeams& GetTopWindowSeams()
     return seams;
 }
 
+void SetWindowOpacityCall(Ctrl& c, int alpha)
+{
+    if(auto set = GetTopWindowSeams().set_opacity)
+        set(c, alpha);
+}
+
 void DialogBackground::Paint(Draw& w, const Rect& r, const Value&, Color, Color, dword) const
 {
     w.DrawRect(r, SysColorFace());

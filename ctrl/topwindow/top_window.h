@@ -156,11 +156,16 @@ struct TopWindowSeams {
     void (*sync_size_hints)(TopWindow& w) = nullptr;
     void (*sync_title)(TopWindow& w) = nullptr;
     void (*serialize_placement)(TopWindow& w, Stream& s, bool reminimize) = nullptr;
+    // Opacity 0-255 of a top-level control's window (only a compositor shows it).
+    void (*set_opacity)(Ctrl& c, int alpha) = nullptr;
     TopWindowHints* (*alloc_hints)() = nullptr;
     void (*free_hints)(TopWindowHints* h) = nullptr;
 };
 
 TopWindowSeams& GetTopWindowSeams();
+
+// Sets the opacity of c's window; nothing without a window system.
+void SetWindowOpacityCall(Ctrl& c, int alpha);
 
 // Paints the face colour over the rectangle, whatever the value.
 class DialogBackground : public Display {

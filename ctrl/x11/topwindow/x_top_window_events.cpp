@@ -154,6 +154,7 @@ void RegisterX11TopWindow()
     s.sync_size_hints = SyncTopWindowSizeHints;
     s.sync_title = SyncTopWindowTitle;
     s.serialize_placement = SerializeTopWindowPlacement;
+    s.set_opacity = SetWindowOpacity;
     s.alloc_hints = AllocHints;
     s.free_hints = FreeHints;
 }
