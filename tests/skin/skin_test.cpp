@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -25,9 +26,10 @@ ImageList& ListNamed(const char* name)
     static const byte* const lines[] = { line, line };
     static const RunLengthImage records[] = { { lines, 2, 0, 3, 2, 0, 0 } };
     static const char* const names[] = { "grey" };
+    static ImageList stand_ins[] = { ImageList(records, names, 1), ImageList(records, names, 1) };
     int i = FindImageListIndex(name);
     if(i < 0) {
-        RegisterImageList(name, new ImageList(records, names, 1));
+        RegisterImageList(name, &stand_ins[std::string(name) == "CtrlImg" ? 0 : 1]);
         i = FindImageListIndex(name);
     }
     return GetImageList(i);
