@@ -4,7 +4,11 @@
 // First: inside Qor, Time and Display must not yet name the framework's types when Xlib
 // is read.
 #include "ctrl/x11/display/x11_display.h"
+#if __has_include("ctrl/x11/font/display_link_internal.h")
+// Where fonts and cursors keep a connection of their own, it is handed over here.
 #include "ctrl/x11/font/display_link_internal.h"
+#define QOR_LINK_DISPLAY 1
+#endif
 
 #include "ctrl/topwindow/top_window.h"
 #include "ctrl/x11/loop/x_event_loop.h"
@@ -70,7 +74,9 @@ int main(int argc, char** argv)
 {
     bool hold = argc > 1 && !std::strcmp(argv[1], "--hold");
     SetupDisplay();
+#ifdef QOR_LINK_DISPLAY
     LinkedDisplay() = display;
+#endif
     LabelWindow w;
     w.SetTitle("Lorvane");
     w.SetRect(Rect(40, 40, 400, 160));

@@ -207,3 +207,86 @@ TEST_F(WmPropertiesTest, DefaultRectanglesCascadeAndStartAgain)
 }
 
 } // namespace
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+TEST(TopWindowFrameExtents, PlausibleExtentsAreTakenOthersIgnored)
+{
+    FrameExtents saved = GetFrameExtents();
+    GetFrameExtents() = FrameExtents();
+    Vector<int> tall;
+    for(int v : { 4, 4, 80, 4 })
+        tall.Add(v);
+    TakeFrameExtents(tall);
+    EXPECT_FALSE(GetFrameExtents().IsKnown());
+    Vector<int> plain;
+    for(int v : { 4, 4, 24, 4 })
+        plain.Add(v);
+    TakeFrameExtents(plain);
+    EXPECT_EQ(GetFrameExtents().top, 24);
+    EXPECT_EQ(GetFrameExtents().left, 4);
+    Vector<int> negative;
+    for(int v : { -1, 2, 30, 2 })
+        negative.Add(v);
+    TakeFrameExtents(negative);
+    EXPECT_EQ(GetFrameExtents().top, 24);
+    GetFrameExtents() = saved;
+}
+
+void SetNetWmState(Window w, std::initializer_list<const char*> names)
+{
+    std::vector<long> atoms;
+    for(const char* n : names)
+        atoms.push_back(long(AtomOf(n)));
+    XChangeProperty(display, w, AtomOf("_NET_WM_STATE"), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(atoms.data()), int(atoms.size()));
+    XFlush(display);
+}
+
+TEST_F(WmPropertiesTest, StateFollowsTheWindowManagersStateAndPingIsAnswered)
+{
+    TopWindow w;
+    w.SetRect(Rect(40, 60, 240, 160));
+    w.OpenWithOwner(nullptr);
+    Window win = GetHostWindow(w);
+    ASSERT_TRUE(win);
+    SetNetWmState(win, { "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_MAXIMIZED_VERT" });
+    EXPECT_TRUE(Pump([&] { return w.GetState() == TopWindow::STATE_MAXIMIZED; }));
+    SetNetWmState(win, { "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_HIDDEN" });
+    EXPECT_TRUE(Pump([&] { return w.GetState() == TopWindow::STATE_MINIMIZED; }));
+    SetNetWmState(win, { "_NET_WM_STATE_MAXIMIZED_HORZ" });
+    EXPECT_TRUE(Pump([&] { return w.GetState() == TopWindow::STATE_NORMAL; }));
+
+    // A second client listens on the root window as a window manager would.
+    ::Display* wm = XOpenDisplay(DisplayString(display));
+    ASSERT_NE(wm, nullptr);
+    XSelectInput(wm, DefaultRootWindow(wm), SubstructureNotifyMask);
+    XSync(wm, false);
+    XEvent ping = {};
+    ping.xclient.type = ClientMessage;
+    ping.xclient.window = win;
+    ping.xclient.message_type = AtomOf("WM_PROTOCOLS");
+    ping.xclient.format = 32;
+    ping.xclient.data.l[0] = long(AtomOf("_NET_WM_PING"));
+    ping.xclient.data.l[1] = 1234;
+    ping.xclient.data.l[2] = long(win);
+    XSendEvent(display, win, false, 0, &ping);
+    XFlush(display);
+    Atom protocols = XInternAtom(wm, "WM_PROTOCOLS", false);
+    bool answered = Pump([&] {
+        XEvent e;
+        while(XCheckTypedEvent(wm, ClientMessage, &e))
+            if(e.xclient.message_type == protocols && e.xclient.window == DefaultRootWindow(wm) &&
+               e.xclient.data.l[1] == 1234 && Window(e.xclient.data.l[2]) == win)
+                return true;
+        return false;
+    });
+    EXPECT_TRUE(answered);
+    XCloseDisplay(wm);
+    w.Close();
+}
+
+} // namespace
