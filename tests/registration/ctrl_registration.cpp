@@ -27,5 +27,6 @@ int main()
     Check(seams.move_focus_here != nullptr && seams.send_focus_lost == &SendFocusLost &&
               seams.focus_top_control == &FocusTopControl,
           "the tree moves the focus through the keyboard routing");
+    Check(seams.as_top_window == &AsTopWindow, "the control tree recognises top-level windows");
     return QorRegistration::Finish("ctrl registrations");
 }
