@@ -25,3 +25,4 @@
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/global_refs.h"
 #include "ctrl/tree/host_window_record.h"
+#include "ctrl/window_ops/window_ops.h"

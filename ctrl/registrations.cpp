@@ -8,11 +8,12 @@
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
 #include "ctrl/topwindow/top_window.h"
+#include "ctrl/window_ops/window_ops.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_registrations = (RegisterControlTimers(), RegisterSkinChange(), RegisterCaret(),
-                                              RegisterMouseRouting(), RegisterFocusRouting(),
-                                              RegisterTopWindow(), 0);
+extern const char qor_ctrl_registrations =
+    (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), RegisterCaret(), RegisterMouseRouting(),
+     RegisterFocusRouting(), RegisterTopWindow(), 0);
 
 } // namespace Qor

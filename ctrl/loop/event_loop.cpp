@@ -20,18 +20,6 @@ Ctrl*& LoopCtrl()
     return ctrl;
 }
 
-void EventLoopCall(Ctrl* ctrl)
-{
-    if(auto run = GetLoopSeams().run_event_loop)
-        run(ctrl);
-}
-
-void WaitForEventsCall(int ms)
-{
-    if(auto wait = GetLoopSeams().wait_for_events)
-        wait(ms);
-}
-
 bool ProcessPendingEventsCall()
 {
     auto process = GetLoopSeams().process_pending_events;

@@ -4,14 +4,13 @@
 #pragma once
 
 #include "ctrl/tree/ctrl_class.h"
+#include "ctrl/window_ops/window_ops.h"
 
 namespace Qor {
 
+// The loop itself and one wait are window operations (EventLoopCall, WaitForEventsCall);
+// these are the loop's other entries.
 struct LoopSeams {
-    // The loop itself; ctrl may be null (then it runs while any top-level window is open).
-    void (*run_event_loop)(Ctrl* ctrl) = nullptr;
-    // One wait for events of at most ms milliseconds.
-    void (*wait_for_events)(int ms) = nullptr;
     // Dispatches what is queued and does the idle work, without waiting.
     bool (*process_pending_events)() = nullptr;
     // Gives a control the mouse capture (installed by the mouse routing).
@@ -23,9 +22,6 @@ LoopSeams& GetLoopSeams();
 // The control of the innermost running loop; null while no loop with a control runs.
 Ctrl*& LoopCtrl();
 
-// Runs the loop for ctrl now (nothing without a window system).
-void EventLoopCall(Ctrl* ctrl);
-void WaitForEventsCall(int ms);
 // Keeps the interface alive during long work; false without a window system.
 bool ProcessPendingEventsCall();
 // Would wake a waiting loop; a loop never waits longer than one turn, so nothing to do.

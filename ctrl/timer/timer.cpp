@@ -94,6 +94,11 @@ int FindMostOverdue(const Vector<TimerEntry>& list, int now)
 // Every repeating entry that fired goes to the end of the list, due |delay| after now.
 void Reschedule(Vector<TimerEntry>& list, int now)
 {
+    bool any = false;
+    for(const TimerEntry& e : list)
+        any = any || e.pending_repeat;
+    if(!any)
+        return;
     Vector<TimerEntry> kept;
     Vector<TimerEntry> repeated;
     for(TimerEntry& e : list) {

@@ -12,6 +12,8 @@
 #include "ctrl/x11/font/xft_metrics.h"
 #include "ctrl/x11/font/xft_settings.h"
 #include "ctrl/x11/host/window_host.h"
+#include "ctrl/x11/image/cursor.h"
+#include "ctrl/x11/image/image_draw.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/registrations.h"
 #include "ctrl/x11/topwindow/x_top_window.h"

@@ -31,15 +31,22 @@ public:
     LRUCache(const LRUCache&) = delete;
     LRUCache& operator=(const LRUCache&) = delete;
 
-    // The object of the maker's key and kind, made when absent; it becomes the most recent.
-    // The reference stays valid until the entry is shrunk away or removed.
-    T& Get(const Maker& maker);
+    // The object of the maker's key and kind, made when absent (then *made is set when
+    // given); it becomes the most recent. The reference stays valid until the entry is
+    // shrunk away or removed.
+    T& Get(const Maker& maker, bool* made = nullptr);
     // Drops the least recently used entries while the total cost exceeds max_cost or the
     // count exceeds max_count.
     void Shrink(int64 max_cost, int max_count);
     // Drops every entry whose object satisfies drop; the others keep their order.
     template <class Pred>
     void RemoveIf(Pred drop);
+    // Drops the most recent entry whose object satisfies drop; false when none does.
+    template <class Pred>
+    bool RemoveFirst(Pred drop);
+    // Every entry's cost taken again from cost(object), for objects whose size changed.
+    template <class Cost>
+    void Recount(Cost cost);
     void Clear();
 
     int GetCount() const { return count; }
@@ -117,10 +124,12 @@ void LRUCache<T, K>::Remove(int i)
 }
 
 template <class T, class K>
-T& LRUCache<T, K>::Get(const Maker& maker)
+T& LRUCache<T, K>::Get(const Maker& maker, bool* made)
 {
     Key key{ maker.Key(), std::type_index(typeid(maker)) };
     auto found = index.find(key);
+    if(made)
+        *made = found == index.end();
     if(found != index.end()) {
         int i = found->second;
         if(head != i) {
@@ -166,6 +175,39 @@ void LRUCache<T, K>::RemoveIf(Pred drop)
     for(int i = 0; i < (int)entries.size(); i++)
         if(entries[i].object && drop(*entries[i].object))
             Remove(i);
+}
+
+template <class T, class K>
+template <class Pred>
+bool LRUCache<T, K>::RemoveFirst(Pred drop)
+{
+    if(head < 0)
+        return false;
+    int i = head;
+    do {
+        if(drop(*entries[i].object)) {
+            Remove(i);
+            return true;
+        }
+        i = entries[i].next;
+    } while(i != head);
+    return false;
+}
+
+template <class T, class K>
+template <class Cost>
+void LRUCache<T, K>::Recount(Cost cost)
+{
+    total = 0;
+    if(head < 0)
+        return;
+    int i = head;
+    do {
+        Entry& e = entries[i];
+        e.cost = cost(*e.object);
+        total += e.cost;
+        i = e.next;
+    } while(i != head);
 }
 
 template <class T, class K>

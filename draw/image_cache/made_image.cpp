@@ -1,17 +1,15 @@
-// The made-image cache: a hashed key list with a ring of entries in use order, its phases
-// and limit, the pixel release for uploaded images, and the two makers of this library.
+// The made-image cache: made images in a least-recently-used cache, its phases and limit,
+// the pixel release for uploaded images, and the two makers of this library.
 
 #include "draw/image_cache/made_image.h"
 
+#include "draw/image_cache/lru_cache.h"
 #include "draw/rescale/kernel_rescale.h"
 #include "draw/rescale/rescaler.h"
-#include "foundation/key_index.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <memory>
-#include <vector>
 
 namespace Qor {
 
@@ -27,6 +25,36 @@ int ImageCost(const Image& img)
     return (int)(ENTRY_COST + img.GetLength());
 }
 
+// A made image and the phase in which it was last made or reused.
+struct MadeEntry {
+    Image image;
+    byte phase = 0;
+};
+
+// Adapts an ImageMaker to the cache: every image maker is of this one kind, so the key
+// String alone tells the entries apart.
+class scImageMaker : public LRUCache<MadeEntry, String>::Maker {
+public:
+    scImageMaker(const ImageMaker& maker, bool paint_only, byte phase)
+        : maker(maker), paint_only(paint_only), phase(phase)
+    {}
+    String Key() const override { return maker.GetKey(); }
+    int Make(MadeEntry& e) const override
+    {
+        e.image = maker.Make();
+        e.phase = phase;
+        Image::Data* d = e.image.GetData();
+        if(paint_only && d)
+            d->held_only_by_cache = d->refcount == 1;
+        return ImageCost(e.image);
+    }
+
+private:
+    const ImageMaker& maker;
+    bool paint_only;
+    byte phase;
+};
+
 class MadeImageCache {
 public:
     MadeImageCache() { phase ^= 1; }
@@ -38,150 +66,47 @@ public:
         phase ^= 1;
         reused = made = 0;
     }
-    void Recount();
-    void Forget(const Image& img);
-    void Reset();
-    MadeImageCacheStats Stats() const { return { count, total, limit, made, reused }; }
+    void Recount()
+    {
+        cache.Recount([](const MadeEntry& e) { return ImageCost(e.image); });
+    }
+    void Forget(const Image& img)
+    {
+        int64 serial = img.GetSerialId();
+        cache.RemoveFirst([&](const MadeEntry& e) { return e.image.GetSerialId() == serial; });
+    }
+    void Reset()
+    {
+        cache.Clear();
+        limit = 0;
+        reused = made = 0;
+    }
+    MadeImageCacheStats Stats() const { return { cache.GetCount(), cache.GetTotalCost(), limit, made, reused }; }
     bool IsTornDown() const { return torn_down; }
 
 private:
-    struct Entry {
-        int prev = -1, next = -1;
-        int cost = 0;
-        std::unique_ptr<Image> image;
-        byte phase = 0;
-    };
-    KeyIndex<String> keys;
-    std::vector<Entry> entries;
-    int head = -1;
-    int64 total = 0;
-    int count = 0;
+    LRUCache<MadeEntry, String> cache;
     int reused = 0, made = 0;
     byte phase = 0;
     int limit = 0;
     bool torn_down = false;
-
-    void Unlink(int i);
-    void LinkAsHead(int i);
-    void Remove(int i);
-    void Shrink();
 };
-
-void MadeImageCache::Unlink(int i)
-{
-    Entry& e = entries[i];
-    if(e.next == i)
-        head = -1;
-    else {
-        entries[e.prev].next = e.next;
-        entries[e.next].prev = e.prev;
-        if(head == i)
-            head = e.next;
-    }
-    count--;
-}
-
-void MadeImageCache::LinkAsHead(int i)
-{
-    Entry& e = entries[i];
-    if(head < 0)
-        e.prev = e.next = i;
-    else {
-        Entry& h = entries[head];
-        e.next = head;
-        e.prev = h.prev;
-        entries[h.prev].next = i;
-        h.prev = i;
-    }
-    head = i;
-    count++;
-}
-
-void MadeImageCache::Remove(int i)
-{
-    total -= entries[i].cost;
-    entries[i].image.reset();
-    Unlink(i);
-    keys.Unlink(i);
-}
-
-void MadeImageCache::Shrink()
-{
-    if(limit < 0)
-        return;
-    while((count > MAX_ENTRIES || total > limit) && head >= 0)
-        Remove(entries[head].prev);
-}
 
 Image MadeImageCache::Lookup(const ImageMaker& maker, bool paint_only)
 {
-    Shrink();
-    String key = maker.GetKey();
-    int i = keys.Find(key);
-    if(i < 0) {
-        i = keys.Put(key);
-        if(i >= (int)entries.size())
-            entries.resize(i + 1);
-        Entry& e = entries[i];
-        e.image.reset(new Image(maker.Make()));
-        e.cost = ImageCost(*e.image);
-        Image::Data* d = e.image->GetData();
-        if(paint_only && d)
-            d->held_only_by_cache = d->refcount == 1;
-        total += e.cost;
-        made += e.cost;
+    cache.Shrink(limit, MAX_ENTRIES);
+    bool is_new = false;
+    MadeEntry& e = cache.Get(scImageMaker(maker, paint_only, phase), &is_new);
+    int cost = ImageCost(e.image);
+    if(is_new)
+        made += cost;
+    else if(e.phase != phase) {
         e.phase = phase;
+        reused += cost;
     }
-    else {
-        Unlink(i);
-        Entry& e = entries[i];
-        if(e.phase != phase) {
-            e.phase = phase;
-            reused += e.cost;
-        }
-    }
-    LinkAsHead(i);
-    Image result = *entries[i].image;
+    Image result = e.image;
     limit = std::max(limit, (int)std::min<int64>(MAX_LIMIT, 3 * ((int64)made + reused)));
     return result;
-}
-
-void MadeImageCache::Recount()
-{
-    count = total = 0;
-    if(head < 0)
-        return;
-    int i = head;
-    do {
-        Entry& e = entries[i];
-        e.cost = ImageCost(*e.image);
-        total += e.cost;
-        count++;
-        i = e.next;
-    } while(i != head);
-}
-
-void MadeImageCache::Forget(const Image& img)
-{
-    if(head < 0)
-        return;
-    int64 serial = img.GetSerialId();
-    int i = head;
-    do {
-        if(entries[i].image->GetSerialId() == serial) {
-            Remove(i);
-            return;
-        }
-        i = entries[i].next;
-    } while(i != head);
-}
-
-void MadeImageCache::Reset()
-{
-    while(head >= 0)
-        Remove(head);
-    limit = 0;
-    reused = made = 0;
 }
 
 MadeImageCache& TheCache()

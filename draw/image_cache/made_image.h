@@ -53,8 +53,8 @@ Image GetMadeImage(const ImageMaker& maker);
 // As GetMadeImage; a new image only the cache holds is flagged so the uploader may drop its pixels.
 Image GetMadeImageForPainting(const ImageMaker& maker);
 Image GetMadeImage(const Image& img, SimpleImageMaker::Function make);
-// The image itself at its own size.
-Image CachedRescale(const Image& img, Size size, int filter);
+// The image itself at its own size; without a filter (Null), the box rescale.
+Image CachedRescale(const Image& img, Size size, int filter = INT_NULL);
 
 // Every event-loop turn starts a phase; the limit follows the cost made or reused in one.
 void StartImageCachePhase();

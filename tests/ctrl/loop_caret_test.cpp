@@ -38,8 +38,8 @@ void FakeLoop(Ctrl* c)
 
 TEST(LocalLoopTest, RunsAsTheLastChildOfItsMasterAndEndsWithTheCapture)
 {
-    LoopSeams saved = GetLoopSeams();
-    GetLoopSeams().run_event_loop = FakeLoop;
+    HostWindowOps saved = GetHostWindowOps();
+    GetHostWindowOps().run_event_loop = FakeLoop;
     Ctrl master, other;
     master.AppendChild(other);
     LocalLoop loop;
@@ -49,7 +49,7 @@ TEST(LocalLoopTest, RunsAsTheLastChildOfItsMasterAndEndsWithTheCapture)
     EXPECT_EQ(master_seen, &master);
     EXPECT_EQ(loop.GetParent(), nullptr);
     EXPECT_EQ(master.GetLastChild(), &other);
-    GetLoopSeams() = saved;
+    GetHostWindowOps() = saved;
     running = nullptr;
 }
 

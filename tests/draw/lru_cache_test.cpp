@@ -113,4 +113,40 @@ TEST_F(LRUCacheTest, RemovedSlotsAreReusedAndOrderKept)
     EXPECT_EQ(cache.GetTotalCost(), 0);
 }
 
+TEST_F(LRUCacheTest, GetTellsWhetherItMade)
+{
+    bool made = false;
+    cache.Get(NameMaker(1, 1), &made);
+    EXPECT_TRUE(made);
+    cache.Get(NameMaker(1, 1), &made);
+    EXPECT_FALSE(made);
+}
+
+TEST_F(LRUCacheTest, RemoveFirstTakesTheMostRecentMatchOnly)
+{
+    for(int key : { 1, 2, 3 })
+        Get(key, 1);
+    Get(1); // most recent
+    auto odd = [](const Made& m) { return (m.what.back() - '0') % 2 == 1; };
+    EXPECT_TRUE(cache.RemoveFirst(odd));
+    makes = 0;
+    Get(3);
+    EXPECT_EQ(makes, 0);
+    Get(1);
+    EXPECT_EQ(makes, 1);
+    cache.Clear();
+    EXPECT_FALSE(cache.RemoveFirst(odd));
+}
+
+TEST_F(LRUCacheTest, RecountTakesEveryCostAgain)
+{
+    Get(1, 10);
+    Get(22, 10);
+    cache.Recount([](const Made& m) { return (int)m.what.size(); });
+    EXPECT_EQ(cache.GetTotalCost(), 5 + 6);
+    cache.Shrink(6, 10); // the least recent, "name1", goes
+    EXPECT_EQ(cache.GetCount(), 1);
+    EXPECT_EQ(cache.GetTotalCost(), 6);
+}
+
 } // namespace

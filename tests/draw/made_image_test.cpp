@@ -90,7 +90,7 @@ TEST_F(MadeImageCacheTest, MoreThan2000EntriesDropTheLeastRecentlyUsed)
 TEST_F(MadeImageCacheTest, CostOverTheLimitDropsTheLeastRecentlyUsed)
 {
     // Squares of 30 cost 1000; one made per phase keeps the limit at 3000.
-    for(const char* key : {"a", "b", "c", "d"}) {
+    for(const char* key : { "a", "b", "c", "d" }) {
         StartImageCachePhase();
         GetMadeImage(CountingMaker(key, 30));
     }
@@ -167,5 +167,6 @@ TEST_F(MadeImageCacheTest, CachedRescales)
     Image triangle = CachedRescale(img, Size(4, 1), 1);
     EXPECT_EQ(triangle[0][1], Opaque(63, 63, 63));
     EXPECT_EQ(CachedRescale(img, Size(3, 1), INT_MIN).GetSerialId(), box.GetSerialId());
+    EXPECT_EQ(CachedRescale(img, Size(3, 1)).GetSerialId(), box.GetSerialId()); // the box rescale by default
     EXPECT_EQ(GetMadeImageCacheStats().count, 2);
 }

@@ -1,7 +1,7 @@
 // Start-up registrations of the control library hold in a program that links only it and
 // the libraries below it: a new standard font runs the skin change, a destroyed control
-// cancels the timers of its record, and the control tree reads the layout zoom and the GUI
-// settings. Exits non-zero when a check fails.
+// cancels the timers of its record, the control tree reads the layout zoom and the GUI
+// settings, and its window operations go through the weak window calls. Exits non-zero when a check fails.
 
 #include "ctrl/ctrl.h"
 #include "draw/font/font_metrics.h"
@@ -28,5 +28,12 @@ int main()
               seams.focus_top_control == &FocusTopControl,
           "the tree moves the focus through the keyboard routing");
     Check(seams.as_top_window == &AsTopWindow, "the control tree recognises top-level windows");
+    Check(seams.destroy_window && seams.show_window && seams.update_window && seams.activate_window &&
+              seams.enable_window && seams.focus_window && seams.set_window_rect && seams.update_window_rect &&
+              seams.scroll_window,
+          "the control tree's window operations go through the weak window calls");
+    // No window host in this program: a control answers that it has no window.
+    Ctrl c;
+    Check(!c.EnableWindowCall(true), "without a window host a control has no window");
     return QorRegistration::Finish("ctrl registrations");
 }

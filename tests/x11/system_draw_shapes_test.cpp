@@ -163,7 +163,8 @@ TEST_F(SystemDrawTest, XorPolylineTwiceRestoresAndLeavesTheGCAsItWas)
     w.DrawPolyPolyline(line, 3, count, 1, 1, RED, White());
     EXPECT_EQ(Grab().At(10, 4), RED); // white, xor (red xor white)
     w.DrawPolyPolyline(line, 3, count, 1, 1, RED, White());
-    w.DrawPolyPolyline(line, 2, count, 1, 1, BLUE, Color());
+    int first_two[] = { 2 };
+    w.DrawPolyPolyline(line, 2, first_two, 1, 1, BLUE, Color());
     // Function and foreground are back: the cached red copies, it neither xors nor paints blue.
     w.DrawRect(34, 0, 2, 2, RED);
     Pixels p = Grab();

@@ -54,6 +54,17 @@ bool AppendProperty(String& out, Window w, Atom property, Atom type, int max_byt
     return found;
 }
 
+struct StalePropertyNotice {
+    Window w;
+    Atom property;
+};
+
+Bool IsPropertyNotice(::Display*, XEvent* e, XPointer arg)
+{
+    const StalePropertyNotice* n = (const StalePropertyNotice*)arg;
+    return e->type == PropertyNotify && e->xproperty.window == n->w && e->xproperty.atom == n->property;
+}
+
 } // namespace
 
 PropertyReadLimits SetPropertyReadLimits(const PropertyReadLimits& l)
@@ -112,6 +123,11 @@ String ReadSelectionProperty(Window w, Atom property)
     // a chunk asks for the next. The owner is another program: every wait, and the whole
     // transfer, has its limit, and notices about other properties do not extend a wait.
     String out;
+    // Notices queued before the transfer (the announcement itself) would pass for the first
+    // chunk and end it at once with nothing read.
+    XEvent stale;
+    StalePropertyNotice notice{ w, property };
+    while(XCheckIfEvent(display, &stale, IsPropertyNotice, (XPointer)&notice)) {}
     XDeleteProperty(display, w, property);
     int start = (int)MonotonicMs();
     for(;;) {

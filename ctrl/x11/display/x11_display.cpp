@@ -8,6 +8,7 @@
 #include "foundation/process.h"
 #include "foundation/process_environment.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -57,7 +58,7 @@ unsigned long TrueColorComponent(int value, unsigned long mask)
     if(width <= 8)
         v >>= 8 - width;
     else // a wider field is filled in proportion, so white stays all ones
-        v = v * ((width >= 64 ? ~0ul : (1ul << width) - 1) / 255);
+        v = v * ((1ul << std::min(width, 32)) - 1) / 255;
     return (v << shift) & mask;
 }
 

@@ -14,7 +14,7 @@
 
 namespace Qor {
 
-inline constexpr Time X_CURRENT_TIME = 0;
+inline constexpr ::Time X_CURRENT_TIME = 0;
 inline constexpr int X_COMPLEX_SHAPE = 0;
 
 } // namespace Qor

@@ -3,6 +3,8 @@
 // requests.
 #include "ctrl/x11/draw/system_draw.h"
 
+#include "foundation/assert.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +52,18 @@ private:
     GC gc;
     XGCValues saved;
 };
+
+// The counts split exactly the vertices given.
+[[maybe_unused]] bool CountsCover(const int* counts, int count_count, int vertex_count)
+{
+    int64 sum = 0;
+    for(int i = 0; i < count_count; i++) {
+        if(counts[i] < 0)
+            return false;
+        sum += counts[i];
+    }
+    return sum == vertex_count;
+}
 
 Vector<XPoint> ToXPoints(const Point* p, int n, Point offset, bool close)
 {
@@ -130,6 +144,7 @@ void SystemDraw::DrawPolyPolyline(const Point* vertices, int vertex_count, const
 {
     if(vertex_count < 2 || color.IsNullInstance() || !gc)
         return;
+    QOR_ASSERT(CountsCover(counts, count_count, vertex_count));
     SetLineStyle(width);
     SavedFunction saved(gc);
     saved.Set(color, doxor);
@@ -164,6 +179,7 @@ void SystemDraw::DrawPolyPolyPolygon(const Point* vertices, int vertex_count, co
 {
     if(vertex_count == 0 || !gc)
         return;
+    QOR_ASSERT(CountsCover(subpolygon_counts, subpolygon_count_count, vertex_count));
     if(!outline.IsNullInstance())
         SetLineStyle(outline_width);
     SavedFunction saved(gc);

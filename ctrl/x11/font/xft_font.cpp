@@ -2,7 +2,7 @@
 
 #include "ctrl/x11/font/xft_font.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "draw/font/font_metrics.h"
 #include "draw/target/draw.h"
 
@@ -78,14 +78,14 @@ void ApplyXftRenderSettings(FcPattern* match, Font font, const XftRenderSettings
 
 XftFont* CreateXftFont(Font font, int angle)
 {
-    Display* d = LinkedDisplay();
+    ::Display* d = display;
     if(!d)
         return nullptr;
     FcPattern* request = CreateXftFontRequest(font, angle);
     if(!request)
         return nullptr;
     FcResult result;
-    FcPattern* match = XftFontMatch(d, DefaultScreen(d), request, &result);
+    FcPattern* match = XftFontMatch(d, screen_number, request, &result);
     FcPatternDestroy(request);
     if(!match)
         return nullptr;
@@ -99,8 +99,8 @@ XftFont* CreateXftFont(Font font, int angle)
 
 void CloseXftFont(XftFont* font)
 {
-    if(font && LinkedDisplay())
-        XftFontClose(LinkedDisplay(), font);
+    if(font && display)
+        XftFontClose(display, font);
 }
 
 } // namespace Qor

@@ -2,6 +2,7 @@
 // match, and the fonts opened from it.
 #pragma once
 
+#include "ctrl/x11/registrations.h"
 #include "ctrl/x11/font/xft_settings.h"
 #include "draw/font/font.h"
 

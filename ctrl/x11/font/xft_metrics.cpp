@@ -2,7 +2,7 @@
 
 #include "ctrl/x11/font/xft_metrics.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/font/xft_font_cache.h"
 #include "draw/font/font_backend.h"
 
@@ -32,7 +32,7 @@ void FreeTypeFontMetrics(FontMetrics& m, Font font)
     FontMetricsHook = saved;
 }
 
-XftFont* MetricsFont(Font resolved) { return LinkedDisplay() ? GetXftMetricsFontCache().Get(resolved, 0) : nullptr; }
+XftFont* MetricsFont(Font resolved) { return display ? GetXftMetricsFontCache().Get(resolved, 0) : nullptr; }
 
 } // namespace
 
@@ -44,7 +44,7 @@ GlyphMetrics GetGlyphMetricsXft(Font font, int ch)
         return FreeTypeGlyphMetrics(font, ch);
     FcChar32 c = (FcChar32)ch;
     XGlyphInfo info;
-    XftTextExtents32(LinkedDisplay(), f, &c, 1, &info);
+    XftTextExtents32(display, f, &c, 1, &info);
     GlyphMetrics g;
     g.advance = info.xOff;
     g.left_bearing = (int16)-info.x;

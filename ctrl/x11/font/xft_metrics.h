@@ -1,6 +1,7 @@
 // Font and glyph metrics measured through Xft: the drawing layer's metric hooks.
 #pragma once
 
+#include "ctrl/x11/registrations.h"
 #include "draw/font/font_metrics.h"
 
 namespace Qor {

@@ -3,6 +3,7 @@
 #include "ctrl/x11/host/window_host.h"
 
 #include "ctrl/tree/core_seams.h"
+#include "ctrl/window_ops/window_ops.h"
 #include "ctrl/x11/display/x11_display.h"
 
 namespace Qor {
@@ -12,23 +13,26 @@ namespace {
 bool IsInFocusWindowSeam(const Ctrl& c) { return IsInFocusWindow(c); }
 Ctrl* GetOwnerSeam(const Ctrl& c) { return GetOwnerOf(c); }
 String DescribeSeam(const Ctrl& c) { return GetPlatformDescription(c); }
-void ActivateSeam(Ctrl& c) { ActivateHostWindow(c); }
+void EnableOp(Ctrl& c, bool* enable) { *enable = EnableHostWindow(c, *enable); }
+void FocusOp(Ctrl& c, bool* focused) { *focused = FocusHostWindow(c); }
 
 } // namespace
 
 void RegisterWindowHost()
 {
+    // The tree reaches these through its weak window calls.
+    HostWindowOps& ops = GetHostWindowOps();
+    ops.destroy = DestroyHostWindow;
+    ops.show = ShowHostWindow;
+    ops.update = UpdateHostWindow;
+    ops.activate = ActivateHostWindow;
+    ops.enable = EnableOp;
+    ops.focus = FocusOp;
+    ops.set_rect = SetHostWindowRect;
+    ops.update_rect = UpdateHostWindowRect;
+    ops.scroll = ScrollHostWindow;
     CtrlCoreSeams& s = GetCtrlCoreSeams();
     s.compositor_running = [] { return display && IsCompositorRunning(); };
-    s.destroy_window = DestroyHostWindow;
-    s.show_window = ShowHostWindow;
-    s.update_window = UpdateHostWindow;
-    s.activate_window = ActivateSeam;
-    s.enable_window = EnableHostWindow;
-    s.focus_window = FocusHostWindow;
-    s.set_window_rect = SetHostWindowRect;
-    s.update_window_rect = UpdateHostWindowRect;
-    s.scroll_window = ScrollHostWindow;
     s.invalidate_host_area = InvalidateHostWindowArea;
     s.get_owner = GetOwnerSeam;
     s.get_top_ctrls = GetTopCtrls;

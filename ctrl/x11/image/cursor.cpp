@@ -2,11 +2,10 @@
 
 #include "ctrl/x11/image/cursor.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/image/x_picture_internal.h"
 #include "draw/image/pixel_buffer.h"
 
-#include <X11/Xlib.h>
 #include <X11/cursorfont.h>
 #include <X11/extensions/Xrender.h>
 
@@ -29,7 +28,7 @@ Image MarkerImage(int shape)
 
 XCursorId CreateXCursor(const Image& img)
 {
-    Display* d = LinkedDisplay();
+    ::Display* d = display;
     if(img.GetAuxData() >= 1)
         return XCreateFontCursor(d, (unsigned)(img.GetAuxData() - 1));
     // Nothing to upload, and a pixmap of 0 x 0 is an X error: the arrow stands in.

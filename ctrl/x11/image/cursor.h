@@ -1,6 +1,7 @@
 // Mouse cursors from images: stock shapes of the X cursor font and Xrender cursors.
 #pragma once
 
+#include "ctrl/x11/registrations.h"
 #include "draw/image/image.h"
 
 namespace Qor {

@@ -2,11 +2,11 @@
 
 #include "ctrl/x11/image/image_sys_data.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "draw/image_cache/made_image.h"
-#include "draw/target/draw.h"
+#include "ctrl/x11/draw/system_draw.h"
 
-#include <X11/Xlib.h>
+#include <X11/Xft/Xft.h>
 
 #include <algorithm>
 
@@ -32,8 +32,12 @@ ImageSysData::~ImageSysData()
     FreePicture(mask);
 }
 
-void ImageSysData::Paint(Draw& w, Point offset, XPictureId dest, int x, int y, const Rect& src, Color colour)
+void ImageSysData::Paint(SystemDraw& w, int x, int y, const Rect& src, Color colour)
 {
+    XPictureId dest = w.GetXftDraw() ? XftDrawPicture(w.GetXftDraw()) : 0;
+    if(!dest)
+        return;
+    Point offset = w.GetOffset();
     Rect sr;
     sr.left = std::max(src.left, 0);
     sr.top = std::max(src.top, 0);
@@ -98,12 +102,7 @@ void ImageSysDataCache::Shrink(int64 max_cost, int max_count)
     }
 }
 
-void ImageSysDataCache::ShrinkToLimits()
-{
-    Display* d = LinkedDisplay();
-    int64 screen = d ? (int64)DisplayWidth(d, DefaultScreen(d)) * DisplayHeight(d, DefaultScreen(d)) : 0;
-    Shrink(4 * screen, MAX_RECORDS);
-}
+void ImageSysDataCache::ShrinkToLimits() { Shrink(4 * (int64)screen_size.cx * screen_size.cy, MAX_RECORDS); }
 
 ImageSysDataCache& GetImageSysDataCache()
 {

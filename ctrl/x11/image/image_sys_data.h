@@ -13,7 +13,7 @@
 
 namespace Qor {
 
-class Draw;
+class SystemDraw;
 
 struct ImageSysData {
     Image image;
@@ -30,9 +30,9 @@ struct ImageSysData {
     // Frees the pictures while the display is open.
     ~ImageSysData();
 
-    // Draws the src part of the image at (x, y) of w, whose offset and Xrender picture
-    // (dest) are given: in its own colours, or its shape in colour when that is not Null.
-    void Paint(Draw& w, Point offset, XPictureId dest, int x, int y, const Rect& src, Color colour);
+    // Draws the src part of the image at (x, y) of w: in its own colours, or its shape in
+    // colour when that is not Null.
+    void Paint(SystemDraw& w, int x, int y, const Rect& src, Color colour);
 };
 
 class ImageSysDataCache {

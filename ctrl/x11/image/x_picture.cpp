@@ -2,10 +2,8 @@
 
 #include "ctrl/x11/image/x_picture_internal.h"
 
-#include "ctrl/x11/font/display_link_internal.h"
+#include "ctrl/x11/display/x11_display.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/Xrender.h>
 
 #include <vector>
@@ -35,8 +33,8 @@ XImage MakeXImage(int cx, int cy, int depth, int bits_per_pixel, char* data)
 
 XPictureId UploadPicture(int cx, int cy, int depth, int bits_per_pixel, int format, const void* data)
 {
-    Display* d = LinkedDisplay();
-    Pixmap pixmap = XCreatePixmap(d, DefaultRootWindow(d), cx, cy, depth);
+    ::Display* d = display;
+    Pixmap pixmap = XCreatePixmap(d, root, cx, cy, depth);
     XImage xi = MakeXImage(cx, cy, depth, bits_per_pixel, (char*)data);
     GC gc = XCreateGC(d, pixmap, 0, nullptr);
     XPutImage(d, pixmap, gc, &xi, 0, 0, 0, 0, cx, cy);
@@ -77,7 +75,7 @@ XPictureId CreateMaskPicture(const Image& img)
 
 XPictureId GetSolidColorPicture(Color c)
 {
-    Display* d = LinkedDisplay();
+    ::Display* d = display;
     dword value = c.GetBits();
     SolidSlot& slot = solid_slots[value % SOLID_SLOTS];
     if(slot.picture && slot.color == value)
@@ -87,9 +85,9 @@ XPictureId GetSolidColorPicture(Color c)
         XFreePixmap(d, slot.pixmap);
     }
     slot.color = value;
-    slot.pixmap = XCreatePixmap(d, DefaultRootWindow(d), 1, 1, 32);
+    slot.pixmap = XCreatePixmap(d, root, 1, 1, 32);
     XRenderPictureAttributes attributes;
-    attributes.repeat = True;
+    attributes.repeat = 1;
     slot.picture =
         XRenderCreatePicture(d, slot.pixmap, XRenderFindStandardFormat(d, PictStandardARGB32), CPRepeat, &attributes);
     XRenderColor xc;
@@ -103,13 +101,13 @@ XPictureId GetSolidColorPicture(Color c)
 
 void FreePicture(XPictureId p)
 {
-    if(p && LinkedDisplay())
-        XRenderFreePicture(LinkedDisplay(), p);
+    if(p && display)
+        XRenderFreePicture(display, p);
 }
 
 void CompositePicture(XPictureId src, XPictureId mask, XPictureId dest, int sx, int sy, int x, int y, int cx, int cy)
 {
-    XRenderComposite(LinkedDisplay(), PictOpOver, src, mask, dest, sx, sy, mask ? sx : 0, mask ? sy : 0, x, y, cx, cy);
+    XRenderComposite(display, PictOpOver, src, mask, dest, sx, sy, mask ? sx : 0, mask ? sy : 0, x, y, cx, cy);
 }
 
 } // namespace Qor

@@ -188,10 +188,10 @@ void WaitForEventsVoid(int ms) { WaitForEvents(ms); }
 void RegisterEventLoop()
 {
     MakeWakePipe();
-    LoopSeams& seams = GetLoopSeams();
-    seams.run_event_loop = RunEventLoop;
-    seams.wait_for_events = WaitForEventsVoid;
-    seams.process_pending_events = ProcessPendingEvents;
+    HostWindowOps& ops = GetHostWindowOps();
+    ops.run_event_loop = RunEventLoop;
+    ops.wait_for_events = WaitForEventsVoid;
+    GetLoopSeams().process_pending_events = ProcessPendingEvents;
 }
 
 } // namespace Qor

@@ -1,9 +1,11 @@
 // Xft font requests, the rendering settings, the open-font caches.
 
+// First: GoogleTest before the X headers, whose macros clash with its names.
+#include "tests/support/x11/gui_test.h"
+
 #include "ctrl/x11/font/xft_font.h"
 #include "ctrl/x11/font/xft_font_cache.h"
 #include "draw/font/font_metrics.h"
-#include "tests/support/x11/x11_test_display.h"
 
 #include <X11/Xft/Xft.h>
 
@@ -68,7 +70,11 @@ TEST(XftFontRequest, RotationMatrix)
     FcPatternDestroy(p);
 }
 
-TEST(XftFontRequest, HeightZeroTakesTheStandardSizeButAtLeastTen)
+// Measured through Xft, as every font of a running program: the metric caches keep what
+// they measured first.
+class XftFontHeight : public QorTest::GuiTest {};
+
+TEST_F(XftFontHeight, ZeroTakesTheStandardSizeButAtLeastTen)
 {
     Font standard = GetStandardFont();
     EXPECT_EQ(GetXftPixelSize(Font(Font::SANSSERIF, 0)), std::max(GetStandardFontSize().cy, 10));
@@ -139,7 +145,7 @@ TEST(XftRenderSettings, EditTheMatchedPattern)
     }
 }
 
-class XftFontOpen : public test::X11Test {};
+class XftFontOpen : public QorTest::GuiTest {};
 
 TEST_F(XftFontOpen, OpensWithTheSettingsOfItsTime)
 {

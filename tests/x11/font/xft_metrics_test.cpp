@@ -1,9 +1,11 @@
 // Font and glyph metrics through Xft against the drawing layer's FreeType measures.
 
+// First: GoogleTest before the X headers, whose macros clash with its names.
+#include "tests/support/x11/gui_test.h"
+
 #include "ctrl/x11/font/xft_metrics.h"
 #include "draw/font/font_backend.h"
 #include "tests/support/printers.h"
-#include "tests/support/x11/x11_test_display.h"
 
 #include <cstring>
 
@@ -11,7 +13,7 @@ namespace Qor {
 namespace {
 
 // The drawing layer's own measures, with the Xft hooks stepped aside.
-class XftMetrics : public test::X11Test {
+class XftMetrics : public QorTest::GuiTest {
 protected:
     static FontMetrics FreeTypeMetrics(Font font)
     {
@@ -102,13 +104,13 @@ TEST_F(XftMetrics, BearingsFollowTheInk)
 
 TEST_F(XftMetrics, WithoutADisplayFreeTypeAnswers)
 {
-    Display* d = LinkedDisplay();
-    LinkedDisplay() = nullptr;
+    ::Display* d = Qor::display;
+    Qor::display = nullptr;
     Font font(Font::SANSSERIF, 17);
     FontMetrics m;
     GetFontMetricsXft(m, font);
     GlyphMetrics g = GetGlyphMetricsXft(font, 'M');
-    LinkedDisplay() = d;
+    Qor::display = d;
     FontMetrics f = FreeTypeMetrics(font);
     GlyphMetrics fg = FreeTypeGlyph(font, 'M');
     EXPECT_EQ(m.ascent, f.ascent);

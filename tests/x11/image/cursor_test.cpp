@@ -1,37 +1,50 @@
 // Cursors from images and from the stock marker images, read back through XFixes.
 
+// First: GoogleTest before the X headers, whose macros clash with its names.
+#include "tests/support/x11/gui_test.h"
+
 #include "ctrl/x11/image/cursor.h"
 #include "draw/image/pixel_buffer.h"
-#include "tests/support/x11/x11_test_display.h"
+#include "tests/support/x11/xvfb_server.h"
 
 #include <X11/cursorfont.h>
 #include <X11/extensions/Xfixes.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace Qor {
 namespace {
 
-class XCursors : public test::X11Test {
+// On a private server: the cursor shown is read at the pointer, which tests running beside
+// this one on the shared server move about.
+class XCursors : public QorTest::GuiTest {
 protected:
     void SetUp() override
     {
-        test::X11Test::SetUp();
+        QorTest::GuiTest::SetUp();
         if(HasFatalFailure())
             return;
+        shared = display;
+        server = std::make_unique<QorTest::XvfbServer>(200, 200, 24);
+        ::Display* own = server->Open();
+        ASSERT_NE(own, nullptr);
+        InitDisplayState(own);
         int event, error;
         ASSERT_TRUE(XFixesQueryExtension(display, &event, &error)) << "the test server lacks XFixes";
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 100, 100, 0, 0, 0);
+        window = XCreateSimpleWindow(display, root, 0, 0, 100, 100, 0, 0, 0);
         XMapWindow(display, window);
-        XSync(display, False);
+        XSync(display, false);
     }
 
     void TearDown() override
     {
         if(window)
             XDestroyWindow(display, window);
-        XSync(display, False);
+        if(shared)
+            InitDisplayState(shared);
+        server.reset();
     }
 
     // The cursor as the server shows it over the window.
@@ -44,7 +57,7 @@ protected:
     {
         XDefineCursor(display, window, c);
         XWarpPointer(display, None, window, 0, 0, 0, 0, 50, 50);
-        XSync(display, False);
+        XSync(display, false);
         Shown s;
         XFixesCursorImage* ci = XFixesGetCursorImage(display);
         EXPECT_NE(ci, nullptr) << "no cursor image from the server";
@@ -59,6 +72,8 @@ protected:
         return s;
     }
 
+    ::Display* shared = nullptr;
+    std::unique_ptr<QorTest::XvfbServer> server;
     Window window = 0;
 };
 
