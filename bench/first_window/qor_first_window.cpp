@@ -10,6 +10,7 @@
 #define QOR_LINK_DISPLAY 1
 #endif
 
+#include "ctrl/registrations.h"
 #include "ctrl/topwindow/top_window.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/registrations.h"
