@@ -3,12 +3,11 @@
 
 #include "ctrl/topwindow/top_window.h"
 
-#include "foundation/callback_action.h"
-
 #include "ctrl/input/button_tracking.h"
 #include "ctrl/loop/event_loop.h"
 #include "ctrl/state/other_windows.h"
 #include "ctrl/tree/core_seams.h"
+#include "foundation/callback_action.h"
 
 namespace Qor {
 

@@ -3,14 +3,15 @@
 
 #include "ctrl/topwindow/top_window.h"
 
-#include "foundation/callback_action.h"
-
 #include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/tree/global_refs.h"
 #include "draw/look/sys_colors.h"
+#include "foundation/callback_action.h"
 #include "foundation/charset.h"
 #include "foundation/ini.h"
 #include "foundation/log.h"
+
+#include <cstring>
 
 namespace Qor {
 
@@ -183,7 +184,11 @@ TopWindow& TopWindow::SetTitle(const WString& text)
     return *this;
 }
 
-TopWindow& TopWindow::SetTitle(const char* text) { return SetTitle(DecodeText(text, int(strlen(text)))); }
+TopWindow& TopWindow::SetTitle(const char* text)
+{
+    // A null title is the empty one.
+    return SetTitle(text ? DecodeText(text, int(strlen(text))) : WString());
+}
 
 TopWindow& TopWindow::SetMinSize(Size sz)
 {

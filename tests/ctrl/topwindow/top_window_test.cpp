@@ -186,6 +186,7 @@ TEST(TopWindowSetters, SameTitleSchedulesNothing)
 {
     TopWindow w;
     w.SetTitle("");
+    w.SetTitle(nullptr);
     EXPECT_FALSE(w.HasTimer(1));
     w.SetTitle("Lookup");
     EXPECT_TRUE(w.HasTimer(1));
