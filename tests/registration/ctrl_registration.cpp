@@ -23,15 +23,15 @@ int main()
 
     Check(seams.kill_timers_in == &CancelTimersInRange, "a destroyed control cancels the timers of its record");
     Check(seams.sync_caret == &SyncCaret, "focus and enable changes move the caret with the focus");
-    Check(seams.release_capture != nullptr, "the tree releases the pointer capture through the mouse routing");
-    Check(seams.move_focus_here != nullptr && seams.send_focus_lost == &SendFocusLost &&
-              seams.focus_top_control == &FocusTopControl,
-          "the tree moves the focus through the keyboard routing");
     Check(seams.as_top_window == &AsTopWindow, "the control tree recognises top-level windows");
     Check(seams.destroy_window && seams.show_window && seams.update_window && seams.activate_window &&
               seams.enable_window && seams.focus_window && seams.set_window_rect && seams.update_window_rect &&
               seams.scroll_window,
           "the control tree's window operations go through the weak window calls");
+    Check(seams.release_capture != nullptr, "the tree releases the pointer capture through the mouse routing");
+    Check(seams.move_focus_here != nullptr && seams.send_focus_lost == &SendFocusLost &&
+              seams.focus_top_control == &FocusTopControl,
+          "the tree moves the focus through the keyboard routing");
     // No window host in this program: a control answers that it has no window.
     Ctrl c;
     Check(!c.EnableWindowCall(true), "without a window host a control has no window");

@@ -71,11 +71,20 @@ void DispatchXEvent(XEvent* event)
     SyncFocusFromX();
     if(event->type == PropertyNotify)
         RefreshOnSettingsChange(event->xproperty);
+    // A changed keyboard map is read again, or keys would keep their old meaning.
+    if(event->type == MappingNotify && event->xmapping.request != MappingPointer)
+        XRefreshKeyboardMapping(&event->xmapping);
     WindowMap& map = GetWindowMap();
     int i = map.Find(event->xany.window);
     if(i >= 0) {
         WindowMapEntry& e = map[i];
         if(Ctrl* c = e.ctrl) {
+            // Exposure is the window's bookkeeping, kept also for controls whose own event
+            // procedure does not pass events on to the base one.
+            if(event->type == Expose || event->type == GraphicsExpose) {
+                NoteExposure(e, event->xexpose, event->type == Expose);
+                return;
+            }
             WeakPointer<Ctrl> alive(c);
             c->HandleWindowEvent(&e, event);
             if(alive)

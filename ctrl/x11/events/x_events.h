@@ -40,6 +40,9 @@ void ClearHotKeys();
 
 bool HasPendingEvents();
 
+// An exposed area joins the window's invalid areas; an Expose (not a GraphicsExpose) also
+// marks the window as shown, so that it is painted from then on.
+void NoteExposure(WindowMapEntry& entry, const XExposeEvent& x, bool first_paint);
 // The event procedure of a control's window (the base of HandleWindowEvent).
 void HandleWindowEventBase(Ctrl& c, WindowMapEntry* entry, XEvent* event);
 // Its key part: the key codes (or characters) of a key event go to DispatchKey.

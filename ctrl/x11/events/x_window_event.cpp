@@ -20,6 +20,13 @@ ClickState& GetClickState()
     return state;
 }
 
+void NoteExposure(WindowMapEntry& entry, const XExposeEvent& x, bool first_paint)
+{
+    if(first_paint)
+        entry.exposed = true;
+    AddRectMerging(entry.invalid, Rect(x.x, x.y, x.x + x.width, x.y + x.height));
+}
+
 namespace {
 
 void Configure(Ctrl& c, const XConfigureEvent& e)
@@ -149,12 +156,8 @@ void HandleWindowEventBase(Ctrl& c, WindowMapEntry* entry, XEvent* event)
     switch(event->type) {
     case Expose:
     case GraphicsExpose:
-        if(entry) {
-            const XExposeEvent& x = event->xexpose;
-            if(event->type == Expose)
-                entry->exposed = true;
-            AddRectMerging(entry->invalid, Rect(x.x, x.y, x.x + x.width, x.y + x.height));
-        }
+        if(entry)
+            NoteExposure(*entry, event->xexpose, event->type == Expose);
         return;
     case ConfigureNotify:
         Configure(c, event->xconfigure);

@@ -1,0 +1,84 @@
+// A character composed through the input method of an English UTF-8 locale: a dead accent
+// followed by a letter arrives as the one accented character.
+#include "tests/x11/input/input_window.h"
+
+#include <X11/keysym.h>
+
+#include <clocale>
+#include <string>
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+// The locale for the test's scope, and back after it.
+class LocaleScope {
+public:
+    explicit LocaleScope(const char* name) : saved(std::setlocale(LC_ALL, nullptr))
+    {
+        ok = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~LocaleScope() { std::setlocale(LC_ALL, saved.c_str()); }
+    bool ok = false;
+
+private:
+    std::string saved;
+};
+
+// Puts a keysym on a keycode that has none (the test server's map has no dead keys).
+bool MapSpareKey(KeySym sym)
+{
+    int low = 0, high = 0;
+    XDisplayKeycodes(display, &low, &high);
+    int per = 0;
+    KeySym* map = XGetKeyboardMapping(display, KeyCode(low), high - low + 1, &per);
+    if(!map)
+        return false;
+    int spare = 0;
+    for(int k = high; k >= low && !spare; k--) {
+        bool empty = true;
+        for(int i = 0; i < per; i++)
+            empty = empty && map[(k - low) * per + i] == NoSymbol;
+        if(empty)
+            spare = k;
+    }
+    XFree(map);
+    if(!spare)
+        return false;
+    XChangeKeyboardMapping(display, spare, 1, &sym, 1);
+    XSync(display, false);
+    // The server announces the new map; the dispatcher reads it again.
+    return PumpUntil([&] { return XKeysymToKeycode(display, sym) == spare; });
+}
+
+using ComposeTest = PrivateDisplayTest;
+
+TEST_F(ComposeTest, DeadKeyAndLetterGiveTheAccentedCharacter)
+{
+    LocaleScope locale("en_US.UTF-8");
+    ASSERT_TRUE(locale.ok) << "the en_US.UTF-8 locale is missing: tools/install-deps.sh generates it";
+    ASSERT_TRUE(XSupportsLocale());
+    ASSERT_TRUE(OpenInputMethod()) << "no input method for en_US.UTF-8";
+    ASSERT_TRUE(MapSpareKey(XK_dead_acute));
+    {
+        InputRecorder c;
+        OpenInput window(c, Rect(Point(20, 20), Size(120, 80)));
+        ASSERT_TRUE(window.IsOpen());
+        WindowMapEntry* e = GetWindowMapEntry(c);
+        ASSERT_TRUE(e && e->xic) << "the window got no input context";
+        TypeKey(XK_dead_acute);
+        TypeKey(XK_e);
+        PumpUntil([&] { return !c.keys.empty(); });
+        PumpFor(30);
+        EXPECT_EQ(c.Keys(), std::vector<dword>{ 0xE9 });
+        // Plain letters still come through the input context.
+        c.keys.clear();
+        TypeKey(XK_x);
+        PumpUntil([&] { return !c.keys.empty(); });
+        EXPECT_EQ(c.Keys(), std::vector<dword>{ 'x' });
+    }
+    CloseInputMethod();
+}
+
+} // namespace
