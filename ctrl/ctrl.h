@@ -21,6 +21,7 @@
 #include "ctrl/state/ctrl_hooks.h"
 #include "ctrl/state/other_windows.h"
 #include "ctrl/timer/timer.h"
+#include "ctrl/topwindow/top_window.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/global_refs.h"

@@ -8,12 +8,13 @@
 #include "ctrl/loop/caret.h"
 #include "ctrl/settings/skin_change.h"
 #include "ctrl/timer/timer.h"
+#include "ctrl/topwindow/top_window.h"
 #include "ctrl/window_ops/window_ops.h"
 
 namespace Qor {
 
 extern const char qor_ctrl_registrations =
     (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), RegisterCaret(), RegisterMouseRouting(),
-     RegisterFocusRouting(), RegisterCtrlCoreImg(), 0);
+     RegisterFocusRouting(), RegisterTopWindow(), RegisterCtrlCoreImg(), 0);
 
 } // namespace Qor

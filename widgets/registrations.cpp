@@ -7,11 +7,12 @@
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
 #include "widgets/registrations.h"
+#include "widgets/skin/standard_skin.h"
 #include "widgets/text/widget_messages.h"
 
 namespace Qor {
 
-extern const char qor_widgets_registrations =
-    (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(), RegisterClassicCtrlsImg(), 0);
+extern const char qor_widgets_registrations = (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(),
+                                               RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr), 0);
 
 } // namespace Qor

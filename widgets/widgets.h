@@ -6,4 +6,6 @@
 #include "widgets/images/ctrls_img.h"
 #include "widgets/images/image_names.h"
 #include "widgets/registrations.h"
+#include "widgets/skin/popup_animation.h"
+#include "widgets/skin/standard_skin.h"
 #include "widgets/text/widget_messages.h"

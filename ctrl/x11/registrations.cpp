@@ -8,10 +8,12 @@
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/image/image_draw.h"
 #include "ctrl/x11/loop/x_event_loop.h"
+#include "ctrl/x11/topwindow/x_top_window.h"
 
 namespace Qor {
 
-extern const char qor_ctrl_x11_registrations = (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(),
-                                                RegisterWindowHost(), RegisterEventLoop(), RegisterXEvents(), 0);
+extern const char qor_ctrl_x11_registrations =
+    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
+     RegisterXEvents(), RegisterX11TopWindow(), 0);
 
 } // namespace Qor

@@ -23,6 +23,7 @@ int main()
 
     Check(seams.kill_timers_in == &CancelTimersInRange, "a destroyed control cancels the timers of its record");
     Check(seams.sync_caret == &SyncCaret, "focus and enable changes move the caret with the focus");
+    Check(seams.as_top_window == &AsTopWindow, "the control tree recognises top-level windows");
     Check(seams.destroy_window && seams.show_window && seams.update_window && seams.activate_window &&
               seams.enable_window && seams.focus_window && seams.set_window_rect && seams.update_window_rect &&
               seams.scroll_window,

@@ -1,0 +1,165 @@
+// TopWindow under a real window manager (openbox) and under one that never maps windows,
+// each on a private X server: the checks run in a child process of this test program whose
+// display is that server, so the shared display of the other tests is not disturbed.
+#include "tests/x11/topwindow/top_window_fixture.h"
+
+#include "tests/support/x11/xvfb_server.h"
+
+#include "foundation/callback_action.h"
+#include "foundation/process.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+// Runs the disabled suite `suite` of this program with DISPLAY set to name; its exit status
+// (-1 when it did not end within limit_ms and was killed).
+int RunChildSuite(const std::string& name, const char* suite, int limit_ms)
+{
+    std::string filter = std::string("--gtest_filter=") + suite + ".*";
+    pid_t pid = fork();
+    if(pid == 0) {
+        setenv("DISPLAY", name.c_str(), 1);
+        execl("/proc/self/exe", "x11_tests", "--gtest_also_run_disabled_tests", filter.c_str(), nullptr);
+        _exit(127);
+    }
+    uint32 start = MonotonicMs();
+    int status = 0;
+    while(waitpid(pid, &status, WNOHANG) == 0) {
+        if(MonotonicMs() - start > uint32(limit_ms)) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        usleep(20000);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
+}
+
+bool HasWindowManager(::Display* d)
+{
+    Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", false);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    bool found = XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, false, AnyPropertyType, &type, &format,
+                                    &count, &after, &data) == Success &&
+                 count == 1;
+    if(data)
+        XFree(data);
+    return found;
+}
+
+TEST(TopWindowWindowManagerTest, ChecksPassUnderOpenbox)
+{
+    XvfbServer server(1024, 768, 24);
+    ::Display* d = server.Open();
+    ASSERT_NE(d, nullptr);
+    pid_t wm = fork();
+    if(wm == 0) {
+        setenv("DISPLAY", server.GetName().c_str(), 1);
+        execlp("openbox", "openbox", "--sm-disable", nullptr);
+        _exit(127);
+    }
+    bool ready = false;
+    for(uint32 start = MonotonicMs(); MonotonicMs() - start < 10000 && !ready; usleep(20000))
+        ready = HasWindowManager(d);
+    EXPECT_TRUE(ready) << "openbox did not start (is it installed? tools/install-deps.sh)";
+    if(ready) {
+        EXPECT_EQ(RunChildSuite(server.GetName(), "DISABLED_UnderOpenbox", 60000), 0);
+    }
+    kill(wm, SIGTERM);
+    waitpid(wm, nullptr, 0);
+}
+
+TEST(TopWindowWindowManagerTest, OpeningEndsWhenTheWindowManagerNeverMapsTheWindow)
+{
+    XvfbServer server(640, 480, 24);
+    ::Display* d = server.Open();
+    ASSERT_NE(d, nullptr);
+    // A window manager that takes every map request and answers none.
+    XSelectInput(d, DefaultRootWindow(d), SubstructureRedirectMask);
+    XSync(d, false);
+    EXPECT_EQ(RunChildSuite(server.GetName(), "DISABLED_UnderStubbornWindowManager", 30000), 0);
+}
+
+// ---- The children.
+
+using DISABLED_UnderOpenbox = TopWindowTest;
+
+void RequestClose(Ctrl* c)
+{
+    // The user's close through the window manager: it sends WM_DELETE_WINDOW.
+    XEvent e = {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = GetHostWindow(*c);
+    e.xclient.message_type = AtomOf("_NET_CLOSE_WINDOW");
+    e.xclient.format = 32;
+    e.xclient.data.l[1] = 2;
+    XSendEvent(display, root, false, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(display);
+}
+
+TEST_F(DISABLED_UnderOpenbox, DialogIsManagedAndClosedByTheWindowManager)
+{
+    TopWindow owner;
+    owner.SetRect(Rect(100, 100, 700, 500));
+    owner.SetTitle("Owner");
+    owner.OpenWithOwner(nullptr);
+    ASSERT_TRUE(owner.IsOpen());
+    ProbeDialog dialog;
+    dialog.SetRect(Rect(0, 0, 300, 200));
+    dialog.SetTitle("Dialog");
+    dialog.SetMinSize(Size(150, 100));
+    dialog.AllowResize();
+    dialog.MakeBreakAction(IDOK);
+    dialog.MakeBreakAction(IDCANCEL);
+    dialog.OpenWithOwner(&owner);
+    Window win = GetHostWindow(dialog);
+    ASSERT_TRUE(win);
+    XWindowAttributes a;
+    ASSERT_TRUE(Pump([&] { return XGetWindowAttributes(display, win, &a) && a.map_state == IsViewable; }));
+    // The window manager reported its frame, and the window is still ours to describe.
+    EXPECT_TRUE(Pump([&] {
+        TakeFrameExtents(ReadWindowPropertyInts(win, AtomOf("_NET_FRAME_EXTENTS"), AnyPropertyType));
+        return GetFrameExtents().IsKnown();
+    }));
+    Window transient = 0;
+    EXPECT_TRUE(XGetTransientForHint(display, win, &transient));
+    EXPECT_EQ(transient, GetHostWindow(owner));
+    EXPECT_EQ(PropertyItems(win, "_NET_WM_PID"), std::vector<long>{ long(getpid()) });
+    EXPECT_TRUE(Pump([&] { return ReadProperty(win, "_NET_WM_NAME") == "Dialog"; }));
+    XSizeHints hints = {};
+    long supplied = 0;
+    ASSERT_TRUE(XGetWMNormalHints(display, win, &hints, &supplied));
+    EXPECT_EQ(Size(hints.min_width, hints.min_height), Size(150, 100));
+    dialog.ScheduleTimer(100, MakeCallbackArg(RequestClose, static_cast<Ctrl*>(&dialog)), 3);
+    EXPECT_EQ(dialog.RunLoop(), IDCANCEL);
+    EXPECT_EQ(dialog.cancels, 1);
+    EXPECT_TRUE(owner.IsEnabled());
+    dialog.Close();
+    owner.Close();
+}
+
+using DISABLED_UnderStubbornWindowManager = TopWindowTest;
+
+TEST_F(DISABLED_UnderStubbornWindowManager, OpenReturnsWithinTheLimit)
+{
+    TopWindow w;
+    w.SetRect(Rect(50, 50, 250, 150));
+    uint32 start = MonotonicMs();
+    w.OpenWithOwner(nullptr);
+    uint32 took = MonotonicMs() - start;
+    EXPECT_TRUE(w.IsOpen());
+    EXPECT_LT(took, uint32(TOP_WINDOW_VISIBILITY_WAIT_MS + 1500));
+    w.Close();
+}
+
+} // namespace
