@@ -1,17 +1,9 @@
 // A Qor program that opens one top-level window with a label and an image and exits once
 // the window was painted; with --hold it stays open until it is closed (for a look at it).
 
-// First: inside Qor, Time and Display must not yet name the framework's types when Xlib
-// is read.
-#include "ctrl/x11/display/x11_display.h"
-#if __has_include("ctrl/x11/font/display_link_internal.h")
-// Where fonts and cursors keep a connection of their own, it is handed over here.
-#include "ctrl/x11/font/display_link_internal.h"
-#define QOR_LINK_DISPLAY 1
-#endif
-
 #include "ctrl/registrations.h"
 #include "ctrl/topwindow/top_window.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/registrations.h"
 #include "draw/look/sys_colors.h"
@@ -75,9 +67,6 @@ int main(int argc, char** argv)
 {
     bool hold = argc > 1 && !std::strcmp(argv[1], "--hold");
     SetupDisplay();
-#ifdef QOR_LINK_DISPLAY
-    LinkedDisplay() = display;
-#endif
     LabelWindow w;
     w.SetTitle("Lorvane");
     w.SetRect(Rect(40, 40, 400, 160));
