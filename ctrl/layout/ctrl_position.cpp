@@ -35,6 +35,8 @@ Rect GetKeptWorkArea()
 }
 
 int Zoom(int (*zoom)(int), int v) { return zoom ? zoom(v) : v; }
+int ZoomX(int v) { return Zoom(GetCtrlCoreSeams().zoom_x, v); }
+int ZoomY(int v) { return Zoom(GetCtrlCoreSeams().zoom_y, v); }
 
 } // namespace
 
@@ -187,47 +189,19 @@ Ctrl& Ctrl::CentreVertical(int cy, int offset) { return SetVertical(ALIGN_CENTER
 
 Ctrl& Ctrl::FillParent() { return SetPlacement(LogicalPos{ LOGPOS_FILL, LOGPOS_FILL }, false); }
 
-Ctrl& Ctrl::PlaceLeftZoomed(int x, int cx)
-{
-    auto z = GetCtrlCoreSeams().zoom_x;
-    return PlaceLeft(Zoom(z, x), Zoom(z, cx));
-}
+Ctrl& Ctrl::PlaceLeftZoomed(int x, int cx) { return PlaceLeft(ZoomX(x), ZoomX(cx)); }
 
-Ctrl& Ctrl::PlaceRightZoomed(int margin, int cx)
-{
-    auto z = GetCtrlCoreSeams().zoom_x;
-    return PlaceRight(Zoom(z, margin), Zoom(z, cx));
-}
+Ctrl& Ctrl::PlaceRightZoomed(int margin, int cx) { return PlaceRight(ZoomX(margin), ZoomX(cx)); }
 
-Ctrl& Ctrl::StretchHorizontalZoomed(int left, int right)
-{
-    auto z = GetCtrlCoreSeams().zoom_x;
-    return StretchHorizontal(Zoom(z, left), Zoom(z, right));
-}
+Ctrl& Ctrl::StretchHorizontalZoomed(int left, int right) { return StretchHorizontal(ZoomX(left), ZoomX(right)); }
 
-Ctrl& Ctrl::CentreHorizontalZoomed(int cx, int offset)
-{
-    auto z = GetCtrlCoreSeams().zoom_x;
-    return CentreHorizontal(Zoom(z, cx), Zoom(z, offset));
-}
+Ctrl& Ctrl::CentreHorizontalZoomed(int cx, int offset) { return CentreHorizontal(ZoomX(cx), ZoomX(offset)); }
 
-Ctrl& Ctrl::PlaceTopZoomed(int y, int cy)
-{
-    auto z = GetCtrlCoreSeams().zoom_y;
-    return PlaceTop(Zoom(z, y), Zoom(z, cy));
-}
+Ctrl& Ctrl::PlaceTopZoomed(int y, int cy) { return PlaceTop(ZoomY(y), ZoomY(cy)); }
 
-Ctrl& Ctrl::PlaceBottomZoomed(int margin, int cy)
-{
-    auto z = GetCtrlCoreSeams().zoom_y;
-    return PlaceBottom(Zoom(z, margin), Zoom(z, cy));
-}
+Ctrl& Ctrl::PlaceBottomZoomed(int margin, int cy) { return PlaceBottom(ZoomY(margin), ZoomY(cy)); }
 
-Ctrl& Ctrl::StretchVerticalZoomed(int top, int bottom)
-{
-    auto z = GetCtrlCoreSeams().zoom_y;
-    return StretchVertical(Zoom(z, top), Zoom(z, bottom));
-}
+Ctrl& Ctrl::StretchVerticalZoomed(int top, int bottom) { return StretchVertical(ZoomY(top), ZoomY(bottom)); }
 
 Ctrl& Ctrl::SetRect(int x, int y, int cx, int cy)
 {

@@ -7,9 +7,10 @@
 
 namespace Qor {
 
-// f(Ctrl*) returns true to end the walk; the result tells whether f ended it.
+// f(Ctrl*) returns true to end the walk; the result tells whether f ended it. step reads
+// the sibling to go on to.
 template <class F>
-bool WalkSiblings(Ctrl* start, F f)
+bool WalkSiblingsBy(Ctrl* start, Ctrl* (Ctrl::*step)() const, F f)
 {
     for(Ctrl* q = start; q;) {
         Ctrl* parent = q->GetParent();
@@ -18,25 +19,23 @@ bool WalkSiblings(Ctrl* start, F f)
             return true;
         if(!alive || q->GetParent() != parent || !parent)
             return false;
-        q = q->GetNext();
+        q = (q->*step)();
     }
     return false;
 }
 
-// The same backward, along the previous-sibling links.
+// Forward, along the next-sibling links.
+template <class F>
+bool WalkSiblings(Ctrl* start, F f)
+{
+    return WalkSiblingsBy(start, &Ctrl::GetNext, f);
+}
+
+// Backward, along the previous-sibling links.
 template <class F>
 bool WalkSiblingsBack(Ctrl* start, F f)
 {
-    for(Ctrl* q = start; q;) {
-        Ctrl* parent = q->GetParent();
-        WeakPointer<Ctrl> alive(q);
-        if(f(q))
-            return true;
-        if(!alive || q->GetParent() != parent || !parent)
-            return false;
-        q = q->GetPrev();
-    }
-    return false;
+    return WalkSiblingsBy(start, &Ctrl::GetPrev, f);
 }
 
 } // namespace Qor

@@ -51,6 +51,13 @@ public:
 
     int GetCount() const { return count; }
     int64 GetTotalCost() const { return total; }
+    // Whether the maker's object is held; the use order stays as it is.
+    bool Contains(const Maker& maker) const
+    {
+        return index.count(Key{ maker.Key(), std::type_index(typeid(maker)) }) != 0;
+    }
+    // The entry the next shrink drops first; null when empty.
+    const T* GetLeastRecent() const { return head < 0 ? nullptr : entries[entries[head].prev].object.get(); }
 
 private:
     struct Key {

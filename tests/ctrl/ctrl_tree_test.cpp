@@ -122,14 +122,21 @@ TEST_F(TreeFixture, OperationsThatDoNotApplySendNothing)
     EXPECT_EQ(Names(a), (std::vector<std::string>{ "B", "C" }));
 }
 
-TEST_F(TreeFixture, MovingToAnotherParentNotifiesInOrder)
+// C, filling its parent and holding G, sits in A; B is where it moves to.
+struct MoveFixture : TreeFixture {
+    Probe g{ "G", j };
+    void SetUp() override
+    {
+        a.SetRect(0, 0, 100, 50);
+        b.SetRect(0, 0, 200, 80);
+        c.AppendChild(g);
+        c.FillParent();
+        a.AppendChild(c);
+    }
+};
+
+TEST_F(MoveFixture, MovingToAnotherParentNotifiesInOrder)
 {
-    a.SetRect(0, 0, 100, 50);
-    b.SetRect(0, 0, 200, 80);
-    Probe g("G", j);
-    c.AppendChild(g);
-    c.FillParent();
-    a.AppendChild(c);
     j.clear();
     b.AppendChild(c);
     EXPECT_EQ(j, (Journal{ "A:ChildRemoving(C)", "C:ParentChanged", "C:CancelInteraction", "G:CancelInteraction",
@@ -138,14 +145,8 @@ TEST_F(TreeFixture, MovingToAnotherParentNotifiesInOrder)
     EXPECT_EQ(a.GetFirstChild(), nullptr);
 }
 
-TEST_F(TreeFixture, MovingBetweenOpenWindowsAddsTheOpenAndCloseStates)
+TEST_F(MoveFixture, MovingBetweenOpenWindowsAddsTheOpenAndCloseStates)
 {
-    a.SetRect(0, 0, 100, 50);
-    b.SetRect(0, 0, 200, 80);
-    Probe g("G", j);
-    c.AppendChild(g);
-    c.FillParent();
-    a.AppendChild(c);
     OpenWindow wa(a), wb(b);
     j.clear();
     b.AppendChild(c);

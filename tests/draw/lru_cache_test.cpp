@@ -113,6 +113,22 @@ TEST_F(LRUCacheTest, RemovedSlotsAreReusedAndOrderKept)
     EXPECT_EQ(cache.GetTotalCost(), 0);
 }
 
+TEST_F(LRUCacheTest, ContainsAndLeastRecentLeaveTheOrderAlone)
+{
+    EXPECT_EQ(cache.GetLeastRecent(), nullptr);
+    Get(1);
+    Get(2);
+    EXPECT_TRUE(cache.Contains(NameMaker(1, 0)));
+    EXPECT_FALSE(cache.Contains(OtherMaker(1, 0))) << "another kind, another entry";
+    EXPECT_FALSE(cache.Contains(NameMaker(3, 0)));
+    ASSERT_NE(cache.GetLeastRecent(), nullptr);
+    EXPECT_EQ(cache.GetLeastRecent()->what, "name1") << "looking did not make it recent";
+    EXPECT_EQ(makes, 2);
+    cache.Shrink(100, 1);
+    EXPECT_FALSE(cache.Contains(NameMaker(1, 0)));
+    EXPECT_EQ(cache.GetLeastRecent()->what, "name2");
+}
+
 TEST_F(LRUCacheTest, GetTellsWhetherItMade)
 {
     bool made = false;

@@ -130,15 +130,22 @@ void TakeExposures(Ctrl& c)
     }
 }
 
+// TakeExposures for a control with a window; false when it has none, or when the dispatch
+// destroyed the control or its window.
+bool TakeExposuresOfLiveWindow(Ctrl& c)
+{
+    if(!c.HasHostWindow())
+        return false;
+    WeakPointer<Ctrl> alive(&c);
+    TakeExposures(c);
+    return alive && c.HasHostWindow();
+}
+
 } // namespace
 
 void UpdateHostWindow(Ctrl& c)
 {
-    if(!c.HasHostWindow())
-        return;
-    WeakPointer<Ctrl> alive(&c);
-    TakeExposures(c);
-    if(!alive || !c.HasHostWindow())
+    if(!TakeExposuresOfLiveWindow(c))
         return;
     WindowMapEntry* e = GetWindowMapEntry(c);
     if(!e || !e->exposed || e->invalid.IsEmpty())
@@ -152,11 +159,7 @@ void UpdateHostWindow(Ctrl& c)
 
 void UpdateHostWindowRect(Ctrl& c, const Rect& r)
 {
-    if(!c.HasHostWindow())
-        return;
-    WeakPointer<Ctrl> alive(&c);
-    TakeExposures(c);
-    if(!alive || !c.HasHostWindow())
+    if(!TakeExposuresOfLiveWindow(c))
         return;
     c.ApplyPendingScrolls();
     WindowMapEntry* e = GetWindowMapEntry(c);

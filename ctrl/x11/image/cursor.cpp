@@ -24,6 +24,14 @@ Image MarkerImage(int shape)
     return img;
 }
 
+// Each marker is built on first use and kept to the end of the process.
+template <int SHAPE>
+Image StockMarker()
+{
+    static Image img = MarkerImage(SHAPE);
+    return img;
+}
+
 } // namespace
 
 XCursorId CreateXCursor(const Image& img)
@@ -42,40 +50,16 @@ XCursorId CreateXCursor(const Image& img)
     return c;
 }
 
-Image CursorArrowImage()
-{
-    static Image img = MarkerImage(XC_left_ptr);
-    return img;
-}
+Image CursorArrowImage() { return StockMarker<XC_left_ptr>(); }
 
-Image CursorTextImage()
-{
-    static Image img = MarkerImage(XC_xterm);
-    return img;
-}
+Image CursorTextImage() { return StockMarker<XC_xterm>(); }
 
-Image CursorResizeHorizontalImage()
-{
-    static Image img = MarkerImage(XC_sb_h_double_arrow);
-    return img;
-}
+Image CursorResizeHorizontalImage() { return StockMarker<XC_sb_h_double_arrow>(); }
 
-Image VerticalResizeCursor()
-{
-    static Image img = MarkerImage(XC_sb_v_double_arrow);
-    return img;
-}
+Image VerticalResizeCursor() { return StockMarker<XC_sb_v_double_arrow>(); }
 
-Image CornerResizeCursor()
-{
-    static Image img = MarkerImage(XC_bottom_right_corner);
-    return img;
-}
+Image CornerResizeCursor() { return StockMarker<XC_bottom_right_corner>(); }
 
-Image HandCursor()
-{
-    static Image img = MarkerImage(XC_hand1);
-    return img;
-}
+Image HandCursor() { return StockMarker<XC_hand1>(); }
 
 } // namespace Qor

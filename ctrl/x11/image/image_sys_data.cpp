@@ -29,8 +29,15 @@ void PaintDirect(const Image& img, XPictureId dest, int x, int y)
 
 ImageSysData::~ImageSysData()
 {
+    ForgetMadeImage(image);
     FreePicture(picture);
     FreePicture(mask);
+}
+
+int ImageSysDataMaker::Make(ImageSysData& object) const
+{
+    object.image = img;
+    return (int)img.GetLength();
 }
 
 void ImageSysData::Paint(SystemDraw& w, int x, int y, const Rect& src, Color colour)
@@ -77,30 +84,6 @@ void ImageSysData::Paint(SystemDraw& w, int x, int y, const Rect& src, Color col
     }
     if(picture)
         CompositePicture(picture, 0, dest, sr.left, sr.top, dx, dy, sr.Width(), sr.Height());
-}
-
-ImageSysData& ImageSysDataCache::Get(const Image& img)
-{
-    auto found = index.find(img.GetSerialId());
-    if(found != index.end()) {
-        records.splice(records.begin(), records, found->second);
-        return records.front();
-    }
-    records.emplace_front(img);
-    index[img.GetSerialId()] = records.begin();
-    cost += img.GetLength();
-    return records.front();
-}
-
-void ImageSysDataCache::Shrink(int64 max_cost, int max_count)
-{
-    while(!records.empty() && ((int)records.size() > max_count || cost > max_cost)) {
-        ImageSysData& r = records.back();
-        ForgetMadeImage(r.image);
-        cost -= r.image.GetLength();
-        index.erase(r.image.GetSerialId());
-        records.pop_back();
-    }
 }
 
 void ImageSysDataCache::ShrinkToLimits() { Shrink(4 * (int64)screen_size.cx * screen_size.cy, MAX_RECORDS); }

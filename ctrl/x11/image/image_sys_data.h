@@ -3,12 +3,10 @@
 #pragma once
 
 #include "draw/image/image.h"
+#include "draw/image_cache/lru_cache.h"
 #include "foundation/values/color.h"
 #include "foundation/values/point.h"
 #include "foundation/values/rect.h"
-
-#include <list>
-#include <unordered_map>
 
 namespace Qor {
 
@@ -26,10 +24,11 @@ struct ImageSysData {
     // First whole paints of an opaque image go to the server directly, uncached.
     int paint_count = 0;
 
-    explicit ImageSysData(const Image& img) : image(img) {}
+    ImageSysData() = default;
     ImageSysData(const ImageSysData&) = delete;
     ImageSysData& operator=(const ImageSysData&) = delete;
-    // Frees the pictures while the display is open.
+    // Frees the pictures while the display is open and lets the made-image cache forget an
+    // image whose only copy was on the server.
     ~ImageSysData();
 
     // Draws the src part of the image at (x, y) of w: in its own colours, or its shape in
@@ -37,29 +36,41 @@ struct ImageSysData {
     void Paint(SystemDraw& w, int x, int y, const Rect& src, Color colour);
 };
 
+// Describes the record of one image: keyed by its serial (0 for an empty image), costing
+// its pixel count.
+class ImageSysDataMaker : public LRUCache<ImageSysData, long long>::Maker {
+public:
+    explicit ImageSysDataMaker(const Image& img) : img(img) {}
+    long long Key() const override { return img.GetSerialId(); }
+    int Make(ImageSysData& object) const override;
+
+private:
+    const Image& img;
+};
+
 class ImageSysDataCache {
 public:
     // The record of the image's pixel data, made when missing; now the most recent.
-    ImageSysData& Get(const Image& img);
+    ImageSysData& Get(const Image& img) { return cache.Get(ImageSysDataMaker(img)); }
     // Drops the least recently used records while there are more than max_count or their
     // pixels exceed max_cost.
-    void Shrink(int64 max_cost, int max_count);
+    void Shrink(int64 max_cost, int max_count) { cache.Shrink(max_cost, max_count); }
     // Shrinks to the limits for the default screen: 4 screens of pixels, 1000 records.
     void ShrinkToLimits();
-    void Clear() { Shrink(-1, 0); }
+    void Clear() { cache.Clear(); }
 
-    int GetCount() const { return (int)records.size(); }
-    int64 GetCost() const { return cost; }
-    bool Contains(const Image& img) const { return index.count(img.GetSerialId()) != 0; }
+    int GetCount() const { return cache.GetCount(); }
+    int64 GetCost() const { return cache.GetTotalCost(); }
+    bool Contains(const Image& img) const { return cache.Contains(ImageSysDataMaker(img)); }
     // The serial of the least recently used record; 0 when empty.
-    int64 GetOldestSerial() const { return records.empty() ? 0 : records.back().image.GetSerialId(); }
-
-    ~ImageSysDataCache() { Clear(); }
+    int64 GetOldestSerial() const
+    {
+        const ImageSysData* r = cache.GetLeastRecent();
+        return r ? r->image.GetSerialId() : 0;
+    }
 
 private:
-    std::list<ImageSysData> records;
-    std::unordered_map<int64, std::list<ImageSysData>::iterator> index;
-    int64 cost = 0;
+    LRUCache<ImageSysData, long long> cache;
 };
 
 ImageSysDataCache& GetImageSysDataCache();

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Qor {
@@ -26,11 +27,10 @@ protected:
         QorTest::GuiTest::SetUp();
         if(HasFatalFailure())
             return;
-        shared = display;
         server = std::make_unique<QorTest::XvfbServer>(200, 200, 24);
         ::Display* own = server->Open();
         ASSERT_NE(own, nullptr);
-        InitDisplayState(own);
+        on.emplace(own);
         int event, error;
         ASSERT_TRUE(XFixesQueryExtension(display, &event, &error)) << "the test server lacks XFixes";
         window = XCreateSimpleWindow(display, root, 0, 0, 100, 100, 0, 0, 0);
@@ -42,8 +42,7 @@ protected:
     {
         if(window)
             XDestroyWindow(display, window);
-        if(shared)
-            InitDisplayState(shared);
+        on.reset();
         server.reset();
     }
 
@@ -72,8 +71,8 @@ protected:
         return s;
     }
 
-    ::Display* shared = nullptr;
     std::unique_ptr<QorTest::XvfbServer> server;
+    std::optional<QorTest::DisplaySwitch> on;
     Window window = 0;
 };
 

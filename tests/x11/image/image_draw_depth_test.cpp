@@ -9,6 +9,7 @@
 #include "tests/support/x11/xvfb_server.h"
 
 #include <memory>
+#include <optional>
 
 namespace Qor {
 namespace {
@@ -23,23 +24,21 @@ protected:
         QorTest::GuiTest::SetUp();
         if(HasFatalFailure())
             return;
-        shared = display;
         server = std::make_unique<QorTest::XvfbServer>(64, 64, GetParam());
         ::Display* own = server->Open();
         ASSERT_NE(own, nullptr);
-        InitDisplayState(own);
+        on.emplace(own);
         ASSERT_EQ(depth, GetParam());
     }
 
     void TearDown() override
     {
-        if(shared)
-            InitDisplayState(shared);
+        on.reset();
         server.reset();
     }
 
-    ::Display* shared = nullptr;
     std::unique_ptr<QorTest::XvfbServer> server;
+    std::optional<QorTest::DisplaySwitch> on;
 };
 
 TEST_P(ImageDrawDepth, ColoursComeBackNearlyAsDrawn)
