@@ -1,15 +1,12 @@
 // Pop-ups and pointer grabs: nested pop-ups share one grab that ends with the last of
 // them, an owner's window takes its pop-ups with it, and a capture grab is taken once.
 //
-// A pointer grab holds the whole server's pointer, so these tests run in a child process
-// on a private X server of their own: tests of other processes that click on the shared
+// A pointer grab holds the whole server's pointer, so each test runs in a child process
+// on a private X server of its own: tests of other processes that click on the shared
 // server never lose their clicks to them.
 #include "tests/x11/host/host_fixture.h"
 
-#include "tests/foundation/child_process.h"
-#include "tests/support/x11/xvfb_server.h"
-
-extern char** environ;
+#include "tests/support/x11/private_server_run.h"
 
 namespace {
 
@@ -32,8 +29,8 @@ bool OtherClientCanGrab()
     return result == GrabSuccess;
 }
 
-// Other test processes share the server and may hold a grab for a moment: the first grab
-// is tried again until it is taken, and a released grab must let others grab soon.
+// The first grab is tried again until it is taken, and a released grab must let others
+// grab soon: the server takes grabs and releases in its own time.
 bool OpenGrabbingPopup(Ctrl& popup, Ctrl& owner)
 {
     return WaitFor([&] {
@@ -49,18 +46,22 @@ bool OthersCanGrabSoon()
     return WaitFor([] { return OtherClientCanGrab(); });
 }
 
-class PopupGrabChild : public GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        // Another test process may hold a grab for a moment.
-        ASSERT_TRUE(WaitFor([] { return OtherClientCanGrab(); }));
-    }
-};
-
-TEST_F(PopupGrabChild, DISABLED_ClosingANestedPopupKeepsTheGrabUntilTheLastOne)
+// Runs the test on a private server; true in the parent, whose test then ends.
+bool RanOnPrivateServer()
 {
+    if(IsPrivateServerChild())
+        return false;
+    XvfbServer server(320, 240, 24);
+    RunTestOnPrivateServer(server, 30000);
+    return true;
+}
+
+using PopupGrabTest = GuiTest;
+
+TEST_F(PopupGrabTest, ClosingANestedPopupKeepsTheGrabUntilTheLastOne)
+{
+    if(RanOnPrivateServer())
+        return;
     FillCtrl main;
     ASSERT_TRUE(OpenHostWindow(main, Rect(20, 20, 120, 120)));
     FillCtrl menu(Color(0, 255, 0)), submenu(Color(0, 0, 255));
@@ -80,8 +81,10 @@ TEST_F(PopupGrabChild, DISABLED_ClosingANestedPopupKeepsTheGrabUntilTheLastOne)
     EXPECT_TRUE(OthersCanGrabSoon());
 }
 
-TEST_F(PopupGrabChild, DISABLED_ClosingTheOwnerClosesItsPopupsFirst)
+TEST_F(PopupGrabTest, ClosingTheOwnerClosesItsPopupsFirst)
 {
+    if(RanOnPrivateServer())
+        return;
     FillCtrl main;
     ASSERT_TRUE(OpenHostWindow(main, Rect(20, 20, 120, 120)));
     FillCtrl menu;
@@ -95,8 +98,10 @@ TEST_F(PopupGrabChild, DISABLED_ClosingTheOwnerClosesItsPopupsFirst)
     EXPECT_TRUE(OthersCanGrabSoon());
 }
 
-TEST_F(PopupGrabChild, DISABLED_CaptureGrabIsTakenOnceAndReleased)
+TEST_F(PopupGrabTest, CaptureGrabIsTakenOnceAndReleased)
 {
+    if(RanOnPrivateServer())
+        return;
     FillCtrl main;
     ASSERT_TRUE(OpenHostWindow(main, Rect(20, 20, 120, 120)));
     ASSERT_TRUE(WaitFor([&] { return GrabPointer(main); }));
@@ -106,21 +111,6 @@ TEST_F(PopupGrabChild, DISABLED_CaptureGrabIsTakenOnceAndReleased)
     EXPECT_TRUE(ReleasePointerGrab(main));
     EXPECT_FALSE(ReleasePointerGrab(main));
     EXPECT_TRUE(OthersCanGrabSoon());
-}
-
-TEST(PopupGrabTest, GrabTestsPassOnAPrivateServer)
-{
-    XvfbServer server(320, 240, 24);
-    ASSERT_FALSE(server.GetName().empty()) << "no private Xvfb server";
-    std::vector<std::string> env;
-    for(char** e = environ; *e; e++)
-        if(std::string(*e).rfind("DISPLAY=", 0) != 0)
-            env.push_back(*e);
-    env.push_back("DISPLAY=" + server.GetName());
-    std::string self = SelfPath();
-    ChildRun run = RunChildProcess(
-        self, { self, "--gtest_filter=PopupGrabChild.*", "--gtest_also_run_disabled_tests", "--gtest_brief=1" }, env);
-    EXPECT_TRUE(run.ExitedCleanly()) << "exit " << run.ExitStatus() << "\n" << run.error_output;
 }
 
 TEST(WindowHostTest, PunctuationKeyNames)

@@ -6,10 +6,6 @@
 
 #include "ctrl/registrations.h"
 #include "ctrl/x11/display/x11_atoms.h"
-#if __has_include("ctrl/x11/font/display_link_internal.h")
-#include "ctrl/x11/font/display_link_internal.h"
-#define QOR_TEST_LINK_DISPLAY 1
-#endif
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/registrations.h"
@@ -20,18 +16,7 @@
 
 namespace QorTest {
 
-// Where the font and cursor side keeps a connection of its own, the start-up does not
-// hand it over yet, and the loop's timers make cursors on it: the tests hand it over.
-class TopWindowTest : public GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-#ifdef QOR_TEST_LINK_DISPLAY
-        Qor::LinkedDisplay() = Qor::display;
-#endif
-    }
-};
+using TopWindowTest = GuiTest;
 
 class ProbeDialog : public Qor::TopWindow {
 public:

@@ -3,7 +3,7 @@
 // display is that server, so the shared display of the other tests is not disturbed.
 #include "tests/x11/topwindow/top_window_fixture.h"
 
-#include "tests/support/x11/xvfb_server.h"
+#include "tests/support/x11/private_server_run.h"
 
 #include "foundation/callback_action.h"
 #include "foundation/process.h"
@@ -17,30 +17,6 @@ namespace {
 
 using namespace Qor;
 using namespace QorTest;
-
-// Runs the disabled suite `suite` of this program with DISPLAY set to name; its exit status
-// (-1 when it did not end within limit_ms and was killed).
-int RunChildSuite(const std::string& name, const char* suite, int limit_ms)
-{
-    std::string filter = std::string("--gtest_filter=") + suite + ".*";
-    pid_t pid = fork();
-    if(pid == 0) {
-        setenv("DISPLAY", name.c_str(), 1);
-        execl("/proc/self/exe", "x11_tests", "--gtest_also_run_disabled_tests", filter.c_str(), nullptr);
-        _exit(127);
-    }
-    uint32 start = MonotonicMs();
-    int status = 0;
-    while(waitpid(pid, &status, WNOHANG) == 0) {
-        if(MonotonicMs() - start > uint32(limit_ms)) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return -1;
-        }
-        usleep(20000);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
-}
 
 bool HasWindowManager(::Display* d)
 {
@@ -57,42 +33,40 @@ bool HasWindowManager(::Display* d)
     return found;
 }
 
-TEST(TopWindowWindowManagerTest, ChecksPassUnderOpenbox)
-{
-    XvfbServer server(1024, 768, 24);
-    ::Display* d = server.Open();
-    ASSERT_NE(d, nullptr);
-    pid_t wm = fork();
-    if(wm == 0) {
-        setenv("DISPLAY", server.GetName().c_str(), 1);
-        execlp("openbox", "openbox", "--sm-disable", nullptr);
-        _exit(127);
+// Starts openbox on the server and waits until it manages the screen; stops it at the end.
+class OpenboxRun {
+public:
+    explicit OpenboxRun(XvfbServer& server)
+    {
+        ::Display* d = server.Open();
+        if(!d)
+            return;
+        pid = fork();
+        if(pid == 0) {
+            setenv("DISPLAY", server.GetName().c_str(), 1);
+            execlp("openbox", "openbox", "--sm-disable", (char*)nullptr);
+            _exit(127);
+        }
+        for(uint32 start = MonotonicMs(); MonotonicMs() - start < 10000 && !ready; usleep(20000))
+            ready = HasWindowManager(d);
     }
+    ~OpenboxRun()
+    {
+        if(pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+    OpenboxRun(const OpenboxRun&) = delete;
+    OpenboxRun& operator=(const OpenboxRun&) = delete;
+
     bool ready = false;
-    for(uint32 start = MonotonicMs(); MonotonicMs() - start < 10000 && !ready; usleep(20000))
-        ready = HasWindowManager(d);
-    EXPECT_TRUE(ready) << "openbox did not start (is it installed? tools/install-deps.sh)";
-    if(ready) {
-        EXPECT_EQ(RunChildSuite(server.GetName(), "DISABLED_UnderOpenbox", 60000), 0);
-    }
-    kill(wm, SIGTERM);
-    waitpid(wm, nullptr, 0);
-}
 
-TEST(TopWindowWindowManagerTest, OpeningEndsWhenTheWindowManagerNeverMapsTheWindow)
-{
-    XvfbServer server(640, 480, 24);
-    ::Display* d = server.Open();
-    ASSERT_NE(d, nullptr);
-    // A window manager that takes every map request and answers none.
-    XSelectInput(d, DefaultRootWindow(d), SubstructureRedirectMask);
-    XSync(d, false);
-    EXPECT_EQ(RunChildSuite(server.GetName(), "DISABLED_UnderStubbornWindowManager", 30000), 0);
-}
+private:
+    pid_t pid = -1;
+};
 
-// ---- The children.
-
-using DISABLED_UnderOpenbox = TopWindowTest;
+using UnderOpenbox = TopWindowTest;
 
 void RequestClose(Ctrl* c)
 {
@@ -107,8 +81,15 @@ void RequestClose(Ctrl* c)
     XFlush(display);
 }
 
-TEST_F(DISABLED_UnderOpenbox, DialogIsManagedAndClosedByTheWindowManager)
+TEST_F(UnderOpenbox, DialogIsManagedAndClosedByTheWindowManager)
 {
+    if(!IsPrivateServerChild()) {
+        XvfbServer server(1024, 768, 24);
+        OpenboxRun wm(server);
+        ASSERT_TRUE(wm.ready) << "openbox did not start (is it installed? tools/install-deps.sh)";
+        RunTestOnPrivateServer(server, 60000);
+        return;
+    }
     TopWindow owner;
     owner.SetRect(Rect(100, 100, 700, 500));
     owner.SetTitle("Owner");
@@ -148,10 +129,20 @@ TEST_F(DISABLED_UnderOpenbox, DialogIsManagedAndClosedByTheWindowManager)
     owner.Close();
 }
 
-using DISABLED_UnderStubbornWindowManager = TopWindowTest;
+using UnderStubbornWindowManager = TopWindowTest;
 
-TEST_F(DISABLED_UnderStubbornWindowManager, OpenReturnsWithinTheLimit)
+TEST_F(UnderStubbornWindowManager, OpenReturnsWithinTheLimit)
 {
+    if(!IsPrivateServerChild()) {
+        XvfbServer server(640, 480, 24);
+        ::Display* d = server.Open();
+        ASSERT_NE(d, nullptr);
+        // A window manager that takes every map request and answers none.
+        XSelectInput(d, DefaultRootWindow(d), SubstructureRedirectMask);
+        XSync(d, false);
+        RunTestOnPrivateServer(server, 30000);
+        return;
+    }
     TopWindow w;
     w.SetRect(Rect(50, 50, 250, 150));
     uint32 start = MonotonicMs();
