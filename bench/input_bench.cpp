@@ -2,11 +2,7 @@
 // running, through the event loop's wait, the dispatcher, the X event procedure, button
 // tracking and mouse routing. Needs an X server (run under tools/xvfb.sh).
 
-// First: inside Qor, Time must not yet name the date-time value when Xlib is read.
-#include "ctrl/x11/display/x11_display.h"
-
 #include "ctrl/x11/x11.h"
-
 #include "foundation/process.h"
 
 #include <benchmark/benchmark.h>

@@ -5,9 +5,7 @@
 // mouse codes of the routing.
 #pragma once
 
-// First: inside Qor, Time must not yet name the date-time value when Xlib is read.
 #include "ctrl/x11/display/x11_display.h"
-
 #include "ctrl/tree/ctrl_class.h"
 #include "foundation/callback.h"
 

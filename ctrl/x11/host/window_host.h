@@ -3,9 +3,7 @@
 // X input focus and the mouse cursor.
 #pragma once
 
-// First: inside Qor, Time must not yet name the date-time value when Xlib is read.
 #include "ctrl/x11/display/x11_display.h"
-
 #include "ctrl/tree/ctrl_class.h"
 #include "draw/image/image.h"
 #include "foundation/key_index.h"

@@ -2,9 +2,7 @@
 // the client leader and the placement record.
 #pragma once
 
-// First: inside Qor, Time must not yet name the date-time value when Xlib is read.
 #include "ctrl/x11/display/x11_display.h"
-
 #include "ctrl/topwindow/top_window.h"
 
 #include <X11/Xutil.h>
