@@ -50,8 +50,7 @@ void LocalLoop::Run()
     QOR_ASSERT(master);
     master->AppendChild(*this);
     WeakPointer<Ctrl> focus = GetCtrlGlobalRefs().focus_ctrl;
-    if(auto capture = GetLoopSeams().set_capture)
-        capture(*this);
+    SetCapture();
     SetFocus();
     EventLoopCall(this);
     Detach();

@@ -13,8 +13,6 @@ namespace Qor {
 struct LoopSeams {
     // Dispatches what is queued and does the idle work, without waiting.
     bool (*process_pending_events)() = nullptr;
-    // Gives a control the mouse capture (installed by the mouse routing).
-    bool (*set_capture)(Ctrl& c) = nullptr;
 };
 
 LoopSeams& GetLoopSeams();

@@ -30,6 +30,7 @@ Ctrl* master_seen = nullptr;
 void FakeLoop(Ctrl* c)
 {
     EXPECT_EQ(c, running);
+    EXPECT_TRUE(c->HasCapture());
     master_seen = c->GetParent();
     c->SetInLoop(true);
     c->CancelInteraction();
@@ -40,6 +41,10 @@ TEST(LocalLoopTest, RunsAsTheLastChildOfItsMasterAndEndsWithTheCapture)
 {
     HostWindowOps saved = GetHostWindowOps();
     GetHostWindowOps().run_event_loop = FakeLoop;
+    InputHost saved_input = GetInputHost();
+    GetInputHost().grab_pointer = [](Ctrl&) { return true; };
+    GetInputHost().release_pointer_grab = [](Ctrl&) { return true; };
+    GetInputHost().holds_pointer_grab = [](const Ctrl&) { return true; };
     Ctrl master, other;
     master.AppendChild(other);
     LocalLoop loop;
@@ -49,6 +54,8 @@ TEST(LocalLoopTest, RunsAsTheLastChildOfItsMasterAndEndsWithTheCapture)
     EXPECT_EQ(master_seen, &master);
     EXPECT_EQ(loop.GetParent(), nullptr);
     EXPECT_EQ(master.GetLastChild(), &other);
+    Ctrl::ReleaseCapture();
+    GetInputHost() = saved_input;
     GetHostWindowOps() = saved;
     running = nullptr;
 }
