@@ -21,13 +21,13 @@ Rect ScreenRectOrNull()
 }
 
 // The desktop work area, read once from the window system that tells it and kept from then
-// on (asked again only when another window system takes over the seam).
+// on (asked again when another window system takes over the seam, or while it told none).
 Rect GetKeptWorkArea()
 {
     static Rect (*source)() = nullptr;
     static Rect area;
     Rect (*work_area)() = GetCtrlCoreSeams().work_area;
-    if(work_area != source) {
+    if(work_area != source || area.IsEmpty()) {
         source = work_area;
         area = work_area ? work_area() : Rect();
     }

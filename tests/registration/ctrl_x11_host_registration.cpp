@@ -29,6 +29,8 @@ int main()
     Check(seams.end_popup_grab == &EndPopupGrab, "a control leaving its window ends its pop-up grab");
     Check(seams.is_alt_down == &IsAltDown && seams.is_in_focus_window != nullptr && seams.compositor_running,
           "the tree reads the keyboard state, the active window and the compositor");
+    Check(seams.screen_rect == &GetScreenRect && seams.work_area && seams.ctrl_constructed,
+          "the tree places controls within the screen and its work area, and a new control sets the panic box");
     Check(ops.run_event_loop == &RunEventLoop && ops.wait_for_events != nullptr &&
               GetLoopSeams().process_pending_events == &ProcessPendingEvents,
           "loops run on the X connection");

@@ -5,6 +5,7 @@
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/window_ops/window_ops.h"
 #include "ctrl/x11/display/x11_display.h"
+#include "ctrl/x11/display/x11_errors.h"
 
 namespace Qor {
 
@@ -38,6 +39,10 @@ void RegisterWindowHost()
     s.get_top_ctrls = GetTopCtrls;
     s.end_popup_grab = EndPopupGrab;
     s.is_in_focus_window = IsInFocusWindowSeam;
+    s.screen_rect = GetScreenRect;
+    s.work_area = [] { return display ? GetWorkArea() : Rect(); };
+    // Every control's construction installs the panic box as the fatal-message box again.
+    s.ctrl_constructed = InstallPanicBox;
     s.is_alt_down = IsAltDown;
     s.describe_detailed = DescribeSeam;
 }
