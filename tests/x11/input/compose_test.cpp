@@ -1,6 +1,6 @@
 // A character composed through the input method of an English UTF-8 locale: a dead accent
 // followed by a letter arrives as the one accented character.
-#include "tests/x11/input/input_window.h"
+#include "tests/support/x11/input_window.h"
 
 #include <X11/keysym.h>
 

@@ -1,6 +1,6 @@
 // Keys typed through XTest arrive as the system's key codes: plain, Ctrl, Alt and Shift
 // combinations, named keys with their releases, and held keys folded into a repeat count.
-#include "tests/x11/input/input_window.h"
+#include "tests/support/x11/input_window.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>

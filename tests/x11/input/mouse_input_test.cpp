@@ -1,6 +1,6 @@
 // Clicks through XTest: double clicks by timing, button and window, triple clicks, the
 // wheel, drag thresholds, and the focus moving with Tab and Shift+Tab.
-#include "tests/x11/input/input_window.h"
+#include "tests/support/x11/input_window.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>

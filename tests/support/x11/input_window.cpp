@@ -1,5 +1,5 @@
 // The private X server and the recording controls of the input tests.
-#include "tests/x11/input/input_window.h"
+#include "tests/support/x11/input_window.h"
 
 #include "tests/support/x11/xvfb_server.h"
 
