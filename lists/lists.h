@@ -1,0 +1,4 @@
+// The list controls: every public header.
+#pragma once
+
+#include "lists/registrations.h"
