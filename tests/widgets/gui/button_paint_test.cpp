@@ -9,6 +9,7 @@
 
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -126,52 +127,62 @@ TEST_F(ButtonPaintTest, OkButtonShowsTheOkLookUntilAnotherButtonHasTheFocus)
     EXPECT_TRUE(shows(CtrlsImg::I_OkB)) << first;
 }
 
-// The label is centred inside the face and the focused button draws its dotted rectangle
-// at the focus margin; both are found against the same face without them.
+// Where two grabs differ; empty when they are alike.
+Rect DifferenceBox(const Pixels& a, const Pixels& b)
+{
+    Rect box(1000, 1000, -1, -1);
+    for(int y = 0; y < a.cy; y++)
+        for(int x = 0; x < a.cx; x++)
+            if(a.At(x, y) != b.At(x, y)) {
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x + 1);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+    return box.right > 0 ? box : Rect();
+}
+
+// The label is centred inside the face (a rich-text one starts at the left), and the
+// focused button draws its dotted rectangle at the focus margin; each is found against
+// the same face without it.
 TEST_F(ButtonPaintTest, LabelAndFocusRectangleSitInsideTheFace)
 {
     Paper paper;
-    Button b, empty;
+    Button b, rich, empty;
     b.SetLabel("Search");
-    paper.AppendChild(b);
-    paper.AppendChild(empty);
-    b.SetRect(10, 10, 80, 30);
-    empty.SetRect(10, 50, 80, 30);
-    // The face stays the plain one when the focus comes.
-    b.SetStyle(&Button::GetPlainStyle());
-    empty.SetStyle(&Button::GetPlainStyle());
-    OpenInput window(paper, Rect(Point(40, 40), Size(100, 90)));
+    rich.SetLabel("\1Search");
+    Button* buttons[] = { &b, &rich, &empty };
+    for(int i = 0; i < 3; i++) {
+        paper.AppendChild(*buttons[i]);
+        buttons[i]->SetRect(10, 10 + 40 * i, 80, 30);
+        // The face stays the plain one when the focus comes.
+        buttons[i]->SetStyle(&Button::GetPlainStyle());
+    }
+    OpenInput window(paper, Rect(Point(40, 40), Size(100, 130)));
     ASSERT_TRUE(window.IsOpen());
-    MovePointer(window.GetWindow(), Point(95, 85));
-    auto grab = [&](int y) { return GrabPixels(window.GetWindow(), Rect(10, y, 90, y + 30)); };
-    auto text_box = [&](Rect& box) {
-        Pixels p = grab(10), face = grab(50);
-        box = Rect(1000, 1000, -1, -1);
-        for(int y = 0; y < p.cy; y++)
-            for(int x = 0; x < p.cx; x++)
-                if(p.At(x, y) != face.At(x, y)) {
-                    box.left = std::min(box.left, x);
-                    box.top = std::min(box.top, y);
-                    box.right = std::max(box.right, x + 1);
-                    box.bottom = std::max(box.bottom, y + 1);
-                }
-        return box.right > 0;
-    };
-    Rect box;
-    ASSERT_TRUE(PumpUntil([&] { return text_box(box); }));
+    MovePointer(window.GetWindow(), Point(95, 125));
+    auto grab = [&](int i) { return GrabPixels(window.GetWindow(), Rect(10, 10 + 40 * i, 90, 40 + 40 * i)); };
+    Rect box, rich_box;
+    ASSERT_TRUE(PumpUntil([&] {
+        box = DifferenceBox(grab(0), grab(2));
+        rich_box = DifferenceBox(grab(1), grab(2));
+        return !box.IsEmpty() && !rich_box.IsEmpty();
+    }));
     // Centred: equal room left and right within a pixel, inside the insets of 3.
     EXPECT_NEAR(box.left, 80 - box.right, 1);
     EXPECT_GT(box.top, 3);
     EXPECT_LT(box.bottom, 27);
     EXPECT_GT(box.Width(), 20);
+    EXPECT_GE(rich_box.left, 3);
+    EXPECT_LE(rich_box.left, 5);
 
-    Pixels before = grab(10);
+    Pixels before = grab(0);
     ASSERT_TRUE(b.SetFocus());
     int m = b.GetCurrentStyle().focus_margin;
     Color dots = SysColorText();
     // Dots appear along the rows and columns at the margin, nothing changes outside them.
     auto framed = [&] {
-        Pixels p = grab(10);
+        Pixels p = grab(0);
         int on_frame = 0, outside = 0;
         for(int y = 0; y < 30; y++)
             for(int x = 0; x < 80; x++) {
