@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ctrl/defaults/ctrl_defaults.h"
+#include "ctrl/dnd/drag_source.h"
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/frame/frame_settings.h"

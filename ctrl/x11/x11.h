@@ -6,6 +6,8 @@
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/display/xlib.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
+#include "ctrl/x11/dnd/xdnd_protocol.h"
 #include "ctrl/x11/draw/system_draw.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_font.h"

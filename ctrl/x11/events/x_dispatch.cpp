@@ -5,6 +5,7 @@
 
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/x11/display/x11_atoms.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 
@@ -68,6 +69,11 @@ void DispatchXEvent(XEvent* event)
         return;
     if(RunWindowFilters(event))
         return;
+    CheckXdndReply(*event);
+    if(event->type == SelectionRequest && event->xselectionrequest.selection == AtomOf("XdndSelection")) {
+        ServeDragRequest(event->xselectionrequest);
+        return;
+    }
     SyncFocusFromX();
     if(event->type == PropertyNotify)
         RefreshOnSettingsChange(event->xproperty);
