@@ -2,6 +2,7 @@
 
 #include "ctrl/x11/registrations.h"
 
+#include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_metrics.h"
@@ -14,6 +15,6 @@ namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
     (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), 0);
+     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), 0);
 
 } // namespace Qor
