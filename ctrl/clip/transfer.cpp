@@ -7,12 +7,7 @@
 
 namespace Qor {
 
-String RenderPlain(const Value& data)
-{
-    if(data.IsNull())
-        return String();
-    return data.GetString();
-}
+String RenderPlain(const Value& data) { return data.ToString(); }
 
 String TransferFormatName(const String& format) { return format == "files" ? String("text/uri-list") : format; }
 
