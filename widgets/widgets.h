@@ -1,6 +1,7 @@
 // The widget library: every public header.
 #pragma once
 
+#include "widgets/bar/bar.h"
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
