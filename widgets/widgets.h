@@ -16,4 +16,6 @@
 #include "widgets/registrations.h"
 #include "widgets/skin/popup_animation.h"
 #include "widgets/skin/standard_skin.h"
+#include "widgets/static/separator_ctrl.h"
+#include "widgets/static/static_text.h"
 #include "widgets/text/widget_messages.h"
