@@ -4,6 +4,7 @@
 #include "widgets/static/static_text.h"
 
 #include "draw/image/pixel_buffer.h"
+#include "draw/look/skin_reset.h"
 #include "draw/look/sys_colors.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,17 @@ std::string Rect1(int x, int y, int cx, int cy, Color c)
            std::to_string(cy) + ", " + RecordingDraw::Text(c) + ")";
 }
 
-TEST(SeparatorCtrlTest, LinesAcrossTheLongerSide)
+// Looks paint through the look painter chain, which a reset of the skin statics sets up;
+// the styles come back with their defaults.
+struct SeparatorCtrlTest : ::testing::Test {
+    void SetUp() override
+    {
+        ResetThemeStatics();
+        RebuildThemeStatics();
+    }
+};
+
+TEST_F(SeparatorCtrlTest, LinesAcrossTheLongerSide)
 {
     struct Case {
         int cx, cy;
@@ -40,7 +51,7 @@ TEST(SeparatorCtrlTest, LinesAcrossTheLongerSide)
     }
 }
 
-TEST(SeparatorCtrlTest, SecondLineMarginsAndSize)
+TEST_F(SeparatorCtrlTest, SecondLineMarginsAndSize)
 {
     SeparatorCtrlStyle style = SeparatorCtrl::GetDefaultStyle();
     style.second_line = Color(255, 255, 255);
