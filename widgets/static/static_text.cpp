@@ -85,6 +85,9 @@ void Label::AssignFreeAccessKeys(dword used)
     Ctrl::AssignFreeAccessKeys(used);
 }
 
+// Opaque, the parts beside the image would show whatever the window held before.
+ImageCtrl::ImageCtrl() { SetTransparent(); }
+
 void ImageCtrl::Paint(Draw& w)
 {
     if(image.GetSize().IsEmpty())

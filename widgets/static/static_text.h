@@ -59,10 +59,10 @@ public:
     void AssignFreeAccessKeys(dword used) override;
 };
 
-// An image centred in the view.
+// An image centred in the view; transparent, as it leaves the rest of the view unpainted.
 class ImageCtrl : public Ctrl {
 public:
-    ImageCtrl() = default;
+    ImageCtrl();
 
     void Paint(Draw& w) override;
     Size MinimumSize() const override;
