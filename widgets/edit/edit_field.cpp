@@ -196,7 +196,10 @@ Value EditField::GetValue() const { return convert->Scan(Value(text)); }
 void EditField::SetValue(const Value& v)
 {
     const Convert* c = idle_convert && !HasFocus() ? idle_convert : convert;
-    SetText(c->Format(v).ToWString());
+    Value shown = c->Format(v);
+    // Only texts convert to a WString as they are; any other value shows its text form.
+    WString t = shown.ToWString();
+    SetText(t.IsEmpty() ? WString(shown.ToString()) : t);
 }
 
 // ---- Text, cursor and selection.
