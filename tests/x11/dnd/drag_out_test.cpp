@@ -4,6 +4,7 @@
 #include "tests/support/x11/input_window.h"
 #include "tests/x11/dnd/xdnd_peer.h"
 
+#include "ctrl/dnd/drag_source.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/dnd/xdnd_protocol.h"
 #include "draw/target/draw.h"
@@ -21,7 +22,7 @@ namespace {
 // pointer by then, so no event goes past it.
 class DragSourceCtrl : public Ctrl {
 public:
-    Vector<String> formats = { "UTF8_STRING", "STRING" };
+    const char* formats = "UTF8_STRING;STRING";
     const char* text = "dragged text";
     dword actions = DND_ALLOW_COPY | DND_ALLOW_MOVE;
     Point drop_at = Point(250, 250);
@@ -33,8 +34,7 @@ public:
         drags++;
         ScheduleTimer(30, MakeCallback(this, &DragSourceCtrl::MoveToDrop), 1);
         ScheduleTimer(200, MakeCallback(this, &DragSourceCtrl::Release), 2);
-        TextPayload payload(text);
-        result = RunDrag(this, formats, Image(), actions, payload);
+        result = StartDrag(this, TextDragData(formats, text), Image(), actions);
     }
     std::vector<KeySym> held; // modifiers held over the drop point
 
@@ -58,17 +58,6 @@ using DragOutTest = PrivateDisplayTest;
 
 const Rect SOURCE_RECT(20, 20, 120, 120);
 const Point PEER_POINT(250, 250); // inside the peer's window at (200, 200, 100, 100)
-
-std::string Hex(const char* s)
-{
-    static const char digits[] = "0123456789abcdef";
-    std::string out;
-    for(; *s; s++) {
-        out += digits[(unsigned char)*s >> 4];
-        out += digits[*s & 15];
-    }
-    return out;
-}
 
 // Presses in the source control and moves far enough for a drag to start; the control does
 // the rest.
@@ -95,15 +84,15 @@ struct PeerCase {
 TEST_F(DragOutTest, ReportsWhatThePeerTook)
 {
     const PeerCase cases[] = {
-        { "copy", { "--action", "copy" }, DND_COPY, true, "copy" },
-        { "move", { "--action", "move" }, DND_MOVE, true, "copy" },
-        { "refused", { "--refuse" }, DND_NONE, false, "copy" },
-        { "finish says not taken", { "--action", "move", "--reject" }, DND_NONE, true, "copy" },
+        { "copy", { "--action", "copy" }, DROP_COPY, true, "copy" },
+        { "move", { "--action", "move" }, DROP_MOVE, true, "copy" },
+        { "refused", { "--refuse" }, DROP_NONE, false, "copy" },
+        { "finish says not taken", { "--action", "move", "--reject" }, DROP_NONE, true, "copy" },
         // The status promised a move, but no finish ever says the data was taken.
-        { "no finish", { "--action", "move", "--no-finish" }, DND_NONE, true, "copy" },
+        { "no finish", { "--action", "move", "--no-finish" }, DROP_NONE, true, "copy" },
         // A version 4 finish carries no answer: the status stands.
-        { "version 4", { "--action", "move", "--version", "4" }, DND_MOVE, true, "copy" },
-        { "silent target", { "--silent" }, DND_NONE, false, "copy" },
+        { "version 4", { "--action", "move", "--version", "4" }, DROP_MOVE, true, "copy" },
+        { "silent target", { "--silent" }, DROP_NONE, false, "copy" },
     };
     for(const PeerCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -140,11 +129,11 @@ TEST_F(DragOutTest, ProposalsFollowModifiersAndAllowedActions)
         const char* proposed;
         int expected;
     } cases[] = {
-        { "shift proposes move", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Shift_L }, {}, "move", DND_MOVE },
-        { "ctrl proposes copy", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Control_L, XK_Shift_L }, {}, "copy", DND_COPY },
+        { "shift proposes move", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Shift_L }, {}, "move", DROP_MOVE },
+        { "ctrl proposes copy", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Control_L, XK_Shift_L }, {}, "copy", DROP_COPY },
         // A move the drag does not allow is never proposed, nor reported when the target
         // answers with one.
-        { "copy only", DND_ALLOW_COPY, { XK_Shift_L }, { "--action", "move" }, "copy", DND_COPY },
+        { "copy only", DND_ALLOW_COPY, { XK_Shift_L }, { "--action", "move" }, "copy", DROP_COPY },
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -174,12 +163,12 @@ TEST_F(DragOutTest, OldTargetsAreSkippedAndManyTypesTravelInTheList)
         ASSERT_FALSE(peer.WaitLine("READY").empty());
         DragOntoPeer(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
-        EXPECT_EQ(source.result, DND_NONE);
+        EXPECT_EQ(source.result, DROP_NONE);
         EXPECT_FALSE(peer.Has("ENTER")) << "a version 2 window is never a target";
     }
     {
         DragSourceCtrl source;
-        source.formats = { "STRING", "text/plain", "UTF8_STRING", "text/unicode", "files" };
+        source.formats = "STRING;text/plain;UTF8_STRING;text/unicode;files";
         OpenInput open(source, SOURCE_RECT);
         XdndPeer peer({ "target", "--geometry", "200", "200", "100", "100", "--want", "text/uri-list" });
         ASSERT_FALSE(peer.WaitLine("READY").empty());
@@ -189,6 +178,6 @@ TEST_F(DragOutTest, OldTargetsAreSkippedAndManyTypesTravelInTheList)
         EXPECT_TRUE(peer.Has("ENTER v5 STRING,text/plain,UTF8_STRING,text/unicode,text/uri-list"))
             << testing::PrintToString(peer.Lines());
         EXPECT_TRUE(peer.Has("DROP text/uri-list " + Hex(source.text))) << testing::PrintToString(peer.Lines());
-        EXPECT_EQ(source.result, DND_COPY);
+        EXPECT_EQ(source.result, DROP_COPY);
     }
 }
