@@ -173,8 +173,8 @@ def run_source(d, args):
         if kind == "XdndStatus" and stage == "status":
             say("STATUS", l[1] & 1, action_name(d, l[4]))
             if args.leave:
-                send(d, target, "XdndLeave", [win.id, 0, 0, 0, 0])
                 time.sleep(0.3)
+                send(d, target, "XdndLeave", [win.id, 0, 0, 0, 0])
                 return 0
             stage = "finish"
             deadline = time.time() + TIME_LIMIT
