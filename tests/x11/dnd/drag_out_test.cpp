@@ -2,6 +2,7 @@
 // the drag reports is what the peer really took.
 
 #include "tests/support/x11/input_window.h"
+#include "tests/x11/dnd/drag_controls.h"
 #include "tests/x11/dnd/xdnd_peer.h"
 
 #include "ctrl/dnd/drag_source.h"
@@ -17,59 +18,10 @@ using namespace QorTest;
 
 namespace {
 
-// Starts a drag of its text when the left button drags it. While the drag runs, its timers
-// move the pointer onto the peer and release the button there: the drag's loop holds the
-// pointer by then, so no event goes past it.
-class DragSourceCtrl : public Ctrl {
-public:
-    const char* formats = "UTF8_STRING;STRING";
-    const char* text = "dragged text";
-    dword actions = DND_ALLOW_COPY | DND_ALLOW_MOVE;
-    Point drop_at = Point(250, 250);
-    int result = -1;
-    int drags = 0;
-
-    void LeftDragStart(Point, dword) override
-    {
-        drags++;
-        ScheduleTimer(30, MakeCallback(this, &DragSourceCtrl::MoveToDrop), 1);
-        ScheduleTimer(200, MakeCallback(this, &DragSourceCtrl::Release), 2);
-        result = StartDrag(this, TextDragData(formats, text), Image(), actions);
-    }
-    std::vector<KeySym> held; // modifiers held over the drop point
-
-    void MoveToDrop()
-    {
-        for(KeySym k : held)
-            XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), true, 0);
-        MovePointer(root, drop_at);
-    }
-    void Release()
-    {
-        XTestFakeButtonEvent(display, 1, false, 0);
-        for(KeySym k : held)
-            XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), false, 0);
-        XSync(display, false);
-    }
-    void Paint(Draw& w) override { w.DrawRect(Rect(GetSize()), Color(200, 220, 255)); }
-};
-
 using DragOutTest = PrivateDisplayTest;
 
 const Rect SOURCE_RECT(20, 20, 120, 120);
 const Point PEER_POINT(250, 250); // inside the peer's window at (200, 200, 100, 100)
-
-// Presses in the source control and moves far enough for a drag to start; the control does
-// the rest.
-void DragOntoPeer(Window source)
-{
-    MovePointer(source, Point(50, 50));
-    XTestFakeButtonEvent(display, 1, true, 0);
-    // The press is taken before the move: the event procedure folds queued moves into one,
-    // even across a press.
-    PumpFor(100);
-    MovePointer(source, Point(60, 60));
-}
 
 struct PeerCase {
     const char* name;
@@ -103,7 +55,7 @@ TEST_F(DragOutTest, ReportsWhatThePeerTook)
         args.insert(args.end(), c.args.begin(), c.args.end());
         XdndPeer peer(args);
         ASSERT_FALSE(peer.WaitLine("READY").empty());
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000))
             << source.drags << " drags; the peer said " << testing::PrintToString(peer.Lines());
         peer.Finish(2000);
@@ -146,7 +98,7 @@ TEST_F(DragOutTest, ProposalsFollowModifiersAndAllowedActions)
         XdndPeer peer(args);
         ASSERT_FALSE(peer.WaitLine("READY").empty());
         source.held = c.held;
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
         peer.Finish(2000);
         EXPECT_TRUE(peer.Has(std::string("POSITION 250 250 ") + c.proposed)) << testing::PrintToString(peer.Lines());
@@ -161,7 +113,7 @@ TEST_F(DragOutTest, OldTargetsAreSkippedAndManyTypesTravelInTheList)
         OpenInput open(source, SOURCE_RECT);
         XdndPeer peer({ "target", "--geometry", "200", "200", "100", "100", "--version", "2" });
         ASSERT_FALSE(peer.WaitLine("READY").empty());
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
         EXPECT_EQ(source.result, DROP_NONE);
         EXPECT_FALSE(peer.Has("ENTER")) << "a version 2 window is never a target";
@@ -172,7 +124,7 @@ TEST_F(DragOutTest, OldTargetsAreSkippedAndManyTypesTravelInTheList)
         OpenInput open(source, SOURCE_RECT);
         XdndPeer peer({ "target", "--geometry", "200", "200", "100", "100", "--want", "text/uri-list" });
         ASSERT_FALSE(peer.WaitLine("READY").empty());
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
         peer.Finish(2000);
         EXPECT_TRUE(peer.Has("ENTER v5 STRING,text/plain,UTF8_STRING,text/unicode,text/uri-list"))

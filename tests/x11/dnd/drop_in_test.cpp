@@ -2,6 +2,7 @@
 // down the control tree to the control that takes it.
 
 #include "tests/support/x11/input_window.h"
+#include "tests/x11/dnd/drag_controls.h"
 #include "tests/x11/dnd/xdnd_peer.h"
 
 #include "ctrl/dnd/drop_target.h"
@@ -12,31 +13,6 @@ using namespace Qor;
 using namespace QorTest;
 
 namespace {
-
-// Takes drops of one format (none when accept is null) and notes what the drag does to it.
-class DropCtrl : public Ctrl {
-public:
-    const char* accept = "UTF8_STRING";
-    byte choose_action = DROP_NONE; // an action the control sets on the offers, when any
-    std::vector<std::string> drops;
-    int passing_offers = 0; // offers that only ask, from positions and hover ticks
-    int hover_ticks = 0;
-    int entered = 0;
-    int left = 0;
-
-    void DropAtPoint(Point, TransferOffer& offer) override
-    {
-        if(!offer.fetch_on_accept)
-            passing_offers++;
-        if(accept && offer.Accept(accept))
-            drops.push_back(std::string(offer.GetFormat().Begin()) + " " + offer.GetData().Begin());
-        if(choose_action)
-            offer.SetAction(choose_action);
-    }
-    void DragHoverTick(Point) override { hover_ticks++; }
-    void DragEntered() override { entered++; }
-    void DragLeft() override { left++; }
-};
 
 // A row of four places: a taker, a disabled taker, and a taker inside a control that takes
 // nothing.
