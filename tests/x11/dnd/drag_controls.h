@@ -10,6 +10,7 @@
 #include "foundation/callback_action.h"
 
 #include <X11/extensions/XTest.h>
+#include <functional>
 
 namespace QorTest {
 
@@ -32,18 +33,24 @@ public:
         drags++;
         ScheduleTimer(30, MakeCallback(this, &DragSourceCtrl::MoveToDrop), 1);
         ScheduleTimer(200, MakeCallback(this, &DragSourceCtrl::Release), 2);
-        result = StartDrag(this, TextDragData(formats, text), Image(), actions);
+        result = StartDrag(this, TextDragData(formats, text), sample, actions);
     }
     std::vector<KeySym> held; // modifiers held over the drop point
+    Image sample;
+    std::function<void()> before_move, before_release;
 
     void MoveToDrop()
     {
+        if(before_move)
+            before_move();
         for(KeySym k : held)
             XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), true, 0);
         MovePointer(root, drop_at);
     }
     void Release()
     {
+        if(before_release)
+            before_release();
         XTestFakeButtonEvent(display, 1, false, 0);
         for(KeySym k : held)
             XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), false, 0);

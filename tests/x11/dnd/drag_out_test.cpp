@@ -8,10 +8,14 @@
 #include "ctrl/dnd/drag_source.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/dnd/xdnd_protocol.h"
+#include "ctrl/images/ctrl_core_img.h"
+#include "draw/image/pixel_buffer.h"
+#include "draw/image/rgba.h"
 #include "draw/target/draw.h"
 #include "foundation/callback_action.h"
 
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
 
 using namespace Qor;
 using namespace QorTest;
@@ -132,4 +136,63 @@ TEST_F(DragOutTest, OldTargetsAreSkippedAndManyTypesTravelInTheList)
         EXPECT_TRUE(peer.Has("DROP text/uri-list " + Hex(source.text))) << testing::PrintToString(peer.Lines());
         EXPECT_EQ(source.result, DROP_COPY);
     }
+}
+
+namespace {
+
+struct ShownCursor {
+    int cx = 0, cy = 0, xhot = -1, yhot = -1;
+    std::vector<unsigned long> pixels;
+};
+
+ShownCursor TakeCursor()
+{
+    ShownCursor c;
+    XSync(display, false);
+    if(XFixesCursorImage* img = XFixesGetCursorImage(display)) {
+        c.cx = img->width;
+        c.cy = img->height;
+        c.xhot = img->xhot;
+        c.yhot = img->yhot;
+        c.pixels.assign(img->pixels, img->pixels + c.cx * c.cy);
+        XFree(img);
+    }
+    return c;
+}
+
+} // namespace
+
+TEST_F(DragOutTest, TheCursorShowsTheSampleAndWhatADropWouldDo)
+{
+    int event, error;
+    ASSERT_TRUE(XFixesQueryExtension(display, &event, &error)) << "the test server lacks XFixes";
+    DragSourceCtrl source;
+    PixelBuffer b(20, 20);
+    FillPixels(b.Begin(), RGBA{ 0, 0, 255, 255 }, 400);
+    source.sample = Image(b);
+    ShownCursor over_nothing, over_peer;
+    source.before_move = [&] { over_nothing = TakeCursor(); };
+    source.before_release = [&] { over_peer = TakeCursor(); };
+    OpenInput open(source, SOURCE_RECT);
+    ASSERT_TRUE(open.IsOpen());
+    XdndPeer peer({ "target", "--geometry", "200", "200", "100", "100", "--action", "copy" });
+    ASSERT_FALSE(peer.WaitLine("READY").empty());
+    StartDragging(open.GetWindow());
+    ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
+    EXPECT_EQ(source.result, DROP_COPY);
+    // Over its own window, which takes nothing, the drag shows the no-drop form; over the
+    // peer, which takes a copy, the copy form: both the sample under the frame.
+    EXPECT_EQ(over_nothing.cx, 128);
+    EXPECT_EQ(over_nothing.cy, 128);
+    EXPECT_EQ(over_peer.cx, 128);
+    EXPECT_EQ(over_peer.cy, 128);
+    EXPECT_EQ(Point(over_nothing.xhot, over_nothing.yhot), CtrlCoreImg::DndNone().GetHotSpot());
+    EXPECT_EQ(Point(over_peer.xhot, over_peer.yhot), CtrlCoreImg::DndCopy().GetHotSpot());
+    EXPECT_NE(over_nothing.pixels, over_peer.pixels);
+    // A red pixel of the sample, at half strength, away from the cursor's corner.
+    ASSERT_EQ(over_peer.pixels.size(), 128u * 128u);
+    unsigned long sample_pixel = over_peer.pixels[35 * 128 + 18];
+    EXPECT_EQ((sample_pixel >> 24) & 0xFF, 127u) << std::hex << sample_pixel;
+    EXPECT_GT((sample_pixel >> 16) & 0xFF, 100u) << std::hex << sample_pixel;
+    EXPECT_EQ(sample_pixel & 0xFFFF, 0u) << std::hex << sample_pixel;
 }
