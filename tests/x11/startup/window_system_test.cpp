@@ -1,6 +1,7 @@
 // The window system's start-up and shutdown, each on a private server of its own: what
 // start-up sets up, the order in which shutdown closes windows, and a second shutdown.
 
+#include "tests/support/private_home.h"
 #include "tests/support/x11/private_server_run.h"
 #include "tests/x11/topwindow/top_window_fixture.h"
 
@@ -10,6 +11,7 @@
 #include "foundation/callback_action.h"
 
 #include <clocale>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -125,3 +127,36 @@ TEST(WindowSystemTest, ShutdownClosesWindowsInOrderAndRunsTwice)
     EXPECT_EQ(input_method, nullptr);
     ClearHotKeys();
 }
+
+namespace {
+
+struct SynchronizeCase {
+    const char* value;
+    bool synchronous;
+};
+
+class WindowSystemSynchronizeTest : public ::testing::TestWithParam<SynchronizeCase> {};
+
+} // namespace
+
+TEST_P(WindowSystemSynchronizeTest, OnlyExactlyOneMakesTheConnectionSynchronous)
+{
+    // The child finds the home folder (and its q.ini) that the parent made.
+    PrivateHome home;
+    if(!IsPrivateServerChild()) {
+        std::ofstream(home.Path() + "/q.ini") << "X11_SYNCHRONIZE=" << GetParam().value << "\n";
+        XvfbServer server(320, 240, 24);
+        RunTestOnPrivateServer(server, 30000);
+        return;
+    }
+    InitWindowSystem();
+    ASSERT_NE(display, nullptr);
+    // A synchronous connection has Xlib's after-function set.
+    EXPECT_EQ(XSetAfterFunction(display, nullptr) != nullptr, GetParam().synchronous);
+    ExitWindowSystem();
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, WindowSystemSynchronizeTest,
+                         ::testing::Values(SynchronizeCase{ "1", true }, SynchronizeCase{ "yes", false },
+                                           SynchronizeCase{ "true", false }),
+                         [](const ::testing::TestParamInfo<SynchronizeCase>& i) { return std::string(i.param.value); });
