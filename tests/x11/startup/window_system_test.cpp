@@ -57,6 +57,30 @@ public:
 
 void NoHotKey() {}
 
+int grab_errors = 0;
+
+int CountError(::Display*, XErrorEvent*)
+{
+    grab_errors++;
+    return 0;
+}
+
+// Whether another client can grab the key as the hot key was grabbed: it cannot while this
+// program holds the grab.
+bool OtherClientCanGrab(KeyCode code, unsigned modifiers)
+{
+    ::Display* other = XOpenDisplay(DisplayString(display));
+    if(!other)
+        return false;
+    grab_errors = 0;
+    XErrorHandler saved = XSetErrorHandler(CountError);
+    XGrabKey(other, code, modifiers, DefaultRootWindow(other), true, GrabModeAsync, GrabModeAsync);
+    XSync(other, false);
+    XSetErrorHandler(saved);
+    XCloseDisplay(other);
+    return grab_errors == 0;
+}
+
 } // namespace
 
 TEST(WindowSystemTest, StartUpSetsUpTheBackEnd)
@@ -107,8 +131,11 @@ TEST(WindowSystemTest, ShutdownClosesWindowsInOrderAndRunsTwice)
     key.modifiers = ControlMask;
     key.action = MakeCallback(NoHotKey);
     XGrabKey(display, (int)key.keycode, ControlMask, root, true, GrabModeAsync, GrabModeAsync);
+    XGrabKey(display, (int)key.keycode, ControlMask | LockMask, root, true, GrabModeAsync, GrabModeAsync);
+    XSync(display, false);
     GetHotKeys().Add(key);
     ASSERT_NE(input_method, nullptr);
+    ASSERT_FALSE(OtherClientCanGrab(key.keycode, ControlMask | LockMask)) << "the hot key is grabbed";
 
     ExitWindowSystem();
     ASSERT_EQ(journal.size(), 5u) << ::testing::PrintToString(journal);
@@ -119,7 +146,9 @@ TEST(WindowSystemTest, ShutdownClosesWindowsInOrderAndRunsTwice)
         EXPECT_EQ(journal[i + 1].substr(journal[i + 1].find(' ')), " closed");
     }
     EXPECT_FALSE(first.IsOpen() || second.IsOpen() || plain.IsOpen());
-    EXPECT_FALSE(GetHotKeys()[0].action) << "the hot key is released";
+    EXPECT_FALSE(GetHotKeys()[0].action) << "the hot key's entry is emptied";
+    EXPECT_TRUE(OtherClientCanGrab(key.keycode, ControlMask | LockMask)) << "with Caps Lock too, the grab is gone";
+    EXPECT_TRUE(OtherClientCanGrab(key.keycode, ControlMask));
     EXPECT_EQ(input_method, nullptr);
 
     ExitWindowSystem();
