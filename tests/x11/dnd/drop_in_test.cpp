@@ -57,22 +57,26 @@ TEST_F(DropInTest, TheDragReachesTheControlThatTakesIt)
         const char* action;            // the peer proposes
         byte choose_action;            // the taker sets
         const char* offer;             // the peer's formats
+        bool serves;                   // the peer hands the data out
         const char* status;            // the peer is told
         const char* finished;          // the peer is told
         DropCtrl DropBoard::*receiver; // the control that gets the data, if any
     } cases[] = {
-        { "move onto a taker", 50, "move", DROP_NONE, "UTF8_STRING", "STATUS 1 move", "FINISHED 1 move",
+        { "move onto a taker", 50, "move", DROP_NONE, "UTF8_STRING", true, "STATUS 1 move", "FINISHED 1 move",
           &DropBoard::taker },
-        { "the taker makes it a copy", 50, "move", DROP_COPY, "UTF8_STRING", "STATUS 1 copy", "FINISHED 1 copy",
+        { "the taker makes it a copy", 50, "move", DROP_COPY, "UTF8_STRING", true, "STATUS 1 copy", "FINISHED 1 copy",
           &DropBoard::taker },
-        { "a disabled control takes nothing", 150, "copy", DROP_NONE, "UTF8_STRING", "STATUS 0", "FINISHED 0",
+        { "a disabled control takes nothing", 150, "copy", DROP_NONE, "UTF8_STRING", true, "STATUS 0", "FINISHED 0",
           nullptr },
-        { "through a control that takes nothing", 250, "copy", DROP_NONE, "UTF8_STRING", "STATUS 1 copy",
+        { "through a control that takes nothing", 250, "copy", DROP_NONE, "UTF8_STRING", true, "STATUS 1 copy",
           "FINISHED 1 copy", &DropBoard::inner },
-        { "a format nobody takes", 50, "copy", DROP_NONE, "image/png", "STATUS 0", "FINISHED 0", nullptr },
+        { "a format nobody takes", 50, "copy", DROP_NONE, "image/png", true, "STATUS 0", "FINISHED 0", nullptr },
         { "five formats through the type list", 50, "copy", DROP_NONE,
-          "STRING,text/plain,text/unicode,text/uri-list,UTF8_STRING", "STATUS 1 copy", "FINISHED 1 copy",
+          "STRING,text/plain,text/unicode,text/uri-list,UTF8_STRING", true, "STATUS 1 copy", "FINISHED 1 copy",
           &DropBoard::taker },
+        // The taker asked for the data but never got it: a moving source must keep it.
+        { "data that never arrives", 50, "move", DROP_NONE, "UTF8_STRING", false, "STATUS 1 move", "FINISHED 0",
+          nullptr },
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,9 +84,21 @@ TEST_F(DropInTest, TheDragReachesTheControlThatTakesIt)
         board.taker.choose_action = c.choose_action;
         OpenInput open(board, BOARD);
         ASSERT_TRUE(open.IsOpen());
-        XdndPeer peer({ "source", "--target", PeerWindow(open.GetWindow()), "--point", std::to_string(BOARD.left + c.x),
-                        std::to_string(BOARD.top + 50), "--offer", c.offer, "--data", Hex("dropped"), "--action",
-                        c.action });
+        std::vector<std::string> args = { "source",
+                                          "--target",
+                                          PeerWindow(open.GetWindow()),
+                                          "--point",
+                                          std::to_string(BOARD.left + c.x),
+                                          std::to_string(BOARD.top + 50),
+                                          "--offer",
+                                          c.offer,
+                                          "--data",
+                                          Hex("dropped"),
+                                          "--action",
+                                          c.action };
+        if(!c.serves)
+            args.push_back("--refuse-data");
+        XdndPeer peer(args);
         peer.Finish(5000);
         EXPECT_TRUE(peer.Has(c.status)) << testing::PrintToString(peer.Lines());
         EXPECT_TRUE(peer.Has(c.finished)) << testing::PrintToString(peer.Lines());
