@@ -1,9 +1,10 @@
-// The drag source as the control tree sees it: the running drag's source and the seams
-// into the window system's drag.
+// The drag source as the control tree sees it: the running drag's source and the seam into
+// the window system's drag.
 
 #include "ctrl/dnd/drag_source.h"
 
 #include "foundation/pte.h"
+#include "foundation/text_split.h"
 
 namespace Qor {
 
@@ -27,18 +28,22 @@ DragSeams& GetDragSeams()
     return seams;
 }
 
-int RunDrag(Ctrl* source, const Vector<String>& formats, const Image& sample, dword actions, const DragPayload& data)
+int DoDragAndDrop(Ctrl* source, const char* formats, const Image& sample, dword actions, const TransferFormatMap& data)
 {
+    Vector<String> names;
+    for(const String& f : SplitText(formats ? formats : "", ';', true))
+        names.Add(TransferFormatName(f));
+    for(int i = 0; i < data.GetCount(); i++)
+        names.Add(TransferFormatName(data.GetKey(i)));
     auto run = GetDragSeams().run_drag;
-    if(!run || !source || formats.IsEmpty() || !(actions & (DND_ALLOW_COPY | DND_ALLOW_MOVE)))
-        return DND_NONE;
-    return run(source, formats, sample, actions, data);
+    if(!run || !source || names.IsEmpty() || !(actions & (DND_ALLOW_COPY | DND_ALLOW_MOVE)))
+        return DROP_NONE;
+    return run(source, names, sample, actions, data);
 }
 
-bool RenderRunningDragData(const String& format, String& out)
+int Ctrl::StartDrag(Ctrl* source, const TransferFormatMap& data, const Image& sample, dword actions)
 {
-    auto render = GetDragSeams().render_running_drag;
-    return render && render(format, out);
+    return DoDragAndDrop(source, "", sample, actions, data);
 }
 
 } // namespace Qor

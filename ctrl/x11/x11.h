@@ -9,6 +9,7 @@
 #include "ctrl/x11/display/xlib.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/dnd/xdnd_protocol.h"
+#include "ctrl/x11/dnd/xdnd_target.h"
 #include "ctrl/x11/draw/system_draw.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_font.h"

@@ -5,6 +5,7 @@
 #include "ctrl/images/ctrl_core_img.h"
 #include "ctrl/input/mouse_routing.h"
 #include "ctrl/loop/caret.h"
+#include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_atoms.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/dnd/xdnd_protocol.h"
@@ -47,19 +48,6 @@ DragSourceState& GetDragSourceState()
 
 DnDLoop* GetRunningDnDLoop() { return static_cast<DnDLoop*>(GetDragSourceState().loop.Get()); }
 
-Window GetDragOwnerWindow()
-{
-    static Window owner = 0;
-    static ::Display* made_on = nullptr;
-    if(!owner || made_on != display) {
-        XSetWindowAttributes a = {};
-        a.event_mask = PropertyChangeMask;
-        owner = XCreateWindow(display, root, 0, 0, 10, 10, 0, 0, InputOnly, CopyFromParent, CWEventMask, &a);
-        made_on = display;
-    }
-    return owner;
-}
-
 DnDLoop::~DnDLoop()
 {
     DragSourceState& s = GetDragSourceState();
@@ -84,7 +72,7 @@ void DnDLoop::LeftButtonUp(Point, dword) { Drop(); }
 Image DnDLoop::CursorFor(Point, dword)
 {
     int action = GetDragSourceState().action;
-    return action == DND_MOVE ? move_cursor : action == DND_COPY ? copy_cursor : none_cursor;
+    return action == DROP_MOVE ? move_cursor : action == DROP_COPY ? copy_cursor : none_cursor;
 }
 
 void DnDLoop::Sync()
@@ -112,27 +100,27 @@ void DnDLoop::Sync()
         }
     }
     if(target) {
-        int action = target == TopHostWindow(source) ? DND_MOVE : DND_COPY;
+        int action = target == TopHostWindow(source) ? DROP_MOVE : DROP_COPY;
         if(IsCtrlDown())
-            action = DND_COPY;
+            action = DROP_COPY;
         else if(IsShiftDown())
-            action = DND_MOVE;
+            action = DROP_MOVE;
         // Only what the drag allows is proposed.
-        if(!(allowed & (action == DND_MOVE ? DND_ALLOW_MOVE : DND_ALLOW_COPY)))
-            action = action == DND_MOVE ? DND_COPY : DND_MOVE;
+        if(!(allowed & (action == DROP_MOVE ? DND_ALLOW_MOVE : DND_ALLOW_COPY)))
+            action = action == DROP_MOVE ? DROP_COPY : DROP_MOVE;
         SendXdndMessage(target, "XdndPosition", (long)source_window, 0, PackXdndPosition(p),
                         (long)GetHostState().last_event_time, (long)XdndActionAtom(action));
         XFlush(display);
         s.waiting_status = true;
-        s.action = DND_NONE;
+        s.action = DROP_NONE;
         ProcessWhile(s.waiting_status, REPLY_WAIT_MS);
         if(s.waiting_status) {
-            s.action = DND_NONE;
+            s.action = DROP_NONE;
             s.waiting_status = false;
         }
     }
     else
-        s.action = DND_NONE;
+        s.action = DROP_NONE;
     XSync(display, false);
     EndErrorTrap(trap);
 }
@@ -149,13 +137,13 @@ void DnDLoop::Drop()
         // Without a finish nobody says the data was taken: the source must keep it, so a
         // move is not reported (nor anything else).
         if(s.waiting_status || s.waiting_finished)
-            s.action = DND_NONE;
+            s.action = DROP_NONE;
         s.waiting_status = false;
         s.waiting_finished = false;
         target = 0;
     }
     else
-        s.action = DND_NONE;
+        s.action = DROP_NONE;
     XSync(display, false);
     EndErrorTrap(trap);
     EndLoop();
@@ -167,18 +155,23 @@ namespace {
 // leaves the source's data where it is.
 int AllowedAction(int action, dword allowed)
 {
-    if(action == DND_MOVE && !(allowed & DND_ALLOW_MOVE))
-        return DND_COPY;
+    if(action == DROP_MOVE && !(allowed & DND_ALLOW_MOVE))
+        return DROP_COPY;
     return action;
 }
 
 String RenderFor(const DnDLoop& loop, const String& format)
 {
-    String out = loop.data ? loop.data->Render(format) : String();
-    if(out.IsEmpty())
-        if(Ctrl* c = loop.source)
-            out = c->RenderDropData(format);
-    return out;
+    if(loop.data) {
+        int i = loop.data->Find(format);
+        // The map may name a file list by its short name.
+        if(i < 0 && format == "text/uri-list")
+            i = loop.data->Find("files");
+        if(i >= 0)
+            return (*loop.data)[i].Render();
+    }
+    Ctrl* c = loop.source;
+    return c ? c->RenderDropData(format) : String();
 }
 
 } // namespace
@@ -192,62 +185,45 @@ void CheckXdndReply(const XEvent& event)
     DragSourceState& s = GetDragSourceState();
     const XClientMessageEvent& m = event.xclient;
     if(m.message_type == AtomOf("XdndStatus") && s.waiting_status) {
-        if(s.action == DND_NONE)
-            s.action = (m.data.l[1] & 1) ? AllowedAction(XdndActionOf(Atom(m.data.l[4])), loop->allowed) : DND_NONE;
+        if(s.action == DROP_NONE)
+            s.action = (m.data.l[1] & 1) ? AllowedAction(XdndActionOf(Atom(m.data.l[4])), loop->allowed) : DROP_NONE;
         s.waiting_status = false;
     }
     else if(m.message_type == AtomOf("XdndFinished") && s.waiting_finished) {
         // Older targets say nothing in their finish: their status stands.
         if(s.target_version >= 5)
-            s.action = (m.data.l[1] & 1) ? AllowedAction(XdndActionOf(Atom(m.data.l[2])), loop->allowed) : DND_NONE;
+            s.action = (m.data.l[1] & 1) ? AllowedAction(XdndActionOf(Atom(m.data.l[2])), loop->allowed) : DROP_NONE;
         s.waiting_finished = false;
     }
 }
 
 void ServeDragRequest(const XSelectionRequestEvent& request)
 {
+    // A requestor without a drag to ask would otherwise wait for its own time-out.
     DnDLoop* loop = GetRunningDnDLoop();
-    if(!loop)
+    if(!loop) {
+        RefuseSelectionRequest(request);
         return;
-    XEvent reply = {};
-    XSelectionEvent& r = reply.xselection;
-    r.type = SelectionNotify;
-    r.display = display;
-    r.requestor = request.requestor;
-    r.selection = request.selection;
-    r.target = request.target;
-    // Requestors older than the conventions name no property: the target serves as one.
-    r.property = request.property ? request.property : request.target;
-    r.time = request.time;
-    bool trap = BeginErrorTrap();
+    }
     if(request.target == AtomOf("TARGETS")) {
-        Vector<long> atoms;
-        for(Atom a : loop->types)
-            atoms.Add((long)a);
-        XChangeProperty(display, r.requestor, r.property, XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(atoms.begin()), atoms.GetCount());
+        AnswerTargetsRequest(request, loop->types);
+        return;
     }
-    else {
-        String bytes = RenderFor(*loop, AtomName(request.target));
-        if(bytes.IsEmpty())
-            r.property = X_NONE;
-        else
-            XChangeProperty(display, r.requestor, r.property, request.target, 8, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(bytes.Begin()), bytes.GetLength());
-    }
-    XSendEvent(display, r.requestor, false, 0, &reply);
-    XSync(display, false);
-    EndErrorTrap(trap);
+    String bytes = RenderFor(*loop, AtomName(request.target));
+    if(bytes.IsEmpty())
+        RefuseSelectionRequest(request);
+    else
+        AnswerSelectionRequest(request, request.target, bytes);
 }
 
 int RunXdndDrag(Ctrl* source, const Vector<String>& formats, const Image& sample, dword actions,
-                const DragPayload& data)
+                const TransferFormatMap& data)
 {
     if(!display || !source || GetRunningDnDLoop())
-        return DND_NONE;
+        return DROP_NONE;
     DragSourceState& s = GetDragSourceState();
     s.waiting_status = s.waiting_finished = false;
-    s.action = DND_NONE;
+    s.action = DROP_NONE;
     DnDLoop loop;
     if(actions & DND_SAMPLE_IS_CURSOR) {
         loop.none_cursor = CtrlCoreImg::DndNone();
@@ -262,8 +238,8 @@ int RunXdndDrag(Ctrl* source, const Vector<String>& formats, const Image& sample
     }
     for(const String& f : formats)
         if(!f.IsEmpty())
-            loop.types.Add(AtomOf(f == "files" ? "text/uri-list" : f.Begin()));
-    Window owner = GetDragOwnerWindow();
+            loop.types.Add(AtomOf(TransferFormatName(f).Begin()));
+    Window owner = GetClipboardOwnerWindow();
     Vector<long> atoms;
     for(Atom a : loop.types)
         atoms.Add((long)a);
@@ -284,7 +260,7 @@ int RunXdndDrag(Ctrl* source, const Vector<String>& formats, const Image& sample
         SendXdndMessage(loop.target, "XdndLeave", (long)owner, 0, 0, 0, 0);
         XSync(display, false);
         EndErrorTrap(trap);
-        s.action = DND_NONE;
+        s.action = DROP_NONE;
     }
     s.loop = WeakPointer<Ctrl>();
     SetDragSource(nullptr);
@@ -292,24 +268,20 @@ int RunXdndDrag(Ctrl* source, const Vector<String>& formats, const Image& sample
     return s.action;
 }
 
-namespace {
-
 bool RenderRunningDrag(const String& format, String& out)
 {
     DnDLoop* loop = GetRunningDnDLoop();
     if(!loop)
         return false;
-    out = RenderFor(*loop, format == "files" ? String("text/uri-list") : format);
+    out = RenderFor(*loop, TransferFormatName(format));
     return true;
 }
 
-} // namespace
-
 void RegisterXdndSource()
 {
-    DragSeams& seams = GetDragSeams();
-    seams.run_drag = RunXdndDrag;
-    seams.render_running_drag = RenderRunningDrag;
+    GetDragSeams().run_drag = RunXdndDrag;
+    GetTransferHost().local_drag_data = RenderRunningDrag;
+    SetDragRequestServer(ServeDragRequest);
 }
 
 } // namespace Qor

@@ -28,7 +28,7 @@ public:
     Image copy_cursor;
     Image none_cursor;
     Vector<Atom> types;
-    const DragPayload* data = nullptr;
+    const TransferFormatMap* data = nullptr;
     WeakPointer<Ctrl> source;
     Window source_window = 0;
     Window target = 0;
@@ -38,7 +38,7 @@ public:
 // Process-wide state of the drag this program runs.
 struct DragSourceState {
     WeakPointer<Ctrl> loop; // the running DnDLoop
-    int action = DND_NONE;
+    int action = DROP_NONE;
     int target_version = 0;
     bool waiting_status = false;
     bool waiting_finished = false;
@@ -51,17 +51,17 @@ DnDLoop* GetRunningDnDLoop();
 
 // Runs a drag out of source; the action that ended it (what the target took).
 int RunXdndDrag(Ctrl* source, const Vector<String>& formats, const Image& sample, dword actions,
-                const DragPayload& data);
-
-// The hidden window that owns "XdndSelection" and receives the targets' answers.
-Window GetDragOwnerWindow();
+                const TransferFormatMap& data);
 
 // Every event passes here: the target's XdndStatus and XdndFinished for the running drag.
 void CheckXdndReply(const XEvent& event);
-// Answers a request for "XdndSelection" while a drag runs; others get no answer.
+// Answers a request for "XdndSelection" while a drag runs; without a drag it is refused.
 void ServeDragRequest(const XSelectionRequestEvent& request);
 
-// Start-up: the drag seams of the control tree.
+// While this process runs a drag: the data of a format, without the X server.
+bool RenderRunningDrag(const String& format, String& out);
+
+// Start-up: the drag seams of the control tree and of offers.
 void RegisterXdndSource();
 
 } // namespace Qor

@@ -25,9 +25,9 @@ void SendXdndMessage(Window to, const char* type, long l0, long l1, long l2, lon
     XSendEvent(display, to, false, 0, &e);
 }
 
-Atom XdndActionAtom(int action) { return AtomOf(action == DND_MOVE ? "XdndActionMove" : "XdndActionCopy"); }
+Atom XdndActionAtom(int action) { return AtomOf(action == DROP_MOVE ? "XdndActionMove" : "XdndActionCopy"); }
 
-int XdndActionOf(Atom atom) { return atom == AtomOf("XdndActionMove") ? DND_MOVE : DND_COPY; }
+int XdndActionOf(Atom atom) { return atom == AtomOf("XdndActionMove") ? DROP_MOVE : DROP_COPY; }
 
 long PackXdndPosition(Point p) { return (long)(((p.x & 0xffff) << 16) | (p.y & 0xffff)); }
 

@@ -15,9 +15,9 @@ constexpr int XDND_VERSION = 5;
 
 // Sends an XDND client message (format 32) to window to, which also names the target.
 void SendXdndMessage(Window to, const char* type, long l0, long l1, long l2, long l3, long l4);
-// XdndActionMove for DND_MOVE, else XdndActionCopy.
+// XdndActionMove for DROP_MOVE, else XdndActionCopy.
 Atom XdndActionAtom(int action);
-// DND_MOVE for XdndActionMove, else DND_COPY.
+// DROP_MOVE for XdndActionMove, else DROP_COPY.
 int XdndActionOf(Atom atom);
 // A root position as XdndPosition packs it, and back.
 long PackXdndPosition(Point p);

@@ -71,10 +71,6 @@ void DispatchXEvent(XEvent* event)
     if(RunWindowFilters(event))
         return;
     CheckXdndReply(*event);
-    if(event->type == SelectionRequest && event->xselectionrequest.selection == AtomOf("XdndSelection")) {
-        ServeDragRequest(event->xselectionrequest);
-        return;
-    }
     SyncFocusFromX();
     if(event->type == PropertyNotify)
         RefreshOnSettingsChange(event->xproperty);

@@ -36,6 +36,8 @@ void ReleaseHotKeys()
                     ((mask & 1) ? LockMask : 0) | ((mask & 2) ? Mod2Mask : 0) | ((mask & 4) ? Mod3Mask : 0);
                 XUngrabKey(display, (int)h.keycode, h.modifiers | extra, root);
             }
+            // Errors come back later: the trap must still be set when they arrive.
+            XSync(display, false);
             EndErrorTrap(trap);
         }
         h = HotKey();

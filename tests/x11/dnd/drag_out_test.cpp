@@ -2,85 +2,30 @@
 // the drag reports is what the peer really took.
 
 #include "tests/support/x11/input_window.h"
+#include "tests/x11/dnd/drag_controls.h"
 #include "tests/x11/dnd/xdnd_peer.h"
 
+#include "ctrl/dnd/drag_source.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/dnd/xdnd_protocol.h"
+#include "ctrl/images/ctrl_core_img.h"
+#include "draw/image/pixel_buffer.h"
+#include "draw/image/rgba.h"
 #include "draw/target/draw.h"
 #include "foundation/callback_action.h"
 
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
 
 using namespace Qor;
 using namespace QorTest;
 
 namespace {
 
-// Starts a drag of its text when the left button drags it. While the drag runs, its timers
-// move the pointer onto the peer and release the button there: the drag's loop holds the
-// pointer by then, so no event goes past it.
-class DragSourceCtrl : public Ctrl {
-public:
-    Vector<String> formats = { "UTF8_STRING", "STRING" };
-    const char* text = "dragged text";
-    dword actions = DND_ALLOW_COPY | DND_ALLOW_MOVE;
-    Point drop_at = Point(250, 250);
-    int result = -1;
-    int drags = 0;
-
-    void LeftDragStart(Point, dword) override
-    {
-        drags++;
-        ScheduleTimer(30, MakeCallback(this, &DragSourceCtrl::MoveToDrop), 1);
-        ScheduleTimer(200, MakeCallback(this, &DragSourceCtrl::Release), 2);
-        TextPayload payload(text);
-        result = RunDrag(this, formats, Image(), actions, payload);
-    }
-    std::vector<KeySym> held; // modifiers held over the drop point
-
-    void MoveToDrop()
-    {
-        for(KeySym k : held)
-            XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), true, 0);
-        MovePointer(root, drop_at);
-    }
-    void Release()
-    {
-        XTestFakeButtonEvent(display, 1, false, 0);
-        for(KeySym k : held)
-            XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), false, 0);
-        XSync(display, false);
-    }
-    void Paint(Draw& w) override { w.DrawRect(Rect(GetSize()), Color(200, 220, 255)); }
-};
-
 using DragOutTest = PrivateDisplayTest;
 
 const Rect SOURCE_RECT(20, 20, 120, 120);
 const Point PEER_POINT(250, 250); // inside the peer's window at (200, 200, 100, 100)
-
-std::string Hex(const char* s)
-{
-    static const char digits[] = "0123456789abcdef";
-    std::string out;
-    for(; *s; s++) {
-        out += digits[(unsigned char)*s >> 4];
-        out += digits[*s & 15];
-    }
-    return out;
-}
-
-// Presses in the source control and moves far enough for a drag to start; the control does
-// the rest.
-void DragOntoPeer(Window source)
-{
-    MovePointer(source, Point(50, 50));
-    XTestFakeButtonEvent(display, 1, true, 0);
-    // The press is taken before the move: the event procedure folds queued moves into one,
-    // even across a press.
-    PumpFor(100);
-    MovePointer(source, Point(60, 60));
-}
 
 struct PeerCase {
     const char* name;
@@ -95,15 +40,15 @@ struct PeerCase {
 TEST_F(DragOutTest, ReportsWhatThePeerTook)
 {
     const PeerCase cases[] = {
-        { "copy", { "--action", "copy" }, DND_COPY, true, "copy" },
-        { "move", { "--action", "move" }, DND_MOVE, true, "copy" },
-        { "refused", { "--refuse" }, DND_NONE, false, "copy" },
-        { "finish says not taken", { "--action", "move", "--reject" }, DND_NONE, true, "copy" },
+        { "copy", { "--action", "copy" }, DROP_COPY, true, "copy" },
+        { "move", { "--action", "move" }, DROP_MOVE, true, "copy" },
+        { "refused", { "--refuse" }, DROP_NONE, false, "copy" },
+        { "finish says not taken", { "--action", "move", "--reject" }, DROP_NONE, true, "copy" },
         // The status promised a move, but no finish ever says the data was taken.
-        { "no finish", { "--action", "move", "--no-finish" }, DND_NONE, true, "copy" },
+        { "no finish", { "--action", "move", "--no-finish" }, DROP_NONE, true, "copy" },
         // A version 4 finish carries no answer: the status stands.
-        { "version 4", { "--action", "move", "--version", "4" }, DND_MOVE, true, "copy" },
-        { "silent target", { "--silent" }, DND_NONE, false, "copy" },
+        { "version 4", { "--action", "move", "--version", "4" }, DROP_MOVE, true, "copy" },
+        { "silent target", { "--silent" }, DROP_NONE, false, "copy" },
     };
     for(const PeerCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,7 +59,7 @@ TEST_F(DragOutTest, ReportsWhatThePeerTook)
         args.insert(args.end(), c.args.begin(), c.args.end());
         XdndPeer peer(args);
         ASSERT_FALSE(peer.WaitLine("READY").empty());
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000))
             << source.drags << " drags; the peer said " << testing::PrintToString(peer.Lines());
         peer.Finish(2000);
@@ -140,11 +85,11 @@ TEST_F(DragOutTest, ProposalsFollowModifiersAndAllowedActions)
         const char* proposed;
         int expected;
     } cases[] = {
-        { "shift proposes move", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Shift_L }, {}, "move", DND_MOVE },
-        { "ctrl proposes copy", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Control_L, XK_Shift_L }, {}, "copy", DND_COPY },
+        { "shift proposes move", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Shift_L }, {}, "move", DROP_MOVE },
+        { "ctrl proposes copy", DND_ALLOW_COPY | DND_ALLOW_MOVE, { XK_Control_L, XK_Shift_L }, {}, "copy", DROP_COPY },
         // A move the drag does not allow is never proposed, nor reported when the target
         // answers with one.
-        { "copy only", DND_ALLOW_COPY, { XK_Shift_L }, { "--action", "move" }, "copy", DND_COPY },
+        { "copy only", DND_ALLOW_COPY, { XK_Shift_L }, { "--action", "move" }, "copy", DROP_COPY },
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -157,7 +102,7 @@ TEST_F(DragOutTest, ProposalsFollowModifiersAndAllowedActions)
         XdndPeer peer(args);
         ASSERT_FALSE(peer.WaitLine("READY").empty());
         source.held = c.held;
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
         peer.Finish(2000);
         EXPECT_TRUE(peer.Has(std::string("POSITION 250 250 ") + c.proposed)) << testing::PrintToString(peer.Lines());
@@ -172,23 +117,82 @@ TEST_F(DragOutTest, OldTargetsAreSkippedAndManyTypesTravelInTheList)
         OpenInput open(source, SOURCE_RECT);
         XdndPeer peer({ "target", "--geometry", "200", "200", "100", "100", "--version", "2" });
         ASSERT_FALSE(peer.WaitLine("READY").empty());
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
-        EXPECT_EQ(source.result, DND_NONE);
+        EXPECT_EQ(source.result, DROP_NONE);
         EXPECT_FALSE(peer.Has("ENTER")) << "a version 2 window is never a target";
     }
     {
         DragSourceCtrl source;
-        source.formats = { "STRING", "text/plain", "UTF8_STRING", "text/unicode", "files" };
+        source.formats = "STRING;text/plain;UTF8_STRING;text/unicode;files";
         OpenInput open(source, SOURCE_RECT);
         XdndPeer peer({ "target", "--geometry", "200", "200", "100", "100", "--want", "text/uri-list" });
         ASSERT_FALSE(peer.WaitLine("READY").empty());
-        DragOntoPeer(open.GetWindow());
+        StartDragging(open.GetWindow());
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
         peer.Finish(2000);
         EXPECT_TRUE(peer.Has("ENTER v5 STRING,text/plain,UTF8_STRING,text/unicode,text/uri-list"))
             << testing::PrintToString(peer.Lines());
         EXPECT_TRUE(peer.Has("DROP text/uri-list " + Hex(source.text))) << testing::PrintToString(peer.Lines());
-        EXPECT_EQ(source.result, DND_COPY);
+        EXPECT_EQ(source.result, DROP_COPY);
     }
+}
+
+namespace {
+
+struct ShownCursor {
+    int cx = 0, cy = 0, xhot = -1, yhot = -1;
+    std::vector<unsigned long> pixels;
+};
+
+ShownCursor TakeCursor()
+{
+    ShownCursor c;
+    XSync(display, false);
+    if(XFixesCursorImage* img = XFixesGetCursorImage(display)) {
+        c.cx = img->width;
+        c.cy = img->height;
+        c.xhot = img->xhot;
+        c.yhot = img->yhot;
+        c.pixels.assign(img->pixels, img->pixels + c.cx * c.cy);
+        XFree(img);
+    }
+    return c;
+}
+
+} // namespace
+
+TEST_F(DragOutTest, TheCursorShowsTheSampleAndWhatADropWouldDo)
+{
+    int event, error;
+    ASSERT_TRUE(XFixesQueryExtension(display, &event, &error)) << "the test server lacks XFixes";
+    DragSourceCtrl source;
+    PixelBuffer b(20, 20);
+    FillPixels(b.Begin(), RGBA{ 0, 0, 255, 255 }, 400);
+    source.sample = Image(b);
+    ShownCursor over_nothing, over_peer;
+    source.before_move = [&] { over_nothing = TakeCursor(); };
+    source.before_release = [&] { over_peer = TakeCursor(); };
+    OpenInput open(source, SOURCE_RECT);
+    ASSERT_TRUE(open.IsOpen());
+    XdndPeer peer({ "target", "--geometry", "200", "200", "100", "100", "--action", "copy" });
+    ASSERT_FALSE(peer.WaitLine("READY").empty());
+    StartDragging(open.GetWindow());
+    ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
+    EXPECT_EQ(source.result, DROP_COPY);
+    // Over its own window, which takes nothing, the drag shows the no-drop form; over the
+    // peer, which takes a copy, the copy form: both the sample under the frame.
+    EXPECT_EQ(over_nothing.cx, 128);
+    EXPECT_EQ(over_nothing.cy, 128);
+    EXPECT_EQ(over_peer.cx, 128);
+    EXPECT_EQ(over_peer.cy, 128);
+    EXPECT_EQ(Point(over_nothing.xhot, over_nothing.yhot), CtrlCoreImg::DndNone().GetHotSpot());
+    EXPECT_EQ(Point(over_peer.xhot, over_peer.yhot), CtrlCoreImg::DndCopy().GetHotSpot());
+    EXPECT_NE(over_nothing.pixels, over_peer.pixels);
+    // A red pixel of the sample, at half strength, away from the cursor's corner.
+    ASSERT_EQ(over_peer.pixels.size(), 128u * 128u);
+    unsigned long sample_pixel = over_peer.pixels[35 * 128 + 18];
+    EXPECT_EQ((sample_pixel >> 24) & 0xFF, 127u) << std::hex << sample_pixel;
+    EXPECT_GT((sample_pixel >> 16) & 0xFF, 100u) << std::hex << sample_pixel;
+    EXPECT_EQ(sample_pixel & 0xFFFF, 0u) << std::hex << sample_pixel;
 }

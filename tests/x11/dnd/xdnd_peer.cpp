@@ -3,6 +3,7 @@
 
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "foundation/process.h"
+#include "foundation/text_split.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -117,6 +118,25 @@ const std::vector<std::string>& XdndPeer::Finish(int limit_ms)
         limit_ms);
     Read();
     return lines;
+}
+
+TransferFormatMap TextDragData(const char* formats, const char* text)
+{
+    TransferFormatMap data;
+    for(const String& f : SplitText(formats, ';', true))
+        data.Add(f, TransferItem(String(text)));
+    return data;
+}
+
+std::string Hex(const char* text)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for(; *text; text++) {
+        out += digits[(unsigned char)*text >> 4];
+        out += digits[*text & 15];
+    }
+    return out;
 }
 
 } // namespace QorTest

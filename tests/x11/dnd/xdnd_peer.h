@@ -4,7 +4,7 @@
 
 #include "tests/support/x11/gui_test.h"
 
-#include "ctrl/dnd/drag_source.h"
+#include "ctrl/clip/transfer.h"
 
 #include <string>
 #include <sys/types.h>
@@ -38,14 +38,10 @@ private:
     void Read();
 };
 
-// A drag's data: one text under every format it is asked for.
-class TextPayload : public Qor::DragPayload {
-public:
-    explicit TextPayload(const char* text) : text(text) {}
-    Qor::String Render(const Qor::String&) const override { return text; }
+// A drag's data: the text under every format named (";"-separated).
+Qor::TransferFormatMap TextDragData(const char* formats, const char* text);
 
-private:
-    Qor::String text;
-};
+// The text as lower-case hexadecimal digits, as the peer reports data.
+std::string Hex(const char* text);
 
 } // namespace QorTest

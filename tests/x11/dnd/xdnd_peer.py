@@ -157,7 +157,7 @@ def run_source(d, args):
             say("REQUEST", name)
             prop = e.property or e.target
             req = d.create_resource_object("window", e.requestor.id if hasattr(e.requestor, "id") else e.requestor)
-            if name in args.offer.split(","):
+            if name in args.offer.split(",") and not args.refuse_data:
                 req.change_property(prop, e.target, 8, data)
             else:
                 prop = 0
@@ -173,8 +173,8 @@ def run_source(d, args):
         if kind == "XdndStatus" and stage == "status":
             say("STATUS", l[1] & 1, action_name(d, l[4]))
             if args.leave:
-                send(d, target, "XdndLeave", [win.id, 0, 0, 0, 0])
                 time.sleep(0.3)
+                send(d, target, "XdndLeave", [win.id, 0, 0, 0, 0])
                 return 0
             stage = "finish"
             deadline = time.time() + TIME_LIMIT
@@ -201,6 +201,7 @@ def main():
     p.add_argument("--offer", default="UTF8_STRING")
     p.add_argument("--data", default="")
     p.add_argument("--leave", action="store_true", help="leaves after the status instead of dropping")
+    p.add_argument("--refuse-data", action="store_true", help="offers formats but serves none")
     args = p.parse_args()
     d = display.Display(args.display)
     return run_target(d, args) if args.mode == "target" else run_source(d, args)

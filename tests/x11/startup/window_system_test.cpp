@@ -1,6 +1,7 @@
 // The window system's start-up and shutdown, each on a private server of its own: what
 // start-up sets up, the order in which shutdown closes windows, and a second shutdown.
 
+#include "tests/support/private_home.h"
 #include "tests/support/x11/private_server_run.h"
 #include "tests/x11/topwindow/top_window_fixture.h"
 
@@ -10,6 +11,7 @@
 #include "foundation/callback_action.h"
 
 #include <clocale>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,30 @@ public:
 };
 
 void NoHotKey() {}
+
+int grab_errors = 0;
+
+int CountError(::Display*, XErrorEvent*)
+{
+    grab_errors++;
+    return 0;
+}
+
+// Whether another client can grab the key as the hot key was grabbed: it cannot while this
+// program holds the grab.
+bool OtherClientCanGrab(KeyCode code, unsigned modifiers)
+{
+    ::Display* other = XOpenDisplay(DisplayString(display));
+    if(!other)
+        return false;
+    grab_errors = 0;
+    XErrorHandler saved = XSetErrorHandler(CountError);
+    XGrabKey(other, code, modifiers, DefaultRootWindow(other), true, GrabModeAsync, GrabModeAsync);
+    XSync(other, false);
+    XSetErrorHandler(saved);
+    XCloseDisplay(other);
+    return grab_errors == 0;
+}
 
 } // namespace
 
@@ -105,8 +131,11 @@ TEST(WindowSystemTest, ShutdownClosesWindowsInOrderAndRunsTwice)
     key.modifiers = ControlMask;
     key.action = MakeCallback(NoHotKey);
     XGrabKey(display, (int)key.keycode, ControlMask, root, true, GrabModeAsync, GrabModeAsync);
+    XGrabKey(display, (int)key.keycode, ControlMask | LockMask, root, true, GrabModeAsync, GrabModeAsync);
+    XSync(display, false);
     GetHotKeys().Add(key);
     ASSERT_NE(input_method, nullptr);
+    ASSERT_FALSE(OtherClientCanGrab(key.keycode, ControlMask | LockMask)) << "the hot key is grabbed";
 
     ExitWindowSystem();
     ASSERT_EQ(journal.size(), 5u) << ::testing::PrintToString(journal);
@@ -117,7 +146,9 @@ TEST(WindowSystemTest, ShutdownClosesWindowsInOrderAndRunsTwice)
         EXPECT_EQ(journal[i + 1].substr(journal[i + 1].find(' ')), " closed");
     }
     EXPECT_FALSE(first.IsOpen() || second.IsOpen() || plain.IsOpen());
-    EXPECT_FALSE(GetHotKeys()[0].action) << "the hot key is released";
+    EXPECT_FALSE(GetHotKeys()[0].action) << "the hot key's entry is emptied";
+    EXPECT_TRUE(OtherClientCanGrab(key.keycode, ControlMask | LockMask)) << "with Caps Lock too, the grab is gone";
+    EXPECT_TRUE(OtherClientCanGrab(key.keycode, ControlMask));
     EXPECT_EQ(input_method, nullptr);
 
     ExitWindowSystem();
@@ -125,3 +156,36 @@ TEST(WindowSystemTest, ShutdownClosesWindowsInOrderAndRunsTwice)
     EXPECT_EQ(input_method, nullptr);
     ClearHotKeys();
 }
+
+namespace {
+
+struct SynchronizeCase {
+    const char* value;
+    bool synchronous;
+};
+
+class WindowSystemSynchronizeTest : public ::testing::TestWithParam<SynchronizeCase> {};
+
+} // namespace
+
+TEST_P(WindowSystemSynchronizeTest, OnlyExactlyOneMakesTheConnectionSynchronous)
+{
+    // The child finds the home folder (and its q.ini) that the parent made.
+    PrivateHome home;
+    if(!IsPrivateServerChild()) {
+        std::ofstream(home.Path() + "/q.ini") << "X11_SYNCHRONIZE=" << GetParam().value << "\n";
+        XvfbServer server(320, 240, 24);
+        RunTestOnPrivateServer(server, 30000);
+        return;
+    }
+    InitWindowSystem();
+    ASSERT_NE(display, nullptr);
+    // A synchronous connection has Xlib's after-function set.
+    EXPECT_EQ(XSetAfterFunction(display, nullptr) != nullptr, GetParam().synchronous);
+    ExitWindowSystem();
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, WindowSystemSynchronizeTest,
+                         ::testing::Values(SynchronizeCase{ "1", true }, SynchronizeCase{ "yes", false },
+                                           SynchronizeCase{ "true", false }),
+                         [](const ::testing::TestParamInfo<SynchronizeCase>& i) { return std::string(i.param.value); });
