@@ -39,19 +39,6 @@ Image MakeTextDragImage(const WString& s)
     return Image(b);
 }
 
-class FormatMapPayload : public DragPayload {
-public:
-    explicit FormatMapPayload(const TransferFormatMap& map) : map(map) {}
-    String Render(const String& format) const override
-    {
-        int i = map.Find(format);
-        return i < 0 ? String() : map[i].Render();
-    }
-
-private:
-    const TransferFormatMap& map;
-};
-
 } // namespace
 
 void EditField::LeftDragStart(Point p, dword)
@@ -63,16 +50,13 @@ void EditField::LeftDragStart(Point p, dword)
     WString s = text.Mid(l, h - l);
     TransferFormatMap data;
     AddTextFormats(data, s);
-    Vector<String> formats;
-    for(int i = 0; i < data.GetCount(); i++)
-        formats.Add(data.GetKey(i));
     bool kept = HasOption(OPT_KEEP_SELECTION);
     options |= OPT_KEEP_SELECTION;
     WeakPointer<Ctrl> alive(this);
-    int action = RunDrag(this, formats, MakeTextDragImage(s), DND_ALLOW_COPY | DND_ALLOW_MOVE, FormatMapPayload(data));
+    int action = StartDrag(this, data, MakeTextDragImage(s), DND_ALLOW_COPY | DND_ALLOW_MOVE);
     if(!alive)
         return;
-    if(action == DND_MOVE && IsEditable()) {
+    if(action == DROP_MOVE && IsEditable()) {
         int sl, sh;
         if(GetSelection(sl, sh)) {
             cursor = sl;

@@ -192,7 +192,9 @@ private:
 
     void SaveUndo();
     int FilterChar(int ch) const;
-    bool RemoveKey(dword key);
+    bool RemoveKey(dword key, int count);
+    // One removal of a removal key; false when there was nothing to remove.
+    bool RemoveOnce(dword key);
     bool EditKey(dword key, int count);
     void ClaimPrimary();
     void RefreshEdge();

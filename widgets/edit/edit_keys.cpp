@@ -14,6 +14,8 @@
 #include "widgets/images/ctrl_img.h"
 #include "widgets/menu/menu_bar.h"
 
+#include <algorithm>
+
 namespace Qor {
 
 namespace {
@@ -35,27 +37,19 @@ constexpr dword CtrlLetter(char c) { return K_CTRL | 0x10000 | dword(c); }
 bool EditField::ProcessKey(dword key, int count)
 {
     bool shift = key & K_SHIFT;
-    switch(key & ~K_SHIFT) {
-    case KEY_HOME:
-        MoveCursor(0, shift);
+    dword plain = key & ~K_SHIFT;
+    if(plain == KEY_HOME || plain == KEY_END || plain == KEY_LEFT || plain == KEY_RIGHT ||
+       plain == (KEY_LEFT | K_CTRL) || plain == (KEY_RIGHT | K_CTRL)) {
+        // Presses folded into a repeat count each move, as typed characters each insert.
+        for(int i = 0; i < std::max(count, 1); i++)
+            MoveCursor(plain == KEY_HOME              ? 0
+                       : plain == KEY_END             ? text.GetLength()
+                       : plain == KEY_LEFT            ? cursor - 1
+                       : plain == KEY_RIGHT           ? cursor + 1
+                       : plain == (KEY_LEFT | K_CTRL) ? GetPrevWordStart(cursor)
+                                                      : GetNextWordEnd(cursor),
+                       shift);
         return true;
-    case KEY_END:
-        MoveCursor(text.GetLength(), shift);
-        return true;
-    case KEY_LEFT:
-        MoveCursor(cursor - 1, shift);
-        return true;
-    case KEY_RIGHT:
-        MoveCursor(cursor + 1, shift);
-        return true;
-    case KEY_LEFT | K_CTRL:
-        MoveCursor(GetPrevWordStart(cursor), shift);
-        return true;
-    case KEY_RIGHT | K_CTRL:
-        MoveCursor(GetNextWordEnd(cursor), shift);
-        return true;
-    default:
-        break;
     }
     if(!IsEditable())
         return Bar::ScanKeys::Scan(menu_builder, key);
@@ -63,10 +57,25 @@ bool EditField::ProcessKey(dword key, int count)
 }
 
 // The four removal keys; always taken.
-bool EditField::RemoveKey(dword key)
+bool EditField::RemoveKey(dword key, int count)
 {
-    bool removed = RemoveSelection();
-    if(!removed) {
+    bool removed = false;
+    // Presses folded into a repeat count each remove.
+    for(int i = 0; i < std::max(count, 1); i++)
+        if(RemoveOnce(key))
+            removed = true;
+        else
+            break;
+    if(removed) {
+        RunAction();
+        UpdateView(true);
+    }
+    return true;
+}
+
+bool EditField::RemoveOnce(dword key)
+{
+    if(!RemoveSelection()) {
         int n = text.GetLength();
         int from = cursor, to = cursor;
         switch(key) {
@@ -85,13 +94,11 @@ bool EditField::RemoveKey(dword key)
             break;
         }
         if(from < 0 || to > n || from == to)
-            return true;
+            return false;
         SaveUndo();
         cursor = from;
         RemoveText(from, to - from);
     }
-    RunAction();
-    UpdateView(true);
     return true;
 }
 
@@ -103,7 +110,7 @@ bool EditField::EditKey(dword key, int count)
     case KEY_DELETE:
     case KEY_BACKSPACE | K_CTRL:
     case KEY_DELETE | K_CTRL:
-        return RemoveKey(key);
+        return RemoveKey(key, count);
     case KEY_ENTER:
         if(!enter_action || !enter_action.GetAction()->CanRun())
             return false;
