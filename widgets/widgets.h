@@ -13,6 +13,7 @@
 #include "widgets/label/label_drawing.h"
 #include "widgets/label/label_look.h"
 #include "widgets/label/label_text.h"
+#include "widgets/option/option.h"
 #include "widgets/registrations.h"
 #include "widgets/skin/popup_animation.h"
 #include "widgets/skin/standard_skin.h"
