@@ -121,4 +121,24 @@ TEST(LabelTextTest, KeyWithoutPositionUnderlinesTheFirstMatch)
     EXPECT_EQ(count, 1);
 }
 
+TEST(LabelTextTest, RichCaptionCarriesItsOwnFormatAndUnderlinesTheMarkedLetter)
+{
+    String cleaned;
+    int key = ExtractAccessKey("\1[* Op\ben]", cleaned);
+    RecordingDraw w;
+    DrawLabelText(w, 5, 7, 200, cleaned, GetStandardFontReference(), Color(255, 0, 0), key);
+    std::string drawn, underlined;
+    for(const std::string& line : w.log) {
+        char text[32] = "";
+        if(std::sscanf(line.c_str(), "DrawTextRun(%*d, %*d, 0, \"%31[^\"]\"", text) != 1)
+            continue;
+        drawn += text;
+        if(IsUnderlinedRun(line))
+            underlined += text;
+        EXPECT_EQ(line.find("#ff0000"), std::string::npos) << "the markup's ink, not the given one: " << line;
+    }
+    EXPECT_EQ(drawn, "Open");
+    EXPECT_EQ(underlined, "e");
+}
+
 } // namespace
