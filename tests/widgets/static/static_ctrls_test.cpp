@@ -1,8 +1,9 @@
 // Static controls painted into a recording Draw, their sizes, and the access keys labels
-// take for the fields after them.
+// show and take for the fields after them.
 #include "widgets/static/separator_ctrl.h"
 #include "widgets/static/static_text.h"
 
+#include "ctrl/settings/gui_settings.h"
 #include "draw/image/pixel_buffer.h"
 #include "draw/look/skin_reset.h"
 #include "draw/look/sys_colors.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 #include "tests/draw/support/recording_draw.h"
 #include "tests/support/printers.h"
+
+#include <cstdlib>
 
 using namespace Qor;
 using QorTest::RecordingDraw;
@@ -146,6 +149,37 @@ TEST(LabelTest, SetLabelTakesTheMarkSetTextDoesNot)
     l.SetText("&Raw");
     EXPECT_EQ(Std(l.GetText()), "&Raw");
     EXPECT_EQ(l.GetAccessKey(), 0);
+}
+
+// The first run drawn in an underlined font (flags are bits 16-31 of the logged font).
+std::string UnderlinedText(const RecordingDraw& w)
+{
+    for(const std::string& line : w.log) {
+        size_t at = line.find("font ");
+        char text[32] = "";
+        if(at == std::string::npos || std::sscanf(line.c_str(), "DrawTextRun(%*d, %*d, 0, \"%31[^\"]\"", text) != 1)
+            continue;
+        if((std::strtoull(line.c_str() + at + 5, nullptr, 16) >> 16) & 0x2000)
+            return text;
+    }
+    return "";
+}
+
+TEST(LabelTest, UnderlinesItsKeyWhenMarksAreShown)
+{
+    int alt_only = GetAccessKeysOnAltOnly();
+    Label l;
+    l.SetLabel("&Yes");
+    l.SetRect(0, 0, 100, 20);
+    SetAccessKeysOnAltOnly(1); // shown only while Alt is held: not now
+    RecordingDraw hidden;
+    l.Paint(hidden);
+    SetAccessKeysOnAltOnly(0); // always shown
+    RecordingDraw shown;
+    l.Paint(shown);
+    SetAccessKeysOnAltOnly(alt_only);
+    EXPECT_EQ(UnderlinedText(hidden), "");
+    EXPECT_EQ(UnderlinedText(shown), "Y");
 }
 
 // A field that takes the initial focus, with an access key of its own when given one.
