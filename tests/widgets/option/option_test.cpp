@@ -2,12 +2,12 @@
 // numbers, the updates they notify, and the box image chosen for value, look and state.
 #include "widgets/option/option.h"
 
-#include "draw/image/pixel_buffer.h"
 #include "widgets/images/ctrls_img.h"
 
 #include <gtest/gtest.h>
 #include "tests/draw/support/recording_draw.h"
 #include "tests/support/printers.h"
+#include "tests/widgets/label/label_checks.h"
 
 using namespace Qor;
 using QorTest::RecordingDraw;
@@ -105,9 +105,7 @@ struct OptionImageTest : ::testing::Test {
     void SetUp() override
     {
         for(int i = CtrlsImg::I_S0; i <= CtrlsImg::I_O2d; i++) {
-            PixelBuffer b(20 + i, 13);
-            FillPixels(b.Begin(), MakeRGBA(0, 0, 0, 255), (int)b.GetLength());
-            CtrlsImg::Set(i, Image(b));
+            CtrlsImg::Set(i, QorTest::SolidImage(20 + i, 13));
         }
     }
     void TearDown() override { CtrlsImg::GetList().Reset(); }

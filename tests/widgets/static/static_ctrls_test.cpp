@@ -11,8 +11,7 @@
 #include <gtest/gtest.h>
 #include "tests/draw/support/recording_draw.h"
 #include "tests/support/printers.h"
-
-#include <cstdlib>
+#include "tests/widgets/label/label_checks.h"
 
 using namespace Qor;
 using QorTest::RecordingDraw;
@@ -101,9 +100,7 @@ TEST(ImageCtrlTest, CentredImageAndItsSize)
     c.Paint(empty);
     EXPECT_TRUE(empty.log.empty());
     EXPECT_EQ(c.MinimumSize(), Size(0, 0));
-    PixelBuffer b(11, 6);
-    FillPixels(b.Begin(), MakeRGBA(0, 0, 0, 255), 66);
-    c.SetImage(Image(b));
+    c.SetImage(QorTest::SolidImage(11, 6));
     EXPECT_EQ(c.StandardSize(), Size(11, 6));
     RecordingDraw w;
     c.Paint(w);
@@ -151,20 +148,6 @@ TEST(LabelTest, SetLabelTakesTheMarkSetTextDoesNot)
     EXPECT_EQ(l.GetAccessKey(), 0);
 }
 
-// The first run drawn in an underlined font (flags are bits 16-31 of the logged font).
-std::string UnderlinedText(const RecordingDraw& w)
-{
-    for(const std::string& line : w.log) {
-        size_t at = line.find("font ");
-        char text[32] = "";
-        if(at == std::string::npos || std::sscanf(line.c_str(), "DrawTextRun(%*d, %*d, 0, \"%31[^\"]\"", text) != 1)
-            continue;
-        if((std::strtoull(line.c_str() + at + 5, nullptr, 16) >> 16) & 0x2000)
-            return text;
-    }
-    return "";
-}
-
 TEST(LabelTest, UnderlinesItsKeyWhenMarksAreShown)
 {
     int alt_only = GetAccessKeysOnAltOnly();
@@ -178,8 +161,8 @@ TEST(LabelTest, UnderlinesItsKeyWhenMarksAreShown)
     RecordingDraw shown;
     l.Paint(shown);
     SetAccessKeysOnAltOnly(alt_only);
-    EXPECT_EQ(UnderlinedText(hidden), "");
-    EXPECT_EQ(UnderlinedText(shown), "Y");
+    EXPECT_EQ(QorTest::UnderlinedText(hidden), "");
+    EXPECT_EQ(QorTest::UnderlinedText(shown), "Y");
 }
 
 // A field that takes the initial focus, with an access key of its own when given one.
