@@ -2,6 +2,7 @@
 // with and without the third state, and the box shows each value.
 #include "tests/support/x11/input_window.h"
 
+#include "ctrl/x11/host/window_host.h"
 #include "draw/look/sys_colors.h"
 #include "widgets/images/ctrls_img.h"
 #include "widgets/option/option.h"
@@ -109,6 +110,22 @@ TEST_F(OptionInputTest, SpaceOnTheFocusedOptionCyclesIt)
             ASSERT_TRUE(PumpUntil([&] { return panel.option.actions == n; })) << "space " << n;
             EXPECT_EQ(panel.option.Get(), v) << three_state << " space " << n;
         }
+    }
+}
+
+// What a hover marks for repainting: the box column alone beside a caption, else the whole
+// control.
+TEST_F(OptionInputTest, HoverRepaintsOnlyTheBoxBesideTheCaption)
+{
+    int box = CtrlsImg::O0().GetWidth();
+    for(bool caption : { true, false }) {
+        panel.option.ShowCaption(caption);
+        WindowMapEntry* e = GetWindowMapEntry(panel);
+        ASSERT_TRUE(e);
+        ASSERT_TRUE(PumpUntil([&] { return e->invalid.IsEmpty(); })) << "painted";
+        panel.option.PointerEntered(Point(0, 0), 0);
+        ASSERT_EQ(e->invalid.GetCount(), 1);
+        EXPECT_EQ(e->invalid[0], caption ? Rect(10, 10, 10 + box, 34) : Rect(10, 10, 190, 34)) << caption;
     }
 }
 
