@@ -1,4 +1,6 @@
 // The list controls: every public header.
 #pragma once
 
+#include "lists/header/header_layout.h"
+#include "lists/header/header_store.h"
 #include "lists/registrations.h"
