@@ -1,6 +1,10 @@
 // The widget library: every public header.
 #pragma once
 
+#include "widgets/button/button.h"
+#include "widgets/button/button_style.h"
+#include "widgets/button/pusher.h"
+#include "widgets/button/style_record.h"
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
