@@ -16,4 +16,6 @@
 #include "widgets/scroll/size_grip.h"
 #include "widgets/skin/popup_animation.h"
 #include "widgets/skin/standard_skin.h"
+#include "widgets/splitter/splitter.h"
+#include "widgets/splitter/splitter_style.h"
 #include "widgets/text/widget_messages.h"
