@@ -1,6 +1,8 @@
 // The list controls: every public header.
 #pragma once
 
+#include "lists/header/header_ctrl.h"
 #include "lists/header/header_layout.h"
 #include "lists/header/header_store.h"
+#include "lists/header/header_style.h"
 #include "lists/registrations.h"
