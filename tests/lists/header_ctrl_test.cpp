@@ -5,7 +5,7 @@
 
 #include "foundation/stream.h"
 #include "foundation/string_stream.h"
-#include "tests/support/callback_counter.h"
+#include "tests/support/lambda_callback.h"
 #include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +20,17 @@ using namespace Qor;
 
 namespace {
 
+// A callback that counts its calls in n.
+Qor::Callback Count(int& n)
+{
+    return QorTest::Lambda([&n] { n++; });
+}
+
 // A header 400 pixels wide with tabs "A", "B", "C" of ratios 1, 1, 2, counting layout notices.
 class HeaderModelTest : public ::testing::Test {
 protected:
     HeaderCtrl header;
-    QorTest::CallbackCounter layout_counter;
-    int& layouts = layout_counter.n;
+    int layouts = 0;
 
     void SetUp() override
     {
@@ -33,7 +38,7 @@ protected:
         header.Add("A", 1);
         header.Add("B", 1);
         header.Add("C", 2);
-        header.WhenLayout = layout_counter.Make();
+        header.WhenLayout = Count(layouts);
     }
 
     std::string Order() const

@@ -3,19 +3,27 @@
 
 #include "lists/header/header_ctrl.h"
 
-#include "tests/support/callback_counter.h"
+#include "tests/support/lambda_callback.h"
 #include "tests/support/printers.h"
 #include "tests/support/x11/input_window.h"
 
 #include "draw/target/draw.h"
+#include "widgets/bar/bar.h"
 #include "widgets/images/ctrls_img.h"
 
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 namespace {
+
+// A callback that counts its calls in n.
+Qor::Callback Count(int& n)
+{
+    return QorTest::Lambda([&n] { n++; });
+}
 
 using namespace Qor;
 using namespace QorTest;
@@ -64,8 +72,8 @@ const Rect HOST_ON_SCREEN(Point(40, 40), Size(400, 120));
 class HeaderGuiTest : public PrivateDisplayTest {
 protected:
     Host host;
-    CallbackCounter layouts;
-    CallbackCounter actions;
+    int layouts = 0;
+    int actions = 0;
 
     void SetUp() override
     {
@@ -75,8 +83,8 @@ protected:
         h.Add("A", 1).SetPaper(RED);
         h.Add("B", 1).SetPaper(GREEN);
         h.Add("C", 2);
-        h.WhenLayout = layouts.Make();
-        h.SetAction(actions.Make());
+        h.WhenLayout = Count(layouts);
+        h.SetAction(Count(actions));
         window = std::make_unique<OpenInput>(host, HOST_ON_SCREEN);
         ASSERT_TRUE(window->IsOpen());
         height = h.GetHeight();
@@ -163,57 +171,57 @@ TEST_F(HeaderGuiTest, DisabledHeaderShowsItsLookAndNeitherResizesNorPresses)
     DragBy(100, 160);
     PumpFor(100);
     EXPECT_EQ(host.header.GetTabWidth(0), 100);
-    EXPECT_EQ(layouts.n, 0);
+    EXPECT_EQ(layouts, 0);
 }
 
 TEST_F(HeaderGuiTest, ClickableTabShowsHotAndPressedLooks)
 {
-    CallbackCounter clicks, downs;
-    host.header.Tab(2).WhenAction = clicks.Make();
-    host.header.Tab(2).WhenLeftDown = downs.Make();
+    int clicks = 0, downs = 0;
+    host.header.Tab(2).WhenAction = Count(clicks);
+    host.header.Tab(2).WhenLeftDown = Count(downs);
     MovePointer(Win(), At(300));
     ASSERT_TRUE(PumpUntil([&] { return TopRow() == Run({ { 'r', 100 }, { 'g', 100 }, { 'h', 200 } }); }));
     Press(true);
     ASSERT_TRUE(PumpUntil([&] { return TopRow() == Run({ { 'r', 100 }, { 'g', 100 }, { 'p', 200 } }); }));
-    EXPECT_EQ(downs.n, 1);
-    EXPECT_EQ(clicks.n, 0) << "the click comes with the release";
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(clicks, 0) << "the click comes with the release";
     // Released elsewhere, the press still chose the tab.
     MovePointer(Win(), At(50));
     Press(false);
-    ASSERT_TRUE(PumpUntil([&] { return clicks.n == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }));
     EXPECT_EQ(TopRow(), Run({ { 'r', 100 }, { 'g', 100 }, { 'n', 200 } }));
 }
 
 TEST_F(HeaderGuiTest, TabWithoutClickCallbackNeverShowsPressed)
 {
-    CallbackCounter downs;
-    host.header.Tab(2).WhenLeftDown = downs.Make();
+    int downs = 0;
+    host.header.Tab(2).WhenLeftDown = Count(downs);
     MovePointer(Win(), At(300));
     PumpFor(50);
     Press(true);
-    ASSERT_TRUE(PumpUntil([&] { return downs.n == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return downs == 1; }));
     EXPECT_EQ(TopRow(), Run({ { 'r', 100 }, { 'g', 100 }, { 'n', 200 } }));
     Press(false);
     PumpFor(50);
-    EXPECT_EQ(layouts.n, 0);
+    EXPECT_EQ(layouts, 0);
 }
 
 TEST_F(HeaderGuiTest, DoubleClickReachesTheTab)
 {
-    CallbackCounter doubles;
-    host.header.Tab(1).WhenLeftDouble = doubles.Make();
+    int doubles = 0;
+    host.header.Tab(1).WhenLeftDouble = Count(doubles);
     Click(Win(), At(150));
     Click(Win(), At(150));
-    ASSERT_TRUE(PumpUntil([&] { return doubles.n == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return doubles == 1; }));
 }
 
 TEST_F(HeaderGuiTest, DraggingADividerResizesWhileThePointerMoves)
 {
     DragBy(100, 150, 5);
     ASSERT_TRUE(PumpUntil([&] { return host.header.GetTabWidth(0) == 150; }))
-        << host.header.GetTabWidth(0) << " " << layouts.n;
-    EXPECT_GE(layouts.n, 5) << "every step reaches the owner";
-    EXPECT_EQ(actions.n, layouts.n);
+        << host.header.GetTabWidth(0) << " " << layouts;
+    EXPECT_GE(layouts, 5) << "every step reaches the owner";
+    EXPECT_EQ(actions, layouts);
     EXPECT_EQ(host.header.GetTabRect(2).right, 400);
     EXPECT_EQ(host.header.GetTabRect(1).left, 150);
     std::string row = TopRow();
@@ -227,7 +235,7 @@ TEST_F(HeaderGuiTest, TheRightEdgeOfAProportionalHeaderOffersNoDivider)
     DragBy(399, 300);
     PumpFor(100);
     EXPECT_EQ(host.header.GetTabRect(2), Rect(200, 0, 400, height));
-    EXPECT_EQ(layouts.n, 0);
+    EXPECT_EQ(layouts, 0);
 }
 
 TEST_F(HeaderGuiTest, DraggingATabMovesIt)
@@ -237,7 +245,7 @@ TEST_F(HeaderGuiTest, DraggingATabMovesIt)
     ASSERT_TRUE(PumpUntil([&] { return host.header.Tab(2).GetIndex() == 0; }));
     EXPECT_EQ(host.header.Tab(0).GetIndex(), 1);
     EXPECT_EQ(host.header.Tab(1).GetIndex(), 2);
-    EXPECT_EQ(layouts.n, 1);
+    EXPECT_EQ(layouts, 1);
     // B, C, A: green, the style's look, red.
     EXPECT_EQ(TopRow(), Run({ { 'g', 100 }, { 'n', 200 }, { 'r', 100 } }));
 
@@ -252,7 +260,7 @@ TEST_F(HeaderGuiTest, TabsStayPutWhenMovingIsNotAllowed)
     DragBy(50, 350, 8);
     PumpFor(100);
     EXPECT_EQ(host.header.Tab(0).GetIndex(), 0);
-    EXPECT_EQ(layouts.n, 0);
+    EXPECT_EQ(layouts, 0);
 }
 
 TEST_F(HeaderGuiTest, PointerShapeFollowsTheDividers)
@@ -278,8 +286,8 @@ TEST_F(HeaderGuiTest, TabTipBecomesTheHeadersTooltip)
 
 TEST_F(HeaderGuiTest, CancelledPressFiresNothing)
 {
-    CallbackCounter clicks;
-    host.header.Tab(0).WhenAction = clicks.Make();
+    int clicks = 0;
+    host.header.Tab(0).WhenAction = Count(clicks);
     MovePointer(Win(), At(50));
     PumpFor(20);
     Press(true);
@@ -287,7 +295,7 @@ TEST_F(HeaderGuiTest, CancelledPressFiresNothing)
     host.header.CancelInteraction();
     Press(false);
     PumpFor(50);
-    EXPECT_EQ(clicks.n, 0);
+    EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(HeaderGuiTest, SplitDragStartedByTheOwnerFollowsThePointer)
@@ -306,7 +314,73 @@ TEST_F(HeaderGuiTest, SplitDragStartedByTheOwnerFollowsThePointer)
     PumpFor(30);
     EXPECT_EQ(host.header.GetTabWidth(0), 100);
     EXPECT_EQ(host.header.GetTabRect(2).right, 400);
-    EXPECT_GE(layouts.n, 2);
+    EXPECT_GE(layouts, 2);
+}
+
+TEST_F(HeaderGuiTest, RightClickOnATabBuildsItsMenu)
+{
+    int builds = 0;
+    // A menu of a separator only is empty and does not open, so nothing waits for it.
+    host.header.Tab(1).WhenBar = QorTest::Lambda<Bar&>([&](Bar& b) {
+        builds++;
+        b.Separator();
+    });
+    Click(Win(), At(150), 3);
+    ASSERT_TRUE(PumpUntil([&] { return builds == 1; }));
+    Click(Win(), At(50), 3);
+    Click(Win(), At(250), 3);
+    PumpFor(80);
+    EXPECT_EQ(builds, 1) << "only the tab with a menu builds one";
+    host.header.Disable();
+    Click(Win(), At(150), 3);
+    PumpFor(80);
+    EXPECT_EQ(builds, 1) << "a disabled header hits no tab";
+}
+
+TEST_F(PrivateDisplayTest, AbsoluteHeaderScrollsWithItsBar)
+{
+    Host wide;
+    HeaderCtrl& h = wide.header;
+    h.SetStyle(ColourStyle());
+    h.SetAbsoluteWidths();
+    h.Add("a", 16).SetPaper(RED);
+    h.Add("b", 300).SetPaper(GREEN);
+    h.Add("c", 600).SetPaper(BLUE);
+    int scrolls = 0;
+    h.WhenScroll = Count(scrolls);
+    OpenInput window(wide, Rect(Point(40, 40), Size(500, 120)));
+    ASSERT_TRUE(window.IsOpen());
+    PumpFor(50);
+    HScrollBar& bar = h.GetScrollBar();
+    EXPECT_TRUE(bar.IsVisible());
+    EXPECT_EQ(bar.GetTotal(), 916);
+    EXPECT_EQ(bar.GetPage(), 500);
+    Pixels before = GrabPixels(window.GetWindow(), Rect(0, 0, 500, 1));
+    EXPECT_EQ(before.Count(RED), 16);
+    EXPECT_EQ(before.Count(GREEN), 300);
+
+    // Drag the thumb from just past the left arrow to the right.
+    int y = 120 - bar.GetStyle().bar_width / 2;
+    int x0 = bar.GetStyle().arrow_size + 5;
+    MovePointer(window.GetWindow(), Point(x0, y));
+    PumpFor(20);
+    XTestFakeButtonEvent(display, 1, true, 0);
+    XSync(display, false);
+    PumpFor(20);
+    for(int x = x0 + 40; x <= x0 + 200; x += 40) {
+        MovePointer(window.GetWindow(), Point(x, y));
+        PumpFor(20);
+    }
+    XTestFakeButtonEvent(display, 1, false, 0);
+    XSync(display, false);
+    ASSERT_TRUE(PumpUntil([&] { return h.GetScroll() > 16; })) << h.GetScroll();
+    EXPECT_GE(scrolls, 1);
+    PumpFor(50);
+    Pixels after = GrabPixels(window.GetWindow(), Rect(0, 0, 500, 1));
+    EXPECT_EQ(after.Count(RED), 0) << "the first tab scrolled out of view";
+    int scroll = h.GetScroll();
+    EXPECT_EQ(after.Count(BLUE), std::min(500, 916 - scroll) - std::max(0, 316 - scroll));
+    Ctrl::ReleaseCapture();
 }
 
 } // namespace
