@@ -89,6 +89,11 @@ void EventLoopCall(Ctrl* owner)
     }
 }
 
+void Ctrl::OpenPopup(Ctrl* owner, bool save_under, bool activate, bool b1, bool b2)
+{
+    RunWeak<Ctrl*, bool, bool, bool, bool>(this, GetHostWindowOps().open_popup, owner, save_under, activate, b1, b2);
+}
+
 void RegisterWindowOperations()
 {
     CtrlCoreSeams& seams = GetCtrlCoreSeams();

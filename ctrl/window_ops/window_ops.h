@@ -29,6 +29,9 @@ struct HostWindowOps {
     void (*set_rect)(Ctrl& c, const Rect& r) = nullptr;
     void (*update_rect)(Ctrl& c, const Rect& r) = nullptr;
     void (*scroll)(Ctrl& c, const Rect& r, int dx, int dy) = nullptr;
+    // Opens the control as a pop-up window owned by owner's top window (the focused top
+    // window when null); with activate it takes the pointer grab and the focus.
+    void (*open_popup)(Ctrl& c, Ctrl* owner, bool save_under, bool activate, bool, bool) = nullptr;
     // Waits at most ms milliseconds for events.
     void (*wait_for_events)(int ms) = nullptr;
     // Runs the event loop until the owner leaves its loop, or with null until no window is left.

@@ -22,7 +22,8 @@ int main()
     const HostWindowOps& ops = GetHostWindowOps();
     Check(ops.destroy == &DestroyHostWindow && ops.show == &ShowHostWindow && ops.update == &UpdateHostWindow &&
               ops.activate == &ActivateHostWindow && ops.enable && ops.focus && ops.set_rect == &SetHostWindowRect &&
-              ops.update_rect == &UpdateHostWindowRect && ops.scroll == &ScrollHostWindow,
+              ops.update_rect == &UpdateHostWindowRect && ops.scroll == &ScrollHostWindow &&
+              ops.open_popup == &OpenPopup,
           "the control tree's window operations reach the window host");
     Check(seams.invalidate_host_area == &InvalidateHostWindowArea, "refresh marks reach the window's invalid areas");
     Check(seams.get_top_ctrls == &GetTopCtrls && seams.get_owner != nullptr, "the tree reads the window map");

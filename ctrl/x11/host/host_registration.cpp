@@ -32,6 +32,7 @@ void RegisterWindowHost()
     ops.set_rect = SetHostWindowRect;
     ops.update_rect = UpdateHostWindowRect;
     ops.scroll = ScrollHostWindow;
+    ops.open_popup = OpenPopup;
     CtrlCoreSeams& s = GetCtrlCoreSeams();
     s.compositor_running = [] { return display && IsCompositorRunning(); };
     s.invalidate_host_area = InvalidateHostWindowArea;
