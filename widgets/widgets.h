@@ -1,6 +1,8 @@
 // The widget library: every public header.
 #pragma once
 
+#include "widgets/display/display_popup.h"
+#include "widgets/display/drop_marks.h"
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
