@@ -1,4 +1,7 @@
 // The list controls: every public header.
 #pragma once
 
+#include "lists/array/array_column.h"
+#include "lists/array/array_ctrl.h"
+#include "lists/array/separator_display.h"
 #include "lists/registrations.h"
