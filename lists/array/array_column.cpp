@@ -96,6 +96,26 @@ ArrayCtrl::Column& ArrayCtrl::Column::SetCompare(int (*cmp)(const Value& a, cons
     return *this;
 }
 
+ArrayCtrl::Column& ArrayCtrl::Column::SetEditor(Ctrl& e)
+{
+    editor = &e;
+    return *this;
+}
+
+ArrayCtrl::Column& ArrayCtrl::Column::ClearEditor()
+{
+    editor.Clear();
+    return *this;
+}
+
+int ArrayCtrl::Column::FindIndex(int index) const
+{
+    for(int i = 0; i < GetIndexCount(); i++)
+        if(GetIndex(i) == index)
+            return i;
+    return -1;
+}
+
 ArrayCtrl::Column& ArrayCtrl::Column::SetClickToEdit(bool on)
 {
     click_to_edit = on;

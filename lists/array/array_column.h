@@ -33,6 +33,11 @@ public:
     Column& SetKeyFilter(int (*filter)(int chr));
     Column& SetCompare(int (*compare)(const Value& a, const Value& b));
     Column& SetClickToEdit(bool on);
+    // The control that edits this column's cell on the cursor row; borrowed, and forgotten
+    // when it is destroyed. Its value is the cursor row's value of the column's indexes.
+    Column& SetEditor(Ctrl& e);
+    Column& ClearEditor();
+    Ctrl* GetEditor() const { return editor.Get(); }
 
     ArrayCtrl* GetOwner() const { return owner; }
     int GetPosition() const { return position; }
@@ -73,6 +78,8 @@ private:
 
     Vector<int>* MoreIndexes() const { return index_word > 1 ? reinterpret_cast<Vector<int>*>(index_word) : nullptr; }
     Value Converted(int row, const Value& raw) const;
+    // The position of index in the index list, -1 when the column is not bound to it.
+    int FindIndex(int index) const;
 
     friend class ArrayCtrl;
 };

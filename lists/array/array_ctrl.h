@@ -135,6 +135,10 @@ public:
     // A disabled row half a standard font high whose cells paint a separator.
     void AddSeparator();
     void SetRowEnabled(int row, bool enabled);
+    // A control outside the rows that shows and edits the cursor row's value of an index;
+    // borrowed, and forgotten when it is destroyed.
+    void AddBoundCtrl(int index, Ctrl& c);
+    // Null as the index binds the control to the row number.
     // The modified flag of an index, set when a value of the cursor row is stored.
     bool IsIndexModified(int index) const;
 
@@ -217,6 +221,10 @@ public:
     DisplayPopup& GetInfoPopup() { return info; }
 
 private:
+    struct BoundCtrl {
+        int index;
+        WeakPointer<Ctrl> ctrl;
+    };
     struct RowLine {
         int y;
         int height; // Null: the default height
@@ -224,6 +232,7 @@ private:
 
     Vector<ArrayCtrlRow> rows;
     OwnedArray<Column> columns;
+    Vector<BoundCtrl> bound;
     KeyIndex<String> identifiers;
     OwnedArray<ArrayCtrlIndexInfo> index_info;
     Vector<RowLine> lines;
@@ -242,6 +251,12 @@ private:
     bool select_count_stale = false;
 
     ArrayCtrlRow& GrowRows(int row);
+    // Column editors and bound controls of the index take the cursor row's stored values.
+    void ReloadEditors(int index);
+    // Every column editor and bound control takes the cursor row's values.
+    void LoadEditors();
+    // Without a cursor the bound controls show Null and are disabled.
+    void ClearBoundCtrls();
     bool AcceptRow();
     void RevertRowEdits();
     void MarkSelectionStale() { select_count_stale = true; }

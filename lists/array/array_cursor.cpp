@@ -52,6 +52,7 @@ bool ArrayCtrl::SetCursor(int row, bool select)
         if(cursor >= 0) {
             if(!AcceptRow())
                 return false;
+            ClearBoundCtrls();
             WhenKillCursor();
             int old = cursor;
             cursor = -1;
@@ -60,6 +61,7 @@ bool ArrayCtrl::SetCursor(int row, bool select)
         cursor = row;
         ScrollInto(row);
         RefreshRow(row);
+        LoadEditors();
         ClearModified();
         RunAction();
         WhenEnterRow();
@@ -83,6 +85,7 @@ bool ArrayCtrl::ClearCursor()
     if(cursor >= 0) {
         if(!AcceptRow())
             return false;
+        ClearBoundCtrls();
         WhenKillCursor();
         int old = cursor;
         cursor = -1;
@@ -97,6 +100,7 @@ bool ArrayCtrl::ClearCursor()
 void ArrayCtrl::CancelCursor()
 {
     RevertRowEdits();
+    ClearBoundCtrls();
     anchor = -1;
     cursor = -1;
     WhenCursor();

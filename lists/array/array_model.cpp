@@ -4,6 +4,7 @@
 #include "lists/array/array_ctrl.h"
 
 #include "draw/font/font_metrics.h"
+#include "foundation/values/value_array.h"
 #include "lists/array/separator_display.h"
 
 #include <algorithm>
@@ -32,7 +33,67 @@ Value ArrayCtrl::GetStoredValue(int row, int index) const
     return index < v.GetCount() ? v[index] : NullValue();
 }
 
-Value ArrayCtrl::GetCursorRowValue(int index) const { return GetStoredValue(cursor, index); }
+Value ArrayCtrl::GetCursorRowValue(int index) const
+{
+    if(cursor < 0)
+        return NullValue();
+    for(const Column& c : columns) {
+        Ctrl* e = c.editor.Get();
+        int i = e ? c.FindIndex(index) : -1;
+        if(i < 0)
+            continue;
+        Value v = e->GetValue();
+        int type = v.GetTypeNumber();
+        if(c.GetIndexCount() > 1 && (type == VALUEARRAY_V || type == VALUEMAP_V)) {
+            ValueArray a(v);
+            return i < a.GetCount() ? a[i] : NullValue();
+        }
+        return v;
+    }
+    for(const BoundCtrl& b : bound)
+        if(b.index == index && b.ctrl.Get())
+            return b.ctrl->GetValue();
+    return GetStoredValue(cursor, index);
+}
+
+void ArrayCtrl::AddBoundCtrl(int index, Ctrl& c)
+{
+    BoundCtrl& b = bound.Add();
+    b.index = index;
+    b.ctrl = &c;
+}
+
+void ArrayCtrl::LoadEditors()
+{
+    for(int i = 0; i < columns.GetCount(); i++)
+        if(Ctrl* e = columns[i].editor.Get())
+            e->SetValue(GetColumnValue(cursor, i));
+    for(const BoundCtrl& b : bound)
+        if(Ctrl* c = b.ctrl.Get()) {
+            c->Enable();
+            c->SetValue(IsNullInt(b.index) ? Value(cursor) : GetStoredValue(cursor, b.index));
+        }
+}
+
+void ArrayCtrl::ClearBoundCtrls()
+{
+    for(const BoundCtrl& b : bound)
+        if(Ctrl* c = b.ctrl.Get()) {
+            c->SetValue(NullValue());
+            c->Disable();
+        }
+}
+
+void ArrayCtrl::ReloadEditors(int index)
+{
+    for(int i = 0; i < columns.GetCount(); i++)
+        if(Ctrl* e = columns[i].editor.Get())
+            if(columns[i].FindIndex(index) >= 0)
+                e->SetValue(GetColumnValue(cursor, i));
+    for(const BoundCtrl& b : bound)
+        if(b.index == index && b.ctrl.Get())
+            b.ctrl->SetValue(GetStoredValue(cursor, index));
+}
 
 Value ArrayCtrl::Get(int row, int index) const
 {
@@ -132,6 +193,7 @@ void ArrayCtrl::SetCursorRowValue(int index, const Value& v)
     if(values.GetCount() <= index)
         values.SetCount(index + 1);
     values[index] = v;
+    ReloadEditors(index);
     if(modified.GetCount() <= index)
         modified.SetCount(index + 1, false);
     modified[index] = true;

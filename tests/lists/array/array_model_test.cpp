@@ -3,7 +3,11 @@
 #include "tests/lists/array/array_fixture.h"
 
 #include "draw/font/font_metrics.h"
+#include "foundation/values/value_array.h"
+#include "foundation/values/value_map.h"
 #include "lists/array/separator_display.h"
+
+#include <memory>
 
 namespace {
 
@@ -263,6 +267,108 @@ TEST_F(ArrayModel, SetRowStoresEveryValueInOrder)
     EXPECT_EQ(list.Get(2, 0), Value(1));
     EXPECT_EQ(list.Get(2, 1), Value("two"));
     EXPECT_TRUE(list.Get(2, 2).IsNull());
+}
+
+} // namespace
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+// A control that holds a value, as an editor does.
+class ValueHolder : public Ctrl {
+public:
+    Value value;
+    int loads = 0;
+    void SetValue(const Value& v) override
+    {
+        value = v;
+        loads++;
+    }
+    Value GetValue() const override { return value; }
+};
+
+class ArrayEditing : public ::testing::Test {
+protected:
+    ArrayCtrl list;
+    ValueHolder editor, pair_editor, bound;
+
+    void SetUp() override
+    {
+        for(int i = 0; i < 4; i++)
+            list.AddIndex();
+        list.AddColumnForIndex(1).SetEditor(editor);
+        list.AddColumnForIndex(2).AddIndex(3).SetEditor(pair_editor);
+        list.AddBoundCtrl(0, bound);
+        for(int r = 0; r < 3; r++)
+            for(int i = 0; i < 4; i++)
+                list.Set(r, i, r * 10 + i);
+    }
+};
+
+TEST_F(ArrayEditing, TheCursorRowReadsWhatIsBeingEdited)
+{
+    EXPECT_EQ(list.Get(1, 1), Value(11)) << "no cursor: the stored value";
+    ASSERT_TRUE(list.SetCursor(1));
+    // The user types into the editors.
+    editor.value = "typed";
+    bound.value = "bound";
+    pair_editor.value = ValueArray(Vector<Value>{ Value("a"), Value("b") });
+    EXPECT_EQ(list.Get(1, 1), Value("typed"));
+    EXPECT_EQ(list.Get(1, 0), Value("bound"));
+    EXPECT_EQ(list.Get(1, 2), Value("a"));
+    EXPECT_EQ(list.Get(1, 3), Value("b"));
+    EXPECT_EQ(list.GetCursorKey(), Value("bound"));
+    EXPECT_EQ(list.Get(2, 1), Value(21)) << "other rows read what is stored";
+    EXPECT_EQ(list.GetStoredValue(1, 1), Value(11));
+    EXPECT_EQ(list.GetRowValues(1)[1], Value("typed"));
+    pair_editor.value = "not an array";
+    EXPECT_EQ(list.Get(1, 3), Value("not an array"));
+}
+
+TEST_F(ArrayEditing, TheCursorLoadsEditorsAndBoundControls)
+{
+    ASSERT_TRUE(list.SetCursor(2));
+    EXPECT_EQ(editor.value, Value(21));
+    EXPECT_EQ(ValueMap(pair_editor.value).GetValue(1), Value(23));
+    EXPECT_EQ(bound.value, Value(20));
+    EXPECT_TRUE(bound.IsEnabled());
+    ASSERT_TRUE(list.ClearCursor());
+    EXPECT_TRUE(bound.value.IsNull());
+    EXPECT_FALSE(bound.IsEnabled());
+    ValueHolder row_number;
+    list.AddBoundCtrl(INT_NULL, row_number);
+    ASSERT_TRUE(list.SetCursor(1));
+    EXPECT_EQ(row_number.value, Value(1));
+}
+
+TEST_F(ArrayEditing, StoringIntoTheCursorRowReloadsItsEditors)
+{
+    ASSERT_TRUE(list.SetCursor(2));
+    int pair_loads = pair_editor.loads;
+    list.Set(2, 1, "new");
+    EXPECT_EQ(editor.value, Value("new"));
+    EXPECT_EQ(pair_editor.loads, pair_loads) << "an editor of other indexes keeps its value";
+    list.Set(2, 3, "x");
+    ValueMap m(pair_editor.value);
+    ASSERT_EQ(m.GetCount(), 2);
+    EXPECT_EQ(m.GetValue(0), Value(22));
+    EXPECT_EQ(m.GetValue(1), Value("x"));
+    list.Set(2, 0, "key");
+    EXPECT_EQ(bound.value, Value("key"));
+}
+
+TEST_F(ArrayEditing, ADestroyedEditorIsForgotten)
+{
+    auto gone = std::make_unique<ValueHolder>();
+    list.GetColumn(0).SetEditor(*gone);
+    ASSERT_TRUE(list.SetCursor(0));
+    gone->value = "gone";
+    EXPECT_EQ(list.Get(0, 1), Value("gone"));
+    gone.reset();
+    EXPECT_EQ(list.Get(0, 1), Value(1));
+    EXPECT_EQ(list.GetColumn(0).GetEditor(), nullptr);
 }
 
 } // namespace
