@@ -164,6 +164,10 @@ public:
     bool ClearCursor();
     // Removes the cursor without accepting its row.
     void CancelCursor();
+    // The cursor on the first or last enabled row; with the no-cursor option the view
+    // scrolls to the start or the end instead.
+    void GoBegin();
+    void GoEnd();
     int GetCursor() const { return cursor; }
     bool IsCursor() const { return cursor >= 0; }
     int GetAnchor() const { return anchor; }
@@ -192,6 +196,12 @@ public:
 
     // Clears the modified flag of every value index.
     void ClearModified() override;
+    // Selection colours change with the focus; a list gaining it without a cursor puts the
+    // cursor on its first enabled row (with the focus-sets-cursor option).
+    void FocusGained() override;
+    void FocusLost() override;
+    void ChildFocusGained() override;
+    void ChildFocusLost() override;
 
     // ---- Notifications, in the order the owner may rely on (see the cursor operations).
     Callback WhenLeftDouble;

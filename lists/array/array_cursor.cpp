@@ -108,6 +108,68 @@ void ArrayCtrl::CancelCursor()
     SyncInfoPopup();
 }
 
+void ArrayCtrl::GoBegin()
+{
+    if(HasOption(NO_CURSOR)) {
+        ScrollInto(-1);
+        return;
+    }
+    for(int row = 0; row < GetCount(); row++)
+        if(IsRowEnabled(row)) {
+            SetCursor(row, true);
+            return;
+        }
+}
+
+void ArrayCtrl::GoEnd()
+{
+    if(HasOption(NO_CURSOR)) {
+        ScrollInto(GetCount());
+        return;
+    }
+    for(int row = GetCount() - 1; row >= 0; row--)
+        if(IsRowEnabled(row)) {
+            SetCursor(row, true);
+            return;
+        }
+}
+
+void ArrayCtrl::FocusGained()
+{
+    UpdateSelectionCount();
+    if(select_count > 1)
+        Refresh();
+    else if(cursor >= 0)
+        RefreshRow(cursor);
+    else if(HasOption(FOCUS_SETS_CURSOR))
+        GoBegin();
+    SyncInfoPopup();
+}
+
+void ArrayCtrl::FocusLost()
+{
+    UpdateSelectionCount();
+    if(select_count > 1)
+        Refresh();
+    else if(cursor >= 0)
+        RefreshRow(cursor);
+    SyncInfoPopup();
+}
+
+void ArrayCtrl::ChildFocusGained()
+{
+    if(cursor >= 0)
+        RefreshRow(cursor);
+    Ctrl::ChildFocusGained();
+}
+
+void ArrayCtrl::ChildFocusLost()
+{
+    if(cursor >= 0)
+        RefreshRow(cursor);
+    Ctrl::ChildFocusLost();
+}
+
 void ArrayCtrl::SelectRow(int row, bool sel)
 {
     ArrayCtrlRow& r = GrowRows(row);

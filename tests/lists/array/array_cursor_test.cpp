@@ -127,3 +127,46 @@ TEST_F(ArrayCursor, SelectionNoticesAndTheStaleCount)
 }
 
 } // namespace
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+TEST_F(ArrayCursor, GoingToTheEndsSkipsDisabledRows)
+{
+    list.SetRowEnabled(0, false);
+    list.SetRowEnabled(7, false);
+    list.GoEnd();
+    EXPECT_EQ(list.GetCursor(), 6);
+    list.GoBegin();
+    EXPECT_EQ(list.GetCursor(), 1);
+    list.ClearCursor();
+    list.SetOption(ArrayCtrl::NO_CURSOR);
+    list.GoBegin();
+    list.GoEnd();
+    EXPECT_FALSE(list.IsCursor());
+}
+
+TEST_F(ArrayCursor, GainingTheFocusWithoutACursorPutsItOnTheFirstEnabledRow)
+{
+    list.SetRowEnabled(0, false);
+    list.FocusGained();
+    EXPECT_EQ(list.GetCursor(), 1);
+    list.SetCursor(4);
+    list.FocusLost();
+    list.FocusGained();
+    EXPECT_EQ(list.GetCursor(), 4) << "a cursor stays where it is";
+
+    ArrayCtrl empty;
+    empty.FocusGained();
+    EXPECT_FALSE(empty.IsCursor());
+
+    ArrayCtrl plain;
+    FillRows(plain, 3);
+    plain.SetOption(ArrayCtrl::FOCUS_SETS_CURSOR, false);
+    plain.FocusGained();
+    EXPECT_FALSE(plain.IsCursor());
+}
+
+} // namespace
