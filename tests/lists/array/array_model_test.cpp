@@ -191,9 +191,12 @@ TEST_F(ArrayModel, CuttingAwayTheCursorRowRemovesTheCursorFirst)
     EXPECT_TRUE(log.events.empty()) << "a cursor that survives is not touched";
     EXPECT_EQ(list.GetCursor(), 0);
     EXPECT_TRUE(list.IsRowEnabled(5));
+    list.SelectRow(4);
+    EXPECT_EQ(list.GetSelectCount(), 1);
     list.SetCount(0);
     EXPECT_EQ(list.GetCount(), 0);
     EXPECT_FALSE(list.IsCursor());
+    EXPECT_EQ(list.GetSelectCount(), 0) << "selected rows cut away are no longer counted";
 }
 
 TEST_F(ArrayModel, ClearKeepsIndexesAndColumnsAndAnnouncesTheCursorLeaving)
@@ -202,6 +205,7 @@ TEST_F(ArrayModel, ClearKeepsIndexesAndColumnsAndAnnouncesTheCursorLeaving)
     list.AddColumn("b");
     FillRows(list, 3);
     list.SelectRange(0, 2);
+    EXPECT_EQ(list.GetSelectCount(), 2);
     ASSERT_TRUE(list.SetCursor(1));
     log.events.clear();
     list.Clear();
@@ -209,7 +213,7 @@ TEST_F(ArrayModel, ClearKeepsIndexesAndColumnsAndAnnouncesTheCursorLeaving)
     EXPECT_EQ(list.GetCount(), 0);
     EXPECT_EQ(list.GetIndexCount(), 2);
     EXPECT_EQ(list.GetColumnCount(), 2);
-    EXPECT_EQ(list.GetSelectCount(), 0);
+    EXPECT_EQ(list.GetSelectCount(), 0) << "no selected rows are left to count";
     log.events.clear();
     list.Clear();
     EXPECT_TRUE(log.events.empty()) << "nothing to announce without a cursor";
@@ -325,6 +329,8 @@ TEST_F(ArrayEditing, TheCursorRowReadsWhatIsBeingEdited)
     EXPECT_EQ(list.GetRowValues(1)[1], Value("typed"));
     pair_editor.value = "not an array";
     EXPECT_EQ(list.Get(1, 3), Value("not an array"));
+    pair_editor.value = ValueArray(Vector<Value>{ Value("a") });
+    EXPECT_TRUE(list.Get(1, 3).IsNull()) << "an array too short for the index";
 }
 
 TEST_F(ArrayEditing, TheCursorLoadsEditorsAndBoundControls)
