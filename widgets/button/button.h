@@ -53,12 +53,15 @@ public:
     // Glyph colour i (a visual state) of the plain style.
     static Color GetPlainStyleColor(int i);
 
+protected:
+    // A button without an image takes the style's image of the role.
+    Button& SetRole(byte r, Image ButtonStyle::*role_image);
+
 private:
     const ButtonStyle* style = nullptr;
     Image image;
     byte role = ROLE_NONE;
 
-    Button& SetRole(byte r, Image ButtonStyle::*role_image);
     bool PressByRole(dword key);
 };
 
