@@ -3,12 +3,16 @@
 #include "lists/array/array_ctrl.h"
 
 #include "draw/font/font_metrics.h"
+#include "foundation/callback_action.h"
 
 namespace Qor {
 
 ArrayCtrl::ArrayCtrl()
     : default_row_height(GetStandardFontSize().cy), options(HORZ_GRID | VERT_GRID | INFO_POPUP | FOCUS_SETS_CURSOR)
 {
+    AddFrame(sb);
+    sb.ScrollAction() = MakeCallback(this, &ArrayCtrl::OnScroll);
+    sb.SetLine(default_row_height);
     // Index numbers below zero would name entries here; this one stands for none.
     names.Add(String());
     WhenAcceptRow = BoolCallback::True();
@@ -77,6 +81,7 @@ int ArrayCtrl::GetLineAt(int y) const
 ArrayCtrl& ArrayCtrl::SetDefaultRowHeight(int h)
 {
     default_row_height = h;
+    sb.SetLine(h);
     RecalcLinePositions(0, 0);
     Refresh();
     return *this;

@@ -11,6 +11,8 @@
 #include "foundation/values/value.h"
 #include "foundation/vector.h"
 #include "widgets/display/display_popup.h"
+#include "widgets/scroll/scroll_bar.h"
+#include "widgets/scroll/scroll_tracker.h"
 
 namespace Qor {
 
@@ -193,6 +195,14 @@ public:
     // The least scroll that shows the row; before the first row scrolls to the top, past the
     // last to the bottom.
     void ScrollInto(int row);
+    // The cursor row in the middle of the view, as far as the scroll range allows.
+    void CenterCursor();
+    // The list coordinate shown at the top of the view.
+    int GetScrollPos() const { return sb.GetPosition(); }
+    ScrollBar& GetScrollBar() { return sb; }
+    // The rows the view shows, as of the last scroll or change of the rows.
+    int GetFirstVisibleRow() const { return first_visible; }
+    int GetLastVisibleRow() const { return last_visible; }
 
     // Clears the modified flag of every value index.
     void ClearModified() override;
@@ -202,6 +212,9 @@ public:
     void FocusLost() override;
     void ChildFocusGained() override;
     void ChildFocusLost() override;
+    // Three default rows per notch.
+    void WheelRotated(Point p, int zdelta, dword keyflags) override;
+    void Layout() override;
 
     // ---- Notifications, in the order the owner may rely on (see the cursor operations).
     Callback WhenLeftDouble;
@@ -241,6 +254,8 @@ private:
     };
 
     Vector<ArrayCtrlRow> rows;
+    ScrollBar sb;
+    ScrollTracker tracker;
     OwnedArray<Column> columns;
     Vector<BoundCtrl> bound;
     KeyIndex<String> identifiers;
@@ -271,9 +286,12 @@ private:
     void RevertRowEdits();
     void MarkSelectionStale() { select_count_stale = true; }
     int Grid() const { return HasOption(HORZ_GRID) ? 1 : 0; }
-    // The list coordinate shown at the top of the view.
-    int GetScrollPos() const;
+    int first_visible = 0;
+    int last_visible = INT32_MAX;
+
     void SyncScrollInfo();
+    void SyncVisibleRows();
+    void OnScroll();
     void SyncInfoPopup();
 };
 

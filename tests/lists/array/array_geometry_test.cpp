@@ -76,3 +76,74 @@ TEST(ArrayGeometryEmpty, AnEmptyListHasNoRows)
 }
 
 } // namespace
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+// A list 100 pixels high showing ten rows of 21 pixels.
+class ArrayScrolling : public ArrayGeometry {
+protected:
+    int scrolls = 0;
+    void Scrolled() { scrolls++; }
+
+    void SetUp() override
+    {
+        ArrayGeometry::SetUp();
+        list.SetRect(0, 0, 200, 100);
+        list.WhenScroll = MakeCallback(this, &ArrayScrolling::Scrolled);
+    }
+    int Pos() const { return const_cast<ArrayCtrl&>(list).GetScrollBar().GetPosition(); }
+};
+
+TEST_F(ArrayScrolling, TheScrollBarSpansTheRows)
+{
+    ASSERT_EQ(list.GetViewSize().cy, 100);
+    EXPECT_EQ(list.GetScrollBar().GetTotal(), 210);
+    EXPECT_EQ(list.GetScrollBar().GetPage(), 100);
+    list.SetOption(ArrayCtrl::INSERTING_ALLOWED);
+    list.Add();
+    EXPECT_EQ(list.GetScrollBar().GetTotal(), 231 + 21) << "one row added, one more row of room";
+    list.Clear();
+    EXPECT_EQ(list.GetScrollBar().GetTotal(), 21);
+}
+
+TEST_F(ArrayScrolling, RowsAreScrolledIntoViewWithTheLeastMove)
+{
+    const struct {
+        int row;
+        int pos;
+    } cases[] = { { 9, 109 }, { 8, 109 }, { 4, 84 }, { 2, 42 }, { 20, 110 }, { -1, 0 }, { 10, 110 } };
+    for(auto c : cases) {
+        list.ScrollInto(c.row);
+        EXPECT_EQ(Pos(), c.pos) << c.row;
+    }
+    EXPECT_GT(scrolls, 0);
+    EXPECT_EQ(list.GetFirstVisibleRow(), 5);
+    EXPECT_EQ(list.GetLastVisibleRow(), 10) << "the view reaches past the last row";
+}
+
+TEST_F(ArrayScrolling, TheWheelMovesThreeRowsPerNotch)
+{
+    list.WheelRotated(Point(10, 10), -120, 0);
+    EXPECT_EQ(Pos(), 60);
+    list.WheelRotated(Point(10, 10), 120, 0);
+    EXPECT_EQ(Pos(), 0);
+}
+
+TEST_F(ArrayScrolling, TheCursorRowCentresAndStaysInView)
+{
+    ASSERT_TRUE(list.SetCursor(5));
+    list.CenterCursor();
+    EXPECT_EQ(Pos(), 65);
+    EXPECT_EQ(list.GetFirstVisibleRow(), 3);
+    EXPECT_EQ(list.GetLastVisibleRow(), 7);
+    ASSERT_TRUE(list.SetCursor(9));
+    EXPECT_EQ(Pos(), 109) << "moving the cursor scrolls its row into view";
+    list.ClearCursor();
+    list.CenterCursor();
+    EXPECT_EQ(Pos(), 109) << "nothing to centre without a cursor";
+}
+
+} // namespace
