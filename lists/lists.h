@@ -4,4 +4,8 @@
 #include "lists/array/array_column.h"
 #include "lists/array/array_ctrl.h"
 #include "lists/array/separator_display.h"
+#include "lists/header/header_ctrl.h"
+#include "lists/header/header_layout.h"
+#include "lists/header/header_store.h"
+#include "lists/header/header_style.h"
 #include "lists/registrations.h"

@@ -1,12 +1,16 @@
 // The widget library: every public header.
 #pragma once
 
+#include "widgets/bar/bar.h"
+#include "widgets/bar/bar_ctrl.h"
+#include "widgets/bar/bar_pane.h"
 #include "widgets/button/button.h"
 #include "widgets/button/button_style.h"
 #include "widgets/button/pusher.h"
 #include "widgets/button/style_record.h"
 #include "widgets/display/display_popup.h"
 #include "widgets/display/drop_marks.h"
+#include "widgets/frame/look_frame.h"
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
@@ -15,6 +19,9 @@
 #include "widgets/label/label_drawing.h"
 #include "widgets/label/label_look.h"
 #include "widgets/label/label_text.h"
+#include "widgets/menu/menu_bar.h"
+#include "widgets/menu/menu_item.h"
+#include "widgets/menu/menu_style.h"
 #include "widgets/registrations.h"
 #include "widgets/scroll/frame_ctrl.h"
 #include "widgets/scroll/scroll_bar.h"
@@ -26,4 +33,6 @@
 #include "widgets/skin/standard_skin.h"
 #include "widgets/splitter/splitter.h"
 #include "widgets/splitter/splitter_style.h"
+#include "widgets/static/separator_ctrl.h"
+#include "widgets/static/static_text.h"
 #include "widgets/text/widget_messages.h"

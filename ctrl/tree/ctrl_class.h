@@ -361,9 +361,6 @@ public:
     void SetWindowRectCall(const Rect& r);
     void UpdateWindowRectCall(const Rect& r);
     void ScrollWindowCall(const Rect& r, int dx, int dy);
-    // Opens the control as a pop-up window owned by owner; the last two flags are not read.
-    // Nothing happens without a window host.
-    void OpenPopup(Ctrl* owner, bool save_under, bool activate, bool = false, bool = false);
 
     // ---- Scrolling, moved children and immediate repaint (ctrl/refresh).
     void ScrollArea(const Rect& r, int dx, int dy);

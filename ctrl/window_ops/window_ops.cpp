@@ -89,9 +89,18 @@ void EventLoopCall(Ctrl* owner)
     }
 }
 
-void Ctrl::OpenPopup(Ctrl* owner, bool save_under, bool activate, bool b1, bool b2)
+void OpenPopupCall(Ctrl& c, Ctrl* owner, bool save_under, bool activate)
 {
-    RunWeak<Ctrl*, bool, bool, bool, bool>(this, GetHostWindowOps().open_popup, owner, save_under, activate, b1, b2);
+    if(auto open = GetHostWindowOps().open_popup)
+        open(c, owner, save_under, activate);
+}
+
+Rect GetWorkAreaAtCall(Point p)
+{
+    if(auto at = GetHostWindowOps().work_area_at)
+        return at(p);
+    Rect (*work_area)() = GetCtrlCoreSeams().work_area;
+    return work_area ? work_area() : Rect();
 }
 
 void RegisterWindowOperations()

@@ -6,6 +6,7 @@
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/input/input_host.h"
 #include "ctrl/state/ctrl_hooks.h"
+#include "ctrl/window_ops/window_ops.h"
 #include "draw/display/display.h"
 #include "draw/look/sys_colors.h"
 #include "draw/target/draw.h"
@@ -98,7 +99,7 @@ void DisplayPopup::Sync()
                        std::max(item.bottom, item.top + sz.cy) + 1);
                 SetRect(r.Offseted(origin.x, origin.y));
                 if(!IsOpen())
-                    OpenPopup(o, true, false);
+                    OpenPopupCall(*this, o, true, false);
                 Refresh();
                 return;
             }
