@@ -8,6 +8,8 @@
 #include "widgets/button/button_style.h"
 #include "widgets/button/pusher.h"
 #include "widgets/button/style_record.h"
+#include "widgets/display/display_popup.h"
+#include "widgets/display/drop_marks.h"
 #include "widgets/frame/look_frame.h"
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
