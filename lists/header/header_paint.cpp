@@ -6,6 +6,7 @@
 #include "draw/look/look.h"
 #include "draw/look/sys_colors.h"
 #include "draw/target/image_any_draw.h"
+#include "widgets/display/drop_marks.h"
 
 #include <algorithm>
 #include <climits>
@@ -68,6 +69,7 @@ void HeaderCtrl::Paint(Draw& w)
     int x = -GetScroll();
     bool first = true;
     hot_tab = -1;
+    int drop_x = INT_MIN;
     double c = 0;
     bool any_pushed = (flags & PUSHED) && pushed_tab >= 0;
     for(int i = 0; i < n && x < view.cx; i++) {
@@ -81,13 +83,19 @@ void HeaderCtrl::Paint(Draw& w)
             hot_tab = i;
         bool pushed = (flags & PUSHED) && i == pushed_tab;
         tab.Paint(first, w, x, 0, right - x, view.cy, disabled, pushed, hot);
+        if(moving && i == target)
+            drop_x = x;
         x = right;
     }
     Column filler;
     filler.owner = this;
     filler.Paint(first, w, x, 0, 999, view.cy, false, false, false);
-    if(moving)
+    if(moving) {
         w.DrawImage(pointer_x + grab_offset, 0, moved_picture);
+        // Past the painted tabs the mark stands at the right edge.
+        int mark = drop_x == INT_MIN ? view.cx - 2 : drop_x <= 0 ? drop_x : drop_x - 1;
+        DrawVertDropMark(w, mark, 0, view.cy);
+    }
 }
 
 Image HeaderCtrl::MakeMovedPicture(int i)

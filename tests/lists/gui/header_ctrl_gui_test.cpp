@@ -7,6 +7,7 @@
 #include "tests/support/printers.h"
 #include "tests/support/x11/input_window.h"
 
+#include "draw/look/sys_colors.h"
 #include "draw/target/draw.h"
 #include "widgets/bar/bar.h"
 #include "widgets/images/ctrls_img.h"
@@ -381,6 +382,37 @@ TEST_F(PrivateDisplayTest, AbsoluteHeaderScrollsWithItsBar)
     int scroll = h.GetScroll();
     EXPECT_EQ(after.Count(BLUE), std::min(500, 916 - scroll) - std::max(0, 316 - scroll));
     Ctrl::ReleaseCapture();
+}
+
+TEST_F(HeaderGuiTest, MovedTabShowsHalfTransparentWithTheDropMark)
+{
+    host.header.AllowTabMoving();
+    MovePointer(Win(), At(50));
+    PumpFor(20);
+    Press(true);
+    PumpFor(20);
+    for(int x = 80; x <= 180; x += 25) {
+        MovePointer(Win(), At(x));
+        PumpFor(20);
+    }
+    PumpFor(50);
+    // The drop lands before "C", whose middle is right of the pointer: the mark stands on
+    // its left edge.
+    Pixels px = GrabPixels(Win(), Rect(0, 0, 400, height));
+    Color mark = SysColorHighlight();
+    EXPECT_EQ(px.At(199, height / 2), mark);
+    EXPECT_EQ(px.At(200, height / 2), mark);
+    EXPECT_NE(px.At(202, height / 2), mark);
+    // The picture, grabbed 50 pixels into "A", follows the pointer: red over green, halved.
+    Color blend = px.At(140, height - 2);
+    EXPECT_GT(blend.GetR(), 80);
+    EXPECT_LT(blend.GetR(), 180);
+    EXPECT_GT(blend.GetG(), 80);
+    EXPECT_LT(blend.GetG(), 180);
+    EXPECT_EQ(px.At(240, height - 2), NORMAL) << "right of the picture";
+    Press(false);
+    ASSERT_TRUE(PumpUntil([&] { return host.header.Tab(1).GetIndex() == 0; }));
+    EXPECT_EQ(TopRow(), Run({ { 'g', 100 }, { 'r', 100 }, { 'n', 200 } }));
 }
 
 } // namespace
