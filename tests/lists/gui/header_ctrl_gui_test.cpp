@@ -5,10 +5,12 @@
 
 #include "tests/support/lambda_callback.h"
 #include "tests/support/printers.h"
+#include "tests/support/x11/image_pixels.h"
 #include "tests/support/x11/input_window.h"
 
 #include "draw/look/sys_colors.h"
 #include "draw/target/draw.h"
+#include "draw/target/image_any_draw.h"
 #include "widgets/bar/bar.h"
 #include "widgets/images/ctrls_img.h"
 
@@ -413,6 +415,33 @@ TEST_F(HeaderGuiTest, MovedTabShowsHalfTransparentWithTheDropMark)
     Press(false);
     ASSERT_TRUE(PumpUntil([&] { return host.header.Tab(1).GetIndex() == 0; }));
     EXPECT_EQ(TopRow(), Run({ { 'g', 100 }, { 'r', 100 }, { 'n', 200 } }));
+}
+
+// The title as painted into an image: its ink box with the tab pushed or not.
+Rect TitleInk(const HeaderCtrl::Column& tab, bool pushed)
+{
+    ImageAnyDraw w(100, 24);
+    w.DrawRect(0, 0, 100, 24, WHITE);
+    bool first = true;
+    tab.Paint(first, w, 0, 0, 100, 24, false, pushed, false);
+    return Qor::test::InkBox(w.GetImage());
+}
+
+TEST_F(HeaderGuiTest, PressedShiftMovesAPushedTitle)
+{
+    HeaderCtrlStyle s = ColourStyle();
+    for(Value& look : s.look)
+        look = WHITE;
+    host.header.SetStyle(s);
+    const HeaderCtrl::Column& tab = host.header.Tab(2);
+    Rect still = TitleInk(tab, false);
+    ASSERT_FALSE(still.IsEmpty());
+    EXPECT_EQ(TitleInk(tab, true), still) << "without the shift a pushed title stays";
+    s.pressed_shift = true;
+    EXPECT_EQ(TitleInk(tab, true), still.Offseted(1, 1));
+    EXPECT_EQ(TitleInk(tab, false), still);
+    EXPECT_GE(still.left, 4 + 2) << "the margin and two pixels keep the title off the edge";
+    host.header.SetStyle(ColourStyle());
 }
 
 } // namespace
