@@ -25,6 +25,7 @@ TEST_F(ClipTest, SilentOwnerReadGivesUpInBoundedTime)
 {
     PeerProcess peer;
     ASSERT_TRUE(StartMisbehaving(peer, "silent"));
+    UseRealLimits();
     uint32 start = MonotonicMs();
     String data = "untouched";
     EXPECT_FALSE(ReadSelection(AtomOf("UTF8_STRING"), AtomOf("CLIPBOARD"), AtomOf("CLIPDATA"), data));
@@ -58,6 +59,7 @@ TEST_F(ClipTest, LateAnswerToEarlierRequestIsPassedOver)
 {
     PeerProcess peer;
     ASSERT_TRUE(StartMisbehaving(peer, "late"));
+    UseRealLimits();
     String data;
     // The peer holds this one and answers it only when the next request comes.
     EXPECT_FALSE(ReadSelection(AtomOf("TARGETS"), AtomOf("CLIPBOARD"), AtomOf("CLIPDATA"), data));
