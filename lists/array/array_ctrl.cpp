@@ -10,7 +10,12 @@ namespace Qor {
 ArrayCtrl::ArrayCtrl()
     : default_row_height(GetStandardFontSize().cy), options(HORZ_GRID | VERT_GRID | INFO_POPUP | FOCUS_SETS_CURSOR)
 {
+    // From the outside in: the scroll bar, then the header, which so spans only the columns.
     AddFrame(sb);
+    AddFrame(header);
+    header.WhenLayout = MakeCallback(this, &ArrayCtrl::OnHeaderLayout);
+    header.WhenScroll = MakeCallback(this, &ArrayCtrl::OnScroll);
+    header.AllowTabMoving();
     sb.ScrollAction() = MakeCallback(this, &ArrayCtrl::OnScroll);
     sb.SetLine(default_row_height);
     // Index numbers below zero would name entries here; this one stands for none.

@@ -9,7 +9,9 @@
 #include "foundation/owned_array.h"
 #include "foundation/string.h"
 #include "foundation/values/value.h"
+#include "foundation/values/value_order.h"
 #include "foundation/vector.h"
+#include "lists/header/header_ctrl.h"
 #include "widgets/display/display_popup.h"
 #include "widgets/scroll/scroll_bar.h"
 #include "widgets/scroll/scroll_tracker.h"
@@ -154,6 +156,25 @@ public:
     void ClearCaches();
     ArrayCtrl& SetAllSortable();
 
+    // ---- Sorting by a column's shown values; stable, so ties keep the order they had.
+    // A click on a sortable column's tab: the same tab again reverses the direction.
+    void OnHeaderClick(int column);
+    // Sorts by the sort column (the first sortable column when none is chosen yet) and
+    // shows the direction on its tab.
+    void DoColumnSort();
+    void SortByColumnOrder(int column, const ValueOrder& order);
+    // New row i is old row order[i], with its flags, own height and cell displays.
+    void PermuteRows(const Vector<int>& order);
+    int GetSortColumn() const { return sort_column; }
+    bool IsSortDescending() const { return sort_descending; }
+    // After a sort the cursor goes back to the row with the former cursor row's key.
+    ArrayCtrl& SetRefindCursorAfterSort(bool on = true)
+    {
+        refind_cursor = on;
+        return *this;
+    }
+    HeaderCtrl& GetHeader() { return header; }
+
     // ---- Options.
     ArrayCtrl& SetOption(dword option, bool on = true);
     bool HasOption(dword option) const { return options & option; }
@@ -254,6 +275,7 @@ private:
     };
 
     Vector<ArrayCtrlRow> rows;
+    HeaderCtrl header;
     ScrollBar sb;
     ScrollTracker tracker;
     OwnedArray<Column> columns;
@@ -286,12 +308,16 @@ private:
     void RevertRowEdits();
     void MarkSelectionStale() { select_count_stale = true; }
     int Grid() const { return HasOption(HORZ_GRID) ? 1 : 0; }
+    int sort_column = -1;
+    bool sort_descending = false;
+    bool refind_cursor = false;
     int first_visible = 0;
     int last_visible = INT32_MAX;
 
     void SyncScrollInfo();
     void SyncVisibleRows();
     void OnScroll();
+    void OnHeaderLayout();
     void SyncInfoPopup();
 };
 

@@ -51,9 +51,16 @@ void ArrayCtrl::OnScroll()
 {
     SyncVisibleRows();
     Size view = GetViewSize();
-    tracker.Scroll(*this, Rect(view), Point(0, sb.GetPosition()), Size(1, 1));
+    tracker.Scroll(*this, Rect(view), Point(header.GetScroll(), sb.GetPosition()), Size(1, 1));
     info.Dismiss();
     WhenScroll();
+}
+
+void ArrayCtrl::OnHeaderLayout()
+{
+    SyncVisibleRows();
+    Refresh();
+    SyncInfoPopup();
 }
 
 void ArrayCtrl::Layout() { SyncScrollInfo(); }
