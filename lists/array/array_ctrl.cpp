@@ -10,6 +10,7 @@ namespace Qor {
 ArrayCtrl::ArrayCtrl()
     : default_row_height(GetStandardFontSize().cy), options(HORZ_GRID | VERT_GRID | INFO_POPUP | FOCUS_SETS_CURSOR)
 {
+    corner.SetWantsFocus(false);
     // From the outside in: the scroll bar, then the header, which so spans only the columns.
     AddFrame(sb);
     AddFrame(header);

@@ -13,6 +13,8 @@
 #include "foundation/vector.h"
 #include "lists/header/header_ctrl.h"
 #include "widgets/display/display_popup.h"
+#include "widgets/scroll/frame_ctrl.h"
+#include "widgets/static/static_text.h"
 #include "widgets/scroll/scroll_bar.h"
 #include "widgets/scroll/scroll_tracker.h"
 
@@ -263,6 +265,7 @@ public:
 
     // The pop-up that shows a clipped cell in full.
     DisplayPopup& GetInfoPopup() { return info; }
+    FrameBottom<ParentCtrl>& GetCornerBox() { return corner; }
 
 private:
     struct BoundCtrl {
@@ -286,6 +289,8 @@ private:
     // Per row, per column: 0 none, else a borrowed Display.
     Vector<Vector<uintptr_t>> cell_overrides;
     Vector<bool> modified;
+    // Fills the square under the vertical bar while the header's bar runs below the rows.
+    FrameBottom<ParentCtrl> corner;
     DisplayPopup info;
     KeyIndex<String> names;
     int cursor = -1;

@@ -3,6 +3,7 @@
 
 #include "lists/array/array_ctrl.h"
 
+#include "ctrl/frame/ctrl_frame.h"
 #include "foundation/callback_action.h"
 
 #include <algorithm>
@@ -63,7 +64,23 @@ void ArrayCtrl::OnHeaderLayout()
     SyncInfoPopup();
 }
 
-void ArrayCtrl::Layout() { SyncScrollInfo(); }
+void ArrayCtrl::Layout()
+{
+    SyncScrollInfo();
+    int width = sb.GetStyle().bar_width;
+    if(corner.GetFrameHeight() != width) {
+        corner.SetFrameHeight(width);
+        if(Ctrl* p = corner.GetParent())
+            p->ResolveLayout(1);
+    }
+    bool filled = &sb.GetFrame(0) == &corner;
+    if(header.GetScrollBar().IsVisible() != filled) {
+        if(filled)
+            sb.SetFrame(0, GetNullFrameInstance());
+        else
+            sb.SetFrame(0, corner);
+    }
+}
 
 void ArrayCtrl::SyncInfoPopup() {}
 
