@@ -3,6 +3,7 @@
 #include "lists/array/array_ctrl.h"
 
 #include "draw/font/font_metrics.h"
+#include "draw/look/sys_colors.h"
 #include "foundation/callback_action.h"
 
 namespace Qor {
@@ -11,6 +12,9 @@ ArrayCtrl::ArrayCtrl()
     : default_row_height(GetStandardFontSize().cy), options(HORZ_GRID | VERT_GRID | INFO_POPUP | FOCUS_SETS_CURSOR)
 {
     corner.SetWantsFocus(false);
+    grid_color = SysColorShadow();
+    odd_paper = even_paper = SysColorPaper();
+    odd_ink = even_ink = SysColorText();
     // From the outside in: the scroll bar, then the header, which so spans only the columns.
     AddFrame(sb);
     AddFrame(header);

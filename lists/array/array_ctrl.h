@@ -76,6 +76,7 @@ public:
         APPEND_LINE = 0x100,
         MULTI_SELECT = 0x8000,
         INFO_POPUP = 0x40000,
+        NO_BACKGROUND = 0x80000,
         FOCUS_SETS_CURSOR = 0x100000,
         ALL_SORTABLE = 0x200000,
     };
@@ -239,6 +240,26 @@ public:
     void WheelRotated(Point p, int zdelta, dword keyflags) override;
     void Layout() override;
 
+    // ---- Cells on screen, in view coordinates.
+    // The cell under the column's header tab (wider by one under the last tab; a pixel
+    // narrower for the vertical grid).
+    Rect GetCellRect(int row, int column);
+    // The cell less its margins.
+    Rect GetCellContentRect(int row, int column);
+    // The column's margin, or its tab's + 2 when it has none of its own.
+    int GetCellMargin(int column);
+    // What paints a cell, with the shown value, colours and style flags (1 cursor row,
+    // 2 focus, 4 selected, 8 read-only); focus: the list has the focus in its tree.
+    const Display* GetCellPaintInfo(int row, int column, bool focus, Value& value, Color& ink, Color& paper,
+                                    dword& style);
+    void Paint(Draw& w) override;
+    void PointerMoved(Point p, dword keyflags) override;
+    void PointerLeft() override;
+    // Odd and even rows' colours; the grid's.
+    ArrayCtrl& SetEvenRowColor(Color paper, Color ink);
+    ArrayCtrl& SetOddRowColor(Color paper, Color ink);
+    ArrayCtrl& SetGridColor(Color c);
+
     // ---- Notifications, in the order the owner may rely on (see the cursor operations).
     Callback WhenLeftDouble;
     Callback1<Point> WhenMouseMove;
@@ -313,6 +334,15 @@ private:
     void RevertRowEdits();
     void MarkSelectionStale() { select_count_stale = true; }
     int Grid() const { return HasOption(HORZ_GRID) ? 1 : 0; }
+    Color grid_color;
+    Color odd_paper;
+    Color odd_ink;
+    Color even_paper;
+    Color even_ink;
+    // Set while a drag passes over: -1 an insertion mark above the drop row, -2 the whole
+    // row, else that cell.
+    int drop_row = -1;
+    int drop_column = -1;
     int sort_column = -1;
     bool sort_descending = false;
     bool refind_cursor = false;

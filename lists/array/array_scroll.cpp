@@ -1,5 +1,5 @@
-// The list's vertical scrolling through its scroll bar, and its info pop-up. The list has no
-// header yet: the pop-up has no cells to show.
+// The list's vertical scrolling through its scroll bar, the header's horizontal one, and the
+// frames' layout.
 
 #include "lists/array/array_ctrl.h"
 
@@ -81,7 +81,5 @@ void ArrayCtrl::Layout()
             sb.SetFrame(0, corner);
     }
 }
-
-void ArrayCtrl::SyncInfoPopup() {}
 
 } // namespace Qor
