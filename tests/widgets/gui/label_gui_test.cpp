@@ -1,6 +1,7 @@
 // Labels on a real X server: the pixels of the label painter in its states, static controls
 // painted in a window, and a label's access key typed with Alt moving the focus.
 #include "tests/support/x11/input_window.h"
+#include "tests/widgets/label/label_checks.h"
 
 #include "draw/image/pixel_buffer.h"
 #include "draw/look/sys_colors.h"
@@ -18,13 +19,6 @@ using namespace Qor;
 using namespace QorTest;
 
 using LabelGuiTest = PrivateDisplayTest;
-
-Image Solid(int cx, int cy, RGBA c)
-{
-    PixelBuffer b(cx, cy);
-    FillPixels(b.Begin(), c, (int)b.GetLength());
-    return Image(b);
-}
 
 // A face-coloured panel that paints one label record over its whole view.
 struct LabelPanel : Ctrl {
@@ -63,7 +57,7 @@ TEST_F(LabelGuiTest, PixelsOfTheLabelStates)
     const Color red(255, 0, 0);
     const int W = 160, H = 24;
     LabelPanel panel;
-    panel.label.left_image = Solid(16, 16, MakeRGBA(255, 0, 0, 255));
+    panel.label.left_image = SolidImage(16, 16, MakeRGBA(255, 0, 0, 255));
     panel.label.left_spacing = 4;
     panel.label.text = "Label";
     panel.label.horizontal_align = LABEL_ALIGN_LEFT;
@@ -123,7 +117,7 @@ TEST_F(LabelGuiTest, StaticControlsPainted)
     caption.SetLabel("Word or &Phrase");
     caption.SetRect(10, 10, 180, 20);
     separator.SetRect(10, 40, 180, 7);
-    image.SetImage(Solid(12, 12, MakeRGBA(0, 0, 255, 255)));
+    image.SetImage(SolidImage(12, 12, MakeRGBA(0, 0, 255, 255)));
     image.SetRect(10, 50, 40, 40);
     panel.AppendChild(caption);
     panel.AppendChild(separator);

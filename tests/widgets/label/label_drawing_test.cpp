@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include "tests/draw/support/recording_draw.h"
+#include "tests/widgets/label/label_checks.h"
 #include "tests/support/printers.h"
 
 #include <string>
@@ -17,13 +18,6 @@ using namespace Qor;
 using QorTest::RecordingDraw;
 
 namespace {
-
-Image Solid(int cx, int cy)
-{
-    PixelBuffer b(cx, cy);
-    FillPixels(b.Begin(), MakeRGBA(200, 0, 0, 255), (int)b.GetLength());
-    return Image(b);
-}
 
 std::string ImageAt(int x, int y, const Image& img)
 {
@@ -66,7 +60,7 @@ bool Logged(const RecordingDraw& w, const std::string& line)
 }
 
 struct LabelDrawingTest : ::testing::Test {
-    Image icon = Solid(16, 16);
+    Image icon = QorTest::SolidImage(16, 16);
     const char* text = "Caption";
     Size ts = GetLabelTextSize("Caption", GetStandardFontReference(), 10000);
 
@@ -121,7 +115,7 @@ TEST_F(LabelDrawingTest, AlignmentsPlaceTheBlock)
 
 TEST_F(LabelDrawingTest, NarrowRectangleDropsTheRightImageFirst)
 {
-    Image right = Solid(10, 12);
+    Image right = QorTest::SolidImage(10, 12);
     struct Case {
         int width;
         bool keep_left, keep_right;
@@ -231,7 +225,7 @@ TEST_F(LabelDrawingTest, DisabledShadowIsOnePixelOff)
         l.text = text;
         l.disabled = true;
         if(image_height)
-            l.left_image = Solid(8, image_height);
+            l.left_image = QorTest::SolidImage(8, image_height);
         RecordingDraw w;
         l.Paint(w, 0, 0, 200, 50);
         std::vector<TextRun> runs = TextRuns(w);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include "tests/draw/support/recording_draw.h"
 #include "tests/support/printers.h"
+#include "tests/widgets/label/label_checks.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -38,17 +39,6 @@ TEST(LabelTextTest, RichSizeIsLimitedByTheWidth)
     EXPECT_GT(narrow.cy, natural.cy) << "wrapped onto more lines";
 }
 
-// A text run in an underlined font (the font is logged as its 64-bit value; the flags are
-// bits 16-31).
-bool IsUnderlinedRun(const std::string& line)
-{
-    size_t at = line.find("font ");
-    if(line.rfind("DrawTextRun(", 0) != 0 || at == std::string::npos)
-        return false;
-    unsigned long long data = std::strtoull(line.c_str() + at + 5, nullptr, 16);
-    return (data >> 16) & 0x2000;
-}
-
 // Draws the caption with the key its marks give and returns the underlined text and where it
 // stands: its line and its x relative to the line's start.
 struct Underlined {
@@ -67,7 +57,7 @@ Underlined DrawCaption(const char* marked)
     Underlined u;
     int h = f.GetMetrics().height;
     for(const std::string& line : w.log) {
-        if(!IsUnderlinedRun(line))
+        if(!QorTest::IsUnderlinedRun(line))
             continue;
         int x, y;
         char text[32] = "";
@@ -114,11 +104,31 @@ TEST(LabelTextTest, KeyWithoutPositionUnderlinesTheFirstMatch)
     DrawLabelText(w, 0, 0, 1000, "tree\nSet", f, Color(0, 0, 0), 'E');
     int count = 0;
     for(const std::string& line : w.log)
-        if(IsUnderlinedRun(line)) {
+        if(QorTest::IsUnderlinedRun(line)) {
             count++;
             EXPECT_NE(line.find("\"e\""), std::string::npos) << line;
         }
     EXPECT_EQ(count, 1);
+}
+
+TEST(LabelTextTest, RichCaptionCarriesItsOwnFormatAndUnderlinesTheMarkedLetter)
+{
+    String cleaned;
+    int key = ExtractAccessKey("\1[* Op\ben]", cleaned);
+    RecordingDraw w;
+    DrawLabelText(w, 5, 7, 200, cleaned, GetStandardFontReference(), Color(255, 0, 0), key);
+    std::string drawn, underlined;
+    for(const std::string& line : w.log) {
+        char text[32] = "";
+        if(std::sscanf(line.c_str(), "DrawTextRun(%*d, %*d, 0, \"%31[^\"]\"", text) != 1)
+            continue;
+        drawn += text;
+        if(QorTest::IsUnderlinedRun(line))
+            underlined += text;
+        EXPECT_EQ(line.find("#ff0000"), std::string::npos) << "the markup's ink, not the given one: " << line;
+    }
+    EXPECT_EQ(drawn, "Open");
+    EXPECT_EQ(underlined, "e");
 }
 
 } // namespace

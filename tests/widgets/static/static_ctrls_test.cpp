@@ -1,8 +1,9 @@
 // Static controls painted into a recording Draw, their sizes, and the access keys labels
-// take for the fields after them.
+// show and take for the fields after them.
 #include "widgets/static/separator_ctrl.h"
 #include "widgets/static/static_text.h"
 
+#include "ctrl/settings/gui_settings.h"
 #include "draw/image/pixel_buffer.h"
 #include "draw/look/skin_reset.h"
 #include "draw/look/sys_colors.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include "tests/draw/support/recording_draw.h"
 #include "tests/support/printers.h"
+#include "tests/widgets/label/label_checks.h"
 
 using namespace Qor;
 using QorTest::RecordingDraw;
@@ -98,9 +100,7 @@ TEST(ImageCtrlTest, CentredImageAndItsSize)
     c.Paint(empty);
     EXPECT_TRUE(empty.log.empty());
     EXPECT_EQ(c.MinimumSize(), Size(0, 0));
-    PixelBuffer b(11, 6);
-    FillPixels(b.Begin(), MakeRGBA(0, 0, 0, 255), 66);
-    c.SetImage(Image(b));
+    c.SetImage(QorTest::SolidImage(11, 6));
     EXPECT_EQ(c.StandardSize(), Size(11, 6));
     RecordingDraw w;
     c.Paint(w);
@@ -146,6 +146,23 @@ TEST(LabelTest, SetLabelTakesTheMarkSetTextDoesNot)
     l.SetText("&Raw");
     EXPECT_EQ(Std(l.GetText()), "&Raw");
     EXPECT_EQ(l.GetAccessKey(), 0);
+}
+
+TEST(LabelTest, UnderlinesItsKeyWhenMarksAreShown)
+{
+    int alt_only = GetAccessKeysOnAltOnly();
+    Label l;
+    l.SetLabel("&Yes");
+    l.SetRect(0, 0, 100, 20);
+    SetAccessKeysOnAltOnly(1); // shown only while Alt is held: not now
+    RecordingDraw hidden;
+    l.Paint(hidden);
+    SetAccessKeysOnAltOnly(0); // always shown
+    RecordingDraw shown;
+    l.Paint(shown);
+    SetAccessKeysOnAltOnly(alt_only);
+    EXPECT_EQ(QorTest::UnderlinedText(hidden), "");
+    EXPECT_EQ(QorTest::UnderlinedText(shown), "Y");
 }
 
 // A field that takes the initial focus, with an access key of its own when given one.
