@@ -6,6 +6,7 @@
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
+#include "widgets/menu/menu_bar.h"
 #include "widgets/registrations.h"
 #include "widgets/skin/standard_skin.h"
 #include "widgets/text/widget_messages.h"
@@ -13,6 +14,7 @@
 namespace Qor {
 
 extern const char qor_widgets_registrations = (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(),
-                                               RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr), 0);
+                                               RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr),
+                                               RegisterMenuHooks(), 0);
 
 } // namespace Qor

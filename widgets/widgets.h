@@ -1,10 +1,14 @@
 // The widget library: every public header.
 #pragma once
 
+#include "widgets/bar/bar.h"
+#include "widgets/bar/bar_ctrl.h"
+#include "widgets/bar/bar_pane.h"
 #include "widgets/button/button.h"
 #include "widgets/button/button_style.h"
 #include "widgets/button/pusher.h"
 #include "widgets/button/style_record.h"
+#include "widgets/frame/look_frame.h"
 #include "widgets/images/classic_ctrls_img.h"
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
@@ -14,6 +18,9 @@
 #include "widgets/label/label_look.h"
 #include "widgets/label/label_text.h"
 #include "widgets/option/option.h"
+#include "widgets/menu/menu_bar.h"
+#include "widgets/menu/menu_item.h"
+#include "widgets/menu/menu_style.h"
 #include "widgets/registrations.h"
 #include "widgets/skin/popup_animation.h"
 #include "widgets/skin/standard_skin.h"

@@ -89,6 +89,20 @@ void EventLoopCall(Ctrl* owner)
     }
 }
 
+void OpenPopupCall(Ctrl& c, Ctrl* owner, bool save_under, bool activate)
+{
+    if(auto open = GetHostWindowOps().open_popup)
+        open(c, owner, save_under, activate);
+}
+
+Rect GetWorkAreaAtCall(Point p)
+{
+    if(auto at = GetHostWindowOps().work_area_at)
+        return at(p);
+    Rect (*work_area)() = GetCtrlCoreSeams().work_area;
+    return work_area ? work_area() : Rect();
+}
+
 void RegisterWindowOperations()
 {
     CtrlCoreSeams& seams = GetCtrlCoreSeams();

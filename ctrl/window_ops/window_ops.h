@@ -33,6 +33,11 @@ struct HostWindowOps {
     void (*wait_for_events)(int ms) = nullptr;
     // Runs the event loop until the owner leaves its loop, or with null until no window is left.
     void (*run_event_loop)(Ctrl* owner) = nullptr;
+    // Opens c as a pop-up window owned by owner's window; with activate it takes the focus and
+    // a counted pointer grab, so a nested pop-up closing keeps its parent's grab.
+    void (*open_popup)(Ctrl& c, Ctrl* owner, bool save_under, bool activate) = nullptr;
+    // The work area of the screen that contains p.
+    Rect (*work_area_at)(Point p) = nullptr;
 };
 
 HostWindowOps& GetHostWindowOps();
@@ -42,6 +47,9 @@ HostWindowOps& GetHostWindowOps();
 void RunOnGuiThread(Callback& cb);
 void WaitForEventsCall(int ms);
 void EventLoopCall(Ctrl* owner);
+void OpenPopupCall(Ctrl& c, Ctrl* owner, bool save_under, bool activate);
+// The work area containing p; the whole work area, or an empty rectangle, without a host.
+Rect GetWorkAreaAtCall(Point p);
 
 // Start-up: the control tree's window operations go through the weak callbacks.
 void RegisterWindowOperations();

@@ -24,6 +24,8 @@ int main()
               ops.activate == &ActivateHostWindow && ops.enable && ops.focus && ops.set_rect == &SetHostWindowRect &&
               ops.update_rect == &UpdateHostWindowRect && ops.scroll == &ScrollHostWindow,
           "the control tree's window operations reach the window host");
+    Check(ops.open_popup != nullptr && ops.work_area_at != nullptr,
+          "controls open pop-ups and place them within the work area through the window host");
     Check(seams.invalidate_host_area == &InvalidateHostWindowArea, "refresh marks reach the window's invalid areas");
     Check(seams.get_top_ctrls == &GetTopCtrls && seams.get_owner != nullptr, "the tree reads the window map");
     Check(seams.end_popup_grab == &EndPopupGrab, "a control leaving its window ends its pop-up grab");

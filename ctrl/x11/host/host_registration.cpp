@@ -16,6 +16,11 @@ Ctrl* GetOwnerSeam(const Ctrl& c) { return GetOwnerOf(c); }
 String DescribeSeam(const Ctrl& c) { return GetPlatformDescription(c); }
 void EnableOp(Ctrl& c, bool* enable) { *enable = EnableHostWindow(c, *enable); }
 void FocusOp(Ctrl& c, bool* focused) { *focused = FocusHostWindow(c); }
+void OpenPopupOp(Ctrl& c, Ctrl* owner, bool save_under, bool activate)
+{
+    OpenPopup(c, owner, save_under, activate, false, false);
+}
+Rect WorkAreaAtOp(Point p) { return display ? GetWorkAreaAt(p) : Rect(); }
 
 } // namespace
 
@@ -32,6 +37,8 @@ void RegisterWindowHost()
     ops.set_rect = SetHostWindowRect;
     ops.update_rect = UpdateHostWindowRect;
     ops.scroll = ScrollHostWindow;
+    ops.open_popup = OpenPopupOp;
+    ops.work_area_at = WorkAreaAtOp;
     CtrlCoreSeams& s = GetCtrlCoreSeams();
     s.compositor_running = [] { return display && IsCompositorRunning(); };
     s.invalidate_host_area = InvalidateHostWindowArea;
