@@ -1,6 +1,10 @@
 // The control library: every public header.
 #pragma once
 
+#include "ctrl/clip/clipboard.h"
+#include "ctrl/clip/image_formats.h"
+#include "ctrl/clip/text_formats.h"
+#include "ctrl/clip/transfer.h"
 #include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/frame/ctrl_frame.h"

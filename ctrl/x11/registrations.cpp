@@ -2,6 +2,8 @@
 
 #include "ctrl/x11/registrations.h"
 
+#include "ctrl/x11/clip/png_raster.h"
+#include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_metrics.h"
@@ -14,6 +16,6 @@ namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
     (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), 0);
+     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterPngRasterFormat(), 0);
 
 } // namespace Qor

@@ -4,6 +4,7 @@
 #include "ctrl/x11/events/x_events.h"
 
 #include "ctrl/focus/focus_routing.h"
+#include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_atoms.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
@@ -71,6 +72,8 @@ void DispatchXEvent(XEvent* event)
     SyncFocusFromX();
     if(event->type == PropertyNotify)
         RefreshOnSettingsChange(event->xproperty);
+    if(HandleSelectionEvent(*event))
+        return;
     // A changed keyboard map is read again, or keys would keep their old meaning.
     if(event->type == MappingNotify && event->xmapping.request != MappingPointer)
         XRefreshKeyboardMapping(&event->xmapping);
