@@ -13,6 +13,7 @@
 #include "ctrl/input/button_tracking.h"
 #include "ctrl/input/input_host.h"
 #include "ctrl/input/mouse_routing.h"
+#include "ctrl/input/resize_host.h"
 #include "ctrl/layout/logical_pos.h"
 #include "ctrl/loop/caret.h"
 #include "ctrl/loop/event_loop.h"

@@ -8,6 +8,7 @@
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/registrations.h"
 #include "ctrl/input/input_host.h"
+#include "ctrl/input/resize_host.h"
 #include "ctrl/timer/timer.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/x11/host/window_host.h"
@@ -35,6 +36,12 @@ int main()
     Check(host.grab_pointer && host.release_pointer_grab && host.holds_pointer_grab && host.has_x_focus &&
               host.set_cursor == &SetMouseCursor && host.punctuation_key_name == &GetPunctuationKeyName,
           "the routing grabs the pointer and sets the cursor through the host");
+    const ResizeHost& resize = GetResizeHost();
+    Check(resize.horizontal_cursor == &CursorResizeHorizontalImage && resize.vertical_cursor == &VerticalResizeCursor &&
+              resize.corner_cursor == &CornerResizeCursor,
+          "controls get the resize cursors");
+    Check(resize.move_resize_available && resize.start_move_resize == &StartWmMoveResize,
+          "a size grip hands its window to the window manager's resize");
     const HostFocusHooks& focus = GetHostFocusHooks();
     Check(focus.sync_focus_window == &SyncFocusWindow && focus.drop_window_focus == &DropWindowFocus,
           "the host's focus reports reach the keyboard routing");

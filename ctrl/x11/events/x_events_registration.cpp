@@ -5,7 +5,9 @@
 
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/input/input_host.h"
+#include "ctrl/input/resize_host.h"
 #include "ctrl/tree/core_seams.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/image/cursor.h"
 
@@ -41,6 +43,13 @@ void RegisterXEvents()
     host.holds_pointer_grab = HoldsGrabSeam;
     host.has_x_focus = HasXFocusSeam;
     host.punctuation_key_name = GetPunctuationKeyName;
+
+    ResizeHost& resize = GetResizeHost();
+    resize.horizontal_cursor = CursorResizeHorizontalImage;
+    resize.vertical_cursor = VerticalResizeCursor;
+    resize.corner_cursor = CornerResizeCursor;
+    resize.move_resize_available = [] { return display && IsMoveResizeAvailable(); };
+    resize.start_move_resize = StartWmMoveResize;
 
     HostFocusHooks& focus = GetHostFocusHooks();
     focus.sync_focus_window = SyncFocusWindow;

@@ -133,8 +133,15 @@ void ButtonReleased(Ctrl& c, const XButtonEvent& e)
 
 void PointerMoved(Ctrl& c, XEvent& event)
 {
-    // Only the latest position counts.
-    while(XCheckWindowEvent(display, event.xmotion.window, PointerMotionMask, &event)) {}
+    // Only the latest position counts, but a move never overtakes a press or a release:
+    // only the moves queued right behind this one are merged.
+    XEvent next;
+    while(XPending(display)) {
+        XPeekEvent(display, &next);
+        if(next.type != MotionNotify || next.xmotion.window != event.xmotion.window)
+            break;
+        XNextEvent(display, &event);
+    }
     const XMotionEvent& e = event.xmotion;
     ResetMouseState();
     HostState& s = GetHostState();

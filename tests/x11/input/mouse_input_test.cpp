@@ -61,6 +61,23 @@ TEST_F(MouseInputTest, DoubleClickNeedsTheSameButtonAndWindow)
     EXPECT_EQ(d.mouse, (std::vector<std::string>{ "81 30,0", "91 30,0" }));
 }
 
+// Moves queued behind each other are merged into the latest, but never past a press or a
+// release: a drag that arrives at once still moves between its press and its release.
+TEST_F(MouseInputTest, MergedMovesKeepTheirPlaceBetweenPresses)
+{
+    InputRecorder c;
+    c.log_moves = true;
+    OpenInput window(c, Rect(Point(40, 40), Size(200, 100)));
+    ASSERT_TRUE(window.IsOpen());
+    MovePointer(window.GetWindow(), Point(20, 20));
+    ASSERT_TRUE(PumpUntil([&] { return !c.mouse.empty(); }));
+    c.mouse.clear();
+    Drag(window.GetWindow(), Point(30, 20), Point(130, 20));
+    ASSERT_TRUE(PumpUntil([&] { return !c.mouse.empty() && c.mouse.back() == "91 130,20"; }));
+    std::vector<std::string> expected{ "20 30,20", "81 30,20", "c1 30,20", "20 130,20", "91 130,20" };
+    EXPECT_EQ(c.mouse, expected);
+}
+
 TEST_F(MouseInputTest, WheelNotchesArriveOnRelease)
 {
     InputRecorder c;

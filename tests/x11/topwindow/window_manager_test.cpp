@@ -3,6 +3,7 @@
 // display is that server, so the shared display of the other tests is not disturbed.
 #include "tests/x11/topwindow/top_window_fixture.h"
 
+#include "tests/support/x11/openbox_run.h"
 #include "tests/support/x11/private_server_run.h"
 
 #include "foundation/callback_action.h"
@@ -17,54 +18,6 @@ namespace {
 
 using namespace Qor;
 using namespace QorTest;
-
-bool HasWindowManager(::Display* d)
-{
-    Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", false);
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    bool found = XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, false, AnyPropertyType, &type, &format,
-                                    &count, &after, &data) == Success &&
-                 count == 1;
-    if(data)
-        XFree(data);
-    return found;
-}
-
-// Starts openbox on the server and waits until it manages the screen; stops it at the end.
-class OpenboxRun {
-public:
-    explicit OpenboxRun(XvfbServer& server)
-    {
-        ::Display* d = server.Open();
-        if(!d)
-            return;
-        pid = fork();
-        if(pid == 0) {
-            setenv("DISPLAY", server.GetName().c_str(), 1);
-            execlp("openbox", "openbox", "--sm-disable", (char*)nullptr);
-            _exit(127);
-        }
-        for(uint32 start = MonotonicMs(); MonotonicMs() - start < 10000 && !ready; usleep(20000))
-            ready = HasWindowManager(d);
-    }
-    ~OpenboxRun()
-    {
-        if(pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-    OpenboxRun(const OpenboxRun&) = delete;
-    OpenboxRun& operator=(const OpenboxRun&) = delete;
-
-    bool ready = false;
-
-private:
-    pid_t pid = -1;
-};
 
 using UnderOpenbox = TopWindowTest;
 
