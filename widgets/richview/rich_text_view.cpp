@@ -11,6 +11,7 @@
 #include "richtext/paint/paint_info.h"
 #include "richtext/qtf/qtf_reader.h"
 #include "richtext/qtf/qtf_writer.h"
+#include "widgets/frame/view_edge.h"
 
 #include <algorithm>
 
@@ -34,7 +35,7 @@ RichTextView::RichTextView()
     background = SysColorPaper();
     zoom = ZoomRatio(0, 0);
     WhenLink = MakeCallback(&OpenUrlInBrowser);
-    SetFrame(0, GetNullFrameInstance());
+    SetFrame(0, GetViewEdgeFrame());
     AddFrame(sb);
     sb.SetLine(SCROLL_LINE);
     sb.ScrollAction() = MakeCallback(this, &RichTextView::Scrolled);
