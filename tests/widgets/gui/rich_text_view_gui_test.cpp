@@ -272,6 +272,15 @@ TEST_F(RichTextViewGuiTest, ClickOnALinkRunsTheCallbackAndKeepsTheSelection)
     EXPECT_EQ(v.CursorFor(on_link, 0).GetSerialId(), GetArrowCursor().GetSerialId()) << "no hand without a callback";
 }
 
+// The pop-up menu open now, if any.
+MenuBar* OpenMenu()
+{
+    for(Ctrl* c : GetTopCtrls())
+        if(MenuBar* m = dynamic_cast<MenuBar*>(c); m && m->IsOpen())
+            return m;
+    return nullptr;
+}
+
 TEST_F(RichTextViewGuiTest, ContextMenuOffersCopy)
 {
     RichTextView v;
@@ -286,14 +295,12 @@ TEST_F(RichTextViewGuiTest, ContextMenuOffersCopy)
     int item_count = 0;
     MenuScript script;
     script.on_timeout = [&] {
-        if(menu)
-            menu->CloseMenu();
+        if(MenuBar* m = OpenMenu())
+            m->CloseMenu();
     };
     script
         .Then([&] {
-            for(Ctrl* c : GetTopCtrls())
-                if(MenuBar* m = dynamic_cast<MenuBar*>(c); m && m->IsOpen())
-                    menu = m;
+            menu = OpenMenu();
             return menu != nullptr;
         })
         .Do([&] {
@@ -302,7 +309,8 @@ TEST_F(RichTextViewGuiTest, ContextMenuOffersCopy)
         })
         .Wait(100)
         .Do([&] { Click(DefaultRootWindow(display), menu->GetItem(0).GetRectOnScreen().CenterPoint()); })
-        .Then([&] { return !menu->IsOpen(); });
+        // The menu is gone once closed: it is looked for again, never read.
+        .Then([&] { return OpenMenu() == nullptr; });
     script.Start(10000);
     Click(window.GetWindow(), PositionPoint(v, 2), 3);
     ASSERT_TRUE(PumpUntil([&] { return script.Finished() || script.TimedOut(); }, 12000));
