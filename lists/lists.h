@@ -1,4 +1,11 @@
 // The list controls: every public header.
 #pragma once
 
+#include "lists/array/array_column.h"
+#include "lists/array/array_ctrl.h"
+#include "lists/array/separator_display.h"
+#include "lists/header/header_ctrl.h"
+#include "lists/header/header_layout.h"
+#include "lists/header/header_store.h"
+#include "lists/header/header_style.h"
 #include "lists/registrations.h"

@@ -1,0 +1,362 @@
+// ArrayCtrl: the list and table control. Rows of Values live in numbered value indexes;
+// columns present one index, several, or the row number. Row, column and index numbers are
+// 0-based; a row that is not stored (negative, Null, at or past the row count) reads as Null.
+#pragma once
+
+#include "ctrl/tree/ctrl_class.h"
+#include "foundation/callback.h"
+#include "foundation/key_index.h"
+#include "foundation/owned_array.h"
+#include "foundation/string.h"
+#include "foundation/values/value.h"
+#include "foundation/values/value_order.h"
+#include "foundation/vector.h"
+#include "lists/header/header_ctrl.h"
+#include "widgets/display/display_popup.h"
+#include "widgets/scroll/frame_ctrl.h"
+#include "widgets/static/static_text.h"
+#include "widgets/scroll/scroll_bar.h"
+#include "widgets/scroll/scroll_tracker.h"
+
+namespace Qor {
+
+class Bar;
+class Display;
+class TransferOffer;
+
+// What a new row gets at an index when the index has a generator.
+class ValueGenerator {
+public:
+    virtual Value Get() = 0;
+    virtual ~ValueGenerator() = default;
+};
+
+// One stored row.
+struct ArrayCtrlRow {
+    enum : byte { SELECTED = 1, ENABLED = 2 };
+
+    byte flags = ENABLED;
+    // Element i holds value index i; a missing element reads as Null.
+    Vector<Value> values;
+};
+
+// One value index: what a new row gets there, and the type-ahead key filter.
+struct ArrayCtrlIndexInfo {
+    Value default_value;
+    ValueGenerator* generator = nullptr; // borrowed; asked instead of the default when set
+    int (*key_filter)(int chr) = nullptr;
+
+    ArrayCtrlIndexInfo& SetDefault(const Value& v)
+    {
+        default_value = v;
+        return *this;
+    }
+    ArrayCtrlIndexInfo& SetGenerator(ValueGenerator& g)
+    {
+        generator = &g;
+        return *this;
+    }
+    ArrayCtrlIndexInfo& SetKeyFilter(int (*filter)(int chr))
+    {
+        key_filter = filter;
+        return *this;
+    }
+};
+
+class ArrayCtrl : public Ctrl {
+public:
+    class Column;
+
+    // Option bits (SetOption); the defaults are those of a new list.
+    enum : dword {
+        HORZ_GRID = 0x1,
+        VERT_GRID = 0x2,
+        NO_CURSOR = 0x4,
+        INSERTING_ALLOWED = 0x40,
+        APPEND_LINE = 0x100,
+        MULTI_SELECT = 0x8000,
+        INFO_POPUP = 0x40000,
+        NO_BACKGROUND = 0x80000,
+        FOCUS_SETS_CURSOR = 0x100000,
+        ALL_SORTABLE = 0x200000,
+    };
+
+    ArrayCtrl();
+    ~ArrayCtrl() override;
+
+    // ---- Building the table.
+    // A new index named by the empty identifier, with a Null default.
+    ArrayCtrlIndexInfo& AddIndex();
+    int GetIndexCount() const { return index_info.GetCount(); }
+    ArrayCtrlIndexInfo& GetIndexInfo(int index) { return index_info[index]; }
+    // A new index and a column bound to it.
+    Column& AddColumn(const char* text = nullptr, int ratio = 0);
+    Column& AddColumnForIndex(int index, const char* text = nullptr, int ratio = 0);
+    // A column bound to no index: its value is the row number.
+    Column& AddRowNumberColumn(const char* text = nullptr, int ratio = 0);
+    int GetColumnCount() const { return columns.GetCount(); }
+    Column& GetColumn(int column) { return columns[column]; }
+    const Column& GetColumn(int column) const { return columns[column]; }
+
+    // ---- Reading.
+    // The larger of the stored rows and the virtual row count.
+    int GetCount() const;
+    // The cursor row's value with what is being edited taken first; any other row's stored value.
+    Value Get(int row, int index) const;
+    Value GetStoredValue(int row, int index) const;
+    Value GetCursorRowValue(int index) const;
+    // Null without a cursor, else the cursor row's value of index 0.
+    Value GetCursorKey() const;
+    Vector<Value> GetRowValues(int row) const;
+    bool IsSelected(int row) const;
+    // False for a negative row, true past the stored rows.
+    bool IsRowEnabled(int row) const;
+    // The first enabled row from `from` on whose value equals v; -1 when none.
+    int Find(const Value& v, int index = 0, int from = 0) const;
+    bool FindSetCursor(const Value& v, int index = 0, int from = 0);
+    // The cell's own display when it has one, else the column's.
+    const Display* GetCellDisplay(int row, int column) const;
+    // Gives a cell a display of its own (borrowed); the rows grow to hold it.
+    void SetCellDisplay(int row, int column, const Display& d);
+
+    // ---- Changing. Row and index numbers must not be negative; storing past the last row
+    // grows the table.
+    void Set(int row, int index, const Value& v);
+    // Stores without the row-change notifications.
+    void SetRaw(int row, int index, const Value& v);
+    void SetCursorRowValue(int index, const Value& v);
+    // After a row's values changed: scroll extent, repaint, pop-up, caches.
+    void RowChanged(int row);
+    void SetRow(int row, const Vector<Value>& values);
+    // Appends a row with every index's default (or generated) value.
+    void Add();
+    // Appends a row whose index 0 holds v.
+    void AddValue(const Value& v);
+    void SetCount(int n);
+    void Insert(int row) { InsertRows(row, 1); }
+    void InsertRows(int row, int count);
+    // Leaves the cursor to the caller; row must be stored.
+    void RemoveRow(int row);
+    // Removes every row; indexes and columns stay.
+    void Clear();
+    // A disabled row half a standard font high whose cells paint a separator.
+    void AddSeparator();
+    void SetRowEnabled(int row, bool enabled);
+    // A control outside the rows that shows and edits the cursor row's value of an index;
+    // borrowed, and forgotten when it is destroyed.
+    void AddBoundCtrl(int index, Ctrl& c);
+    // Null as the index binds the control to the row number.
+    // The modified flag of an index, set when a value of the cursor row is stored.
+    bool IsIndexModified(int index) const;
+
+    // ---- Columns' values.
+    const Display* GetColumnDisplay(int column) const;
+    // Before conversion: the row number, the stored value, or a ValueMap of several.
+    Value GetColumnValue(int row, int column) const;
+    // Through the column's converter and its cache.
+    Value GetConvertedValue(int row, int column) const;
+    void InvalidateCaches(int row);
+    void ClearCaches();
+    ArrayCtrl& SetAllSortable();
+
+    // ---- Sorting by a column's shown values; stable, so ties keep the order they had.
+    // A click on a sortable column's tab: the same tab again reverses the direction.
+    void OnHeaderClick(int column);
+    // Sorts by the sort column (the first sortable column when none is chosen yet) and
+    // shows the direction on its tab.
+    void DoColumnSort();
+    void SortByColumnOrder(int column, const ValueOrder& order);
+    // New row i is old row order[i], with its flags, own height and cell displays.
+    void PermuteRows(const Vector<int>& order);
+    int GetSortColumn() const { return sort_column; }
+    bool IsSortDescending() const { return sort_descending; }
+    // After a sort the cursor goes back to the row with the former cursor row's key.
+    ArrayCtrl& SetRefindCursorAfterSort(bool on = true)
+    {
+        refind_cursor = on;
+        return *this;
+    }
+    HeaderCtrl& GetHeader() { return header; }
+
+    // ---- Options.
+    ArrayCtrl& SetOption(dword option, bool on = true);
+    bool HasOption(dword option) const { return options & option; }
+
+    // ---- Cursor and selection.
+    // Clamps row into the rows; false when a stored disabled row is asked for, with the
+    // no-cursor option, on an empty list, or when the old row refuses to be left.
+    bool SetCursor(int row, bool select = true);
+    // Removes the cursor after accepting its row; false when the row refuses.
+    bool ClearCursor();
+    // Removes the cursor without accepting its row.
+    void CancelCursor();
+    // The cursor on the first or last enabled row; with the no-cursor option the view
+    // scrolls to the start or the end instead.
+    void GoBegin();
+    void GoEnd();
+    int GetCursor() const { return cursor; }
+    bool IsCursor() const { return cursor >= 0; }
+    int GetAnchor() const { return anchor; }
+    void SelectRow(int row, bool sel = true);
+    void SelectRange(int start, int count, bool sel = true);
+    void SelectAll();
+    void ClearSelection();
+    void UpdateSelectionCount();
+    int GetSelectCount();
+
+    // ---- Row geometry in list coordinates (row 0 at y 0).
+    int GetLineY(int row) const;
+    int GetRowHeight(int row) const;
+    int GetTotalCy() const;
+    // The row containing y (a row's grid line belongs to it); Null when none.
+    int GetLineAt(int y) const;
+    ArrayCtrl& SetDefaultRowHeight(int h);
+    int GetDefaultRowHeight() const { return default_row_height; }
+    // Null returns the row to the default height.
+    void SetRowHeight(int row, int h);
+    void RecalcLinePositions(int row, int y);
+    void RefreshRow(int row);
+    // The least scroll that shows the row; before the first row scrolls to the top, past the
+    // last to the bottom.
+    void ScrollInto(int row);
+    // The cursor row in the middle of the view, as far as the scroll range allows.
+    void CenterCursor();
+    // The list coordinate shown at the top of the view.
+    int GetScrollPos() const { return sb.GetPosition(); }
+    ScrollBar& GetScrollBar() { return sb; }
+    // The rows the view shows, as of the last scroll or change of the rows.
+    int GetFirstVisibleRow() const { return first_visible; }
+    int GetLastVisibleRow() const { return last_visible; }
+
+    // Clears the modified flag of every value index.
+    void ClearModified() override;
+    // Selection colours change with the focus; a list gaining it without a cursor puts the
+    // cursor on its first enabled row (with the focus-sets-cursor option).
+    void FocusGained() override;
+    void FocusLost() override;
+    void ChildFocusGained() override;
+    void ChildFocusLost() override;
+    // Three default rows per notch.
+    void WheelRotated(Point p, int zdelta, dword keyflags) override;
+    void Layout() override;
+
+    // ---- Cells on screen, in view coordinates.
+    // The cell under the column's header tab (wider by one under the last tab; a pixel
+    // narrower for the vertical grid).
+    Rect GetCellRect(int row, int column);
+    // The cell less its margins.
+    Rect GetCellContentRect(int row, int column);
+    // The column's margin, or its tab's + 2 when it has none of its own.
+    int GetCellMargin(int column);
+    // What paints a cell, with the shown value, colours and style flags (1 cursor row,
+    // 2 focus, 4 selected, 8 read-only); focus: the list has the focus in its tree.
+    const Display* GetCellPaintInfo(int row, int column, bool focus, Value& value, Color& ink, Color& paper,
+                                    dword& style);
+    void Paint(Draw& w) override;
+    void PointerMoved(Point p, dword keyflags) override;
+    void PointerLeft() override;
+    // Odd and even rows' colours; the grid's.
+    ArrayCtrl& SetEvenRowColor(Color paper, Color ink);
+    ArrayCtrl& SetOddRowColor(Color paper, Color ink);
+    ArrayCtrl& SetGridColor(Color c);
+
+    // ---- Notifications, in the order the owner may rely on (see the cursor operations).
+    Callback WhenLeftDouble;
+    Callback1<Point> WhenMouseMove;
+    Callback WhenEnterKey;
+    Callback WhenLeftClick;
+    Callback1<Bar&> WhenBar;
+    BoolCallback WhenAcceptRow;
+    Callback WhenAcceptEdit;
+    Callback WhenArrayAction;
+    Callback WhenStartEdit;
+    Callback WhenUpdateRow;
+    Callback WhenCtrlsAction;
+    Callback WhenSel;
+    Callback WhenScroll;
+    Callback WhenDrag;
+    CallbackHolder<void, int, int, TransferOffer&> WhenDropCell;
+    Callback2<int, TransferOffer&> WhenDropInsert;
+    Callback2<int, TransferOffer&> WhenDropRow;
+    Callback1<TransferOffer&> WhenDrop;
+    Callback WhenEnterRow;
+    Callback WhenKillCursor;
+    Callback WhenCursor;
+    Callback WhenSelection;
+
+    // The pop-up that shows a clipped cell in full.
+    DisplayPopup& GetInfoPopup() { return info; }
+    FrameBottom<ParentCtrl>& GetCornerBox() { return corner; }
+
+private:
+    struct BoundCtrl {
+        int index;
+        WeakPointer<Ctrl> ctrl;
+    };
+    struct RowLine {
+        int y;
+        int height; // Null: the default height
+    };
+
+    Vector<ArrayCtrlRow> rows;
+    HeaderCtrl header;
+    ScrollBar sb;
+    ScrollTracker tracker;
+    OwnedArray<Column> columns;
+    Vector<BoundCtrl> bound;
+    KeyIndex<String> identifiers;
+    OwnedArray<ArrayCtrlIndexInfo> index_info;
+    Vector<RowLine> lines;
+    // Per row, per column: 0 none, else a borrowed Display.
+    Vector<Vector<uintptr_t>> cell_overrides;
+    Vector<bool> modified;
+    // Fills the square under the vertical bar while the header's bar runs below the rows.
+    FrameBottom<ParentCtrl> corner;
+    DisplayPopup info;
+    KeyIndex<String> names;
+    int cursor = -1;
+    int anchor = -1;
+    int select_count = 0;
+    int accept_nesting = 0;
+    int default_row_height;
+    int virtual_count = -1;
+    dword options;
+    bool select_count_stale = false;
+
+    ArrayCtrlRow& GrowRows(int row);
+    // Column editors and bound controls of the index take the cursor row's stored values.
+    void ReloadEditors(int index);
+    // Every column editor and bound control takes the cursor row's values.
+    void LoadEditors();
+    // Without a cursor the bound controls show Null and are disabled.
+    void ClearBoundCtrls();
+    bool AcceptRow();
+    void RevertRowEdits();
+    void MarkSelectionStale() { select_count_stale = true; }
+    int Grid() const { return HasOption(HORZ_GRID) ? 1 : 0; }
+    Color grid_color;
+    Color odd_paper;
+    Color odd_ink;
+    Color even_paper;
+    Color even_ink;
+    // Set while a drag passes over: -1 an insertion mark above the drop row, -2 the whole
+    // row, else that cell.
+    int drop_row = -1;
+    int drop_column = -1;
+    int sort_column = -1;
+    bool sort_descending = false;
+    bool refind_cursor = false;
+    int first_visible = 0;
+    int last_visible = INT32_MAX;
+
+    void SyncScrollInfo();
+    void SyncVisibleRows();
+    void OnScroll();
+    void OnHeaderLayout();
+    void SyncInfoPopup();
+};
+
+} // namespace Qor
+
+// The column is part of the list's interface.
+#include "lists/array/array_column.h"
