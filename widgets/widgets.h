@@ -28,6 +28,7 @@
 #include "widgets/menu/menu_style.h"
 #include "widgets/option/option.h"
 #include "widgets/registrations.h"
+#include "widgets/richview/rich_text_view.h"
 #include "widgets/scroll/frame_ctrl.h"
 #include "widgets/scroll/scroll_bar.h"
 #include "widgets/scroll/scroll_bar_geometry.h"
