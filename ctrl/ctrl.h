@@ -1,7 +1,13 @@
 // The control library: every public header.
 #pragma once
 
+#include "ctrl/clip/clipboard.h"
+#include "ctrl/clip/image_formats.h"
+#include "ctrl/clip/text_formats.h"
+#include "ctrl/clip/transfer.h"
 #include "ctrl/defaults/ctrl_defaults.h"
+#include "ctrl/dnd/drag_source.h"
+#include "ctrl/dnd/drop_target.h"
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/frame/frame_settings.h"

@@ -2,6 +2,7 @@
 
 #include "ctrl/registrations.h"
 
+#include "ctrl/clip/image_formats.h"
 #include "ctrl/images/ctrl_core_img.h"
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/input/mouse_routing.h"
@@ -15,6 +16,6 @@ namespace Qor {
 
 extern const char qor_ctrl_registrations =
     (RegisterControlTimers(), RegisterSkinChange(), RegisterWindowOperations(), RegisterCaret(), RegisterMouseRouting(),
-     RegisterFocusRouting(), RegisterTopWindow(), RegisterCtrlCoreImg(), 0);
+     RegisterFocusRouting(), RegisterTopWindow(), RegisterCtrlCoreImg(), RegisterImageClipFormats(), 0);
 
 } // namespace Qor

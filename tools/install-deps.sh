@@ -8,7 +8,7 @@ build-essential cmake ninja-build ccache pkg-config
 libx11-dev libxrender-dev libxft-dev libfontconfig-dev libfreetype-dev libgtk2.0-dev libxtst-dev libxcomposite-dev libxfixes-dev
 zlib1g-dev libbz2-dev bzip2
 libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev libmimalloc2.0 libjemalloc2 libstb-dev
-xvfb xauth locales fonts-dejavu-core python3-fonttools imagemagick openbox
+xvfb xauth locales fonts-dejavu-core python3-fonttools imagemagick openbox xclip python3-xlib
 qpdf poppler-utils icc-profiles-free
 clang libclang-rt-14-dev clang-format
 "

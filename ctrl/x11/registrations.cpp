@@ -2,7 +2,9 @@
 
 #include "ctrl/x11/registrations.h"
 
+#include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_metrics.h"
 #include "ctrl/x11/host/window_host.h"
@@ -14,6 +16,6 @@ namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
     (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), 0);
+     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterXdndSource(), 0);
 
 } // namespace Qor

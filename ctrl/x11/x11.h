@@ -2,10 +2,14 @@
 #pragma once
 
 #include "ctrl/ctrl.h"
+#include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_atoms.h"
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/display/xlib.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
+#include "ctrl/x11/dnd/xdnd_protocol.h"
+#include "ctrl/x11/dnd/xdnd_target.h"
 #include "ctrl/x11/draw/system_draw.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_font.h"
@@ -18,4 +22,5 @@
 #include "ctrl/x11/image/image_sys_data.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/registrations.h"
+#include "ctrl/x11/startup/window_system.h"
 #include "ctrl/x11/topwindow/x_top_window.h"

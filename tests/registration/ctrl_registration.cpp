@@ -1,10 +1,12 @@
 // Start-up registrations of the control library hold in a program that links only it and
 // the libraries below it: a new standard font runs the skin change, a destroyed control
 // cancels the timers of its record, the control tree reads the layout zoom and the GUI
-// settings, and its window operations go through the weak window calls. Exits non-zero when a check fails.
+// settings, its window operations go through the weak window calls, and rich-text images
+// use the image clipboard formats. Exits non-zero when a check fails.
 
 #include "ctrl/ctrl.h"
 #include "draw/font/font_metrics.h"
+#include "richtext/objects/image_objects.h"
 #include "tests/registration/registration_check.h"
 
 using namespace Qor;
@@ -32,6 +34,8 @@ int main()
     Check(seams.move_focus_here != nullptr && seams.send_focus_lost == &SendFocusLost &&
               seams.focus_top_control == &FocusTopControl,
           "the tree moves the focus through the keyboard routing");
+    Check(GetRichImage().GetClipFormats() == GetImageClipFormats(),
+          "rich-text images reach the clipboard through the image clipboard formats");
     // No window host in this program: a control answers that it has no window.
     Ctrl c;
     Check(!c.EnableWindowCall(true), "without a window host a control has no window");

@@ -1,6 +1,7 @@
 // Start-up registrations of the X11 back end hold in a program that links only it: the
 // panic box is the fatal-message hook before any code of the program runs, so a fatal
-// message opens a box on the display. Needs an X server; exits non-zero when a check fails.
+// message opens a box on the display; clipboard offers reach the X server. Needs an X server; exits non-zero when a
+// check fails.
 
 #include "ctrl/x11/x11.h"
 #include "foundation/panic.h"
@@ -56,6 +57,8 @@ int main()
         nanosleep(&t, nullptr);
     }
     Check(shown, "a fatal message opens the panic box");
+    const Qor::TransferHost& host = Qor::GetTransferHost();
+    Check(host.has_format && host.read && host.claim, "offers read and claim selections through the X server");
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     XCloseDisplay(d);

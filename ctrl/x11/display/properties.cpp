@@ -103,6 +103,14 @@ Vector<int> ReadWindowPropertyInts(Window w, Atom property, Atom type)
 
 String ReadSelectionProperty(Window w, Atom property)
 {
+    String out;
+    ReadSelectionProperty(w, property, out);
+    return out;
+}
+
+bool ReadSelectionProperty(Window w, Atom property, String& out)
+{
+    out.Clear();
     Atom type = X_NONE;
     int format = 0;
     unsigned long items = 0, bytes_after = 0;
@@ -112,17 +120,16 @@ String ReadSelectionProperty(Window w, Atom property)
     if(data)
         XFree(data);
     if(status != Success || type == X_NONE)
-        return String();
+        return false;
     if(type != AtomOf("INCR")) {
-        String out = ReadWindowProperty(w, property, AnyPropertyType);
+        out = ReadWindowProperty(w, property, AnyPropertyType);
         XDeleteProperty(display, w, property);
         XFlush(display);
-        return out;
+        return true;
     }
     // Deleting the INCR announcement asks the owner for the first chunk; each deletion after
     // a chunk asks for the next. The owner is another program: every wait, and the whole
     // transfer, has its limit, and notices about other properties do not extend a wait.
-    String out;
     // Notices queued before the transfer (the announcement itself) would pass for the first
     // chunk and end it at once with nothing read.
     XEvent stale;
@@ -130,6 +137,7 @@ String ReadSelectionProperty(Window w, Atom property)
     while(XCheckIfEvent(display, &stale, IsPropertyNotice, (XPointer)&notice)) {}
     XDeleteProperty(display, w, property);
     int start = (int)MonotonicMs();
+    bool complete = false;
     for(;;) {
         XFlush(display);
         bool got = false;
@@ -149,11 +157,15 @@ String ReadSelectionProperty(Window w, Atom property)
         int before = out.GetLength();
         AppendProperty(out, w, property, AnyPropertyType, limits.max_bytes);
         XDeleteProperty(display, w, property);
-        if(out.GetLength() == before || out.GetLength() >= limits.max_bytes)
+        if(out.GetLength() == before) {
+            complete = true;
+            break;
+        }
+        if(out.GetLength() >= limits.max_bytes)
             break;
     }
     XFlush(display);
-    return out;
+    return complete;
 }
 
 } // namespace Qor

@@ -24,6 +24,9 @@ Vector<int> ReadWindowPropertyInts(Window w, Atom property, Atom type);
 // deleted. w must have selected PropertyChangeMask for INCR. Bounded in time and size: a
 // transfer that stalls or runs too long returns what came so far.
 String ReadSelectionProperty(Window w, Atom property);
+// The same, false when the property is missing or an INCR transfer was cut short (stalled,
+// too long or too large); out then holds what came.
+bool ReadSelectionProperty(Window w, Atom property, String& out);
 
 enum : int { MAX_PROPERTY_BYTES = 64 * 1024 * 1024 };
 

@@ -14,6 +14,7 @@ namespace {
 
 bool error_trap;
 bool in_error_handler;
+unsigned long last_trapped_serial;
 
 // Indexed by the major request code; 120 stands for the no-operation request.
 const char* const request_names[] = {
@@ -167,7 +168,11 @@ String XErrorMessage(::Display* d, const XErrorEvent& e)
 
 int XErrorHandler(::Display* d, XErrorEvent* e)
 {
-    if(error_trap || IsPanicking() || IniText("X11_ERRORS") != "1")
+    if(error_trap) {
+        last_trapped_serial = e->serial;
+        return 0;
+    }
+    if(IsPanicking() || IniText("X11_ERRORS") != "1")
         return 0;
     // The panic below runs inside this handler: the panic box must not send requests on
     // this connection, which Xlib is in the middle of.
@@ -201,5 +206,7 @@ bool BeginErrorTrap()
 }
 
 void EndErrorTrap(bool previous) { error_trap = previous; }
+
+unsigned long LastTrappedErrorSerial() { return last_trapped_serial; }
 
 } // namespace Qor

@@ -20,6 +20,9 @@ const char* XRequestName(int major_code);
 // returns the previous setting, which End restores.
 bool BeginErrorTrap();
 void EndErrorTrap(bool previous);
+// The request serial of the last error the trap ignored (0 before any): a request sent
+// under the trap failed when this reaches its serial after an XSync.
+unsigned long LastTrappedErrorSerial();
 // True while XErrorHandler runs: Xlib must not be re-entered on the main connection then.
 bool InXErrorHandler();
 

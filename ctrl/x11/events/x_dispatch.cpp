@@ -4,7 +4,9 @@
 #include "ctrl/x11/events/x_events.h"
 
 #include "ctrl/focus/focus_routing.h"
+#include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_atoms.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 
@@ -68,9 +70,12 @@ void DispatchXEvent(XEvent* event)
         return;
     if(RunWindowFilters(event))
         return;
+    CheckXdndReply(*event);
     SyncFocusFromX();
     if(event->type == PropertyNotify)
         RefreshOnSettingsChange(event->xproperty);
+    if(HandleSelectionEvent(*event))
+        return;
     // A changed keyboard map is read again, or keys would keep their old meaning.
     if(event->type == MappingNotify && event->xmapping.request != MappingPointer)
         XRefreshKeyboardMapping(&event->xmapping);
