@@ -2,6 +2,7 @@
 
 #include "ctrl/x11/registrations.h"
 
+#include "ctrl/x11/clip/png_raster.h"
 #include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
@@ -16,6 +17,7 @@ namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
     (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterXdndSource(), 0);
+     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterXdndSource(), RegisterPngRasterFormat(),
+     0);
 
 } // namespace Qor

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ctrl/ctrl.h"
+#include "ctrl/x11/clip/png_raster.h"
 #include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_atoms.h"
 #include "ctrl/x11/display/x11_display.h"

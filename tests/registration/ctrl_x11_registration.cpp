@@ -1,9 +1,10 @@
 // Start-up registrations of the X11 back end hold in a program that links only it: the
 // panic box is the fatal-message hook before any code of the program runs, so a fatal
-// message opens a box on the display; clipboard offers reach the X server. Needs an X server; exits non-zero when a
-// check fails.
+// message opens a box on the display; clipboard offers reach the X server and PNG data decodes. Needs an X server;
+// exits non-zero when a check fails.
 
 #include "ctrl/x11/x11.h"
+#include "draw/raster/stream_raster.h"
 #include "foundation/panic.h"
 #include "tests/registration/registration_check.h"
 
@@ -59,6 +60,14 @@ int main()
     Check(shown, "a fatal message opens the panic box");
     const Qor::TransferHost& host = Qor::GetTransferHost();
     Check(host.has_format && host.read && host.claim, "offers read and claim selections through the X server");
+    // A 1 x 1 PNG of the colour (16, 32, 48).
+    static const char png[] = "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x01"
+                              "\x00\x00\x00\x01\x08\x02\x00\x00\x00\x90\x77\x53\xde\x00\x00\x00\x0c\x49"
+                              "\x44\x41\x54\x78\x9c\x63\x10\x50\x30\x00\x00\x00\xa4\x00\x61\x34\x66\x7d"
+                              "\x72\x00\x00\x00\x00\x49\x45\x4e\x44\xae\x42\x60\x82";
+    Qor::Image decoded = Qor::StreamRaster::LoadFromString(Qor::String(png, sizeof(png) - 1));
+    Check(decoded.GetWidth() == 1 && decoded[0][0] == Qor::MakeRGBA(16, 32, 48, 255),
+          "images pasted as PNG are decoded");
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     XCloseDisplay(d);

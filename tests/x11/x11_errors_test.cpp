@@ -1,6 +1,6 @@
 // X protocol errors: the message, ignored unless "X11_ERRORS" is "1", fatal when it is,
 // the error trap, and a panic from the handler that ends without a deadlock.
-#include "tests/support/private_home.h"
+#include "tests/support/ini_home.h"
 #include "tests/support/x11/gui_test.h"
 
 #include "ctrl/x11/display/x11_errors.h"
@@ -17,25 +17,6 @@ namespace {
 
 using namespace Qor;
 using namespace QorTest;
-
-// A private home whose q.ini holds the text, read afresh.
-class IniHome {
-public:
-    explicit IniHome(const char* text)
-    {
-        std::ofstream(home.Path() + "/q.ini") << text;
-        Reload();
-    }
-    ~IniHome() { Reload(); }
-
-private:
-    PrivateHome home;
-    static void Reload()
-    {
-        ForgetHomeFolder();
-        ini_version++;
-    }
-};
 
 // A BadWindow error of this client: a window destroyed twice.
 void CauseBadWindow()
@@ -101,6 +82,20 @@ TEST_F(XErrorTest, IgnoredInsideTheErrorTrap)
     EndErrorTrap(false);
     EXPECT_FALSE(BeginErrorTrap());
     EndErrorTrap(false);
+}
+
+TEST_F(XErrorTest, TrapRecordsTheSerialOfTheFailedRequest)
+{
+    bool trap = BeginErrorTrap();
+    unsigned long before = NextRequest(display);
+    XSync(display, false);
+    EXPECT_LT(LastTrappedErrorSerial(), before);
+    CauseBadWindow();
+    EXPECT_GE(LastTrappedErrorSerial(), before);
+    unsigned long after = NextRequest(display);
+    XSync(display, false);
+    EXPECT_LT(LastTrappedErrorSerial(), after) << "a request that succeeds records nothing";
+    EndErrorTrap(trap);
 }
 
 TEST_F(XErrorTest, FatalWithTheSettingAndEndsWithoutDeadlock)

@@ -41,17 +41,22 @@ bool WatchesRequestor(Window w)
     return false;
 }
 
+// The requestor may be gone: errors must arrive while the trap is set.
+void SelectRequestorInput(Window w, long mask)
+{
+    bool trap = BeginErrorTrap();
+    XSelectInput(display, w, mask);
+    XSync(display, false);
+    EndErrorTrap(trap);
+}
+
 void Forget(int i)
 {
     Vector<OutgoingTransfer>& ts = Transfers();
     Window w = ts[i].requestor;
     ts.Remove(i);
-    if(!WatchesRequestor(w)) {
-        bool trap = BeginErrorTrap();
-        XSelectInput(display, w, NoEventMask);
-        XFlush(display);
-        EndErrorTrap(trap);
-    }
+    if(!WatchesRequestor(w))
+        SelectRequestorInput(w, NoEventMask);
 }
 
 void DropExpired()
@@ -89,16 +94,12 @@ bool StartOutgoingTransfer(Window requestor, Atom property, Atom type, const Str
     if(ts.GetCount() >= std::max(GetSelectionLimits().max_transfers, 1))
         Forget(0);
     // The requestor's deletions of the property pace the chunks.
-    bool trap = BeginErrorTrap();
-    XSelectInput(display, requestor, PropertyChangeMask);
-    EndErrorTrap(trap);
+    // A requestor's window that goes away ends its transfers at once.
+    SelectRequestorInput(requestor, PropertyChangeMask | StructureNotifyMask);
     long size = data.GetLength();
     if(!WriteRequestorProperty(requestor, property, AtomOf("INCR"), 32, &size, 1)) {
-        if(!WatchesRequestor(requestor)) {
-            trap = BeginErrorTrap();
-            XSelectInput(display, requestor, NoEventMask);
-            EndErrorTrap(trap);
-        }
+        if(!WatchesRequestor(requestor))
+            SelectRequestorInput(requestor, NoEventMask);
         return false;
     }
     OutgoingTransfer& t = ts.Add();
@@ -108,6 +109,18 @@ bool StartOutgoingTransfer(Window requestor, Atom property, Atom type, const Str
     t.data = data;
     t.start_ms = t.last_ms = (int)MonotonicMs();
     return true;
+}
+
+bool DropTransfersTo(Window requestor)
+{
+    Vector<OutgoingTransfer>& ts = Transfers();
+    bool any = false;
+    for(int i = ts.GetCount() - 1; i >= 0; i--)
+        if(ts[i].requestor == requestor) {
+            ts.Remove(i);
+            any = true;
+        }
+    return any;
 }
 
 bool ContinueOutgoingTransfer(const XPropertyEvent& e)

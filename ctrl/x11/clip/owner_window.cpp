@@ -133,6 +133,8 @@ bool HandleSelectionEvent(XEvent& event)
         return owner && event.xselection.requestor == owner;
     case PropertyNotify:
         return ContinueOutgoingTransfer(event.xproperty);
+    case DestroyNotify:
+        return DropTransfersTo(event.xdestroywindow.window);
     }
     return false;
 }

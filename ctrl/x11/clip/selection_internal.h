@@ -31,6 +31,8 @@ int IncrThreshold();
 // Announces an INCR transfer of data into property of requestor; false when the
 // announcement could not be written.
 bool StartOutgoingTransfer(Window requestor, Atom property, Atom type, const String& data);
+// A requestor's window was destroyed: its transfers end; true when it had any.
+bool DropTransfersTo(Window requestor);
 // Another program took a selection from the owner window.
 void ApplySelectionClear(const XSelectionClearEvent& e);
 

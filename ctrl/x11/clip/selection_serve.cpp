@@ -27,9 +27,10 @@ void SendNotify(const XSelectionRequestEvent& r, Atom property)
     n.target = r.target;
     n.property = property;
     n.time = r.time;
-    bool trap = BeginErrorTrap(); // the requestor may be gone already
+    // The requestor may be gone already; its error must arrive while the trap is set.
+    bool trap = BeginErrorTrap();
     XSendEvent(display, r.requestor, false, 0, &e);
-    XFlush(display);
+    XSync(display, false);
     EndErrorTrap(trap);
 }
 

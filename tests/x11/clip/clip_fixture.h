@@ -20,7 +20,14 @@ protected:
         PrivateDisplayTest::SetUp();
         ASSERT_EQ(access("/usr/bin/xclip", X_OK), 0) << "xclip is missing: run tools/install-deps.sh";
         saved = Qor::GetSelectionLimits();
+        // Peers on a loaded machine may answer later than the program's usual wait; tests
+        // of the wait itself use the real limits.
+        Qor::SelectionLimits patient = saved;
+        patient.read_rounds = 300;
+        Qor::SetSelectionLimits(patient);
     }
+    // The program's own limits, for tests of how long a read waits.
+    void UseRealLimits() { Qor::SetSelectionLimits(Qor::SelectionLimits()); }
     void TearDown() override
     {
         Qor::SetSelectionLimits(saved);

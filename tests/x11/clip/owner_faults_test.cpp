@@ -1,5 +1,6 @@
 // Selection owners and requestors that misbehave: the reads stay bounded and take only
 // real answers; this program's answers follow what old clients expect.
+#include "tests/support/ini_home.h"
 #include "tests/x11/clip/clip_fixture.h"
 
 #include "ctrl/x11/display/x11_atoms.h"
@@ -25,6 +26,7 @@ TEST_F(ClipTest, SilentOwnerReadGivesUpInBoundedTime)
 {
     PeerProcess peer;
     ASSERT_TRUE(StartMisbehaving(peer, "silent"));
+    UseRealLimits();
     uint32 start = MonotonicMs();
     String data = "untouched";
     EXPECT_FALSE(ReadSelection(AtomOf("UTF8_STRING"), AtomOf("CLIPBOARD"), AtomOf("CLIPDATA"), data));
@@ -58,6 +60,7 @@ TEST_F(ClipTest, LateAnswerToEarlierRequestIsPassedOver)
 {
     PeerProcess peer;
     ASSERT_TRUE(StartMisbehaving(peer, "late"));
+    UseRealLimits();
     String data;
     // The peer holds this one and answers it only when the next request comes.
     EXPECT_FALSE(ReadSelection(AtomOf("TARGETS"), AtomOf("CLIPBOARD"), AtomOf("CLIPDATA"), data));
@@ -202,6 +205,52 @@ TEST_F(ClipTest, RequestorThatStopsTakingChunksIsDropped)
     EXPECT_EQ(GetOutgoingTransferCount(), 1);
     PumpFor(400);
     EXPECT_EQ(GetOutgoingTransferCount(), 0);
+}
+
+} // namespace
+
+} // namespace QorTest
+
+namespace QorTest {
+
+namespace {
+
+TEST_F(ClipTest, RequestorGoneBeforeItsAnswerIsNoError)
+{
+    // X errors would be fatal now: answering a vanished requestor must cause none.
+    IniHome home("X11_ERRORS=1\n");
+    SelectionLimits small = GetSelectionLimits();
+    small.incr_threshold = 1000;
+    SetSelectionLimits(small);
+    ClearClipboard();
+    AppendClipboardText(std::string(600, 'a').c_str());
+    AppendClipboard("x-big", String(std::string(5000, 'b').c_str()));
+    for(const char* target : { "UTF8_STRING", "TARGETS", "x-big" }) {
+        Requestor r;
+        ASSERT_TRUE(r.d);
+        XConvertSelection(r.d, r.Intern("CLIPBOARD"), r.Intern(target), r.Intern("MINE"), r.w, X_CURRENT_TIME);
+        XDestroyWindow(r.d, r.w);
+        XSync(r.d, false);
+        PumpFor(100);
+    }
+    EXPECT_EQ(GetOutgoingTransferCount(), 0);
+}
+
+TEST_F(ClipTest, RequestorGoneDuringIncrEndsItsTransfer)
+{
+    SelectionLimits small = GetSelectionLimits();
+    small.incr_threshold = 1000;
+    SetSelectionLimits(small);
+    ClearClipboard();
+    AppendClipboardText(std::string(5000, 'z').c_str());
+    Requestor r;
+    ASSERT_TRUE(r.d);
+    Atom property = r.Intern("MINE");
+    ASSERT_EQ(r.Ask("UTF8_STRING", property), (long)property);
+    ASSERT_EQ(GetOutgoingTransferCount(), 1);
+    XDestroyWindow(r.d, r.w);
+    XSync(r.d, false);
+    EXPECT_TRUE(PumpUntil([] { return GetOutgoingTransferCount() == 0; }, 1000));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "tests/x11/clip/clip_fixture.h"
 
 #include "ctrl/clip/text_formats.h"
+#include "ctrl/x11/display/x11_atoms.h"
 #include "foundation/charset.h"
+#include "foundation/process.h"
 
 using namespace Qor;
 
@@ -116,6 +118,19 @@ TEST_F(ClipTest, MegabyteGoesByIncrBothWays)
     EXPECT_EQ(peer.ExitStatus(), 0);
     EXPECT_TRUE(peer.Output() == big) << "got " << peer.Output().size() << " bytes";
     EXPECT_EQ(GetOutgoingTransferCount(), 0);
+}
+
+TEST_F(ClipTest, WithoutOwnerNothingIsOfferedAndNothingWaits)
+{
+    UseRealLimits();
+    // An earlier test of this process may have left this program the owner.
+    ClearClipboard();
+    XSetSelectionOwner(display, AtomOf("CLIPBOARD"), X_NONE, X_CURRENT_TIME);
+    ASSERT_EQ(XGetSelectionOwner(display, AtomOf("CLIPBOARD")), (Window)X_NONE);
+    uint32 start = MonotonicMs();
+    EXPECT_FALSE(IsClipboardTextAvailable());
+    EXPECT_EQ(ReadClipboardText(), WString());
+    EXPECT_LT(MonotonicMs() - start, 150u) << "the server itself refuses a selection without owner";
 }
 
 TEST_F(ClipTest, PeerTakingSelectionDropsOwnData)
