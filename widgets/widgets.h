@@ -26,6 +26,8 @@
 #include "widgets/menu/menu_bar.h"
 #include "widgets/menu/menu_item.h"
 #include "widgets/menu/menu_style.h"
+#include "widgets/multibutton/multi_button.h"
+#include "widgets/multibutton/multi_button_style.h"
 #include "widgets/option/option.h"
 #include "widgets/registrations.h"
 #include "widgets/scroll/frame_ctrl.h"
