@@ -43,3 +43,4 @@
 #include "widgets/static/separator_ctrl.h"
 #include "widgets/static/static_text.h"
 #include "widgets/text/widget_messages.h"
+#include "widgets/tooltip/tool_tip.h"
