@@ -42,5 +42,6 @@
 #include "widgets/splitter/splitter_style.h"
 #include "widgets/static/separator_ctrl.h"
 #include "widgets/static/static_text.h"
+#include "widgets/switch/switch.h"
 #include "widgets/text/widget_messages.h"
 #include "widgets/tooltip/tool_tip.h"
