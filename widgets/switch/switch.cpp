@@ -4,6 +4,7 @@
 
 #include "ctrl/input/mouse_routing.h"
 #include "ctrl/settings/gui_settings.h"
+#include "foundation/assert.h"
 #include "foundation/pte.h"
 #include "widgets/images/ctrls_img.h"
 #include "widgets/label/access_key.h"
@@ -26,6 +27,7 @@ Switch::~Switch() = default;
 
 Switch& Switch::SetLabel(int index, const char* text)
 {
+    QOR_ASSERT(index >= 0);
     if(index >= cases.GetCount()) {
         while(cases.GetCount() <= index)
             cases.Add();
