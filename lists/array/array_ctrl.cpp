@@ -9,6 +9,8 @@
 #include "widgets/bar/bar.h"
 #include "widgets/frame/view_edge.h"
 
+#include <algorithm>
+
 namespace Qor {
 
 ArrayCtrl::ArrayCtrl() : default_row_height(GetStandardFontSize().cy), options(0)
@@ -126,8 +128,18 @@ int ArrayCtrl::GetLineAt(int y) const
     int n = GetCount();
     if(n == 0 || y < 0 || y >= GetTotalCy())
         return INT_NULL;
-    int lo = 0;
+    // Past the last row of its own height every row steps by the default: no search needed.
+    // The binary search runs over the rows up to there only, which gives the same row.
     int hi = n;
+    int step = default_row_height + Grid();
+    int stored = lines.GetCount();
+    if(step > 0 && stored < n) {
+        int base = GetLineY(stored);
+        if(y >= base)
+            return std::min(stored + (y - base) / step, n - 1);
+        hi = stored;
+    }
+    int lo = 0;
     while(lo < hi) {
         int mid = (lo + hi) / 2;
         int c = GetLineY(mid);
