@@ -188,18 +188,16 @@ public:
     bool HasOption(dword option) const { return options & option; }
     // The remaining option bits, and the two-bit insert mode (0 none, 1 "before" first,
     // 2 "after" first) of the row menu.
-    enum : dword {
-        NO_MOVE_TO_APPEND_LINE = 0x200,
-        REMOVING_ALLOWED = 0x800,
-        MOVING_ALLOWED = 0x1000,
-        ASK_BEFORE_REMOVE = 0x2000,
-        DUPLICATING_ALLOWED = 0x4000,
-        CELL_CTRLS = 0x10000,
-        INSERT_MODE_SHIFT = 23,
-        INSERT_MODE_MASK = 0x1800000,
-        // Bits a reset leaves alone.
-        RESERVED_BITS = 0xFE000000,
-    };
+    static constexpr dword NO_MOVE_TO_APPEND_LINE = 0x200;
+    static constexpr dword REMOVING_ALLOWED = 0x800;
+    static constexpr dword MOVING_ALLOWED = 0x1000;
+    static constexpr dword ASK_BEFORE_REMOVE = 0x2000;
+    static constexpr dword DUPLICATING_ALLOWED = 0x4000;
+    static constexpr dword CELL_CTRLS = 0x10000;
+    static constexpr int INSERT_MODE_SHIFT = 23;
+    static constexpr dword INSERT_MODE_MASK = 0x1800000;
+    // Bits a reset leaves alone.
+    static constexpr dword RESERVED_BITS = 0xFE000000;
     // Back to a freshly made list: no columns, indexes or rows, the default options and
     // grid colour, the row name "row"; the row colours stay.
     void Reset();
