@@ -138,6 +138,10 @@ public:
     // Appends a row whose index 0 holds v.
     void AddValue(const Value& v);
     void SetCount(int n);
+    // Rows beyond the stored ones that read Null and count as enabled; -1 for none. Clear
+    // ends them.
+    void SetVirtualCount(int n);
+    int GetVirtualCount() const { return virtual_count; }
     void Insert(int row) { InsertRows(row, 1); }
     void InsertRows(int row, int count);
     // Leaves the cursor to the caller; row must be stored.

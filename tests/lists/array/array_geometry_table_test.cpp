@@ -165,3 +165,37 @@ TEST(ArrayCursorOrder, ASortThatRefindsTheCursorAnnouncesBothSides)
 }
 
 } // namespace
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+TEST(ArrayVirtualRows, RowsBeyondTheStoredOnesCountEverywhere)
+{
+    ArrayCtrl list;
+    list.SetDefaultRowHeight(20);
+    FillRows(list, 3);
+    list.AddRowNumberColumn("n");
+    list.SetVirtualCount(10);
+    EXPECT_EQ(list.GetCount(), 10);
+    EXPECT_EQ(list.GetTotalCy(), 210);
+    EXPECT_EQ(list.GetLineAt(200), 9);
+    EXPECT_EQ(list.Get(8, 1), Value(INT_NULL));
+    EXPECT_TRUE(list.IsRowEnabled(8));
+    EXPECT_EQ(list.GetConvertedValue(8, 0), Value(8)) << "the row-number column numbers them";
+    ASSERT_TRUE(list.SetCursor(50));
+    EXPECT_EQ(list.GetCursor(), 9);
+    list.InsertRows(0, 2);
+    EXPECT_EQ(list.GetCount(), 12);
+    EXPECT_EQ(list.GetCursor(), 11);
+    list.RemoveRow(0);
+    EXPECT_EQ(list.GetCount(), 11);
+    list.SetVirtualCount(4);
+    EXPECT_FALSE(list.IsCursor()) << "a cursor past the rows goes";
+    list.Clear();
+    EXPECT_EQ(list.GetVirtualCount(), -1);
+    EXPECT_EQ(list.GetCount(), 0);
+}
+
+} // namespace

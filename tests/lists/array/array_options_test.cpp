@@ -181,3 +181,32 @@ TEST(ArrayRowMenu, ANewListOffersNothingAndAMultiSelectionListSelectAll)
 }
 
 } // namespace
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+// A control outside the rows that keeps the value it is given.
+class Holder : public Ctrl {
+public:
+    Value value;
+    void SetValue(const Value& v) override { value = v; }
+    Value GetValue() const override { return value; }
+};
+
+TEST(ArrayBoundCtrls, ClearingTheRowsEmptiesAndDisablesThem)
+{
+    ArrayCtrl list;
+    FillRows(list, 3);
+    Holder name;
+    list.AddBoundCtrl(1, name);
+    ASSERT_TRUE(list.SetCursor(2));
+    EXPECT_EQ(name.value, Value("r2"));
+    EXPECT_TRUE(name.IsEnabled());
+    list.Clear();
+    EXPECT_TRUE(name.value.IsNull());
+    EXPECT_FALSE(name.IsEnabled());
+}
+
+} // namespace
