@@ -6,6 +6,8 @@
 #include "ctrl/clip/text_formats.h"
 #include "ctrl/clip/transfer.h"
 #include "ctrl/defaults/ctrl_defaults.h"
+#include "ctrl/dnd/drag_source.h"
+#include "ctrl/dnd/drop_target.h"
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/frame/frame_settings.h"

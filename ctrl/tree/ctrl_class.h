@@ -3,6 +3,7 @@
 // whatever owns it, and leaves its parent when it is destroyed.
 #pragma once
 
+#include "ctrl/clip/transfer.h"
 #include "ctrl/layout/logical_pos.h"
 #include "ctrl/registrations.h"
 #include "draw/image/image.h"
@@ -388,6 +389,10 @@ public:
         SetPaintMode(PAINT_BACKBUFFER);
         return *this;
     }
+
+    // ---- Drag and drop (ctrl/dnd): a drag of data out of source; the action that ended it
+    // (DROP_NONE, DROP_COPY or DROP_MOVE, the last only when the target took the data).
+    static int StartDrag(Ctrl* source, const TransferFormatMap& data, const Image& sample, dword actions);
 
     // ---- Loops and the caret (ctrl/loop).
     void EndLoop();

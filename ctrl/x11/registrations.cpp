@@ -5,6 +5,7 @@
 #include "ctrl/x11/clip/png_raster.h"
 #include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/font/xft_metrics.h"
 #include "ctrl/x11/host/window_host.h"
@@ -16,6 +17,7 @@ namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
     (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterPngRasterFormat(), 0);
+     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterPngRasterFormat(), RegisterXdndSource(),
+     0);
 
 } // namespace Qor

@@ -6,6 +6,7 @@
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_atoms.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 
@@ -69,6 +70,7 @@ void DispatchXEvent(XEvent* event)
         return;
     if(RunWindowFilters(event))
         return;
+    CheckXdndReply(*event);
     SyncFocusFromX();
     if(event->type == PropertyNotify)
         RefreshOnSettingsChange(event->xproperty);

@@ -6,6 +6,7 @@
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/input/button_tracking.h"
 #include "ctrl/input/mouse_routing.h"
+#include "ctrl/x11/dnd/xdnd_target.h"
 #include "ctrl/x11/host/window_host.h"
 #include "draw/utils/rect_list.h"
 
@@ -172,7 +173,11 @@ void HandleWindowEventBase(Ctrl& c, WindowMapEntry* entry, XEvent* event)
     default:
         break;
     }
-    // A disabled window takes no input (nor drops).
+    // A disabled window still answers a drag (it takes nothing), so that the source need not
+    // wait for each answer in vain.
+    if(!c.GetParent() && HandleXdndMessage(&c, entry, *event))
+        return;
+    // A disabled window takes no input.
     if(!c.IsEnabled())
         return;
     switch(event->type) {

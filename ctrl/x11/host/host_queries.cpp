@@ -6,6 +6,7 @@
 #include "ctrl/x11/image/cursor.h"
 #include "draw/image/pixel_buffer.h"
 #include "draw/rescale/rescaler.h"
+#include "foundation/key_index.h"
 
 #include <X11/Xatom.h>
 #include <cstdio>
@@ -50,18 +51,39 @@ void SetWindowOpacity(Ctrl& c, int alpha)
                     reinterpret_cast<byte*>(&v), 1);
 }
 
-bool IsMoveResizeAvailable()
+namespace {
+
+struct SupportedHints {
+    KeyIndex<int> atoms;
+    bool read = false;
+};
+
+SupportedHints& GetSupportedHints()
 {
-    static int available = -1;
-    if(available < 0) {
-        Atom want = AtomOf("_NET_WM_MOVERESIZE");
-        available = 0;
-        for(int a : ReadWindowPropertyInts(root, AtomOf("_NET_SUPPORTED"), XA_ATOM))
-            if(Atom(unsigned(a)) == want)
-                available = 1;
-    }
-    return available;
+    static SupportedHints hints;
+    return hints;
 }
+
+} // namespace
+
+void ReadSupportedHints()
+{
+    SupportedHints& h = GetSupportedHints();
+    h.atoms.Clear();
+    for(int a : ReadWindowPropertyInts(root, AtomOf("_NET_SUPPORTED"), AnyPropertyType))
+        h.atoms.Add(a);
+    h.read = true;
+}
+
+bool IsHintSupported(const char* name)
+{
+    // Read here when start-up did not run (programs and tests that only set up the display).
+    if(!GetSupportedHints().read)
+        ReadSupportedHints();
+    return GetSupportedHints().atoms.Find(int(AtomOf(name))) >= 0;
+}
+
+bool IsMoveResizeAvailable() { return IsHintSupported("_NET_WM_MOVERESIZE"); }
 
 void StartWmMoveResize(Ctrl& c)
 {

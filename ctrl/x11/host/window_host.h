@@ -120,6 +120,10 @@ void ClearKeyboardState();
 void SetMouseCursor(const Image& image);
 bool IsCompositorRunning();
 void SetWindowOpacity(Ctrl& c, int alpha);
+// The root window's _NET_SUPPORTED, read at start-up into an index (again on each call).
+void ReadSupportedHints();
+// Whether the window manager lists the hint; read first when start-up did not.
+bool IsHintSupported(const char* name);
 bool IsMoveResizeAvailable();
 void StartWmMoveResize(Ctrl& c);
 class PixelBuffer;
