@@ -27,6 +27,8 @@
 #include "widgets/menu/menu_item.h"
 #include "widgets/menu/menu_style.h"
 #include "widgets/option/option.h"
+#include "widgets/progress/progress.h"
+#include "widgets/progress/progress_indicator.h"
 #include "widgets/registrations.h"
 #include "widgets/scroll/frame_ctrl.h"
 #include "widgets/scroll/scroll_bar.h"
