@@ -30,6 +30,7 @@
 #include "widgets/progress/progress.h"
 #include "widgets/progress/progress_indicator.h"
 #include "widgets/registrations.h"
+#include "widgets/richview/rich_text_view.h"
 #include "widgets/scroll/frame_ctrl.h"
 #include "widgets/scroll/scroll_bar.h"
 #include "widgets/scroll/scroll_bar_geometry.h"
