@@ -7,14 +7,15 @@
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
 #include "widgets/menu/menu_bar.h"
+#include "widgets/prompt/prompt.h"
 #include "widgets/registrations.h"
 #include "widgets/skin/standard_skin.h"
 #include "widgets/text/widget_messages.h"
 
 namespace Qor {
 
-extern const char qor_widgets_registrations = (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(),
-                                               RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr),
-                                               RegisterMenuHooks(), 0);
+extern const char qor_widgets_registrations =
+    (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterValueErrorPrompt(), RegisterCtrlsImg(),
+     RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr), RegisterMenuHooks(), 0);
 
 } // namespace Qor
