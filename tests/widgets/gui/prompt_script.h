@@ -15,8 +15,10 @@ namespace QorTest {
 template <class Dialog>
 class DialogScript {
 public:
-    // step runs once, on the first open, exposed dialog of type Dialog other than skip.
-    explicit DialogScript(std::function<void(Dialog&)> step, Dialog* skip = nullptr) : step(std::move(step)), skip(skip)
+    // step runs once, on the first open, exposed dialog of type Dialog for which ready
+    // answers true (when given).
+    explicit DialogScript(std::function<void(Dialog&)> step, std::function<bool(Dialog&)> ready = nullptr)
+        : step(std::move(step)), ready(std::move(ready))
     {
         Qor::ScheduleTimer(20, Qor::MakeCallbackArg(&DialogScript::Poll, this), this);
     }
@@ -25,7 +27,7 @@ public:
 
 private:
     std::function<void(Dialog&)> step;
-    Dialog* skip;
+    std::function<bool(Dialog&)> ready;
     bool ran = false;
     int polls = 0;
 
@@ -33,8 +35,8 @@ private:
     {
         for(Qor::Ctrl* c : Qor::GetTopCtrls()) {
             Dialog* d = dynamic_cast<Dialog*>(c);
-            Qor::WindowMapEntry* e = d && d != s->skip ? Qor::GetWindowMapEntry(*d) : nullptr;
-            if(e && e->exposed && d->IsVisible()) {
+            Qor::WindowMapEntry* e = d ? Qor::GetWindowMapEntry(*d) : nullptr;
+            if(e && e->exposed && d->IsVisible() && (!s->ready || s->ready(*d))) {
                 s->ran = true;
                 s->step(*d);
                 return;
