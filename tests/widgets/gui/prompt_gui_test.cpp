@@ -42,6 +42,7 @@ struct Seen {
     std::vector<std::string> labels; // in order from left to right
     std::vector<Rect> buttons;
     bool kept_above = false;
+    bool ran = false; // a prompt opened
 };
 
 Seen Read(PromptDlgWnd__& d)
@@ -69,6 +70,20 @@ Seen Read(PromptDlgWnd__& d)
         s.buttons.push_back(b->GetRectInParent());
     }
     return s;
+}
+
+// Runs a prompt through run, reads what it shows once it is open and answers with key.
+template <class Run>
+Seen Answer(KeySym key, Run run)
+{
+    Seen seen;
+    PromptScript script([&](PromptDlgWnd__& d) {
+        seen = Read(d);
+        TypeKey(key);
+    });
+    run();
+    seen.ran = script.Ran();
+    return seen;
 }
 
 // The Button of d whose label is label.
@@ -116,13 +131,8 @@ protected:
 
 TEST_F(PromptGuiTest, InformationBoxIsSizedByItsTextIconAndButton)
 {
-    Seen seen;
-    PromptScript script([&](PromptDlgWnd__& d) {
-        seen = Read(d);
-        TypeKey(XK_Return);
-    });
-    ShowInformation("Enter search criteria");
-    ASSERT_TRUE(script.Ran());
+    Seen seen = Answer(XK_Return, [&] { ShowInformation("Enter search criteria"); });
+    ASSERT_TRUE(seen.ran);
 
     Measures m;
     int u = m.u;
@@ -149,14 +159,11 @@ TEST_F(PromptGuiTest, OneButtonBoxesCloseWithOneOnEnterAndEsc)
     for(KeySym key : { XK_Return, XK_Escape }) {
         for(bool exclamation : { false, true }) {
             SCOPED_TRACE(std::to_string(key) + (exclamation ? " exclamation" : " information"));
-            Seen seen;
-            PromptScript script([&](PromptDlgWnd__& d) {
-                seen = Read(d);
-                TypeKey(key);
-            });
             Image icon = exclamation ? CtrlImg::exclamation() : CtrlImg::information();
-            int code = RunPromptDialog(Callback1<const String&>(), "Box", icon, "Done.", "OK", nullptr);
-            ASSERT_TRUE(script.Ran());
+            int code = 0;
+            Seen seen = Answer(
+                key, [&] { code = RunPromptDialog(Callback1<const String&>(), "Box", icon, "Done.", "OK", nullptr); });
+            ASSERT_TRUE(seen.ran);
             EXPECT_EQ(code, 1);
             EXPECT_EQ(seen.icon.GetSerialId(), icon.GetSerialId());
         }
@@ -199,13 +206,8 @@ TEST_F(PromptGuiTest, ButtonRowIsCentredAndReversedByTheSetting)
     for(bool reversed : { false, true }) {
         SCOPED_TRACE(reversed);
         SetDialogButtonOrder(reversed);
-        Seen seen;
-        PromptScript script([&](PromptDlgWnd__& d) {
-            seen = Read(d);
-            TypeKey(XK_Escape);
-        });
-        AskOkCancel("Go on?");
-        ASSERT_TRUE(script.Ran());
+        Seen seen = Answer(XK_Escape, [&] { AskOkCancel("Go on?"); });
+        ASSERT_TRUE(seen.ran);
         Measures m;
         int bcx = m.bcx({ "OK", "Cancel" });
         int cw = seen.size.cx - m.u - m.sbw;
@@ -220,7 +222,8 @@ TEST_F(PromptGuiTest, ButtonRowIsCentredAndReversedByTheSetting)
 
 TEST_F(PromptGuiTest, PlainLetterPressesTheButtonWithThatAccessKey)
 {
-    for(auto [key, code] : { std::pair{ XK_n, 0 }, std::pair{ XK_y, 1 }, std::pair{ XK_N, 0 } }) {
+    for(auto [letter, code] : { std::pair{ XK_n, 0 }, std::pair{ XK_y, 1 }, std::pair{ XK_N, 0 } }) {
+        KeySym key = letter;
         SCOPED_TRACE(std::to_string(key));
         PromptScript script([&](PromptDlgWnd__&) { TypeKey(key); });
         // Esc and Enter would answer too; only the letter is typed.
@@ -249,13 +252,10 @@ TEST_F(PromptGuiTest, ContentWidthFollowsTheTextBetweenItsLimitsAndTallTextsScro
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Seen seen;
-        PromptScript script([&](PromptDlgWnd__& d) {
-            seen = Read(d);
-            TypeKey(XK_Return);
+        Seen seen = Answer(XK_Return, [&] {
+            RunPromptDialog(Callback1<const String&>(), "Box", Image(), c.qtf.c_str(), "OK", nullptr);
         });
-        RunPromptDialog(Callback1<const String&>(), "Box", Image(), c.qtf.c_str(), "OK", nullptr);
-        ASSERT_TRUE(script.Ran());
+        ASSERT_TRUE(seen.ran);
         if(c.content) {
             EXPECT_EQ(seen.size.cx, c.content + m.u + m.sbw);
         }
@@ -300,17 +300,12 @@ TEST_F(PromptGuiTest, ValueErrorShowsItsMessageAsPlainText)
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.shown ? c.shown : "none");
-        Seen seen;
-        PromptScript script([&](PromptDlgWnd__& d) {
-            seen = Read(d);
-            TypeKey(XK_Return);
-        });
-        EXPECT_EQ(ShowValueError(c.v), c.shown != nullptr);
+        Seen seen = Answer(XK_Return, [&] { EXPECT_EQ(ShowValueError(c.v), c.shown != nullptr); });
         if(!c.shown) {
-            EXPECT_FALSE(script.Ran());
+            EXPECT_FALSE(seen.ran);
             continue;
         }
-        ASSERT_TRUE(script.Ran());
+        ASSERT_TRUE(seen.ran);
         EXPECT_EQ(seen.text, c.shown);
         EXPECT_EQ(seen.icon.GetSerialId(), CtrlImg::exclamation().GetSerialId());
     }
