@@ -180,7 +180,12 @@ void RichTextView::UpdateScroll()
 {
     ZoomRatio z = GetZoomInUse();
     int total = text.GetEndPosition(PageRect(EffectiveWidth())).y;
-    int page = z.m ? ScaleInt(GetViewSize().cy - margin.top - margin.bottom, z.d, z.m) : 0;
+    // At a zoom of nothing the text is not shown, and there is nothing to scroll.
+    if(!z.m || !z.d) {
+        sb.Set(0, 0, 0);
+        return;
+    }
+    int page = ScaleInt(GetViewSize().cy - margin.top - margin.bottom, z.d, z.m);
     sb.Set(sb.GetPosition(), page, total);
 }
 

@@ -13,6 +13,8 @@
 #include "foundation/charset.h"
 #include "widgets/menu/menu_bar.h"
 #include "widgets/menu/menu_item.h"
+#include "richtext/model/object_type.h"
+#include "widgets/frame/view_edge.h"
 #include "widgets/richview/rich_text_view.h"
 
 #include <X11/extensions/XTest.h>
@@ -270,6 +272,15 @@ TEST_F(RichTextViewGuiTest, ClickOnALinkRunsTheCallbackAndKeepsTheSelection)
     EXPECT_EQ(v.CursorFor(on_link, 0).GetSerialId(), GetArrowCursor().GetSerialId()) << "no hand without a callback";
 }
 
+// The pop-up menu open now, if any.
+MenuBar* OpenMenu()
+{
+    for(Ctrl* c : GetTopCtrls())
+        if(MenuBar* m = dynamic_cast<MenuBar*>(c); m && m->IsOpen())
+            return m;
+    return nullptr;
+}
+
 TEST_F(RichTextViewGuiTest, ContextMenuOffersCopy)
 {
     RichTextView v;
@@ -284,14 +295,12 @@ TEST_F(RichTextViewGuiTest, ContextMenuOffersCopy)
     int item_count = 0;
     MenuScript script;
     script.on_timeout = [&] {
-        if(menu)
-            menu->CloseMenu();
+        if(MenuBar* m = OpenMenu())
+            m->CloseMenu();
     };
     script
         .Then([&] {
-            for(Ctrl* c : GetTopCtrls())
-                if(MenuBar* m = dynamic_cast<MenuBar*>(c); m && m->IsOpen())
-                    menu = m;
+            menu = OpenMenu();
             return menu != nullptr;
         })
         .Do([&] {
@@ -300,7 +309,8 @@ TEST_F(RichTextViewGuiTest, ContextMenuOffersCopy)
         })
         .Wait(100)
         .Do([&] { Click(DefaultRootWindow(display), menu->GetItem(0).GetRectOnScreen().CenterPoint()); })
-        .Then([&] { return !menu->IsOpen(); });
+        // The menu is gone once closed: it is looked for again, never read.
+        .Then([&] { return OpenMenu() == nullptr; });
     script.Start(10000);
     Click(window.GetWindow(), PositionPoint(v, 2), 3);
     ASSERT_TRUE(PumpUntil([&] { return script.Finished() || script.TimedOut(); }, 12000));
@@ -322,6 +332,122 @@ TEST_F(RichTextViewGuiTest, RichTextCtrlWithShortTextShowsNoBarAndNoEdge)
     EXPECT_EQ(c.GetViewRect(), Rect(c.GetSize()));
     EXPECT_TRUE(c.IsTransparent());
     EXPECT_EQ(c.GetZoomInUse(), ZoomRatio(1, 1));
+}
+
+TEST_F(RichTextViewGuiTest, ValueIsTheQtfTextAndANewTextStartsAtTheTop)
+{
+    RichTextView v;
+    EXPECT_TRUE(v.GetValue().IsNull()) << "an empty text has no value";
+    v.SetValue(Value(String("[* bold] words")));
+    String qtf = v.GetValue().GetString();
+    RichTextView copy;
+    copy.SetValue(Value(qtf));
+    EXPECT_EQ(EncodeUtf8(copy.GetText().GetPlainText()), "bold words");
+    EXPECT_TRUE(copy.GetText().DescribePosition(1).char_format.font.IsBold());
+    EXPECT_FALSE(copy.GetText().DescribePosition(6).char_format.font.IsBold());
+
+    v.SetQtf("words", ZoomRatio(3, 2));
+    EXPECT_EQ(v.GetScrollBar().GetLine(), 150) << "the scroll line follows the zoom";
+    v.SetSelection(1, 3);
+    v.SetScrollPosition(10);
+    v.Pick(RichText(copy.GetText()));
+    EXPECT_EQ(v.GetSelectionLow(), 0);
+    EXPECT_EQ(v.GetSelectionHigh(), 0);
+    EXPECT_EQ(v.GetScrollPosition(), 0);
+    EXPECT_TRUE(v.IsModifiedFlag());
+}
+
+TEST_F(RichTextViewGuiTest, ViewHasTheEdgeWithTheBarInside)
+{
+    RichTextView v;
+    v.SetQtf(Lines(60).c_str());
+    ASSERT_EQ(v.GetFrameCount(), 2);
+    EXPECT_EQ(&v.GetFrame(0), &GetViewEdgeFrame());
+    EXPECT_EQ(&v.GetFrame(1), static_cast<CtrlFrame*>(&v.GetScrollBar()));
+    EXPECT_FALSE(v.WantsFocus()) << "a click focuses it explicitly";
+}
+
+TEST_F(RichTextViewGuiTest, SelectionBelowATopMarginRepaintsWhereTheTextIs)
+{
+    RichTextView v;
+    v.SetPageWidth(1200).SetMargin(Rect(10, 60, 10, 0)).SetQtf("alpha beta&gamma delta");
+    OpenInput window(v, WINDOW);
+    ASSERT_TRUE(window.IsOpen());
+    PumpFor(350);
+    Rect view = v.GetViewRect();
+    view.right = view.left + v.GetViewSize().cx;
+    Pixels plain = GrabPixels(window.GetWindow(), view);
+    v.SetSelection(2, 14);
+    PumpFor(100);
+    Pixels selected = GrabPixels(window.GetWindow(), view);
+    EXPECT_NE(selected.colors, plain.colors);
+    v.Refresh();
+    PumpFor(100);
+    EXPECT_EQ(GrabPixels(window.GetWindow(), view).colors, selected.colors)
+        << "the selection was repainted in the band where its lines are";
+}
+
+TEST_F(RichTextViewGuiTest, ZoomWithNothingToScaleShowsNothingAndAnswersWithoutFailing)
+{
+    struct Case {
+        const char* what;
+        ZoomRatio zoom;
+        Rect margin;
+    } cases[] = {
+        { "fixed zoom of 0", ZoomRatio(0, 1), Rect() },
+        { "margins wider than the view", ZoomRatio(0, 0), Rect(300, 0, 300, 0) },
+    };
+    for(const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RichTextView v;
+        v.SetZoom(c.zoom).SetMargin(c.margin).SetQtf("alpha beta");
+        OpenInput window(v, WINDOW);
+        ASSERT_TRUE(window.IsOpen());
+        Click(window.GetWindow(), Point(100, 50));
+        Click(window.GetWindow(), Point(100, 50));
+        TypeKey(XK_Next);
+        PumpFor(300);
+        EXPECT_EQ(v.GetZoomInUse().m, 0);
+        EXPECT_EQ(v.GetPositionAt(Point(100, 50)), 0);
+        EXPECT_EQ(v.GetScrollPosition(), 0);
+    }
+}
+
+// An image map: the link of a point is the point itself, in the object's units.
+class PointMapType : public RichObjectType {
+public:
+    String GetTypeName(const Value&) const override { return "RichViewPointMap"; }
+    String TextAtPoint(const Value&, Point p, Size sz, void*) const override
+    {
+        return String((std::to_string(p.x) + "," + std::to_string(p.y) + " of " + std::to_string(sz.cx)).c_str());
+    }
+};
+
+TEST_F(RichTextViewGuiTest, AnObjectIsAskedForItsLinkInTextUnits)
+{
+    static PointMapType type;
+    static bool registered = false;
+    if(!registered)
+        RegisterObjectType("RichViewPointMap", &type);
+    registered = true;
+    RichTextView v;
+    v.SetPageWidth(1200).SetQtf("@@RichViewPointMap:600*300`map`");
+    std::vector<std::string> links;
+    v.WhenLink = Lambda<const String&>([&](const String& s) { links.push_back(s.Begin()); });
+    OpenInput window(v, WINDOW);
+    ASSERT_TRUE(window.IsOpen());
+    PumpFor(350);
+    CaretInfo c = v.GetText().GetCaret(0, Rect(0, 0, v.GetPageCx(), 2147483647));
+    ZoomRatio z = v.GetZoomInUse();
+    Point at(ScaleInt(c.left + 150, z.m, z.d), ScaleInt(c.top + 120, z.m, z.d));
+    Click(window.GetWindow(), Point(at.x + v.GetViewRect().left, at.y + v.GetViewRect().top));
+    ASSERT_TRUE(PumpUntil([&] { return !links.empty(); }));
+    int x = 0, y = 0, cx = 0;
+    ASSERT_EQ(sscanf(links[0].c_str(), "%d,%d of %d", &x, &y, &cx), 3) << links[0];
+    // One pixel is about three text units here.
+    EXPECT_NEAR(x, 150, 6);
+    EXPECT_NEAR(y, 120, 6);
+    EXPECT_EQ(cx, c.right - c.left);
 }
 
 } // namespace
