@@ -157,4 +157,38 @@ TEST_F(ProgressGuiTest, WindowManagerCloseIsNoCancelSoTheNextDueUpdateOpensItAga
     EXPECT_FALSE(main_window.IsEnabled());
 }
 
+// A control that tries to open a progress dialog while its window is being painted.
+class OpeningInPaint : public Ctrl {
+public:
+    Progress* progress = nullptr;
+    int paints = 0;
+    bool opened_in_paint = false;
+
+    void Paint(Draw& w) override
+    {
+        w.DrawRect(Rect(GetSize()), SysColorFace());
+        paints++;
+        if(progress) {
+            progress->Open();
+            opened_in_paint = opened_in_paint || progress->IsOpen();
+        }
+    }
+};
+
+TEST_F(ProgressGuiTest, DoesNotOpenFromInsideAWindowsPaint)
+{
+    Progress p;
+    OpeningInPaint painter;
+    OpenInput painted(painter, Rect(Point(40, 40), Size(100, 60)));
+    ASSERT_TRUE(painted.IsOpen());
+    painter.progress = &p;
+    int before = painter.paints;
+    painter.Refresh();
+    ASSERT_TRUE(PumpUntil([&] { return painter.paints > before; }));
+    EXPECT_FALSE(painter.opened_in_paint);
+    painter.progress = nullptr;
+    p.Open();
+    EXPECT_TRUE(p.IsOpen()) << "outside the paint it opens";
+}
+
 } // namespace

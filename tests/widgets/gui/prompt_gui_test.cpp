@@ -311,4 +311,25 @@ TEST_F(PromptGuiTest, ValueErrorShowsItsMessageAsPlainText)
     }
 }
 
+void RecordLink(const String& link, std::vector<std::string>* links) { links->push_back(link.Begin()); }
+
+TEST_F(PromptGuiTest, ClickOnALinkRunsTheLinkCallbackAndLeavesThePromptOpen)
+{
+    std::vector<std::string> links;
+    bool open_after_click = false;
+    PromptScript script([&](PromptDlgWnd__& d) {
+        for(Ctrl* c = d.GetFirstChild(); c; c = c->GetNext())
+            if(auto* t = dynamic_cast<RichTextCtrl*>(c))
+                Click(GetHostWindow(d), t->GetRectInParent().TopLeft() + Point(4, 4));
+        PumpUntil([&] { return !links.empty(); });
+        open_after_click = d.IsOpen();
+        TypeKey(XK_Return);
+    });
+    Callback1<const String&> link = MakeCallbackArg(&RecordLink, &links);
+    EXPECT_EQ(RunPromptDialog(link, "Links", Image(), "[^https://example.org/help^ Help pages]", "OK", nullptr), 1);
+    ASSERT_TRUE(script.Ran());
+    EXPECT_EQ(links, std::vector<std::string>{ "https://example.org/help" });
+    EXPECT_TRUE(open_after_click);
+}
+
 } // namespace
