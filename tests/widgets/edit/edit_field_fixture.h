@@ -30,8 +30,12 @@ inline std::string Utf8(const Qor::WString& s) { return Qor::EncodeUtf8(s.Begin(
 
 class EditFieldTest : public ::testing::Test {
 protected:
+    // Looks are measured through the look painter chain, which a reset of the skin statics
+    // sets up.
     void SetUp() override
     {
+        Qor::ResetThemeStatics();
+        Qor::RebuildThemeStatics();
         saved_host = Qor::GetTransferHost();
         Qor::TransferHost& h = Qor::GetTransferHost();
         h.has_format = nullptr;
