@@ -14,8 +14,9 @@
 
 namespace Qor {
 
-extern const char qor_widgets_registrations =
-    (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterValueErrorPrompt(), RegisterCtrlsImg(),
-     RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr), RegisterMenuHooks(), 0);
+extern const char qor_widgets_registrations = (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(),
+                                               RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr),
+                                               RegisterValueErrorPrompt(),
+                                               RegisterMenuHooks(), 0);
 
 } // namespace Qor
