@@ -24,7 +24,8 @@ constexpr dword KEY_PAGEDOWN = 0x1FF56;
 constexpr dword KEY_END = 0x1FF57;
 constexpr dword CTRL = K_CTRL;
 constexpr dword SHIFT = K_SHIFT;
-constexpr dword KEY_CTRL_A = CTRL | 'A';
+// Letters with Ctrl arrive as their upper-case keysym plus 0x10000.
+constexpr dword KEY_CTRL_A = CTRL | 0x10000 | 'A';
 
 // Whether a filter matches the first character of a value's text to the typed one.
 bool FilterMatches(int (*filter)(int), dword key, const Value& v)

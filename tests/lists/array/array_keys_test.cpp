@@ -14,7 +14,7 @@ using namespace Qor;
 using namespace QorTest;
 
 constexpr dword HOME = 0x1FF50, END = 0x1FF57, UP = 0x1FF52, DOWN = 0x1FF54, PGUP = 0x1FF55, PGDN = 0x1FF56;
-constexpr dword CTRL = 0x20000, SHIFT = 0x40000;
+constexpr dword CTRL = 0x20000, SHIFT = 0x40000, CTRL_A = 0x30041;
 constexpr int ROWS = 20;
 constexpr int ROW_CY = 10;
 
@@ -75,7 +75,7 @@ TEST_F(ArrayKeys, CursorKeysMoveAndSelect)
         { "Shift+End selects to the last row", true, 16, {}, { SHIFT | END }, ROWS - 1, { 16, 17, 18, 19 } },
         { "Shift+Home selects to the first row", true, 2, {}, { SHIFT | HOME }, 0, { 0, 1, 2 } },
         { "Ctrl+Home resets the selection to the cursor", true, 4, {}, { SHIFT | DOWN, CTRL | HOME }, 0, { 0 } },
-        { "Ctrl+A does nothing in a single-selection list", false, 4, {}, { CTRL | 'A' }, 4, {} },
+        { "Ctrl+A does nothing in a single-selection list", false, 4, {}, { CTRL_A }, 4, {} },
     };
     for(const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,7 +100,7 @@ TEST_F(ArrayKeys, CtrlASelectsEveryRowOfAMultiSelectionList)
 {
     list.SetOption(ArrayCtrl::MULTI_SELECT);
     ASSERT_TRUE(list.SetCursor(5));
-    EXPECT_TRUE(list.ProcessKey(CTRL | 'A', 1));
+    EXPECT_TRUE(list.ProcessKey(CTRL_A, 1));
     EXPECT_EQ(list.GetCursor(), ROWS - 1);
     EXPECT_EQ(list.GetSelectCount(), ROWS);
     EXPECT_EQ(list.GetAnchor(), 0);
@@ -191,7 +191,7 @@ TEST_F(ArrayKeys, AReadOnlyListTakesNoKey)
 {
     ASSERT_TRUE(list.SetCursor(3));
     list.SetEditable(false);
-    for(dword key : { DOWN, UP, HOME, END, PGDN, CTRL | 'A', dword(13), dword('a') })
+    for(dword key : { DOWN, UP, HOME, END, PGDN, CTRL_A, dword(13), dword('a') })
         EXPECT_FALSE(list.ProcessKey(key, 1)) << std::hex << key;
     EXPECT_EQ(list.GetCursor(), 3);
 }
