@@ -22,6 +22,18 @@ Image GetArrowCursor()
     return arrow ? arrow() : Image();
 }
 
+Image GetTextCursor()
+{
+    auto text = GetCtrlCoreSeams().text_cursor;
+    return text ? text() : GetArrowCursor();
+}
+
+Image GetHandCursor()
+{
+    auto hand = GetCtrlCoreSeams().hand_cursor;
+    return hand ? hand() : GetArrowCursor();
+}
+
 dword GetMouseKeyFlags(int event)
 {
     dword flags = 0;
