@@ -22,6 +22,12 @@ Image GetArrowCursor()
     return arrow ? arrow() : Image();
 }
 
+Image GetTextCursor()
+{
+    auto text = GetCtrlCoreSeams().text_cursor;
+    return text ? text() : GetArrowCursor();
+}
+
 dword GetMouseKeyFlags(int event)
 {
     dword flags = 0;

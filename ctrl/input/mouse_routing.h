@@ -69,6 +69,8 @@ void CheckMouseLeave();
 void UpdateMouseCursor();
 // The cursor image when nothing answers for it.
 Image GetArrowCursor();
+// The I-beam over text; the arrow when the window system has none.
+Image GetTextCursor();
 
 // The user-action log line of a mouse event (only clicks, double clicks and the wheel).
 void WriteMouseLogLine(const char* prefix, Ctrl* ctrl, int event, Point p, dword keyflags);

@@ -55,6 +55,7 @@ struct CtrlCoreSeams {
     void (*focus_top_control)(Ctrl* top) = nullptr;
     void (*sync_caret)() = nullptr;
     Image (*arrow_cursor)() = nullptr;
+    Image (*text_cursor)() = nullptr;
 
     // Top-level windows: the run-time type test of a TopWindow.
     TopWindow* (*as_top_window)(Ctrl* c) = nullptr;

@@ -223,12 +223,16 @@ void MenuBar::SyncItems()
 
 void MenuBar::CloseMenu()
 {
+    bool chain_focus = ChainHasFocus();
     MenuBar* m = &GetInnermost();
     while(m) {
         MenuBar* parent = m->parent_menu;
         if(!m->IsPopup()) {
             m->sub_menu = nullptr;
             m->sub_menu_item = nullptr;
+            // The focus the chain held goes back to where it was before the bar took it.
+            if(m->IsEmbedded() && chain_focus)
+                m->RestoreFocus();
             for(MenuBar* q = m; q; q = q->parent_menu) {
                 q->animate = true;
                 q->SyncItems();

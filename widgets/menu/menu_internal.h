@@ -7,7 +7,7 @@
 namespace Qor::MenuKeys {
 
 inline constexpr dword ENTER = 13;
-inline constexpr dword ESCAPE = 0x1FF1B;
+inline constexpr dword ESCAPE = 0x1B; // the window core delivers Escape as its character
 inline constexpr dword LEFT = 0x1FF51;
 inline constexpr dword UP = 0x1FF52;
 inline constexpr dword RIGHT = 0x1FF53;

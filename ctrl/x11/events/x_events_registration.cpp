@@ -28,6 +28,7 @@ void RegisterXEvents()
     CtrlCoreSeams& seams = GetCtrlCoreSeams();
     seams.window_event = WindowEventSeam;
     seams.arrow_cursor = CursorArrowImage;
+    seams.text_cursor = CursorTextImage;
 
     InputHost& host = GetInputHost();
     host.is_ctrl_down = IsCtrlDown;
