@@ -6,6 +6,7 @@
 #include "ctrl/input/button_tracking.h"
 #include "ctrl/loop/event_loop.h"
 #include "ctrl/settings/gui_settings.h"
+#include "ctrl/tree/global_refs.h"
 #include "ctrl/window_ops/window_ops.h"
 #include "draw/font/font_metrics.h"
 #include "foundation/charset.h"
@@ -80,6 +81,13 @@ void PopUpTable::ClosePopup()
         return;
     p->Close();
     p->RemoveChild(*this);
+    // Closing hands the focus to the owner's window as a whole; the control that had it
+    // before the list opened takes it back, unless the focus went elsewhere meanwhile.
+    Ctrl* before = restore_focus.Get();
+    restore_focus.Clear();
+    Ctrl* focus = GetCtrlGlobalRefs().focus_ctrl.Get();
+    if(before && before->IsInOpenWindow() && (!focus || focus == before->GetRootCtrl()))
+        before->SetFocus();
     // The pop-up may be the control whose handler is running (a deactivation, a
     // cancellation walking its children): it is destroyed at the next opening or with the
     // table, not under its own feet.
@@ -97,6 +105,7 @@ void PopUpTable::PopUp(Ctrl* owner, int width)
     open_call = 1;
     open = false;
     ClosePopup();
+    restore_focus = GetCtrlGlobalRefs().focus_ctrl.Get();
     int cy = std::min(GetTotalCy(), droprows * GetDefaultRowHeight());
     cy = GrowByFrames(Size(r.Width(), cy)).cy;
     Rect wa = GetWorkAreaAtCall(r.TopLeft());

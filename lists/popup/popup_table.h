@@ -66,6 +66,8 @@ private:
     OwnedPtr<Popup> popup;
     // The last pop-up closed, kept until the next one closes or the table goes.
     OwnedPtr<Popup> closed;
+    // What had the focus before the list opened; it gets it back when the list closes.
+    WeakPointer<Ctrl> restore_focus;
 
     // Closes and destroys the pop-up window, when one is open.
     void ClosePopup();
