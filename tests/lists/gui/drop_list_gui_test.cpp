@@ -176,6 +176,27 @@ TEST_F(DropListGui, AnEmptyListDropsNothing)
     EXPECT_EQ(panel.empty.GetList().GetPopup(), nullptr);
 }
 
+TEST_F(DropListGui, ADropListDestroyedWhileItsListIsOpenTakesThePopUpWithIt)
+{
+    OpenAt(Point(40, 40));
+    int windows_before = (int)GetTopCtrls().GetCount();
+    {
+        DropList doomed;
+        doomed.Add(1, String("One")).Add(2, String("Two"));
+        doomed.SetRect(20, 50, 100, 22);
+        panel.AppendChild(doomed);
+        doomed.Drop();
+        ASSERT_TRUE(doomed.GetList().IsPoppedUp());
+        EXPECT_EQ((int)GetTopCtrls().GetCount(), windows_before + 1);
+    }
+    PumpFor(50);
+    EXPECT_EQ((int)GetTopCtrls().GetCount(), windows_before);
+    ClickAt(Middle(panel.drop));
+    WaitDropped();
+    TypeKey(XK_Escape);
+    WaitClosed();
+}
+
 TEST_F(DropListGui, NearTheBottomOfTheScreenTheListOpensAbove)
 {
     OpenAt(Point(600, 768 - 40));
