@@ -5,6 +5,7 @@
 #include "draw/look/look.h"
 #include "draw/look/resettable_statics.h"
 #include "draw/look/skin_reset.h"
+#include "draw/look/standard_look_painter.h"
 #include "draw/look/sys_colors.h"
 #include "draw/utils/border_table.h"
 #include "tests/support/printers.h"
@@ -39,6 +40,8 @@ TEST(PopUpListFrameLook, ATextRingAroundTheFaceUntilASkinSetsAnother)
 
 TEST(PopUpListFrameLook, EveryPopUpTableIsEdgedByIt)
 {
+    // What start-up does: the standard painter measures the ring.
+    AddLookPainter(StandardLookPainter);
     PopUpTable a;
     PopUpTable b;
     EXPECT_EQ(&a.GetFrame(0), &b.GetFrame(0));
