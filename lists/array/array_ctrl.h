@@ -138,6 +138,10 @@ public:
     // Appends a row whose index 0 holds v.
     void AddValue(const Value& v);
     void SetCount(int n);
+    // Rows beyond the stored ones that read Null and count as enabled; -1 for none. Clear
+    // ends them.
+    void SetVirtualCount(int n);
+    int GetVirtualCount() const { return virtual_count; }
     void Insert(int row) { InsertRows(row, 1); }
     void InsertRows(int row, int count);
     // Leaves the cursor to the caller; row must be stored.
@@ -186,6 +190,48 @@ public:
     // ---- Options.
     ArrayCtrl& SetOption(dword option, bool on = true);
     bool HasOption(dword option) const { return options & option; }
+    // The remaining option bits, and the two-bit insert mode (0 none, 1 "before" first,
+    // 2 "after" first) of the row menu.
+    static constexpr dword NO_MOVE_TO_APPEND_LINE = 0x200;
+    static constexpr dword REMOVING_ALLOWED = 0x800;
+    static constexpr dword MOVING_ALLOWED = 0x1000;
+    static constexpr dword ASK_BEFORE_REMOVE = 0x2000;
+    static constexpr dword DUPLICATING_ALLOWED = 0x4000;
+    static constexpr dword CELL_CTRLS = 0x10000;
+    static constexpr int INSERT_MODE_SHIFT = 23;
+    static constexpr dword INSERT_MODE_MASK = 0x1800000;
+    // Bits a reset leaves alone.
+    static constexpr dword RESERVED_BITS = 0xFE000000;
+    // Back to a freshly made list: no columns, indexes or rows, the default options and
+    // grid colour, the row name "row"; the row colours stay.
+    void Reset();
+    ArrayCtrl& HorzGrid(bool on = true) { return SetOption(HORZ_GRID, on); }
+    ArrayCtrl& VertGrid(bool on = true) { return SetOption(VERT_GRID, on); }
+    ArrayCtrl& NoGrid() { return HorzGrid(false).VertGrid(false); }
+    ArrayCtrl& NoCursor(bool on = true) { return SetOption(NO_CURSOR, on); }
+    ArrayCtrl& MouseMoveCursor(bool on = true) { return SetOption(MOUSE_MOVE_CURSOR, on); }
+    ArrayCtrl& Inserting(bool on = true) { return SetOption(INSERTING_ALLOWED, on); }
+    ArrayCtrl& Appending(bool on = true) { return SetOption(APPENDING_ALLOWED, on); }
+    ArrayCtrl& AppendLine(bool on = true) { return SetOption(APPEND_LINE, on); }
+    ArrayCtrl& NoMoveToAppendLine(bool on = true) { return SetOption(NO_MOVE_TO_APPEND_LINE, on); }
+    ArrayCtrl& AutoAppending(bool on = true) { return SetOption(AUTO_APPEND, on); }
+    ArrayCtrl& Removing(bool on = true) { return SetOption(REMOVING_ALLOWED, on); }
+    ArrayCtrl& Moving(bool on = true) { return SetOption(MOVING_ALLOWED, on); }
+    ArrayCtrl& AskRemove(bool on = true) { return SetOption(ASK_BEFORE_REMOVE, on); }
+    ArrayCtrl& NoAskRemove() { return AskRemove(false); }
+    ArrayCtrl& Duplicating(bool on = true) { return SetOption(DUPLICATING_ALLOWED, on); }
+    ArrayCtrl& MultiSelect(bool on = true) { return SetOption(MULTI_SELECT, on); }
+    ArrayCtrl& InfoPopup(bool on = true) { return SetOption(INFO_POPUP, on); }
+    ArrayCtrl& NoBackground(bool on = true) { return SetOption(NO_BACKGROUND, on); }
+    ArrayCtrl& FocusSetsCursor(bool on = true) { return SetOption(FOCUS_SETS_CURSOR, on); }
+    // 0 adds no "before"/"after" items to the row menu; 1 puts "before" first, 2 "after".
+    ArrayCtrl& SetInsertMode(int mode);
+    int GetInsertMode() const { return int((options & INSERT_MODE_MASK) >> INSERT_MODE_SHIFT); }
+    // The row name the row menu's texts carry; "row" (translated) after a reset.
+    ArrayCtrl& SetRowName(const char* name);
+    const String& GetRowName() const { return row_name; }
+    // The standard row menu; only the items whose commands the list has are offered.
+    void StdBar(Bar& bar);
 
     // ---- Cursor and selection.
     // Clamps row into the rows; false when a stored disabled row is asked for, with the
@@ -405,6 +451,7 @@ private:
     bool DropBetween(int row, int y, TransferOffer& offer, int parts);
     void RefreshSelectedInView();
     bool AppendingAllowed() const;
+    String row_name;
 
     void SyncScrollInfo();
     void SyncVisibleRows();

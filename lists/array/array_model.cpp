@@ -269,6 +269,17 @@ void ArrayCtrl::SetCount(int n)
     SyncScrollInfo();
 }
 
+void ArrayCtrl::SetVirtualCount(int n)
+{
+    QOR_ASSERT(n >= -1);
+    if(cursor >= std::max(n, rows.GetCount()))
+        CancelCursor();
+    virtual_count = n;
+    Refresh();
+    SyncInfoPopup();
+    SyncScrollInfo();
+}
+
 void ArrayCtrl::InsertRows(int row, int count)
 {
     QOR_ASSERT(row >= 0 && count >= 0);
@@ -342,6 +353,7 @@ void ArrayCtrl::Clear()
     cell_overrides.Clear();
     lines.Clear();
     ClearCaches();
+    ClearBoundCtrls();
     virtual_count = -1;
     anchor = -1;
     // No rows are left to be selected.

@@ -3,7 +3,10 @@
 // the style and edge frame.
 #include "tests/widgets/edit/edit_field_fixture.h"
 
+#include "draw/font/font_metrics.h"
 #include "foundation/values/convert.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -198,6 +201,39 @@ TEST_F(EditFieldTest, DroppedTextIsInsertedAndSelected)
     EXPECT_TRUE(drop.IsMove());
 }
 
+struct OwnDropCase {
+    const char* name;
+    int drop_at; // a character position
+    const char* want;
+    int want_anchor;
+    int want_cursor;
+};
+
+// The drag runs out of this field with "one " selected and proposes a move.
+TEST_F(EditFieldTest, DropsOfTheFieldsOwnSelection)
+{
+    const OwnDropCase cases[] = {
+        // Measured in the text without the word, it lands where it was dropped.
+        { "later in the text", 8, "two one three", 4, 8 },
+        { "onto the selection itself", 2, "one two three", 0, 4 },
+        { "at its start", 0, "one two three", 0, 4 },
+    };
+    for(const OwnDropCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Put("one two three", 4, 0);
+        SetDragSource(&field);
+        int x = field.GetCaretRect(c.drop_at).left + 1;
+        TransferOffer drop = DragOffer("one ", true, DROP_MOVE);
+        field.DropAtPoint(Point(x, 5), drop);
+        SetDragSource(nullptr);
+        EXPECT_EQ(Text(), c.want);
+        EXPECT_EQ(field.GetAnchor(), c.want_anchor);
+        EXPECT_EQ(field.GetCursor(), c.want_cursor);
+        // The source must not remove the text again.
+        EXPECT_TRUE(drop.IsCopy());
+    }
+}
+
 TEST_F(EditFieldTest, RefusedDropKeepsTheSourceText)
 {
     field.SetMaxChars(3);
@@ -249,6 +285,28 @@ TEST_F(EditFieldTest, CursorStaysInView)
     EXPECT_LT(caret.left, field.GetViewSize().cx);
     field.ProcessKey(0x1FF50, 1);
     EXPECT_EQ(field.GetScrollOffset(), 0);
+}
+
+TEST_F(EditFieldTest, AutoWidthFollowsTheTextUpToItsLimit)
+{
+    Ctrl parent;
+    parent.SetRect(0, 0, 300, 100);
+    EditField f;
+    f.SetEditable();
+    parent.AppendChild(f);
+    f.SetRect(10, 10, 40, 24);
+    f.SetAutoWidth(150);
+    f.SetText(WString("ab"));
+    int two = f.GetRectInParent().Width();
+    // Never narrower than an average character (nor than it was, when narrower still).
+    int grown = f.GrowByFrames(Size(f.GetTextWidth(2) + 4, f.GetViewSize().cy)).cx;
+    EXPECT_EQ(two, std::max(grown, std::min(40, GetStandardFontSize().cx)));
+    f.SetText(WString("a considerably longer text than fits"));
+    EXPECT_EQ(f.GetRectInParent().Width(), 150);
+    EXPECT_EQ(f.GetRectInParent().left, 10);
+    f.SetAutoWidth(1000);
+    f.SetText(WString("mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm"));
+    EXPECT_EQ(f.GetRectInParent().Width(), 290) << "never past the parent's view";
 }
 
 TEST_F(EditFieldTest, StyleDefaultsAndTheEdgeLookByState)

@@ -193,6 +193,24 @@ TEST_F(EditInputTest, SelectsWithThePointer)
         << F().GetAnchor() << " " << F().GetCursor();
 }
 
+TEST_F(EditInputTest, FirstPressPlacesTheCursorOrSelectsAll)
+{
+    for(bool select_all : { false, true }) {
+        SCOPED_TRACE(select_all ? "select all on click" : "plain");
+        window.reset();
+        F().SetText(WString("hello"));
+        F().SetOption(EditField::OPT_SELECT_ALL_ON_CLICK, select_all);
+        Open();
+        ASSERT_FALSE(F().HasFocus());
+        ClickChar(3);
+        ASSERT_TRUE(PumpUntil([&] { return F().HasFocus(); }));
+        PumpFor(50);
+        // The focus gain selected everything; a plain press collapses it at the press point.
+        EXPECT_EQ(F().IsSelection(), select_all);
+        EXPECT_EQ(F().GetCursor(), select_all ? 5 : 3);
+    }
+}
+
 TEST_F(EditInputTest, ConverterPaintsErrorsAndRefusesCharacters)
 {
     ConvertInt percent(0, 100);
@@ -306,8 +324,34 @@ TEST_F(EditInputTest, DragsSelectedTextOutToAnotherProgram)
         peer.Finish(3000);
         EXPECT_TRUE(peer.Has("DROP UTF8_STRING " + Hex("drag ")) || peer.Has("DROP UTF8_STRING " + Hex("drag")))
             << testing::PrintToString(peer.Lines());
-        EXPECT_TRUE(WaitText(c.left)) << Text();
+        EXPECT_TRUE(WaitText(c.left)) << Text() << " " << testing::PrintToString(peer.Lines());
     }
+}
+
+TEST_F(EditInputTest, MovesAWordWithinTheField)
+{
+    Open();
+    F().SetText(WString("one two three"));
+    ClickChar(12);
+    ASSERT_TRUE(PumpUntil([&] { return F().HasFocus() && F().GetCursor() == 12; }));
+    F().SetSelection(0, 4);
+    PumpFor(DOUBLE_CLICK_MS + 50);
+    Point drop = CharPoint(8) + form.GetRectOnScreen().TopLeft();
+    MenuScript script;
+    script.on_timeout = [] { Button(1, false); };
+    script.Then([] { return GetDragSource() != nullptr; })
+        .Do([drop] { MovePointer(DefaultRootWindow(display), drop); })
+        .Wait(200)
+        .Do([] { Button(1, false); });
+    script.Start();
+    MovePointer(Win(), CharPoint(1));
+    Button(1, true);
+    PumpFor(100);
+    MovePointer(Win(), CharPoint(1) + Point(12, 0));
+    ASSERT_TRUE(PumpUntil([&] { return script.Finished() || script.TimedOut(); }, 8000));
+    EXPECT_FALSE(script.TimedOut()) << "stopped at step " << script.StepReached();
+    // The word lands where it was dropped as measured without it, and only once.
+    EXPECT_TRUE(WaitText("two one three")) << Text();
 }
 
 TEST_F(EditInputTest, TakesTextDroppedByAnotherProgram)
