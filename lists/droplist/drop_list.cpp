@@ -170,11 +170,14 @@ bool DropList::ProcessKey(dword key, int count)
     switch(key) {
     case RIGHT:
     case DOWN:
-        Step(1);
+        // Presses that arrived together are folded into count: each one steps.
+        for(int i = 0; i < std::max(count, 1); i++)
+            Step(1);
         return true;
     case LEFT:
     case UP:
-        Step(-1);
+        for(int i = 0; i < std::max(count, 1); i++)
+            Step(-1);
         return true;
     case ALT | DOWN:
         Drop();

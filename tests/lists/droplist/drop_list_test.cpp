@@ -136,6 +136,19 @@ TEST_F(DropListTest, KeysAndTheWheelStepWithoutWrapping)
     EXPECT_EQ(Shown(list), Value(String("Zero")));
 }
 
+TEST_F(DropListTest, KeyPressesFoldedIntoACountEachStep)
+{
+    AddFour();
+    list.SetValue(0);
+    EXPECT_TRUE(list.ProcessKey(K_DOWN, 2));
+    EXPECT_EQ(list.GetValue(), Value(2));
+    EXPECT_EQ(actions, 2);
+    EXPECT_TRUE(list.ProcessKey(K_DOWN, 5));
+    EXPECT_EQ(list.GetValue(), Value(3)) << "no wrapping past the end";
+    EXPECT_TRUE(list.ProcessKey(K_UP, 3));
+    EXPECT_EQ(list.GetValue(), Value(0));
+}
+
 TEST_F(DropListTest, SteppingSkipsDisabledEntriesAndNeverLandsOnOne)
 {
     AddFour();
@@ -179,6 +192,29 @@ TEST_F(DropListTest, OtherKeysAreNotTaken)
     EXPECT_FALSE(list.ProcessKey(13, 1));
     EXPECT_FALSE(list.ProcessKey(27, 1));
     EXPECT_FALSE(list.ProcessKey(0x1FF50, 1)); // Home
+}
+
+TEST_F(DropListTest, TypedLettersChooseTheNextEntryTheyStart)
+{
+    AddFour();
+    list.SetValue(0);
+    struct Case {
+        int chr;
+        bool taken;
+        int value;
+        int actions;
+    } cases[] = {
+        { 't', true, 2, 1 }, // "Two"
+        { 'T', true, 3, 2 }, // "Three", after the cursor
+        { 't', true, 2, 3 }, // wraps to the top
+        { 'x', true, 2, 3 }, // no entry starts with it: consumed, nothing changes
+        { 'o', true, 1, 4 }, // "One"
+    };
+    for(const Case& c : cases) {
+        EXPECT_EQ(list.ProcessKey(c.chr, 1), c.taken) << char(c.chr);
+        EXPECT_EQ(list.GetValue(), Value(c.value)) << char(c.chr);
+        EXPECT_EQ(actions, c.actions) << char(c.chr);
+    }
 }
 
 TEST_F(DropListTest, TheDropButtonCanStayEnabledWithoutEntries)

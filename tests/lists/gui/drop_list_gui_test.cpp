@@ -120,6 +120,63 @@ TEST_F(DropListGui, AltDownDropsTheListAndEnterPicksTheChosenEntryAgain)
     EXPECT_TRUE(PumpUntil([&] { return panel.drop.HasFocus(); })) << "the focus goes back to the drop-down list";
 }
 
+// The row under the pointer when the button goes up, in the list's own rows.
+Point RowOnScreen(PopUpTable& list, int row)
+{
+    Rect view = list.GetViewRectOnScreen();
+    return Point(view.left + 20, view.top + list.GetLineY(row) - list.GetScrollPos() + list.GetDefaultRowHeight() / 2);
+}
+
+TEST_F(DropListGui, AnEntryChosenByTheMouse)
+{
+    OpenAt(Point(40, 40));
+    ClickAt(Middle(panel.drop));
+    WaitDropped();
+    ClickAt(RowOnScreen(List(), 2));
+    WaitClosed();
+    PumpFor(50);
+    EXPECT_EQ(panel.drop.GetValue(), Value(2));
+    EXPECT_EQ(actions, 1);
+    EXPECT_EQ(Shown(), Value(String("Exact Match")));
+}
+
+TEST_F(DropListGui, AnEntryChosenByTheKeyboard)
+{
+    OpenAt(Point(40, 40));
+    ASSERT_TRUE(panel.drop.SetFocus());
+    TypeKey(XK_Down, { XK_Alt_L });
+    WaitDropped();
+    // Moving the pointer over the rows would move the cursor: it stays outside the list.
+    struct Move {
+        KeySym key;
+        int cursor;
+    } moves[] = { { XK_Down, 1 }, { XK_Down, 2 }, { XK_Down, 3 }, { XK_Up, 2 } };
+    for(const Move& m : moves) {
+        TypeKey(m.key);
+        ASSERT_TRUE(PumpUntil([&] { return List().GetCursor() == m.cursor; })) << List().GetCursor();
+    }
+    EXPECT_EQ(actions, 0) << "moving in the open list is no choice yet";
+    EXPECT_EQ(panel.drop.GetValue(), Value(0));
+    TypeKey(XK_Return);
+    WaitClosed();
+    EXPECT_EQ(panel.drop.GetValue(), Value(2));
+    EXPECT_EQ(actions, 1);
+    EXPECT_TRUE(PumpUntil([&] { return panel.drop.HasFocus(); }));
+}
+
+TEST_F(DropListGui, ALetterTypedOnTheClosedListChoosesTheNextEntryItStarts)
+{
+    OpenAt(Point(40, 40));
+    ASSERT_TRUE(panel.drop.SetFocus());
+    TypeText("s");
+    ASSERT_TRUE(PumpUntil([&] { return panel.drop.GetValue() == Value(1); }));
+    TypeText("s");
+    ASSERT_TRUE(PumpUntil([&] { return panel.drop.GetValue() == Value(3); }));
+    EXPECT_EQ(actions, 2);
+    EXPECT_EQ(Shown(), Value(String("Soundex")));
+    EXPECT_FALSE(Dropped());
+}
+
 TEST_F(DropListGui, AClickOutsideTheOpenListCancelsIt)
 {
     OpenAt(Point(40, 40));

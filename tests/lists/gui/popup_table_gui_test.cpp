@@ -171,6 +171,23 @@ TEST_F(PopUpTableGui, EnterAndAltDownPickEscapeAndAClickOutsideCancel)
     }
 }
 
+TEST_F(PopUpTableGui, TheCursorFollowsThePointerAndAClickPicksTheRow)
+{
+    Fill(4);
+    OpenAt(Point(40, 40));
+    PopUp();
+    Rect view = table.GetViewRectOnScreen();
+    Point row2(view.left + 10, view.top + table.GetLineY(2) + RowHeight() / 2);
+    Point row3(view.left + 10, view.top + table.GetLineY(3) + RowHeight() / 2);
+    MovePointer(DefaultRootWindow(display), row3);
+    EXPECT_TRUE(PumpUntil([&] { return table.GetCursor() == 3; })) << "the cursor follows the pointer";
+    EXPECT_TRUE(events.empty());
+    Click(DefaultRootWindow(display), row2);
+    ASSERT_TRUE(PumpUntil([&] { return !events.empty(); }));
+    EXPECT_EQ(events, std::vector<std::string>{ "select 2" });
+    EXPECT_FALSE(table.IsPoppedUp());
+}
+
 TEST_F(PopUpTableGui, UpAndDownWithoutACursorEnterTheListAtItsEnds)
 {
     Fill(5);
