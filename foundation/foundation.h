@@ -70,6 +70,7 @@
 #include "foundation/values/value_rep.h"
 #include "foundation/values/value_array.h"
 #include "foundation/values/value_map.h"
+#include "foundation/values/value_order.h"
 #include "foundation/values/value_registry.h"
 #include "foundation/values/date.h"
 #include "foundation/values/time.h"

@@ -3,6 +3,7 @@
 #include "lists/array/array_column.h"
 
 #include "draw/display/display.h"
+#include "foundation/callback_action.h"
 #include "foundation/values/value_map.h"
 #include "foundation/wstring.h"
 
@@ -10,7 +11,7 @@ namespace Qor {
 
 ArrayCtrl::Column::Column()
     : owner(nullptr), position(-1), index_word(0), first_index(0), convert(nullptr), display(&GetStandardDisplay()),
-      key_filter(nullptr), margin(-1), cached(false), click_to_edit(true), compare(nullptr)
+      key_filter(nullptr), margin(-1), cached(false), click_to_edit(true), order(nullptr), compare(nullptr)
 {}
 
 ArrayCtrl::Column::~Column() { delete MoreIndexes(); }
@@ -94,6 +95,20 @@ ArrayCtrl::Column& ArrayCtrl::Column::SetCompare(int (*cmp)(const Value& a, cons
 {
     compare = cmp;
     return *this;
+}
+
+ArrayCtrl::Column& ArrayCtrl::Column::SetOrder(const ValueOrder& o)
+{
+    order = &o;
+    return *this;
+}
+
+void ArrayCtrl::Column::MakeSortable()
+{
+    HeaderCtrl& header = owner->header;
+    int tab = header.FindIndex(position);
+    if(tab >= 0)
+        header.Tab(tab).WhenAction = MakeCallbackArg(owner, &ArrayCtrl::OnHeaderClick, position);
 }
 
 ArrayCtrl::Column& ArrayCtrl::Column::SetEditor(Ctrl& e)
@@ -232,21 +247,28 @@ ArrayCtrl::Column& ArrayCtrl::AddColumnForIndex(int index, const char* text, int
     return AddRowNumberColumn(text, ratio).AddIndex(index);
 }
 
-ArrayCtrl::Column& ArrayCtrl::AddRowNumberColumn(const char*, int)
+ArrayCtrl::Column& ArrayCtrl::AddRowNumberColumn(const char* text, int ratio)
 {
+    header.Add(text ? text : "", ratio);
     Column& c = columns.Add(new Column);
     c.owner = this;
     c.position = columns.GetCount() - 1;
-    if(HasOption(ALL_SORTABLE))
+    if(HasOption(ALL_SORTABLE)) {
+        c.order = nullptr;
         c.compare = CompareValues;
+        c.MakeSortable();
+    }
     return c;
 }
 
 ArrayCtrl& ArrayCtrl::SetAllSortable()
 {
     options |= ALL_SORTABLE;
-    for(Column& c : columns)
+    for(Column& c : columns) {
+        c.order = nullptr;
         c.compare = CompareValues;
+        c.MakeSortable();
+    }
     return *this;
 }
 

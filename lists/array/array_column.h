@@ -9,6 +9,7 @@
 #include "foundation/any.h"
 #include "foundation/pte.h"
 #include "foundation/values/convert.h"
+#include "foundation/values/value_order.h"
 
 namespace Qor {
 
@@ -32,6 +33,10 @@ public:
     // Type-ahead's character filter (0 = this column cannot match).
     Column& SetKeyFilter(int (*filter)(int chr));
     Column& SetCompare(int (*compare)(const Value& a, const Value& b));
+    // Borrowed; used when the column has no comparison function.
+    Column& SetOrder(const ValueOrder& o);
+    // A click on the column's header tab sorts the list by it, wherever the tab was moved.
+    void MakeSortable();
     Column& SetClickToEdit(bool on);
     // The control that edits this column's cell on the cursor row; borrowed, and forgotten
     // when it is destroyed. Its value is the cursor row's value of the column's indexes.
@@ -50,6 +55,7 @@ public:
     bool IsClickToEdit() const { return click_to_edit; }
     int (*GetKeyFilter() const)(int) { return key_filter; }
     int (*GetCompare() const)(const Value&, const Value&) { return compare; }
+    const ValueOrder* GetOrder() const { return order; }
 
     // Cache upkeep after rows changed; rows outside the cache need nothing.
     void InvalidateCache(int row);
@@ -74,6 +80,7 @@ private:
     bool cached;
     bool click_to_edit;
     mutable Any cache;
+    const ValueOrder* order;
     int (*compare)(const Value& a, const Value& b);
 
     Vector<int>* MoreIndexes() const { return index_word > 1 ? reinterpret_cast<Vector<int>*>(index_word) : nullptr; }

@@ -3,6 +3,7 @@
 #include "lists/array/array_ctrl.h"
 
 #include "draw/font/font_metrics.h"
+#include "draw/look/sys_colors.h"
 #include "foundation/callback_action.h"
 
 namespace Qor {
@@ -10,7 +11,16 @@ namespace Qor {
 ArrayCtrl::ArrayCtrl()
     : default_row_height(GetStandardFontSize().cy), options(HORZ_GRID | VERT_GRID | INFO_POPUP | FOCUS_SETS_CURSOR)
 {
+    corner.SetWantsFocus(false);
+    grid_color = SysColorShadow();
+    odd_paper = even_paper = SysColorPaper();
+    odd_ink = even_ink = SysColorText();
+    // From the outside in: the scroll bar, then the header, which so spans only the columns.
     AddFrame(sb);
+    AddFrame(header);
+    header.WhenLayout = MakeCallback(this, &ArrayCtrl::OnHeaderLayout);
+    header.WhenScroll = MakeCallback(this, &ArrayCtrl::OnScroll);
+    header.AllowTabMoving();
     sb.ScrollAction() = MakeCallback(this, &ArrayCtrl::OnScroll);
     sb.SetLine(default_row_height);
     // Index numbers below zero would name entries here; this one stands for none.

@@ -9,8 +9,12 @@
 #include "foundation/owned_array.h"
 #include "foundation/string.h"
 #include "foundation/values/value.h"
+#include "foundation/values/value_order.h"
 #include "foundation/vector.h"
+#include "lists/header/header_ctrl.h"
 #include "widgets/display/display_popup.h"
+#include "widgets/scroll/frame_ctrl.h"
+#include "widgets/static/static_text.h"
 #include "widgets/scroll/scroll_bar.h"
 #include "widgets/scroll/scroll_tracker.h"
 
@@ -72,6 +76,7 @@ public:
         APPEND_LINE = 0x100,
         MULTI_SELECT = 0x8000,
         INFO_POPUP = 0x40000,
+        NO_BACKGROUND = 0x80000,
         FOCUS_SETS_CURSOR = 0x100000,
         ALL_SORTABLE = 0x200000,
     };
@@ -154,6 +159,25 @@ public:
     void ClearCaches();
     ArrayCtrl& SetAllSortable();
 
+    // ---- Sorting by a column's shown values; stable, so ties keep the order they had.
+    // A click on a sortable column's tab: the same tab again reverses the direction.
+    void OnHeaderClick(int column);
+    // Sorts by the sort column (the first sortable column when none is chosen yet) and
+    // shows the direction on its tab.
+    void DoColumnSort();
+    void SortByColumnOrder(int column, const ValueOrder& order);
+    // New row i is old row order[i], with its flags, own height and cell displays.
+    void PermuteRows(const Vector<int>& order);
+    int GetSortColumn() const { return sort_column; }
+    bool IsSortDescending() const { return sort_descending; }
+    // After a sort the cursor goes back to the row with the former cursor row's key.
+    ArrayCtrl& SetRefindCursorAfterSort(bool on = true)
+    {
+        refind_cursor = on;
+        return *this;
+    }
+    HeaderCtrl& GetHeader() { return header; }
+
     // ---- Options.
     ArrayCtrl& SetOption(dword option, bool on = true);
     bool HasOption(dword option) const { return options & option; }
@@ -216,6 +240,26 @@ public:
     void WheelRotated(Point p, int zdelta, dword keyflags) override;
     void Layout() override;
 
+    // ---- Cells on screen, in view coordinates.
+    // The cell under the column's header tab (wider by one under the last tab; a pixel
+    // narrower for the vertical grid).
+    Rect GetCellRect(int row, int column);
+    // The cell less its margins.
+    Rect GetCellContentRect(int row, int column);
+    // The column's margin, or its tab's + 2 when it has none of its own.
+    int GetCellMargin(int column);
+    // What paints a cell, with the shown value, colours and style flags (1 cursor row,
+    // 2 focus, 4 selected, 8 read-only); focus: the list has the focus in its tree.
+    const Display* GetCellPaintInfo(int row, int column, bool focus, Value& value, Color& ink, Color& paper,
+                                    dword& style);
+    void Paint(Draw& w) override;
+    void PointerMoved(Point p, dword keyflags) override;
+    void PointerLeft() override;
+    // Odd and even rows' colours; the grid's.
+    ArrayCtrl& SetEvenRowColor(Color paper, Color ink);
+    ArrayCtrl& SetOddRowColor(Color paper, Color ink);
+    ArrayCtrl& SetGridColor(Color c);
+
     // ---- Notifications, in the order the owner may rely on (see the cursor operations).
     Callback WhenLeftDouble;
     Callback1<Point> WhenMouseMove;
@@ -242,6 +286,7 @@ public:
 
     // The pop-up that shows a clipped cell in full.
     DisplayPopup& GetInfoPopup() { return info; }
+    FrameBottom<ParentCtrl>& GetCornerBox() { return corner; }
 
 private:
     struct BoundCtrl {
@@ -254,6 +299,7 @@ private:
     };
 
     Vector<ArrayCtrlRow> rows;
+    HeaderCtrl header;
     ScrollBar sb;
     ScrollTracker tracker;
     OwnedArray<Column> columns;
@@ -264,6 +310,8 @@ private:
     // Per row, per column: 0 none, else a borrowed Display.
     Vector<Vector<uintptr_t>> cell_overrides;
     Vector<bool> modified;
+    // Fills the square under the vertical bar while the header's bar runs below the rows.
+    FrameBottom<ParentCtrl> corner;
     DisplayPopup info;
     KeyIndex<String> names;
     int cursor = -1;
@@ -286,12 +334,25 @@ private:
     void RevertRowEdits();
     void MarkSelectionStale() { select_count_stale = true; }
     int Grid() const { return HasOption(HORZ_GRID) ? 1 : 0; }
+    Color grid_color;
+    Color odd_paper;
+    Color odd_ink;
+    Color even_paper;
+    Color even_ink;
+    // Set while a drag passes over: -1 an insertion mark above the drop row, -2 the whole
+    // row, else that cell.
+    int drop_row = -1;
+    int drop_column = -1;
+    int sort_column = -1;
+    bool sort_descending = false;
+    bool refind_cursor = false;
     int first_visible = 0;
     int last_visible = INT32_MAX;
 
     void SyncScrollInfo();
     void SyncVisibleRows();
     void OnScroll();
+    void OnHeaderLayout();
     void SyncInfoPopup();
 };
 

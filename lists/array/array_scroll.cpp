@@ -1,8 +1,9 @@
-// The list's vertical scrolling through its scroll bar, and its info pop-up. The list has no
-// header yet: the pop-up has no cells to show.
+// The list's vertical scrolling through its scroll bar, the header's horizontal one, and the
+// frames' layout.
 
 #include "lists/array/array_ctrl.h"
 
+#include "ctrl/frame/ctrl_frame.h"
 #include "foundation/callback_action.h"
 
 #include <algorithm>
@@ -51,13 +52,34 @@ void ArrayCtrl::OnScroll()
 {
     SyncVisibleRows();
     Size view = GetViewSize();
-    tracker.Scroll(*this, Rect(view), Point(0, sb.GetPosition()), Size(1, 1));
+    tracker.Scroll(*this, Rect(view), Point(header.GetScroll(), sb.GetPosition()), Size(1, 1));
     info.Dismiss();
     WhenScroll();
 }
 
-void ArrayCtrl::Layout() { SyncScrollInfo(); }
+void ArrayCtrl::OnHeaderLayout()
+{
+    SyncVisibleRows();
+    Refresh();
+    SyncInfoPopup();
+}
 
-void ArrayCtrl::SyncInfoPopup() {}
+void ArrayCtrl::Layout()
+{
+    SyncScrollInfo();
+    int width = sb.GetStyle().bar_width;
+    if(corner.GetFrameHeight() != width) {
+        corner.SetFrameHeight(width);
+        if(Ctrl* p = corner.GetParent())
+            p->ResolveLayout(1);
+    }
+    bool filled = &sb.GetFrame(0) == &corner;
+    if(header.GetScrollBar().IsVisible() != filled) {
+        if(filled)
+            sb.SetFrame(0, GetNullFrameInstance());
+        else
+            sb.SetFrame(0, corner);
+    }
+}
 
 } // namespace Qor

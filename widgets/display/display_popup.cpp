@@ -3,6 +3,7 @@
 
 #include "widgets/display/display_popup.h"
 
+#include "ctrl/dnd/drop_target.h"
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/input/input_host.h"
 #include "ctrl/state/ctrl_hooks.h"
@@ -89,7 +90,8 @@ void DisplayPopup::Sync()
     Ctrl* o = owner.Get();
     // A pop-up left over a drop target would hide where the drop goes; one over a window
     // without the focus would stay when the user works elsewhere.
-    if(display && o && o->GetRootCtrl()->HasFocusInTree()) {
+    Ctrl* drop = GetDropTarget();
+    if(display && o && drop != o && drop != this && o->GetRootCtrl()->HasFocusInTree()) {
         Size sz = display->GetStandardSize(value);
         if(sz.cx + 2 * margin > item.Width() || sz.cy > item.Height()) {
             Point origin = o->GetViewRectOnScreen().TopLeft();

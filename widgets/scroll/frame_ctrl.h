@@ -58,3 +58,37 @@ public:
 };
 
 } // namespace Qor
+
+namespace Qor {
+
+// A frame control of a fixed height above or below the framed view; 0 means as high as the
+// framed rectangle is wide (a square at the foot of a vertical bar).
+template <class T>
+class FrameTB : public FrameCtrl<T> {
+public:
+    FrameTB& SetFrameHeight(int cy)
+    {
+        size = cy;
+        this->ResolveLayout(1);
+        return *this;
+    }
+    int GetFrameHeight() const { return size; }
+
+    // A hidden control takes no room.
+    void FrameAddSize(Size& sz) override
+    {
+        if(this->IsVisible())
+            sz.cy += size ? size : sz.cx;
+    }
+
+protected:
+    int size = 0;
+};
+
+template <class T>
+class FrameBottom : public FrameTB<T> {
+public:
+    void FrameLayout(Rect& r) override { DockCtrlBottom(r, this, this->size ? this->size : r.Width()); }
+};
+
+} // namespace Qor

@@ -91,7 +91,8 @@ protected:
     void SetUp() override
     {
         ArrayGeometry::SetUp();
-        list.SetRect(0, 0, 200, 100);
+        list.AddColumn("a");
+        list.SetRect(0, 0, 200, 100 + list.GetHeader().GetHeight());
         list.WhenScroll = MakeCallback(this, &ArrayScrolling::Scrolled);
     }
     int Pos() const { return const_cast<ArrayCtrl&>(list).GetScrollBar().GetPosition(); }

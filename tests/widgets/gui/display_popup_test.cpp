@@ -5,6 +5,7 @@
 
 #include "tests/support/x11/input_window.h"
 
+#include "ctrl/dnd/drop_target.h"
 #include "draw/display/display.h"
 #include "draw/look/sys_colors.h"
 #include "draw/target/draw.h"
@@ -27,6 +28,7 @@ public:
     void RightButtonDown(Point p, dword) override { Note("right", p); }
     void WheelRotated(Point p, int zdelta, dword) override { Note("wheel", p, " " + std::to_string(zdelta)); }
     void LeftDragStart(Point p, dword) override { Note("drag", p); }
+    void DropAtPoint(Point, TransferOffer& offer) override { offer.accepted = true; }
 
 private:
     void Note(const char* what, Point p, const std::string& more = "")
@@ -144,6 +146,23 @@ TEST_F(DisplayPopupTest, ADragFromThePopupClosesItAndStartsOnTheOwner)
     popup.LeftDragStart(Point(5, 5), 0);
     EXPECT_FALSE(popup.IsOpen());
     EXPECT_EQ(owner.log, (std::vector<std::string>{ "drag 25,35" }));
+}
+
+TEST_F(DisplayPopupTest, ADragOverTheOwnerClosesIt)
+{
+    PointAt(Point(30, 40));
+    Show(ITEM, LONG_TEXT);
+    ASSERT_TRUE(PumpUntil([&] { return popup.IsOpen(); }));
+    TransferOffer offer;
+    offer.kind = TRANSFER_DRAG;
+    offer.fetch_on_accept = false;
+    DispatchDragAndDrop(&owner, Point(OWNER_ON_SCREEN.left + 200, OWNER_ON_SCREEN.top + 100), offer);
+    ASSERT_EQ(GetDropTarget(), &owner);
+    popup.Sync();
+    EXPECT_FALSE(popup.IsOpen()) << "the pop-up would hide where the drop goes";
+    EndDropTarget();
+    popup.Sync();
+    EXPECT_TRUE(popup.IsOpen());
 }
 
 TEST_F(DisplayPopupTest, LosingTheFocusClosesIt)
