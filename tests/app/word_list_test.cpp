@@ -1,6 +1,7 @@
 // Cutting the word list into entries, and the compiled-in list itself.
 #include "app/word_list.h"
 #include "app/word_match.h"
+#include "tests/app/packed_word_list.h"
 
 #include "foundation/compression.h"
 #include "foundation/mem_stream.h"
@@ -98,18 +99,7 @@ TEST(WordList, DamagedBlockGivesTheEntriesBeforeTheDamage)
         snprintf(line, sizeof line, "term%05d|meaning number %05d of the test list\n", i, i);
         text += line;
     }
-    std::string packed;
-    {
-        FILE* p = popen("bzip2 -1 -c > /tmp/qor_wordlist_test.bz2", "w");
-        fwrite(text.Begin(), 1, text.GetLength(), p);
-        ASSERT_EQ(pclose(p), 0);
-        FILE* f = fopen("/tmp/qor_wordlist_test.bz2", "rb");
-        char buf[4096];
-        for(size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
-            packed.append(buf, n);
-        fclose(f);
-        remove("/tmp/qor_wordlist_test.bz2");
-    }
+    std::string packed = QorTest::PackBzip2(text, 1);
     const unsigned char* blocks[] = { (const unsigned char*)packed.data() };
     int lengths[] = { (int)packed.size() / 2 };
     Vector<WordEntry> entries = ReadWordList({ 1, lengths, blocks });
