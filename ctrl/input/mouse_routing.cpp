@@ -28,6 +28,12 @@ Image GetTextCursor()
     return text ? text() : GetArrowCursor();
 }
 
+Image GetHandCursor()
+{
+    auto hand = GetCtrlCoreSeams().hand_cursor;
+    return hand ? hand() : GetArrowCursor();
+}
+
 dword GetMouseKeyFlags(int event)
 {
     dword flags = 0;

@@ -71,6 +71,8 @@ void UpdateMouseCursor();
 Image GetArrowCursor();
 // The I-beam over text; the arrow when the window system has none.
 Image GetTextCursor();
+// The pointing hand over links; the arrow when the window system has none.
+Image GetHandCursor();
 
 // The user-action log line of a mouse event (only clicks, double clicks and the wheel).
 void WriteMouseLogLine(const char* prefix, Ctrl* ctrl, int event, Point p, dword keyflags);

@@ -26,6 +26,12 @@ bool ProcessPendingEventsCall()
     return process ? process() : false;
 }
 
+bool IsPaintingWindowCall()
+{
+    auto painting = GetLoopSeams().is_painting_window;
+    return painting ? painting() : false;
+}
+
 void WakeEventLoop() {}
 
 void Ctrl::EndLoop()

@@ -13,6 +13,8 @@ namespace Qor {
 struct LoopSeams {
     // Dispatches what is queued and does the idle work, without waiting.
     bool (*process_pending_events)() = nullptr;
+    // A window's area is being painted right now (code run from inside a paint).
+    bool (*is_painting_window)() = nullptr;
 };
 
 LoopSeams& GetLoopSeams();
@@ -22,6 +24,9 @@ Ctrl*& LoopCtrl();
 
 // Keeps the interface alive during long work; false without a window system.
 bool ProcessPendingEventsCall();
+// Whether a window is being painted; false without a window system. Work that would open
+// windows or run events waits until the paint is done.
+bool IsPaintingWindowCall();
 // Would wake a waiting loop; a loop never waits longer than one turn, so nothing to do.
 void WakeEventLoop();
 

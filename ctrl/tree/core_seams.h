@@ -57,6 +57,9 @@ struct CtrlCoreSeams {
     Image (*arrow_cursor)() = nullptr;
     Image (*text_cursor)() = nullptr;
 
+    // The pointing hand over links.
+    Image (*hand_cursor)() = nullptr;
+
     // Top-level windows: the run-time type test of a TopWindow.
     TopWindow* (*as_top_window)(Ctrl* c) = nullptr;
 

@@ -36,6 +36,7 @@ int main()
     Check(ops.run_event_loop == &RunEventLoop && ops.wait_for_events != nullptr &&
               GetLoopSeams().process_pending_events == &ProcessPendingEvents,
           "loops run on the X connection");
+    Check(GetLoopSeams().is_painting_window != nullptr, "code run from a paint knows it through the painting mark");
     Check(GetWakePipe().made && GetWakePipe().read_fd >= 0, "the wake-up pipe is made at start-up");
     return QorRegistration::Finish("ctrl x11 host registrations");
 }

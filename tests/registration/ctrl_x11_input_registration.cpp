@@ -25,6 +25,8 @@ int main()
     const CtrlCoreSeams& seams = GetCtrlCoreSeams();
     Check(seams.window_event != nullptr, "windows get the base event procedure");
     Check(seams.arrow_cursor == &CursorArrowImage, "the routing's default cursor is the arrow");
+    Check(seams.hand_cursor == &HandCursor, "links show the pointing hand");
+    Check(seams.text_cursor == &CursorTextImage, "text controls show the I-beam");
     Check(seams.release_capture != nullptr && seams.move_focus_here != nullptr &&
               seams.focus_top_control == &FocusTopControl,
           "the tree reaches the capture and the focus moves");

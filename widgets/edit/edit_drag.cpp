@@ -65,7 +65,10 @@ void EditField::LeftDragStart(Point p, dword)
             UpdateView(true);
         }
         SaveUndo();
-        RemoveText(l, std::min(h, text.GetLength()) - l);
+        // The text may have changed under the drag; only what is still there goes.
+        int end = std::min(h, text.GetLength());
+        if(end > l)
+            RemoveText(l, end - l);
         scroll_offset = 0;
         UpdateView(true);
         RunAction();

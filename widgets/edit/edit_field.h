@@ -165,7 +165,7 @@ public:
 private:
     int32 cursor = 0;
     int32 anchor = -1;
-    const EditFieldStyle* style;
+    const EditFieldStyle* style = nullptr;
     ActiveEdgeFrame edge_frame;
     WString text;
     int32 scroll_offset = 0;

@@ -29,6 +29,8 @@ void RegisterXEvents()
     seams.window_event = WindowEventSeam;
     seams.arrow_cursor = CursorArrowImage;
     seams.text_cursor = CursorTextImage;
+    // Links show the pointing hand.
+    seams.hand_cursor = HandCursor;
 
     InputHost& host = GetInputHost();
     host.is_ctrl_down = IsCtrlDown;

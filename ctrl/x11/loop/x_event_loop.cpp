@@ -183,6 +183,8 @@ namespace {
 
 void WaitForEventsVoid(int ms) { WaitForEvents(ms); }
 
+bool IsPaintingAWindow() { return GetHostState().painting_window; }
+
 } // namespace
 
 void RegisterEventLoop()
@@ -192,6 +194,7 @@ void RegisterEventLoop()
     ops.run_event_loop = RunEventLoop;
     ops.wait_for_events = WaitForEventsVoid;
     GetLoopSeams().process_pending_events = ProcessPendingEvents;
+    GetLoopSeams().is_painting_window = IsPaintingAWindow;
 }
 
 } // namespace Qor

@@ -4,6 +4,7 @@
 
 #include "ctrl/clip/clipboard.h"
 #include "ctrl/clip/transfer.h"
+#include "ctrl/dnd/drag_source.h"
 #include "ctrl/tree/global_refs.h"
 #include "draw/look/skin_reset.h"
 #include "foundation/callback_action.h"

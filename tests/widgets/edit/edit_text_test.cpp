@@ -198,6 +198,39 @@ TEST_F(EditFieldTest, DroppedTextIsInsertedAndSelected)
     EXPECT_TRUE(drop.IsMove());
 }
 
+struct OwnDropCase {
+    const char* name;
+    int drop_at; // a character position
+    const char* want;
+    int want_anchor;
+    int want_cursor;
+};
+
+// The drag runs out of this field with "one " selected and proposes a move.
+TEST_F(EditFieldTest, DropsOfTheFieldsOwnSelection)
+{
+    const OwnDropCase cases[] = {
+        // Measured in the text without the word, it lands where it was dropped.
+        { "later in the text", 8, "two one three", 4, 8 },
+        { "onto the selection itself", 2, "one two three", 0, 4 },
+        { "at its start", 0, "one two three", 0, 4 },
+    };
+    for(const OwnDropCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Put("one two three", 4, 0);
+        SetDragSource(&field);
+        int x = field.GetCaretRect(c.drop_at).left + 1;
+        TransferOffer drop = DragOffer("one ", true, DROP_MOVE);
+        field.DropAtPoint(Point(x, 5), drop);
+        SetDragSource(nullptr);
+        EXPECT_EQ(Text(), c.want);
+        EXPECT_EQ(field.GetAnchor(), c.want_anchor);
+        EXPECT_EQ(field.GetCursor(), c.want_cursor);
+        // The source must not remove the text again.
+        EXPECT_TRUE(drop.IsCopy());
+    }
+}
+
 TEST_F(EditFieldTest, RefusedDropKeepsTheSourceText)
 {
     field.SetMaxChars(3);

@@ -310,6 +310,32 @@ TEST_F(EditInputTest, DragsSelectedTextOutToAnotherProgram)
     }
 }
 
+TEST_F(EditInputTest, MovesAWordWithinTheField)
+{
+    Open();
+    F().SetText(WString("one two three"));
+    ClickChar(12);
+    ASSERT_TRUE(PumpUntil([&] { return F().HasFocus() && F().GetCursor() == 12; }));
+    F().SetSelection(0, 4);
+    PumpFor(DOUBLE_CLICK_MS + 50);
+    Point drop = CharPoint(8) + form.GetRectOnScreen().TopLeft();
+    MenuScript script;
+    script.on_timeout = [] { Button(1, false); };
+    script.Then([] { return GetDragSource() != nullptr; })
+        .Do([drop] { MovePointer(DefaultRootWindow(display), drop); })
+        .Wait(200)
+        .Do([] { Button(1, false); });
+    script.Start();
+    MovePointer(Win(), CharPoint(1));
+    Button(1, true);
+    PumpFor(100);
+    MovePointer(Win(), CharPoint(1) + Point(12, 0));
+    ASSERT_TRUE(PumpUntil([&] { return script.Finished() || script.TimedOut(); }, 8000));
+    EXPECT_FALSE(script.TimedOut()) << "stopped at step " << script.StepReached();
+    // The word lands where it was dropped as measured without it, and only once.
+    EXPECT_TRUE(WaitText("two one three")) << Text();
+}
+
 TEST_F(EditInputTest, TakesTextDroppedByAnotherProgram)
 {
     Open();

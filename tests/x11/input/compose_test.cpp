@@ -1,5 +1,6 @@
 // A character composed through the input method of an English UTF-8 locale: a dead accent
 // followed by a letter arrives as the one accented character.
+#include "tests/support/x11/compose_keys.h"
 #include "tests/support/x11/input_window.h"
 
 #include <X11/keysym.h>
@@ -11,46 +12,6 @@ namespace {
 
 using namespace Qor;
 using namespace QorTest;
-
-// The locale for the test's scope, and back after it.
-class LocaleScope {
-public:
-    explicit LocaleScope(const char* name) : saved(std::setlocale(LC_ALL, nullptr))
-    {
-        ok = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~LocaleScope() { std::setlocale(LC_ALL, saved.c_str()); }
-    bool ok = false;
-
-private:
-    std::string saved;
-};
-
-// Puts a keysym on a keycode that has none (the test server's map has no dead keys).
-bool MapSpareKey(KeySym sym)
-{
-    int low = 0, high = 0;
-    XDisplayKeycodes(display, &low, &high);
-    int per = 0;
-    KeySym* map = XGetKeyboardMapping(display, KeyCode(low), high - low + 1, &per);
-    if(!map)
-        return false;
-    int spare = 0;
-    for(int k = high; k >= low && !spare; k--) {
-        bool empty = true;
-        for(int i = 0; i < per; i++)
-            empty = empty && map[(k - low) * per + i] == NoSymbol;
-        if(empty)
-            spare = k;
-    }
-    XFree(map);
-    if(!spare)
-        return false;
-    XChangeKeyboardMapping(display, spare, 1, &sym, 1);
-    XSync(display, false);
-    // The server announces the new map; the dispatcher reads it again.
-    return PumpUntil([&] { return XKeysymToKeycode(display, sym) == spare; });
-}
 
 using ComposeTest = PrivateDisplayTest;
 
