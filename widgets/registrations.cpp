@@ -10,11 +10,12 @@
 #include "widgets/registrations.h"
 #include "widgets/skin/standard_skin.h"
 #include "widgets/text/widget_messages.h"
+#include "widgets/tooltip/tool_tip.h"
 
 namespace Qor {
 
 extern const char qor_widgets_registrations = (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(),
                                                RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr),
-                                               RegisterMenuHooks(), 0);
+                                               RegisterMenuHooks(), RegisterToolTipHooks(), 0);
 
 } // namespace Qor

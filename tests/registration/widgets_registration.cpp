@@ -60,5 +60,12 @@ int main()
     MenuBar::AltFlag() = true;
     RunKeyHooks(nullptr, 'a', 1);
     Check(!MenuBar::AltFlag(), "a key other than Alt clears the Alt flag");
+    bool tip_mouse = false;
+    for(MouseHook h : GetMouseHooks())
+        tip_mouse = tip_mouse || h == ToolTipMouseHook;
+    bool tip_state = false;
+    for(StateHook h : GetStateHooks())
+        tip_state = tip_state || h == ToolTipStateHook;
+    Check(tip_mouse && tip_state, "tool tips follow the pointer through a mouse hook and a state hook");
     return QorRegistration::Finish("widgets registrations");
 }

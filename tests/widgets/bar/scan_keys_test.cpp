@@ -79,7 +79,7 @@ TEST_F(ScanFixture, SubMenuItemsAreScannedAndKeysOnTheSubMenuAttachToItsLastItem
         bar.AddItem(Mark("inner1"));
         bar.AddItem(Mark("inner2"));
     });
-    auto proc = Lambda<Bar&>([this, inner](Bar& bar) { bar.AddSubMenu(inner).Key(KEY_F5); });
+    auto proc = Lambda<Bar&>([inner](Bar& bar) { bar.AddSubMenu(inner).Key(KEY_F5); });
     EXPECT_TRUE(Bar::ScanKeys::Scan(proc, KEY_F5));
     EXPECT_EQ(ran, "inner2");
 
