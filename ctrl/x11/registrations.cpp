@@ -17,7 +17,7 @@ namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
     (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterXdndSource(), RegisterPngRasterFormat(),
+     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterPngRasterFormat(), RegisterXdndSource(),
      0);
 
 } // namespace Qor

@@ -1,6 +1,7 @@
 // Keys in menus: moving between items, closing with Escape, switching pull-downs with the
 // arrows, F10 and a lone Alt on a window's menu bar, and the hooks that keep the Alt flag.
 
+#include "widgets/label/label_look.h"
 #include "widgets/menu/menu_bar.h"
 #include "widgets/menu/menu_internal.h"
 
@@ -36,12 +37,16 @@ bool AltStateHook(Ctrl*, int reason)
     return false;
 }
 
+// Captions on a menu bar stand on the bar's face, as on a window.
+bool IsMenuBar(const Ctrl& c) { return dynamic_cast<const MenuBar*>(&c) != nullptr; }
+
 } // namespace
 
 void RegisterMenuHooks()
 {
     AddKeyHook(AltKeyHook);
     AddStateHook(AltStateHook);
+    AddLabelBackgroundTest(IsMenuBar);
 }
 
 bool MenuBar::MoveFocus(bool next)

@@ -20,7 +20,7 @@ namespace Qor {
 namespace {
 
 // Other programs get this long to answer a position and a drop.
-constexpr int REPLY_WAIT_MS = 200;
+int reply_wait_ms = 200;
 
 // Runs the events that arrive until flag clears or the time is up.
 void ProcessWhile(const bool& flag, int limit_ms)
@@ -39,6 +39,13 @@ Window TopHostWindow(Ctrl* c)
 }
 
 } // namespace
+
+int SetXdndReplyWait(int ms)
+{
+    int old = reply_wait_ms;
+    reply_wait_ms = ms;
+    return old;
+}
 
 DragSourceState& GetDragSourceState()
 {
@@ -113,7 +120,7 @@ void DnDLoop::Sync()
         XFlush(display);
         s.waiting_status = true;
         s.action = DROP_NONE;
-        ProcessWhile(s.waiting_status, REPLY_WAIT_MS);
+        ProcessWhile(s.waiting_status, reply_wait_ms);
         if(s.waiting_status) {
             s.action = DROP_NONE;
             s.waiting_status = false;
@@ -133,7 +140,7 @@ void DnDLoop::Drop()
         SendXdndMessage(target, "XdndDrop", (long)source_window, 0, (long)GetHostState().last_event_time, 0, 0);
         XFlush(display);
         s.waiting_finished = true;
-        ProcessWhile(s.waiting_finished, REPLY_WAIT_MS);
+        ProcessWhile(s.waiting_finished, reply_wait_ms);
         // Without a finish nobody says the data was taken: the source must keep it, so a
         // move is not reported (nor anything else).
         if(s.waiting_status || s.waiting_finished)

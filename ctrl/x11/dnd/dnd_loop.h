@@ -46,6 +46,11 @@ struct DragSourceState {
 
 DragSourceState& GetDragSourceState();
 
+// How long the source waits for the target's answer to a position and to the drop (200 ms);
+// adjustable so that tests on a busy machine need not race the real limit. Returns the
+// earlier value.
+int SetXdndReplyWait(int ms);
+
 // The loop of the running drag, or null.
 DnDLoop* GetRunningDnDLoop();
 

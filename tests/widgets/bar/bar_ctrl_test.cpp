@@ -166,6 +166,33 @@ TEST(BarCtrlTest, HelpLineReachesTheBarOnceAndClears)
     plain.Detach();
 }
 
+TEST(BarCtrlTest, PointerMovesWithinOneItemShowTheHelpOnce)
+{
+    MenuBar menu;
+    int calls = 0;
+    std::string last;
+    menu.help_callback = Lambda<const String&>([&](const String& s) {
+        last = s.Begin();
+        calls++;
+    });
+    menu.AddItem(Callback()).Text("Open").Help("Opens");
+    menu.AddItem(Callback()).Text("Save").Help("Saves");
+    menu.SetRect(0, 0, 200, 200);
+    menu.GetPane().SetRect(0, 0, 200, 200);
+    menu.GetPane().LayOutRows(false, 200);
+    for(int i = 0; i < 2; i++)
+        menu.GetItem(i).UpdateRect(false);
+    Rect first = menu.GetItem(0).GetRectInParent();
+    Rect second = menu.GetItem(1).GetRectInParent();
+    menu.GetPane().PointerMoved(first.TopLeft() + Point(2, 2), 0);
+    menu.GetPane().PointerMoved(first.TopLeft() + Point(5, 3), 0);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(last, "Opens");
+    menu.GetPane().PointerMoved(second.TopLeft() + Point(2, 2), 0);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(last, "Saves");
+}
+
 TEST(MenuStyleTest, DefaultsAndStandardCopies)
 {
     const MenuBarStyle& s = MenuBar::GetDefaultStyle();

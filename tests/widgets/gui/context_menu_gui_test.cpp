@@ -120,6 +120,59 @@ TEST_F(ContextMenuGuiTest, OpensAtThePointerAndStaysOnScreenNearEveryEdge)
     }
 }
 
+TEST_F(ContextMenuGuiTest, TallMenuWithMoreRoomBelowWrapsIntoColumnsInsteadOfFlipping)
+{
+    Panel panel;
+    OpenInput window(panel, Rect(Point(40, 40), Size(400, 300)));
+    ASSERT_TRUE(window.IsOpen());
+    Rect wa = GetWorkAreaAtCall(Point(10, 10));
+    MenuBar* menu = nullptr;
+    Rect r;
+    int item_width = 0;
+    MenuScript script;
+    script.on_timeout = [&] {
+        if(menu)
+            menu->CloseMenu();
+    };
+    script.Then([&] { return menu && menu->IsOpen(); })
+        .Do([&] {
+            r = menu->GetRectInParent();
+            item_width = menu->GetItem(0).MinimumSize().cx;
+        })
+        .Do([] { TypeKey(XK_Escape); })
+        .Then([&] { return !menu->IsOpen(); });
+    script.Start();
+    Point p(100, wa.top + wa.Height() * 2 / 5);
+    MenuBar::RunContextMenu(&panel, Lambda<Bar&>([&](Bar& b) {
+        menu = dynamic_cast<MenuBar*>(&b);
+        for(int i = 0; i < 80; i++)
+            b.AddItem(Callback()).Text("Item");
+    }),
+                            p);
+    ASSERT_FALSE(script.TimedOut()) << "stopped at step " << script.StepReached();
+    EXPECT_EQ(r.top, p.y);
+    EXPECT_LE(r.bottom, wa.bottom);
+    EXPECT_GT(r.Width(), 2 * item_width) << "more than one column";
+}
+
+TEST_F(ContextMenuGuiTest, ClickOutsideTheMenuClosesIt)
+{
+    Panel panel;
+    OpenInput window(panel, Rect(Point(40, 40), Size(400, 300)));
+    ASSERT_TRUE(window.IsOpen());
+    MenuLog log;
+    MenuScript script;
+    script.on_timeout = [&] { log.CloseAll(); };
+    script.Then([&] { return log.TopOpen(); })
+        .Do([&] { Click(DefaultRootWindow(display), Point(700, 600)); })
+        .Then([&] { return !log.TopOpen(); });
+    script.Start();
+    MenuBar::RunContextMenu(&panel, log.Build(), Point(100, 100));
+    ASSERT_FALSE(script.TimedOut()) << "stopped at step " << script.StepReached();
+    EXPECT_EQ(log.ran, "");
+    EXPECT_EQ(GrabCount(), 0);
+}
+
 struct KeyCase {
     const char* name;
     std::vector<std::pair<KeySym, std::vector<KeySym>>> keys;

@@ -179,9 +179,9 @@ TEST_F(DisplayPopupTest, LosingTheFocusClosesIt)
 TEST_F(DisplayPopupTest, APopupWhoseOwnerIsGoneIgnoresPressesAndCloses)
 {
     auto gone = std::make_unique<Owner>();
-    OpenInput gone_window(*gone, Rect(Point(40, 300), Size(200, 80)));
-    ASSERT_TRUE(gone_window.IsOpen());
-    MovePointer(gone_window.GetWindow(), Point(30, 40));
+    // Destroyed with its window still open, as an owner going away is.
+    ASSERT_TRUE(OpenInputWindow(*gone, Rect(Point(40, 300), Size(200, 80))));
+    MovePointer(GetHostWindow(*gone), Point(30, 40));
     PumpFor(50);
     popup.Set(gone.get(), ITEM, LONG_TEXT, &GetStandardDisplay(), SysColorText(), SysColorPaper(), 0, 2);
     ASSERT_TRUE(PumpUntil([&] { return popup.IsOpen(); }));

@@ -32,9 +32,11 @@ public:
     {
         drags++;
         ScheduleTimer(30, MakeCallback(this, &DragSourceCtrl::MoveToDrop), 1);
-        ScheduleTimer(200, MakeCallback(this, &DragSourceCtrl::Release), 2);
+        ScheduleTimer(release_ms, MakeCallback(this, &DragSourceCtrl::Release), 2);
         result = StartDrag(this, TextDragData(formats, text), sample, actions);
     }
+    // The release waits until the target surely answered the position over the drop point.
+    int release_ms = 500;
     std::vector<KeySym> held; // modifiers held over the drop point
     Image sample;
     std::function<void()> before_move, before_release;

@@ -45,6 +45,7 @@ protected:
     void SetUp() override
     {
         PrivateDisplayTest::SetUp();
+        saved_wait = SetXdndReplyWait(3000);
         x_read = GetTransferHost().read;
         GetTransferHost().read = CountingRead;
         x_drag_reads = 0;
@@ -52,8 +53,10 @@ protected:
     void TearDown() override
     {
         GetTransferHost().read = x_read;
+        SetXdndReplyWait(saved_wait);
         PrivateDisplayTest::TearDown();
     }
+    int saved_wait = 200;
 };
 
 } // namespace

@@ -164,6 +164,8 @@ struct SynchronizeCase {
     bool synchronous;
 };
 
+void PrintTo(const SynchronizeCase& c, std::ostream* os) { *os << "X11_SYNCHRONIZE=" << c.value; }
+
 class WindowSystemSynchronizeTest : public ::testing::TestWithParam<SynchronizeCase> {};
 
 } // namespace
