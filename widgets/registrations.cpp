@@ -7,6 +7,7 @@
 #include "widgets/images/ctrl_img.h"
 #include "widgets/images/ctrls_img.h"
 #include "widgets/menu/menu_bar.h"
+#include "widgets/prompt/prompt.h"
 #include "widgets/registrations.h"
 #include "widgets/skin/standard_skin.h"
 #include "widgets/text/widget_messages.h"
@@ -14,8 +15,8 @@
 
 namespace Qor {
 
-extern const char qor_widgets_registrations = (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(),
-                                               RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr),
-                                               RegisterMenuHooks(), RegisterToolTipHooks(), 0);
+extern const char qor_widgets_registrations =
+    (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterValueErrorPrompt(), RegisterCtrlsImg(),
+     RegisterClassicCtrlsImg(), RegisterStandardSkin(nullptr), RegisterMenuHooks(), RegisterToolTipHooks(), 0);
 
 } // namespace Qor

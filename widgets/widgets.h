@@ -31,6 +31,8 @@
 #include "widgets/option/option.h"
 #include "widgets/progress/progress.h"
 #include "widgets/progress/progress_indicator.h"
+#include "widgets/prompt/prompt.h"
+#include "widgets/prompt/text_input.h"
 #include "widgets/registrations.h"
 #include "widgets/richview/rich_text_view.h"
 #include "widgets/scroll/frame_ctrl.h"

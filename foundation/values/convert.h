@@ -135,6 +135,11 @@ public:
     Value Scan(const Value& text) const override;
 
     int32 GetMaxLength() const { return max_length; }
+    ConvertString& SetMaxLength(int32 n)
+    {
+        max_length = n;
+        return *this;
+    }
     bool IsNotNull() const { return not_null; }
     bool IsTrimLeft() const { return trim_left; }
     bool IsTrimRight() const { return trim_right; }

@@ -6,6 +6,7 @@
 
 #include "draw/image_list/image_list.h"
 #include "foundation/values/translate.h"
+#include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/state/ctrl_hooks.h"
 #include "widgets/widgets.h"
 #include "tests/registration/registration_check.h"
@@ -55,6 +56,7 @@ int main()
     LanguageCode de = MakeLanguageCode('D', 'E', 'D', 'E');
     Check(TranslateTo(de, "Cancel") == "Abbrechen", "\"Cancel\" is translated");
     Check(TranslateTo(de, "Invalid data.") == "Ungültige Daten.", "\"Invalid data.\" is translated");
+    Check(GetValueErrorHook() == &ShowValueError, "invalid input is shown in an exclamation prompt");
     Check(GetKeyHooks().GetCount() >= 1 && GetStateHooks().GetCount() >= 1,
           "menus keep the Alt flag through a key hook and a state hook");
     MenuBar::AltFlag() = true;
