@@ -72,6 +72,7 @@ public:
         HORZ_GRID = 0x1,
         VERT_GRID = 0x2,
         NO_CURSOR = 0x4,
+        MOUSE_MOVE_CURSOR = 0x8,
         INSERTING_ALLOWED = 0x40,
         APPEND_LINE = 0x100,
         MULTI_SELECT = 0x8000,

@@ -1,0 +1,16 @@
+// Key codes the pop-up list and the drop-down list answer.
+#pragma once
+
+#include "foundation/types.h"
+
+namespace Qor::ListKeys {
+
+inline constexpr dword ENTER = 13;
+inline constexpr dword ESCAPE = 27;
+inline constexpr dword LEFT = 0x1FF51;
+inline constexpr dword UP = 0x1FF52;
+inline constexpr dword RIGHT = 0x1FF53;
+inline constexpr dword DOWN = 0x1FF54;
+inline constexpr dword ALT = 0x80000;
+
+} // namespace Qor::ListKeys
