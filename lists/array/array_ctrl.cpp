@@ -5,27 +5,32 @@
 #include "draw/font/font_metrics.h"
 #include "draw/look/sys_colors.h"
 #include "foundation/callback_action.h"
+#include "foundation/values/translate.h"
+#include "widgets/bar/bar.h"
+#include "widgets/frame/view_edge.h"
 
 namespace Qor {
 
-ArrayCtrl::ArrayCtrl()
-    : default_row_height(GetStandardFontSize().cy), options(HORZ_GRID | VERT_GRID | INFO_POPUP | FOCUS_SETS_CURSOR)
+ArrayCtrl::ArrayCtrl() : default_row_height(GetStandardFontSize().cy), options(0)
 {
     corner.SetWantsFocus(false);
-    grid_color = SysColorShadow();
-    odd_paper = even_paper = SysColorPaper();
-    odd_ink = even_ink = SysColorText();
-    // From the outside in: the scroll bar, then the header, which so spans only the columns.
+    // Index numbers below zero would name entries here; this one stands for none.
+    names.Add(String());
+    Reset();
+    // From the outside in: the view edge (frame 0), the scroll bar, then the header, which
+    // so spans only the columns.
     AddFrame(sb);
     AddFrame(header);
     header.WhenLayout = MakeCallback(this, &ArrayCtrl::OnHeaderLayout);
     header.WhenScroll = MakeCallback(this, &ArrayCtrl::OnScroll);
-    header.AllowTabMoving();
     sb.ScrollAction() = MakeCallback(this, &ArrayCtrl::OnScroll);
-    sb.SetLine(default_row_height);
-    // Index numbers below zero would name entries here; this one stands for none.
-    names.Add(String());
+    // Only a new list lets its tabs be moved: the header's reset switches it off.
+    header.AllowTabMoving();
     WhenAcceptRow = BoolCallback::True();
+    WhenBar = MakeCallback(this, &ArrayCtrl::StdBar);
+    SetFrame(0, GetViewEdgeFrame());
+    odd_paper = even_paper = SysColorPaper();
+    odd_ink = even_ink = SysColorText();
 }
 
 ArrayCtrl::~ArrayCtrl() = default;
@@ -35,8 +40,58 @@ ArrayCtrl& ArrayCtrl::SetOption(dword option, bool on)
     options = on ? options | option : options & ~option;
     if(option & HORZ_GRID)
         RecalcLinePositions(0, 0);
+    if(option & INSERTING_ALLOWED)
+        SyncScrollInfo();
     Refresh();
     return *this;
+}
+
+ArrayCtrl& ArrayCtrl::SetInsertMode(int mode)
+{
+    QOR_ASSERT(mode >= 0 && mode <= 2);
+    options = (options & ~INSERT_MODE_MASK) | (dword(mode) << INSERT_MODE_SHIFT);
+    return *this;
+}
+
+ArrayCtrl& ArrayCtrl::SetRowName(const char* name)
+{
+    row_name = name;
+    return *this;
+}
+
+void ArrayCtrl::Reset()
+{
+    header.Reset();
+    identifiers.Clear();
+    index_info.Clear();
+    names.Clear();
+    names.Add(String());
+    columns.Clear();
+    bound.Clear();
+    options = (options & RESERVED_BITS) | HORZ_GRID | VERT_GRID | ASK_BEFORE_REMOVE | INFO_POPUP | FOCUS_SETS_CURSOR;
+    select_count = 0;
+    select_count_stale = false;
+    row_name = Translate("row");
+    grid_color = SysColorShadow();
+    sort_column = -1;
+    sort_descending = false;
+    refind_cursor = false;
+    accept_nesting = 0;
+    default_row_height = GetStandardFontSize().cy;
+    Clear();
+    first_visible = 0;
+    last_visible = INT32_MAX;
+    sb.SetLine(default_row_height);
+}
+
+void ArrayCtrl::StdBar(Bar& bar)
+{
+    // The insert, append, duplicate, edit, delete and move items wait for the row commands;
+    // the list offers none of them yet, so their options add nothing.
+    if(HasOption(MULTI_SELECT))
+        bar.AddMenuItem(GetCount() > 0, Translate("Select all"), MakeCallback(this, &ArrayCtrl::SelectAll))
+            .Help(Translate("Select all table rows"))
+            .Key(0x30041);
 }
 
 // ---- Row geometry: positions are stored only up to the last row with a height of its own;

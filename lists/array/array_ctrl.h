@@ -73,8 +73,12 @@ public:
         VERT_GRID = 0x2,
         NO_CURSOR = 0x4,
         MOUSE_MOVE_CURSOR = 0x8,
+        EDITING = 0x10,
+        INSERTING = 0x20,
         INSERTING_ALLOWED = 0x40,
+        APPENDING_ALLOWED = 0x80,
         APPEND_LINE = 0x100,
+        AUTO_APPEND = 0x400,
         MULTI_SELECT = 0x8000,
         INFO_POPUP = 0x40000,
         NO_BACKGROUND = 0x80000,
@@ -182,6 +186,50 @@ public:
     // ---- Options.
     ArrayCtrl& SetOption(dword option, bool on = true);
     bool HasOption(dword option) const { return options & option; }
+    // The remaining option bits, and the two-bit insert mode (0 none, 1 "before" first,
+    // 2 "after" first) of the row menu.
+    enum : dword {
+        NO_MOVE_TO_APPEND_LINE = 0x200,
+        REMOVING_ALLOWED = 0x800,
+        MOVING_ALLOWED = 0x1000,
+        ASK_BEFORE_REMOVE = 0x2000,
+        DUPLICATING_ALLOWED = 0x4000,
+        CELL_CTRLS = 0x10000,
+        INSERT_MODE_SHIFT = 23,
+        INSERT_MODE_MASK = 0x1800000,
+        // Bits a reset leaves alone.
+        RESERVED_BITS = 0xFE000000,
+    };
+    // Back to a freshly made list: no columns, indexes or rows, the default options and
+    // grid colour, the row name "row"; the row colours stay.
+    void Reset();
+    ArrayCtrl& HorzGrid(bool on = true) { return SetOption(HORZ_GRID, on); }
+    ArrayCtrl& VertGrid(bool on = true) { return SetOption(VERT_GRID, on); }
+    ArrayCtrl& NoGrid() { return HorzGrid(false).VertGrid(false); }
+    ArrayCtrl& NoCursor(bool on = true) { return SetOption(NO_CURSOR, on); }
+    ArrayCtrl& MouseMoveCursor(bool on = true) { return SetOption(MOUSE_MOVE_CURSOR, on); }
+    ArrayCtrl& Inserting(bool on = true) { return SetOption(INSERTING_ALLOWED, on); }
+    ArrayCtrl& Appending(bool on = true) { return SetOption(APPENDING_ALLOWED, on); }
+    ArrayCtrl& AppendLine(bool on = true) { return SetOption(APPEND_LINE, on); }
+    ArrayCtrl& NoMoveToAppendLine(bool on = true) { return SetOption(NO_MOVE_TO_APPEND_LINE, on); }
+    ArrayCtrl& AutoAppending(bool on = true) { return SetOption(AUTO_APPEND, on); }
+    ArrayCtrl& Removing(bool on = true) { return SetOption(REMOVING_ALLOWED, on); }
+    ArrayCtrl& Moving(bool on = true) { return SetOption(MOVING_ALLOWED, on); }
+    ArrayCtrl& AskRemove(bool on = true) { return SetOption(ASK_BEFORE_REMOVE, on); }
+    ArrayCtrl& NoAskRemove() { return AskRemove(false); }
+    ArrayCtrl& Duplicating(bool on = true) { return SetOption(DUPLICATING_ALLOWED, on); }
+    ArrayCtrl& MultiSelect(bool on = true) { return SetOption(MULTI_SELECT, on); }
+    ArrayCtrl& InfoPopup(bool on = true) { return SetOption(INFO_POPUP, on); }
+    ArrayCtrl& NoBackground(bool on = true) { return SetOption(NO_BACKGROUND, on); }
+    ArrayCtrl& FocusSetsCursor(bool on = true) { return SetOption(FOCUS_SETS_CURSOR, on); }
+    // 0 adds no "before"/"after" items to the row menu; 1 puts "before" first, 2 "after".
+    ArrayCtrl& SetInsertMode(int mode);
+    int GetInsertMode() const { return int((options & INSERT_MODE_MASK) >> INSERT_MODE_SHIFT); }
+    // The row name the row menu's texts carry; "row" (translated) after a reset.
+    ArrayCtrl& SetRowName(const char* name);
+    const String& GetRowName() const { return row_name; }
+    // The standard row menu; only the items whose commands the list has are offered.
+    void StdBar(Bar& bar);
 
     // ---- Cursor and selection.
     // Clamps row into the rows; false when a stored disabled row is asked for, with the
@@ -349,6 +397,7 @@ private:
     bool refind_cursor = false;
     int first_visible = 0;
     int last_visible = INT32_MAX;
+    String row_name;
 
     void SyncScrollInfo();
     void SyncVisibleRows();

@@ -130,7 +130,8 @@ void ArrayCtrl::Paint(Draw& w)
                 Color ink, paper;
                 dword style;
                 const Display* d = GetCellPaintInfo(i, c, focus, value, ink, paper, style);
-                if(tw < 2 * m)
+                // A live editor covers the cell: only its background shows around it.
+                if(tw < 2 * m || (HasOption(EDITING) && i == cursor && columns[c].editor.Get()))
                     d->PaintBackground(w, cell, value, ink, paper, style);
                 else {
                     d->PaintBackground(w, Rect(cell.left, top, cell.left + m, bottom), value, ink, paper, style);

@@ -1,8 +1,10 @@
 // Sorting the rows by a column's shown values, from a click on its header tab. The order of
-// (value, former position) is total, so any correct sort gives the one stable result.
+// (value, former position) is total, so the framework's unstable sort gives the one stable
+// result.
 
 #include "lists/array/array_column.h"
 
+#include "lists/array/index_sort.h"
 #include "widgets/images/ctrl_img.h"
 
 #include <algorithm>
@@ -86,7 +88,7 @@ void ArrayCtrl::SortByColumnOrder(int column, const ValueOrder& order)
     Vector<int> index;
     for(int i = 0; i < n; i++)
         index.Add(i);
-    std::stable_sort(index.begin(), index.end(), [&](int a, int b) { return order.Less(keys[a], keys[b]); });
+    IndexSort(index.begin(), keys.begin(), index.end(), order);
     PermuteRows(index);
     Refresh();
     SyncInfoPopup();

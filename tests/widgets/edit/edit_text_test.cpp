@@ -3,7 +3,10 @@
 // the style and edge frame.
 #include "tests/widgets/edit/edit_field_fixture.h"
 
+#include "draw/font/font_metrics.h"
 #include "foundation/values/convert.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -282,6 +285,28 @@ TEST_F(EditFieldTest, CursorStaysInView)
     EXPECT_LT(caret.left, field.GetViewSize().cx);
     field.ProcessKey(0x1FF50, 1);
     EXPECT_EQ(field.GetScrollOffset(), 0);
+}
+
+TEST_F(EditFieldTest, AutoWidthFollowsTheTextUpToItsLimit)
+{
+    Ctrl parent;
+    parent.SetRect(0, 0, 300, 100);
+    EditField f;
+    f.SetEditable();
+    parent.AppendChild(f);
+    f.SetRect(10, 10, 40, 24);
+    f.SetAutoWidth(150);
+    f.SetText(WString("ab"));
+    int two = f.GetRectInParent().Width();
+    // Never narrower than an average character (nor than it was, when narrower still).
+    int grown = f.GrowByFrames(Size(f.GetTextWidth(2) + 4, f.GetViewSize().cy)).cx;
+    EXPECT_EQ(two, std::max(grown, std::min(40, GetStandardFontSize().cx)));
+    f.SetText(WString("a considerably longer text than fits"));
+    EXPECT_EQ(f.GetRectInParent().Width(), 150);
+    EXPECT_EQ(f.GetRectInParent().left, 10);
+    f.SetAutoWidth(1000);
+    f.SetText(WString("mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm"));
+    EXPECT_EQ(f.GetRectInParent().Width(), 290) << "never past the parent's view";
 }
 
 TEST_F(EditFieldTest, StyleDefaultsAndTheEdgeLookByState)

@@ -193,6 +193,24 @@ TEST_F(EditInputTest, SelectsWithThePointer)
         << F().GetAnchor() << " " << F().GetCursor();
 }
 
+TEST_F(EditInputTest, FirstPressPlacesTheCursorOrSelectsAll)
+{
+    for(bool select_all : { false, true }) {
+        SCOPED_TRACE(select_all ? "select all on click" : "plain");
+        window.reset();
+        F().SetText(WString("hello"));
+        F().SetOption(EditField::OPT_SELECT_ALL_ON_CLICK, select_all);
+        Open();
+        ASSERT_FALSE(F().HasFocus());
+        ClickChar(3);
+        ASSERT_TRUE(PumpUntil([&] { return F().HasFocus(); }));
+        PumpFor(50);
+        // The focus gain selected everything; a plain press collapses it at the press point.
+        EXPECT_EQ(F().IsSelection(), select_all);
+        EXPECT_EQ(F().GetCursor(), select_all ? 5 : 3);
+    }
+}
+
 TEST_F(EditInputTest, ConverterPaintsErrorsAndRefusesCharacters)
 {
     ConvertInt percent(0, 100);
@@ -306,7 +324,7 @@ TEST_F(EditInputTest, DragsSelectedTextOutToAnotherProgram)
         peer.Finish(3000);
         EXPECT_TRUE(peer.Has("DROP UTF8_STRING " + Hex("drag ")) || peer.Has("DROP UTF8_STRING " + Hex("drag")))
             << testing::PrintToString(peer.Lines());
-        EXPECT_TRUE(WaitText(c.left)) << Text();
+        EXPECT_TRUE(WaitText(c.left)) << Text() << " " << testing::PrintToString(peer.Lines());
     }
 }
 
