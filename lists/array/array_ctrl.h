@@ -309,6 +309,44 @@ public:
     ArrayCtrl& SetOddRowColor(Color paper, Color ink);
     ArrayCtrl& SetGridColor(Color c);
 
+    // ---- Mouse, drag and drop.
+    // The row and the column under the last button press; Null when it hit none.
+    int GetClickRow() const { return click_row; }
+    int GetClickColumn() const { return click_column; }
+    // The first column whose cell contains p (view coordinates); Null when none.
+    int GetColumnAt(int row, Point p);
+    // The pointer's shape over the list; an empty image brings back the standard ones.
+    ArrayCtrl& SetCursorImage(const Image& m)
+    {
+        cursor_image = m;
+        return *this;
+    }
+    void LeftButtonDown(Point p, dword keyflags) override;
+    void LeftButtonUp(Point p, dword keyflags) override;
+    void LeftDoubleClick(Point p, dword keyflags) override;
+    void RightButtonDown(Point p, dword keyflags) override;
+    void LeftDragStart(Point p, dword keyflags) override;
+    Image CursorFor(Point p, dword keyflags) override;
+    void CancelInteraction() override;
+    void DropAtPoint(Point p, TransferOffer& offer) override;
+    void DragHoverTick(Point p) override;
+    void DragLeft() override;
+    // The current drop target: -1 an insertion before the row, -2 the whole row, else a cell.
+    int GetDropRow() const { return drop_row; }
+    int GetDropColumn() const { return drop_column; }
+    bool IsDragHover() const { return drag_flags & DRAG_HOVER; }
+
+    // ---- Keys.
+    // Nothing is consumed by a read-only list.
+    bool ProcessKey(dword key, int count) override;
+    // Type-ahead's test of one row; a match takes the cursor there.
+    bool MatchKeyAtRow(int row, dword key);
+    // A page up (dir < 0) or down, the new cursor row keeping its distance from the top.
+    void MovePage(int dir);
+    // After a cursor key: with Shift in a multi-selection list, the rows from the anchor to
+    // the cursor are the selection.
+    void ExtendSelectionByKey(int from, dword key);
+
     // ---- Notifications, in the order the owner may rely on (see the cursor operations).
     Callback WhenLeftDouble;
     Callback1<Point> WhenMouseMove;
@@ -398,6 +436,20 @@ private:
     int first_visible = 0;
     int last_visible = INT32_MAX;
     String row_name;
+    // Mouse and drag state.
+    enum : byte { DRAG_HOVER = 1, CLICK_PENDING = 2 };
+    int click_row = INT_NULL;
+    int click_column = INT_NULL;
+    byte drag_flags = 0;
+    Image cursor_image;
+
+    void ClickRow(Point p, bool select);
+    void DoClick(Point p, dword flags);
+    void SelectByClick(dword flags);
+    void SetDropTarget(int row, int column);
+    bool DropBetween(int row, int y, TransferOffer& offer, int parts);
+    void RefreshSelectedInView();
+    bool AppendingAllowed() const;
 
     void SyncScrollInfo();
     void SyncVisibleRows();

@@ -96,7 +96,8 @@ const Display* ArrayCtrl::GetCellPaintInfo(int row, int column, bool focus, Valu
 void ArrayCtrl::Paint(Draw& w)
 {
     Size sz = GetViewSize();
-    bool focus = HasFocusInTree();
+    // Selected rows lose their focus colours while a drag passes over.
+    bool focus = HasFocusInTree() && !(drag_flags & DRAG_HOVER);
     int vg = HasOption(VERT_GRID) ? 1 : 0;
     int last_tab = header.GetCount() - 1;
     // The first tab that reaches into the view.
@@ -194,9 +195,5 @@ void ArrayCtrl::SyncInfoPopup()
         }
     info.Dismiss();
 }
-
-void ArrayCtrl::PointerMoved(Point, dword) { SyncInfoPopup(); }
-
-void ArrayCtrl::PointerLeft() { SyncInfoPopup(); }
 
 } // namespace Qor
