@@ -38,6 +38,7 @@ lorvane::lorvane() : listAllTotal(0), rowsFound(0)
     array.AddColumn("Word", 300);
     array.AddColumn("Meaning", 600);
     array.SetAllSortable();
+    array.WhenLeftClick = MakeCallback(this, &lorvane::ShowMeaning);
     searchbutton.SetAction(MakeCallback(this, &lorvane::DoSearch));
     for(int type = MATCH_CONTAINS; type <= MATCH_SOUNDEX; type++)
         match.Add(type, MatchTypeCaption(type));

@@ -78,3 +78,12 @@ void lorvane::ListAll()
     ProgressDialog progress;
     RunListAll(array, progress, CompiledWordList(), listAllTotal);
 }
+
+void lorvane::ShowMeaning()
+{
+    int row = array.GetClickRow();
+    if(IsNullInt(row) || row < 0 || row >= array.GetCount())
+        return;
+    Value meaning = array.Get(row, 1);
+    ShowInformation(EscapeQtfTextWithTabs(meaning.IsNull() ? "" : meaning.ToString().Begin()).Begin());
+}

@@ -13,6 +13,7 @@
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/loop/x_event_loop.h"
+#include "widgets/richview/rich_text_view.h"
 
 #include <X11/Xatom.h>
 #include <X11/keysym.h>
@@ -92,6 +93,23 @@ Point InWindow(const Ctrl& top, Point p)
 
 Point CentreIn(const Ctrl& top, const Ctrl& c) { return InWindow(top, c.GetRectOnScreen().CenterPoint()); }
 
+// The middle of a list cell, in the top window's coordinates.
+Point CellIn(const Ctrl& top, ArrayCtrl& list, int row, int column)
+{
+    Rect view = list.GetViewRectOnScreen();
+    Point c = list.GetCellRect(row, column).CenterPoint();
+    return InWindow(top, Point(view.left + c.x, view.top + c.y));
+}
+
+// The plain text of a prompt's message.
+std::string PromptText(Ctrl& prompt)
+{
+    for(Ctrl* c = prompt.GetFirstChild(); c; c = c->GetNext())
+        if(RichTextView* v = dynamic_cast<RichTextView*>(c))
+            return v->GetText().GetPlainText().ToString().Begin();
+    return "(no text)";
+}
+
 // The shown rows as "number term", top to bottom.
 std::vector<std::string> ShownRows(lorvane& w)
 {
@@ -155,6 +173,25 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
     s.Do([] { TypeText("rob"); });
     s.Then([&] { return w->criteria.GetValue() == Value(WString("rob")); });
 
+    // Each match type with the mouse: the drop-down opens, a click on a row picks it.
+    for(int type = 1; type <= 4; type++) {
+        int pick = type % 4;
+        s.Do([&] { click(w->match); });
+        s.Then([&] { return GetTopCtrls().GetCount() >= 2; });
+        s.Wait(300);
+        s.Do([&, pick] {
+            Ctrl* popup = nullptr;
+            for(Ctrl* c : GetTopCtrls())
+                if(c != w && !dynamic_cast<TopWindow*>(c))
+                    popup = c;
+            ASSERT_TRUE(popup);
+            // Clicked in its own window: the helper raises the window it clicks in.
+            int row = (popup->GetRectOnScreen().Height() - 2) / 4; // four entries in a one-pixel frame
+            Click(GetHostWindow(*popup), Point(10, 1 + row * pick + row / 2));
+        });
+        s.Then([&, pick] { return w->match.GetValue() == Value(pick); });
+    }
+
     // Search by mouse under "Contains": rows in list order, numbered from 1, under one
     // progress dialog.
     s.Do([&] { click(w->searchbutton); });
@@ -199,6 +236,42 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
         });
         s.Then([&] { return w->match.HasFocus(); });
     }
+
+    // A click on a row shows its meaning, captioned with the program's title; Enter closes it.
+    s.Do([&] {
+        w->match.SetValue(0);
+        w->criteria.SetText(WString("abandon"));
+        click(w->searchbutton);
+    });
+    s.Then([&] { return w->array.GetCount() == 1 && Dialogs().empty(); });
+    s.Do([&] { Click(host(), CellIn(*w, w->array, 0, 1)); });
+    s.Then([&] { return Dialogs().size() == 1 && Dialogs()[0]->IsInOpenWindow(); });
+    s.Wait(200);
+    s.Do([&] {
+        EXPECT_EQ(Dialogs()[0]->GetTitle(), WString(GetAppTitle()));
+        EXPECT_EQ(PromptText(*Dialogs()[0]), "forsake, leave behind");
+        TypeKey(XK_Return);
+    });
+    s.Then([&] { return Dialogs().empty(); });
+    // ... and Escape closes it too (a second click, not a double click).
+    s.Do([&] { MovePointer(host(), CentreIn(*w, w->criteria)); });
+    s.Wait(600);
+    s.Do([&] { Click(host(), CellIn(*w, w->array, 0, 1)); });
+    s.Then([&] { return Dialogs().size() == 1; });
+    s.Wait(200);
+    s.Do([] { TypeKey(XK_Escape); });
+    s.Then([&] { return Dialogs().empty(); });
+    // A click below the last row shows nothing.
+    s.Do([&] {
+        Point below = CellIn(*w, w->array, 0, 1);
+        Click(host(), Point(below.x, below.y + 5 * w->array.GetDefaultRowHeight()));
+    });
+    s.Wait(500);
+    s.Do([&] {
+        EXPECT_TRUE(Dialogs().empty());
+        MovePointer(host(), CentreIn(*w, w->criteria));
+    });
+    s.Wait(600);
 
     // An empty criterion empties the list and asks for one.
     s.Do([&] {
@@ -257,7 +330,8 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
         for(Ctrl* c = w ? w->GetFirstChild() : nullptr; c; c = c->GetNext())
             if(c->HasFocusInTree())
                 focus = c->GetInfoPart(4).Begin();
-        ADD_FAILURE() << "the script stopped at step " << s.StepReached() << ", focus on " << focus;
+        ADD_FAILURE() << "the script stopped at step " << s.StepReached() << ", focus on " << focus << ", "
+                      << Dialogs().size() << " dialogs, " << (w ? w->array.GetCount() : -1) << " rows";
         for(TopWindow* d : Dialogs())
             d->Break();
         if(w)
