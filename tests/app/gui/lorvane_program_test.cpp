@@ -2,6 +2,7 @@
 // body runs its window's loop while a script of real XTest input, run from the loop's own
 // timers, types, picks match types, searches, reads the rows, opens and closes meanings,
 // sorts, and closes the window through the window manager.
+#include "tests/support/temp_folder.h"
 #include "tests/support/x11/gui_test.h"
 #include "tests/support/x11/openbox_run.h"
 #include "tests/support/x11/private_server_run.h"
@@ -18,7 +19,10 @@
 #include <X11/Xatom.h>
 #include <X11/keysym.h>
 
+#include <csignal>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -341,6 +345,60 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
     LookupMain();
     EXPECT_TRUE(s.Finished()) << "step " << s.StepReached();
     EXPECT_EQ(FindLookupWindow(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The X window named `name` anywhere under w (the window manager reparents clients).
+Window FindNamed(::Display* d, Window w, const char* name)
+{
+    char* title = nullptr;
+    if(XFetchName(d, w, &title) && title) {
+        bool same = std::string(title) == name;
+        XFree(title);
+        if(same)
+            return w;
+    }
+    Window root_return, parent, *children = nullptr;
+    unsigned n = 0;
+    Window found = 0;
+    if(XQueryTree(d, w, &root_return, &parent, &children, &n)) {
+        for(unsigned i = 0; i < n && !found; i++)
+            found = FindNamed(d, children[i], name);
+        if(children)
+            XFree(children);
+    }
+    return found;
+}
+
+TEST_F(LorvaneProgramTest, ProgramClosedByTheWindowManagerExitsWithZero)
+{
+    UNDER_OPENBOX();
+    TempFolder home("lorvane_home");
+    pid_t pid = fork();
+    if(pid == 0) {
+        setenv("HOME", home.Path().c_str(), 1);
+        execl(QOR_LORVANE_PROGRAM, QOR_LORVANE_PROGRAM, nullptr);
+        _exit(127);
+    }
+    ASSERT_GT(pid, 0);
+    Window w = 0;
+    EXPECT_TRUE(WaitFor([&] { return (w = FindNamed(display, root, "Lorvane")) != 0; }, 10000));
+    if(w) {
+        WaitFor([] { return false; }, 300);
+        RequestClose(w);
+    }
+    int status = -1;
+    bool ended = WaitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 10000);
+    if(!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+    EXPECT_TRUE(ended) << "the program did not end on the close request";
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 } // namespace
