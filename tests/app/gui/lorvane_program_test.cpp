@@ -287,6 +287,7 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
     s.Do([&] {
         EXPECT_EQ(w->array.GetCount(), 0);
         EXPECT_EQ(Dialogs()[0]->GetTitle(), WString(GetAppTitle()));
+        EXPECT_EQ(PromptText(*Dialogs()[0]), "Enter search criteria");
         TypeKey(XK_Return);
     });
     s.Then([&] { return Dialogs().empty(); });
