@@ -19,22 +19,36 @@ const WordListResource& CompiledWordList()
     return list;
 }
 
+Vector<String> WordLineFields(const String& line)
+{
+    if(StripOuterSpace(line).IsEmpty())
+        return {};
+    // A line of nothing but "|" has no field and so no term: it comes back empty like a blank one.
+    Vector<String> fields = SplitText(line.Begin(), "|", true);
+    if(!fields.IsEmpty())
+        fields[0] = CapitalizeWords(fields[0].Begin());
+    return fields;
+}
+
 Vector<WordEntry> ParseWordList(const String& text)
 {
     Vector<WordEntry> entries;
     for(const String& line : SplitText(text.Begin(), "\n", true)) {
-        if(StripOuterSpace(line).IsEmpty())
-            continue;
-        // A line of nothing but "|" has no field and so no term: skipped like a blank one.
-        Vector<String> fields = SplitText(line.Begin(), "|", true);
+        Vector<String> fields = WordLineFields(line);
         if(fields.IsEmpty())
             continue;
         WordEntry& e = entries.Add();
-        e.term = CapitalizeWords(fields[0].Begin());
+        e.term = fields[0];
         if(fields.GetCount() > 1)
             e.meaning = fields[1];
     }
     return entries;
+}
+
+Vector<String> ReadWordListLines(const WordListResource& list, int block)
+{
+    MemReadStream in(list.blocks[block], list.lengths[block]);
+    return SplitText(DecompressBzip2(in).Begin(), "\n", true);
 }
 
 Vector<WordEntry> ReadWordList(const WordListResource& list, int block)

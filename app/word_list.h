@@ -27,3 +27,11 @@ Qor::Vector<WordEntry> ReadWordList(const WordListResource& list, int block = 0)
 
 // The same cutting, from text already decompressed.
 Qor::Vector<WordEntry> ParseWordList(const Qor::String& text);
+
+// The lines of block `block`, decompressed afresh and cut at LF with empty pieces dropped;
+// blank lines stay, so that a search can count every line.
+Qor::Vector<Qor::String> ReadWordListLines(const WordListResource& list, int block = 0);
+
+// One line's fields (cut at "|", empty ones dropped) with the first, the term, in shown
+// form; empty for a blank line and for a line of nothing but "|".
+Qor::Vector<Qor::String> WordLineFields(const Qor::String& line);

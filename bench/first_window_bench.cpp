@@ -56,5 +56,6 @@ void FirstWindow(benchmark::State& state, const char* program)
 BENCHMARK_CAPTURE(FirstWindow, Qor, "first_window_qor")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FirstWindow, XlibXft, "first_window_xlib")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FirstWindow, Gtk2, "first_window_gtk")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FirstWindow, Lorvane, "first_window_lorvane")->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,7 @@
 // Cutting the word list into entries, and the compiled-in list itself.
 #include "app/word_list.h"
 #include "app/word_match.h"
+#include "tests/app/packed_word_list.h"
 
 #include "foundation/compression.h"
 #include "foundation/mem_stream.h"
@@ -30,15 +31,18 @@ String Entries(const String& text)
 
 TEST(WordList, LinesAndFields)
 {
-    const struct { const char* text; const char* entries; } cases[] = {
+    const struct {
+        const char* text;
+        const char* entries;
+    } cases[] = {
         { "alpha|first letter\nbeta|second\n", "Alpha=first letter;Beta=second;" },
-        { "a|b|c|d", "A=b;" },                // further fields are ignored
-        { "a||b", "A=b;" },                   // empty fields are dropped
-        { "|b", "B=;" },                      // the term is the first non-empty field
-        { "lonely", "Lonely=;" },             // a term without a meaning
-        { "\n\n  \t\nx|y\n\n", "X=y;" },      // empty and blank lines are no entries
-        { "|||\nx|y", "X=y;" },               // a line of bars has no term
-        { "x|y\r\n", "X=y\r;" },              // CR is not a separator: it stays in the meaning
+        { "a|b|c|d", "A=b;" },           // further fields are ignored
+        { "a||b", "A=b;" },              // empty fields are dropped
+        { "|b", "B=;" },                 // the term is the first non-empty field
+        { "lonely", "Lonely=;" },        // a term without a meaning
+        { "\n\n  \t\nx|y\n\n", "X=y;" }, // empty and blank lines are no entries
+        { "|||\nx|y", "X=y;" },          // a line of bars has no term
+        { "x|y\r\n", "X=y\r;" },         // CR is not a separator: it stays in the meaning
         { "o'neil|a|b\nx-ray|c\nde la cruz|d", "O'Neil=a;X-Ray=c;De La Cruz=d;" },
         { "x|  Mixed Case Kept  ", "X=  Mixed Case Kept  ;" }, // the meaning is stored as is
     };
@@ -90,24 +94,12 @@ TEST(WordList, DamagedBlockGivesTheEntriesBeforeTheDamage)
 {
     // Block size 1 packs this list in three bzip2 blocks; the first survives alone.
     String text;
-    for(int i = 0; i < 12000; i++)
-    {
+    for(int i = 0; i < 12000; i++) {
         char line[64];
         snprintf(line, sizeof line, "term%05d|meaning number %05d of the test list\n", i, i);
         text += line;
     }
-    std::string packed;
-    {
-        FILE* p = popen("bzip2 -1 -c > /tmp/qor_wordlist_test.bz2", "w");
-        fwrite(text.Begin(), 1, text.GetLength(), p);
-        ASSERT_EQ(pclose(p), 0);
-        FILE* f = fopen("/tmp/qor_wordlist_test.bz2", "rb");
-        char buf[4096];
-        for(size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
-            packed.append(buf, n);
-        fclose(f);
-        remove("/tmp/qor_wordlist_test.bz2");
-    }
+    std::string packed = QorTest::PackBzip2(text, 1);
     const unsigned char* blocks[] = { (const unsigned char*)packed.data() };
     int lengths[] = { (int)packed.size() / 2 };
     Vector<WordEntry> entries = ReadWordList({ 1, lengths, blocks });
@@ -118,5 +110,30 @@ TEST(WordList, DamagedBlockGivesTheEntriesBeforeTheDamage)
         char term[16];
         snprintf(term, sizeof term, "Term%05d", i);
         ASSERT_EQ(entries[i].term, String(term));
+    }
+}
+
+TEST(WordList, LinesKeepBlankOnesForCounting)
+{
+    // A search counts every line, blank ones included, and cuts each on its own.
+    const WordListResource& list = CompiledWordList();
+    Vector<String> lines = ReadWordListLines(list);
+    EXPECT_EQ(lines.GetCount(), 2000);
+    EXPECT_EQ(lines[0], String("a couple of|more than one but indefinitely small in number"));
+
+    const struct {
+        const char* line;
+        const char* fields;
+    } cases[] = {
+        { "o'neil|a|b", "O'Neil/a/b/" }, { "|b", "B/" },  { "a||b", "A/b/" },
+        { "lonely", "Lonely/" },         { " \t\r", "" }, { "|||", "" },
+    };
+    for(const auto& c : cases) {
+        String got;
+        for(const String& f : WordLineFields(c.line)) {
+            got += f;
+            got += "/";
+        }
+        EXPECT_EQ(got, String(c.fields)) << c.line;
     }
 }
