@@ -85,7 +85,7 @@ Image DnDLoop::CursorFor(Point, dword)
 void DnDLoop::Sync()
 {
     DragSourceState& s = GetDragSourceState();
-    if(s.waiting_status || s.waiting_finished || !IsInLoop())
+    if(dropped || s.waiting_status || s.waiting_finished || !IsInLoop())
         return;
     // Windows of other programs may vanish at any moment.
     bool trap = BeginErrorTrap();
@@ -134,6 +134,9 @@ void DnDLoop::Sync()
 
 void DnDLoop::Drop()
 {
+    if(dropped)
+        return;
+    dropped = true;
     DragSourceState& s = GetDragSourceState();
     bool trap = BeginErrorTrap();
     if(target) {

@@ -33,6 +33,9 @@ public:
     Window source_window = 0;
     Window target = 0;
     dword allowed = 0;
+    // Set by the drop: events still queued behind the release (a modifier let go) must not
+    // start talking to the target again and overwrite what it answered.
+    bool dropped = false;
 };
 
 // Process-wide state of the drag this program runs.

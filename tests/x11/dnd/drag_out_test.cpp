@@ -121,7 +121,7 @@ TEST_F(DragOutTest, ProposalsFollowModifiersAndAllowedActions)
         ASSERT_TRUE(PumpUntil([&] { return source.result >= 0; }, 5000));
         peer.Finish(2000);
         EXPECT_TRUE(peer.Has(std::string("POSITION 250 250 ") + c.proposed)) << testing::PrintToString(peer.Lines());
-        EXPECT_EQ(source.result, c.expected);
+        EXPECT_EQ(source.result, c.expected) << testing::PrintToString(peer.Lines());
     }
 }
 
