@@ -10,6 +10,7 @@ zlib1g-dev libbz2-dev bzip2
 libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev libmimalloc2.0 libjemalloc2 libstb-dev
 xvfb xauth locales fonts-dejavu-core python3-fonttools imagemagick openbox xclip python3-xlib
 qpdf poppler-utils icc-profiles-free
+gtk2-engines gtk2-engines-pixbuf shared-mime-info stress-ng
 clang libclang-rt-14-dev clang-format
 "
 
