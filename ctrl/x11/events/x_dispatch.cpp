@@ -64,6 +64,8 @@ void RefreshOnSettingsChange(const XPropertyEvent& p)
 void DispatchXEvent(XEvent* event)
 {
     GetEventLoopStats().events++;
+    if(event->type == KeyPress || (event->type == FocusIn && input_method))
+        EnsureInputContext(event->xany.window, event->type == KeyPress);
     if(input_method && XFilterEvent(event, X_NONE))
         return;
     if(event->type == KeyPress && RunHotKey(event->xkey))

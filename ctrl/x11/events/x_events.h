@@ -62,6 +62,11 @@ String LookupInputText(XIC xic, XKeyPressedEvent& event, KeySym& key, int& statu
 // the environment names another); the locale must be set before. False without one.
 bool OpenInputMethod();
 void CloseInputMethod();
+// Start-up asks for the input method without opening it: the first key press opens it and
+// gives its window an input context (focused when the window has the focus); once open,
+// a window without a context gets one at its next focus.
+void RequestInputMethod();
+void EnsureInputContext(Window w, bool focused);
 
 // Start-up: the window procedure, the host's answers to the routing and its focus steps.
 void RegisterXEvents();

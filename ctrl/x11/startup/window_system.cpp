@@ -71,7 +71,7 @@ void InitWindowSystem()
     std::setlocale(LC_ALL, "en_US.utf8");
     // Without an input method windows get no input context and keys go through
     // XLookupString.
-    OpenInputMethod();
+    RequestInputMethod();
     EnsureLayoutZoom();
 }
 

@@ -3,10 +3,12 @@
 
 #include "tests/support/private_home.h"
 #include "tests/support/x11/private_server_run.h"
+#include "tests/support/x11/xtest_input.h"
 #include "tests/x11/topwindow/top_window_fixture.h"
 
 #include "ctrl/settings/gui_settings.h"
 #include "ctrl/x11/events/x_events.h"
+#include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/startup/window_system.h"
 #include "foundation/callback_action.h"
 
@@ -101,7 +103,7 @@ TEST(WindowSystemTest, StartUpSetsUpTheBackEnd)
     EXPECT_EQ(GetAccessKeysOnAltOnly(), 1);
     EXPECT_EQ(GetAutoAccessKeysWhenNone(), 0);
     EXPECT_STREQ(std::setlocale(LC_ALL, nullptr), "en_US.utf8");
-    EXPECT_NE(input_method, nullptr) << "the en_US.utf8 locale has an input method";
+    EXPECT_EQ(input_method, nullptr) << "the input method waits for the first key";
     EXPECT_FALSE(IsMoveResizeAvailable()) << "no window manager lists _NET_WM_MOVERESIZE";
     // Without X11_SYNCHRONIZE the connection stays asynchronous: no after-function is set.
     EXPECT_EQ(XSetAfterFunction(display, nullptr), nullptr);
@@ -134,7 +136,16 @@ TEST(WindowSystemTest, ShutdownClosesWindowsInOrderAndRunsTwice)
     XGrabKey(display, (int)key.keycode, ControlMask | LockMask, root, true, GrabModeAsync, GrabModeAsync);
     XSync(display, false);
     GetHotKeys().Add(key);
-    ASSERT_NE(input_method, nullptr);
+    // The first key press opens the locale's input method and gives its window a context.
+    Window w = GetHostWindow(first);
+    XSetInputFocus(display, w, RevertToParent, 0);
+    EXPECT_TRUE(Pump([&] { return first.HasFocus(); }));
+    EXPECT_EQ(input_method, nullptr) << "a focus alone opens nothing";
+    TypeKey(XK_a);
+    ASSERT_TRUE(Pump([&] {
+        WindowMapEntry* e = GetWindowMap().Get(w);
+        return input_method && e && e->xic;
+    })) << "the en_US.utf8 locale has an input method";
     ASSERT_FALSE(OtherClientCanGrab(key.keycode, ControlMask | LockMask)) << "the hot key is grabbed";
 
     ExitWindowSystem();
