@@ -12,3 +12,4 @@
 #include "lists/header/header_style.h"
 #include "lists/popup/popup_table.h"
 #include "lists/registrations.h"
+#include "lists/text/list_messages.h"
