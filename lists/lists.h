@@ -3,6 +3,7 @@
 
 #include "lists/array/array_column.h"
 #include "lists/array/array_ctrl.h"
+#include "lists/array/cell_ctrl.h"
 #include "lists/array/index_sort.h"
 #include "lists/array/separator_display.h"
 #include "lists/droplist/drop_list.h"
