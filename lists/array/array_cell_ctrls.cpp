@@ -13,8 +13,8 @@ namespace Qor {
 namespace {
 
 // Where the controls of rows out of view wait: far outside, yet still visible children, so
-// the focus can still reach them.
-const Rect PARKED(-1000, -100000, -999, -99999);
+// the focus can still reach them. As far up as a logical position (15 bits) reaches.
+const Rect PARKED(-1000, -16000, -999, -15999);
 
 ArrayCtrl::CellCtrl* AsCellCtrl(uintptr_t w)
 {
@@ -79,6 +79,8 @@ void ArrayCtrl::SetCellCtrl(int row, int column, Ctrl& c, bool value)
 {
     QOR_ASSERT(row >= 0 && column >= 0 && column < columns.GetCount());
     GrowRows(row);
+    // Read before the control stands in the cell and speaks for it.
+    Value v = GetColumnValue(row, column);
     if(cell_overrides.GetCount() <= row)
         cell_overrides.SetCount(row + 1);
     Vector<uintptr_t>& line = cell_overrides[row];
@@ -89,7 +91,7 @@ void ArrayCtrl::SetCellCtrl(int row, int column, Ctrl& c, bool value)
     CellCtrl* cell = new CellCtrl(c, false, value);
     line[column] = reinterpret_cast<uintptr_t>(cell) | 1;
     if(value)
-        c.SetValue(GetColumnValue(row, column));
+        c.SetValue(v);
     options |= CELL_CTRLS;
     SyncLineCtrls(row);
     RefreshRow(row);
