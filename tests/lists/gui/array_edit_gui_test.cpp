@@ -194,6 +194,23 @@ TEST_F(ArrayEditInput, ARefusedRowKeepsItsEditAndTheCursor)
     }
 }
 
+TEST_F(ArrayEditInput, AClickIntoACellControlTakesTheCursorToItsRow)
+{
+    list.GetColumn(1).ClearEditor().SetCtrlFactory(
+        Lambda<int, OwnedPtr<Ctrl>&>([](int, OwnedPtr<Ctrl>& c) { c.Create<EditField>(); }));
+    auto field = [&](int row) { return static_cast<EditField*>(&list.GetCellCtrl(row, 1)->GetHosted()); };
+    ASSERT_TRUE(list.SetCursor(1));
+    ASSERT_TRUE(PumpUntil([&] { return field(1)->HasFocus(); })) << "the focus goes on into the cursor row's control";
+    EXPECT_EQ(field(3)->GetText(), WString("n3"));
+    Click(window->GetWindow(), CellPoint(3, 1));
+    ASSERT_TRUE(PumpUntil([&] { return field(3)->HasFocus() && list.GetCursor() == 3; }));
+    TypeKey(XK_End);
+    TypeText("!");
+    ASSERT_TRUE(PumpUntil([&] { return list.Get(3, 1) == Value("n3!"); }));
+    PumpFor(100);
+    EXPECT_TRUE(field(3)->HasFocus());
+}
+
 struct Command {
     const char* item;
     KeySym key;
