@@ -130,6 +130,17 @@ TEST_F(ArrayEditInput, KeysAndClicksOpenEditorsEnterAcceptsEscReverts)
     EXPECT_EQ(list.GetStoredValue(1, 1), Value("n1")) << "Esc drops what was typed";
     EXPECT_EQ(list.GetCursor(), 1);
     EXPECT_EQ(list.GetCount(), ROWS);
+
+    // Down while editing accepts the row and edits the next one in the same column.
+    TypeKey(XK_Return, { XK_Control_L });
+    ASSERT_TRUE(EditingIn(name));
+    TypeKey(XK_End);
+    TypeText("y");
+    TypeKey(XK_Down);
+    ASSERT_TRUE(PumpUntil([&] { return list.GetCursor() == 2; }));
+    ASSERT_TRUE(EditingIn(name));
+    EXPECT_EQ(list.GetStoredValue(1, 0), Value("r1xy"));
+    EXPECT_EQ(name.GetText(), WString("r2"));
 }
 
 TEST_F(ArrayEditInput, TheAppendLineTakesNewRowsByDoubleClickAndEnter)
