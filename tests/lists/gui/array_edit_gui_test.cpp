@@ -244,7 +244,7 @@ protected:
         menu = nullptr;
         MenuScript script;
         script.on_timeout = [&] {
-            if(menu)
+            if(menu && !MenuBar::OpenMenuOwners().IsEmpty())
                 menu->CloseMenu();
         };
         script.Then([&] { return menu && menu->IsOpen(); })
@@ -253,7 +253,8 @@ protected:
                     if(menu->GetItem(i).Describe() == text)
                         Click(DefaultRootWindow(display), menu->GetItem(i).GetRectOnScreen().CenterPoint());
             })
-            .Then([&] { return !menu->IsOpen(); });
+            // The menu is gone once it closed: only the list of open menus tells.
+            .Then([] { return MenuBar::OpenMenuOwners().IsEmpty(); });
         script.Start();
         Click(window->GetWindow(), CellPoint(list.GetCursor(), 0), 3);
         ASSERT_TRUE(PumpUntil([&] { return script.Finished() || script.TimedOut(); }, 12000));
