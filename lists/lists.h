@@ -3,6 +3,7 @@
 
 #include "lists/array/array_column.h"
 #include "lists/array/array_ctrl.h"
+#include "lists/array/cell_ctrl.h"
 #include "lists/array/index_sort.h"
 #include "lists/array/separator_display.h"
 #include "lists/droplist/drop_list.h"
@@ -12,3 +13,4 @@
 #include "lists/header/header_style.h"
 #include "lists/popup/popup_table.h"
 #include "lists/registrations.h"
+#include "lists/text/list_messages.h"

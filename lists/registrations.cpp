@@ -2,8 +2,10 @@
 
 #include "lists/registrations.h"
 
+#include "lists/text/list_messages.h"
+
 namespace Qor {
 
-extern const char qor_lists_registrations = 0;
+extern const char qor_lists_registrations = (RegisterListMessages(), 0);
 
 } // namespace Qor

@@ -14,7 +14,12 @@ ArrayCtrl::Column::Column()
       key_filter(nullptr), margin(-1), cached(false), click_to_edit(true), order(nullptr), compare(nullptr)
 {}
 
-ArrayCtrl::Column::~Column() { delete MoreIndexes(); }
+ArrayCtrl::Column::~Column()
+{
+    // The editor is the owner's control: it leaves the list with its column.
+    ClearEditor();
+    delete MoreIndexes();
+}
 
 ArrayCtrl::Column& ArrayCtrl::Column::AddIndex(int index)
 {
@@ -63,6 +68,7 @@ ArrayCtrl::Column& ArrayCtrl::Column::SetDisplay(const Display& d)
     display = &d;
     cache.Clear();
     if(owner) {
+        owner->SyncAllCtrls();
         owner->Refresh();
         owner->SyncInfoPopup();
     }
@@ -113,12 +119,23 @@ void ArrayCtrl::Column::MakeSortable()
 
 ArrayCtrl::Column& ArrayCtrl::Column::SetEditor(Ctrl& e)
 {
+    ClearEditor();
     editor = &e;
+    // The editor lives in the list, hidden until an edit places it over its cell.
+    if(owner) {
+        owner->AppendChild(e);
+        owner->PlaceEditors();
+    }
+    else
+        e.Hide();
     return *this;
 }
 
 ArrayCtrl::Column& ArrayCtrl::Column::ClearEditor()
 {
+    Ctrl* e = editor.Get();
+    if(e && owner && e->GetParent() == owner)
+        e->Detach();
     editor.Clear();
     return *this;
 }

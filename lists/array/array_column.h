@@ -7,6 +7,7 @@
 #include "lists/array/array_ctrl.h"
 
 #include "foundation/any.h"
+#include "foundation/owned_ptr.h"
 #include "foundation/pte.h"
 #include "foundation/values/convert.h"
 #include "foundation/values/value_order.h"
@@ -42,6 +43,10 @@ public:
     // when it is destroyed. Its value is the cursor row's value of the column's indexes.
     Column& SetEditor(Ctrl& e);
     Column& ClearEditor();
+    // Makes the control of one row's cell: the list hosts it, owns it, keeps its value in
+    // step with the cell and chains WhenCtrlsAction to its action. Switches the list's cell
+    // controls on.
+    Column& SetCtrlFactory(Callback2<int, OwnedPtr<Ctrl>&> factory);
     Ctrl* GetEditor() const { return editor.Get(); }
 
     ArrayCtrl* GetOwner() const { return owner; }
@@ -74,6 +79,7 @@ private:
     int first_index;
     const Convert* convert;
     WeakPointer<Ctrl> editor;
+    Callback2<int, OwnedPtr<Ctrl>&> factory;
     const Display* display;
     int (*key_filter)(int chr);
     int margin;

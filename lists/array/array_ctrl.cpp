@@ -6,7 +6,6 @@
 #include "draw/look/sys_colors.h"
 #include "foundation/callback_action.h"
 #include "foundation/values/translate.h"
-#include "widgets/bar/bar.h"
 #include "widgets/frame/view_edge.h"
 
 #include <algorithm>
@@ -35,7 +34,7 @@ ArrayCtrl::ArrayCtrl() : default_row_height(GetStandardFontSize().cy), options(0
     odd_ink = even_ink = SysColorText();
 }
 
-ArrayCtrl::~ArrayCtrl() = default;
+ArrayCtrl::~ArrayCtrl() { FreeAllCellCtrls(); }
 
 ArrayCtrl& ArrayCtrl::SetOption(dword option, bool on)
 {
@@ -84,16 +83,6 @@ void ArrayCtrl::Reset()
     first_visible = 0;
     last_visible = INT32_MAX;
     sb.SetLine(default_row_height);
-}
-
-void ArrayCtrl::StdBar(Bar& bar)
-{
-    // The insert, append, duplicate, edit, delete and move items wait for the row commands;
-    // the list offers none of them yet, so their options add nothing.
-    if(HasOption(MULTI_SELECT))
-        bar.AddMenuItem(GetCount() > 0, Translate("Select all"), MakeCallback(this, &ArrayCtrl::SelectAll))
-            .Help(Translate("Select all table rows"))
-            .Key(0x30041);
 }
 
 // ---- Row geometry: positions are stored only up to the last row with a height of its own;

@@ -12,6 +12,7 @@
 #include "foundation/values/value_order.h"
 #include "foundation/vector.h"
 #include "lists/header/header_ctrl.h"
+#include "lists/registrations.h"
 #include "widgets/display/display_popup.h"
 #include "widgets/scroll/frame_ctrl.h"
 #include "widgets/static/static_text.h"
@@ -66,6 +67,7 @@ struct ArrayCtrlIndexInfo {
 class ArrayCtrl : public Ctrl {
 public:
     class Column;
+    class CellCtrl;
 
     // Option bits (SetOption); the defaults are those of a new list.
     enum : dword {
@@ -230,8 +232,82 @@ public:
     // The row name the row menu's texts carry; "row" (translated) after a reset.
     ArrayCtrl& SetRowName(const char* name);
     const String& GetRowName() const { return row_name; }
-    // The standard row menu; only the items whose commands the list has are offered.
+    // The standard row menu: the row commands the options allow, enabled by the editable
+    // flag, the editing state and the cursor; built anew for every opening and key scan.
     void StdBar(Bar& bar);
+
+    // ---- Editing the cursor row in place through the column editors.
+    // Opens the editors on the cursor row, the focus going to the first editor from column on
+    // (wrapping) that takes it; false on a read-only list, without a cursor or editors.
+    bool StartEdit(int column = 0);
+    // Shows the editors over the cursor row's cells while editing (hidden columns' stay
+    // hidden), and hides them otherwise.
+    void PlaceEditors();
+    // Closes the editors without accepting or reverting.
+    void EndEdit();
+    // Validates the cursor row's editors and bound controls, asks WhenAcceptRow and commits;
+    // false, with the edit kept open, when any of them refuses.
+    bool AcceptRow();
+    // Enter while editing: accepts the row; an accepted new last row moves the cursor on to
+    // the append line.
+    bool AcceptEdit();
+    // Editing starts at column 0 on an editable list with a cursor that is not editing yet.
+    void DoEdit();
+    bool IsEditing() const { return HasOption(EDITING); }
+    // The edited row was made for this edit: reverting removes it.
+    bool IsInserting() const { return HasOption(INSERTING); }
+    // The column whose editor holds the focus; -1 when none does.
+    int GetFocusedEditorColumn() const;
+    // Stores the editors' and bound controls' modified values into the cursor row; always
+    // true.
+    virtual bool CommitRowEdits();
+    // Discards the edits; a row made for the edit is removed again.
+    virtual void RevertRowEdits();
+    // True without a cursor, else the cursor row's acceptance.
+    bool Validate() override;
+    void CancelInput() override;
+
+    // ---- Cell controls: one control per cell, made for every row by a column's factory
+    // (Column::SetCtrlFactory) or put into one cell by the owner. They are created and placed
+    // only while the list has them (the CELL_CTRLS option, set by installing one).
+    // Puts a borrowed control into a cell; with value, the list paints no value under it and
+    // keeps its value in step with the cell's. The rows grow to hold it.
+    void SetCellCtrl(int row, int column, Ctrl& c, bool value = true);
+    // The host of a cell's control; null when the cell has none.
+    CellCtrl* GetCellCtrl(int row, int column) const;
+    // Makes the row's missing controls and places them (parked far outside the view when the
+    // row is not visible), each after `after` in the focus order (when null: after the last
+    // control of the rows before). Returns the last control handled.
+    Ctrl* SyncLineCtrls(int row, Ctrl* after = nullptr);
+    // The rows placed before and the visible rows again, after a scroll or a layout change.
+    void SyncPendingCtrls();
+    void SyncAllCtrls();
+    // Every cell control's value into its row.
+    void StoreCellCtrlValues();
+    // When not editing, the first of the cursor row's cell controls that takes the focus.
+    void FocusFirstCellCtrl();
+
+    // ---- Row commands; each ends with WhenArrayAction.
+    // An empty row at row, opened for editing as a new row.
+    void DoInsert(int row);
+    // These three do nothing on a read-only list.
+    void DoAppend();
+    void DoInsertBefore();
+    void DoInsertAfter();
+    // A copy of the accepted cursor row, at the end when appending is allowed, else below.
+    void DoDuplicate();
+    // Removes the cursor row, or every selected row of a multi-selection list, after the
+    // question when the list asks before removing; false when nothing was to be done or the
+    // question was cancelled.
+    bool DoRemove();
+    // Removes one row, the cursor keeping its place: on its row when another row goes, on the
+    // row taking the removed one's place when its own row goes.
+    void Remove(int row);
+    // Exchanges the cursor row's values with the neighbour's at dir (-1 above, 1 below); the
+    // cursor follows.
+    void SwapWithNeighbour(int dir);
+    void DoMoveUp() { SwapWithNeighbour(-1); }
+    void DoMoveDown() { SwapWithNeighbour(1); }
 
     // ---- Cursor and selection.
     // Clamps row into the rows; false when a stored disabled row is asked for, with the
@@ -396,8 +472,12 @@ private:
     KeyIndex<String> identifiers;
     OwnedArray<ArrayCtrlIndexInfo> index_info;
     Vector<RowLine> lines;
-    // Per row, per column: 0 none, else a borrowed Display.
+    // Per row, per column: 0 none; bit 0 set: an owned CellCtrl (bit 0 cleared); else a
+    // borrowed Display.
     Vector<Vector<uintptr_t>> cell_overrides;
+    // The rows whose cell controls were placed in the view, for the next scroll to park.
+    int placed_low = 0;
+    int placed_high = 0;
     Vector<bool> modified;
     // Fills the square under the vertical bar while the header's bar runs below the rows.
     FrameBottom<ParentCtrl> corner;
@@ -419,8 +499,19 @@ private:
     void LoadEditors();
     // Without a cursor the bound controls show Null and are disabled.
     void ClearBoundCtrls();
-    bool AcceptRow();
-    void RevertRowEdits();
+    // Deletes the cell controls of a row's overrides (and the owned hosted controls).
+    static void FreeCellCtrls(Vector<uintptr_t>& line);
+    void FreeAllCellCtrls();
+    Ctrl* PlaceLineCtrls(int row, Ctrl* after);
+    // Gives the cell control of the row bound to the index the value.
+    void SetCellCtrlValue(int row, int index, const Value& v);
+    void RunCtrlsAction() { WhenCtrlsAction(); }
+    // The row menu's delete item.
+    void RemoveCommand() { DoRemove(); }
+    // Removes the cursor of a row already accepted, with its notifications.
+    void DropCursor();
+    // Stores a committed value into the cursor row; true when it differs from the stored one.
+    bool StoreEdit(int index, const Value& v);
     void MarkSelectionStale() { select_count_stale = true; }
     int Grid() const { return HasOption(HORZ_GRID) ? 1 : 0; }
     Color grid_color;
@@ -464,3 +555,4 @@ private:
 
 // The column is part of the list's interface.
 #include "lists/array/array_column.h"
+#include "lists/array/cell_ctrl.h"

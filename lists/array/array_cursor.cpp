@@ -3,40 +3,11 @@
 
 #include "lists/array/array_ctrl.h"
 
+#include "ctrl/tree/global_refs.h"
+
 #include <algorithm>
 
 namespace Qor {
-
-// Without column editors, cell controls or bound controls, accepting a row is the owner's
-// consent and the commit notice.
-bool ArrayCtrl::AcceptRow()
-{
-    accept_nesting++;
-    bool ok = WhenAcceptRow();
-    if(ok)
-        WhenAcceptEdit();
-    accept_nesting--;
-    if(!ok)
-        return false;
-    ClearModified();
-    return true;
-}
-
-void ArrayCtrl::RevertRowEdits()
-{
-    if(cursor >= 0)
-        RefreshRow(cursor);
-    WhenArrayAction();
-    SyncInfoPopup();
-}
-
-void ArrayCtrl::ClearModified()
-{
-    if(modified.GetCount() < GetIndexCount())
-        modified.SetCount(GetIndexCount(), false);
-    for(bool& m : modified)
-        m = false;
-}
 
 bool ArrayCtrl::SetCursor(int row, bool select)
 {
@@ -62,6 +33,13 @@ bool ArrayCtrl::SetCursor(int row, bool select)
         ScrollInto(row);
         RefreshRow(row);
         LoadEditors();
+        Ctrl* focus = GetCtrlGlobalRefs().focus_ctrl.Get();
+        bool in_row = false;
+        for(int c = 0; c < columns.GetCount() && !in_row; c++)
+            if(CellCtrl* cell = GetCellCtrl(cursor, c))
+                in_row = focus && (cell == focus || cell->IsAncestorOf(focus));
+        if(!in_row)
+            FocusFirstCellCtrl();
         ClearModified();
         RunAction();
         WhenEnterRow();
@@ -82,9 +60,15 @@ bool ArrayCtrl::SetCursor(int row, bool select)
 
 bool ArrayCtrl::ClearCursor()
 {
+    if(cursor >= 0 && !AcceptRow())
+        return false;
+    DropCursor();
+    return true;
+}
+
+void ArrayCtrl::DropCursor()
+{
     if(cursor >= 0) {
-        if(!AcceptRow())
-            return false;
         ClearBoundCtrls();
         WhenKillCursor();
         int old = cursor;
@@ -94,7 +78,6 @@ bool ArrayCtrl::ClearCursor()
     WhenCursor();
     WhenSel();
     SyncInfoPopup();
-    return true;
 }
 
 void ArrayCtrl::CancelCursor()
@@ -143,6 +126,7 @@ void ArrayCtrl::FocusGained()
         RefreshRow(cursor);
     else if(HasOption(FOCUS_SETS_CURSOR))
         GoBegin();
+    FocusFirstCellCtrl();
     SyncInfoPopup();
 }
 
@@ -160,6 +144,22 @@ void ArrayCtrl::ChildFocusGained()
 {
     if(cursor >= 0)
         RefreshRow(cursor);
+    // Tabbing into a cell control takes the cursor to its row, except while a row is being
+    // accepted: a control taking the focus then must not move the cursor.
+    Ctrl* focus = GetCtrlGlobalRefs().focus_ctrl.Get();
+    if(accept_nesting == 0 && focus && HasOption(CELL_CTRLS))
+        for(int row = 0; row < cell_overrides.GetCount(); row++)
+            for(int c = 0; c < columns.GetCount(); c++) {
+                CellCtrl* cell = GetCellCtrl(row, c);
+                if(cell && (cell == focus || cell->IsAncestorOf(focus))) {
+                    if(HasOption(NO_CURSOR))
+                        ScrollInto(row);
+                    else
+                        SetCursor(row, true);
+                    Ctrl::ChildFocusGained();
+                    return;
+                }
+            }
     Ctrl::ChildFocusGained();
 }
 

@@ -167,13 +167,20 @@ bool ArrayCtrl::ProcessKey(dword key, int)
                 sb.PrevLine();
             return true;
         }
-        for(int row = cursor - 1; row >= 0; row--)
-            if(IsRowEnabled(row)) {
-                // Column editors are never opened by these lists: the move only selects.
-                if(SetCursor(row, true))
-                    ExtendSelectionByKey(from, key);
-                break;
-            }
+        {
+            // Editing follows the cursor in the same column.
+            int edited = GetFocusedEditorColumn();
+            for(int row = cursor - 1; row >= 0; row--)
+                if(IsRowEnabled(row)) {
+                    if(SetCursor(row, true)) {
+                        if(edited >= 0)
+                            StartEdit(edited);
+                        else
+                            ExtendSelectionByKey(from, key);
+                    }
+                    break;
+                }
+        }
         return true;
     case KEY_DOWN:
     case SHIFT | KEY_DOWN:
@@ -187,15 +194,36 @@ bool ArrayCtrl::ProcessKey(dword key, int)
             sb.NextLine();
             return true;
         }
-        for(int row = cursor + 1; row <= last; row++)
-            if(IsRowEnabled(row)) {
-                if(SetCursor(row, true))
-                    ExtendSelectionByKey(from, key);
-                break;
-            }
+        {
+            int edited = GetFocusedEditorColumn();
+            bool edit = false;
+            for(int row = cursor + 1; row <= last; row++)
+                if(IsRowEnabled(row)) {
+                    edit = SetCursor(row, true) && edited >= 0;
+                    break;
+                }
+            if(edit)
+                StartEdit(edited);
+            else
+                ExtendSelectionByKey(from, key);
+        }
         return true;
     case KEY_ENTER:
-        if(!editing && cursor >= 0) {
+        if(cursor < 0 && AppendingAllowed() && HasOption(APPEND_LINE)) {
+            DoInsert(rows.GetCount());
+            return true;
+        }
+        if(editing) {
+            // An accepted new row opens the next one when the list appends by itself.
+            if(IsInserting() && HasOption(AUTO_APPEND)) {
+                if(AcceptEdit() && IsEditable())
+                    DoInsert(rows.GetCount());
+            }
+            else
+                AcceptEdit();
+            return true;
+        }
+        if(cursor >= 0) {
             auto* a = WhenEnterKey.GetAction();
             if(a && a->CanRun()) {
                 WhenEnterKey();

@@ -29,6 +29,12 @@ Value ArrayCtrl::GetStoredValue(int row, int index) const
 {
     if(row < 0 || row >= rows.GetCount() || index < 0)
         return NullValue();
+    // A cell control in step with its cell holds the value as the user left it.
+    if(HasOption(CELL_CTRLS))
+        for(int c = 0; c < columns.GetCount(); c++)
+            if(CellCtrl* cell = GetCellCtrl(row, c))
+                if(cell->IsValueHidden() && columns[c].GetIndexCount() == 1 && columns[c].GetIndex(0) == index)
+                    return cell->GetHosted().GetValue();
     const Vector<Value>& v = rows[row].values;
     return index < v.GetCount() ? v[index] : NullValue();
 }
@@ -161,6 +167,8 @@ void ArrayCtrl::SetCellDisplay(int row, int column, const Display& d)
     Vector<uintptr_t>& line = cell_overrides[row];
     if(line.GetCount() <= column)
         line.SetCount(column + 1, 0);
+    if(CellCtrl* cell = GetCellCtrl(row, column))
+        delete cell;
     line[column] = reinterpret_cast<uintptr_t>(&d);
     RefreshRow(row);
 }
@@ -180,6 +188,7 @@ void ArrayCtrl::SetRaw(int row, int index, const Value& v)
         SetCursorRowValue(index, v);
         return;
     }
+    SetCellCtrlValue(row, index, v);
     Vector<Value>& values = GrowRows(row).values;
     if(values.GetCount() <= index)
         values.SetCount(index + 1);
@@ -194,6 +203,7 @@ void ArrayCtrl::SetCursorRowValue(int index, const Value& v)
         values.SetCount(index + 1);
     values[index] = v;
     ReloadEditors(index);
+    SetCellCtrlValue(cursor, index, v);
     if(modified.GetCount() <= index)
         modified.SetCount(index + 1, false);
     modified[index] = true;
@@ -211,6 +221,7 @@ void ArrayCtrl::RowChanged(int row)
     SyncScrollInfo();
     Refresh();
     SyncInfoPopup();
+    SyncLineCtrls(row);
     InvalidateCaches(row);
 }
 
@@ -260,13 +271,18 @@ void ArrayCtrl::SetCount(int n)
     if(cursor >= n)
         CancelCursor();
     rows.SetCount(n);
-    if(cell_overrides.GetCount() > n)
+    if(cell_overrides.GetCount() > n) {
+        for(int row = n; row < cell_overrides.GetCount(); row++)
+            FreeCellCtrls(cell_overrides[row]);
         cell_overrides.Trim(n);
+    }
     // Rows cut away may have been selected.
     MarkSelectionStale();
     Refresh();
     SyncInfoPopup();
+    SyncAllCtrls();
     SyncScrollInfo();
+    PlaceEditors();
 }
 
 void ArrayCtrl::SetVirtualCount(int n)
@@ -313,6 +329,8 @@ void ArrayCtrl::InsertRows(int row, int count)
         }
     Refresh();
     SyncScrollInfo();
+    PlaceEditors();
+    SyncAllCtrls();
     SyncInfoPopup();
 }
 
@@ -327,11 +345,15 @@ void ArrayCtrl::RemoveRow(int row)
         lines.Remove(row);
         RecalcLinePositions(row, y);
     }
-    if(row < cell_overrides.GetCount())
+    if(row < cell_overrides.GetCount()) {
+        FreeCellCtrls(cell_overrides[row]);
         cell_overrides.Remove(row);
+    }
     if(virtual_count > 0)
         virtual_count--;
     Refresh();
+    PlaceEditors();
+    SyncAllCtrls();
     SyncInfoPopup();
     SyncScrollInfo();
     MarkSelectionStale();
@@ -339,6 +361,8 @@ void ArrayCtrl::RemoveRow(int row)
 
 void ArrayCtrl::Clear()
 {
+    // The editors close without accepting or reverting anything.
+    EndEdit();
     bool had_cursor = cursor >= 0;
     if(had_cursor) {
         WhenKillCursor();
@@ -350,6 +374,7 @@ void ArrayCtrl::Clear()
         WhenCursor();
         WhenSel();
     }
+    FreeAllCellCtrls();
     cell_overrides.Clear();
     lines.Clear();
     ClearCaches();

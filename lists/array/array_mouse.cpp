@@ -81,11 +81,16 @@ void ArrayCtrl::SelectByClick(dword flags)
 
 void ArrayCtrl::DoClick(Point p, dword flags)
 {
+    int old = cursor;
+    bool focused = HasFocus();
     ClickRow(p, !HasModifier(flags));
     click_column = IsNullInt(click_row) ? INT_NULL : GetColumnAt(click_row, p);
-    // Column editors are never opened by these lists, so a click on the cursor row only
-    // selects.
-    SelectByClick(flags);
+    // A click on the cursor row of a focused list edits the cell; any other click selects.
+    if(!IsNullInt(click_column) && old >= 0 && cursor == old && focused && columns[click_column].IsClickToEdit() &&
+       !HasModifier(flags))
+        StartEdit(click_column);
+    else
+        SelectByClick(flags);
     WhenLeftClick();
 }
 
@@ -131,6 +136,9 @@ void ArrayCtrl::LeftDoubleClick(Point p, dword flags)
     ClickRow(p, !HasModifier(flags));
     click_column = IsNullInt(click_row) ? INT_NULL : GetColumnAt(click_row, p);
     SelectByClick(flags);
+    // A double click on the append line (or below it) starts a new row at the end.
+    if(HasOption(APPEND_LINE) && AppendingAllowed() && cursor < 0)
+        DoInsert(rows.GetCount());
     if(!(HasOption(MULTI_SELECT) && HasModifier(flags)))
         WhenLeftDouble();
 }

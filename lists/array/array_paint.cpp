@@ -89,7 +89,8 @@ const Display* ArrayCtrl::GetCellPaintInfo(int row, int column, bool focus, Valu
         ink = focused ? SysColorHighlightText() : SysColorText();
         paper = focused ? SysColorHighlight() : MixColors(SysColorDisabled(), SysColorPaper(), 128);
     }
-    value = GetConvertedValue(row, column);
+    CellCtrl* cell = GetCellCtrl(row, column);
+    value = cell && cell->IsValueHidden() ? Value(INT_NULL) : GetConvertedValue(row, column);
     return GetCellDisplay(row, column);
 }
 
@@ -175,7 +176,7 @@ void ArrayCtrl::Paint(Draw& w)
 
 void ArrayCtrl::SyncInfoPopup()
 {
-    if(!HasOption(INFO_POPUP) || !IsInOpenWindow() || !(IsUnderMouse() || info.HasMouse())) {
+    if(!HasOption(INFO_POPUP) || IsEditing() || !IsInOpenWindow() || !(IsUnderMouse() || info.HasMouse())) {
         info.Dismiss();
         return;
     }
@@ -185,6 +186,8 @@ void ArrayCtrl::SyncInfoPopup()
         for(int c = 0; c < columns.GetCount(); c++) {
             Rect cell = GetCellRect(row, c);
             if(cell.Contains(p)) {
+                if(GetCellCtrl(row, c))
+                    break;
                 Value value;
                 Color ink, paper;
                 dword style;

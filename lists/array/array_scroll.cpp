@@ -51,6 +51,8 @@ void ArrayCtrl::WheelRotated(Point, int zdelta, dword) { sb.Wheel(zdelta, 3); }
 void ArrayCtrl::OnScroll()
 {
     SyncVisibleRows();
+    SyncPendingCtrls();
+    PlaceEditors();
     Size view = GetViewSize();
     tracker.Scroll(*this, Rect(view), Point(header.GetScroll(), sb.GetPosition()), Size(1, 1));
     info.Dismiss();
@@ -62,6 +64,8 @@ void ArrayCtrl::OnHeaderLayout()
     SyncVisibleRows();
     Refresh();
     SyncInfoPopup();
+    SyncPendingCtrls();
+    PlaceEditors();
 }
 
 void ArrayCtrl::Layout()
@@ -80,6 +84,8 @@ void ArrayCtrl::Layout()
         else
             sb.SetFrame(0, corner);
     }
+    PlaceEditors();
+    SyncAllCtrls();
 }
 
 } // namespace Qor

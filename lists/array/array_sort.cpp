@@ -85,6 +85,7 @@ void ArrayCtrl::SortByColumnOrder(int column, const ValueOrder& order)
     Vector<Value> keys;
     for(int i = 0; i < n; i++)
         keys.Add(GetConvertedValue(i, column));
+    StoreCellCtrlValues();
     Vector<int> index;
     for(int i = 0; i < n; i++)
         index.Add(i);
@@ -128,6 +129,7 @@ void ArrayCtrl::PermuteRows(const Vector<int>& order)
     lines = std::move(new_lines);
     MarkSelectionStale();
     RecalcLinePositions(0, 0);
+    SyncAllCtrls();
 }
 
 } // namespace Qor

@@ -23,4 +23,21 @@ Qor::CallbackHolder<void, P...> Lambda(F f)
     return Qor::CallbackHolder<void, P...>(new LambdaAction<F, P...>(std::move(f)));
 }
 
+template <class F, class... P>
+class BoolLambdaAction : public Qor::CallbackActionT<bool, P...> {
+public:
+    explicit BoolLambdaAction(F f) : f(std::move(f)) {}
+    bool Run(P... args) override { return f(static_cast<P&&>(args)...); }
+
+private:
+    F f;
+};
+
+// The same for the callbacks that answer yes or no.
+template <class... P, class F>
+Qor::CallbackHolder<bool, P...> BoolLambda(F f)
+{
+    return Qor::CallbackHolder<bool, P...>(new BoolLambdaAction<F, P...>(std::move(f)));
+}
+
 } // namespace QorTest
