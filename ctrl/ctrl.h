@@ -19,6 +19,7 @@
 #include "ctrl/layout/logical_pos.h"
 #include "ctrl/loop/caret.h"
 #include "ctrl/loop/event_loop.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/paint/area_list.h"
 #include "ctrl/refresh/refresh_bookkeeping.h"
 #include "ctrl/registrations.h"

@@ -3,6 +3,7 @@
 #include "ctrl/clip/clipboard.h"
 
 #include "ctrl/clip/text_formats.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "foundation/charset.h"
 #include "foundation/text_split.h"
@@ -28,11 +29,7 @@ PrimaryState& Primary()
     return state;
 }
 
-void Claim(int kind)
-{
-    if(TransferHost& host = GetTransferHost(); host.claim)
-        host.claim(kind);
-}
+void Claim(int kind) { GetPlatform().Claim(kind); }
 
 } // namespace
 

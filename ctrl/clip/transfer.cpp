@@ -3,6 +3,7 @@
 #include "ctrl/clip/transfer.h"
 
 #include "ctrl/clip/clipboard.h"
+#include "ctrl/platform/platform.h"
 #include "foundation/text_split.h"
 
 namespace Qor {
@@ -17,12 +18,6 @@ KeyIndex<String>& GetDropTypes()
     return types;
 }
 
-TransferHost& GetTransferHost()
-{
-    static TransferHost host;
-    return host;
-}
-
 bool TransferOffer::IsAvailable(const char* format) const
 {
     String name = TransferFormatName(format);
@@ -30,22 +25,21 @@ bool TransferOffer::IsAvailable(const char* format) const
         return GetDropTypes().Find(name) >= 0;
     if(HoldsOwnSelection(kind))
         return OwnSelectionHas(kind, name);
-    TransferHost& host = GetTransferHost();
-    return host.has_format && host.has_format(kind, name);
+    return GetPlatform().HasFormat(kind, name);
 }
 
 bool TransferOffer::Fetch(const char* format, String& out) const
 {
     String name = TransferFormatName(format);
     out.Clear();
-    TransferHost& host = GetTransferHost();
+    Platform& platform = GetPlatform();
     if(kind == TRANSFER_DRAG) {
-        if(host.local_drag_data && host.local_drag_data(name, out))
+        if(platform.GetLocalDragData(name, out))
             return true;
     }
     else if(HoldsOwnSelection(kind))
         return RenderOwnSelection(kind, name, out);
-    return host.read && host.read(kind, name, out);
+    return platform.Read(kind, name, out);
 }
 
 String TransferOffer::Fetch(const char* format) const

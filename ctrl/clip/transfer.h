@@ -79,21 +79,4 @@ String TransferFormatName(const String& format);
 // The formats the drag in progress over this process offers (written by the drop target).
 KeyIndex<String>& GetDropTypes();
 
-// What offers ask of the window system, installed by the back end; empty entries mean
-// there is none, and other programs then offer nothing.
-struct TransferHost {
-    // Whether another program's selection (TRANSFER_CLIPBOARD, TRANSFER_PRIMARY) has format.
-    bool (*has_format)(int kind, const String& format) = nullptr;
-    // Reads a format of a selection, or of the drag (TRANSFER_DRAG) from another program;
-    // false when refused or unanswered.
-    bool (*read)(int kind, const String& format, String& data) = nullptr;
-    // Makes this process the owner of a selection.
-    void (*claim)(int kind) = nullptr;
-    // While this process runs the drag source: the data of format, taken without the X
-    // server; false when this process is not the source.
-    bool (*local_drag_data)(const String& format, String& data) = nullptr;
-};
-
-TransferHost& GetTransferHost();
-
 } // namespace Qor

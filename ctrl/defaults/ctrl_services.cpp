@@ -2,6 +2,7 @@
 // errors, descriptions for log lines and the back-buffer query.
 
 #include "ctrl/defaults/ctrl_defaults.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/child_walk_internal.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
@@ -74,7 +75,7 @@ bool IsAccessKeyMarkShown(const Ctrl* c)
     // Access keys on Alt only is the setting's default.
     if((seams.access_keys_on_alt_only ? seams.access_keys_on_alt_only() : 1) == 0)
         return true;
-    if(!c || !seams.is_alt_down || !seams.is_alt_down())
+    if(!c || !GetPlatform().IsAltDown())
         return false;
     Ctrl* focus = GetCtrlGlobalRefs().focus_ctrl;
     return focus && focus->GetRootCtrl() == c->GetRootCtrl();
@@ -133,8 +134,7 @@ String DescribeCtrlDetailed(const Ctrl* c)
 {
     if(!c)
         return "NULL";
-    auto detailed = GetCtrlCoreSeams().describe_detailed;
-    return detailed ? detailed(*c) : DescribeCtrl(c);
+    return GetPlatform().DescribeDetailed(*c);
 }
 
 bool CanUseBackBuffer() { return true; }

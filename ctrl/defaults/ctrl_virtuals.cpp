@@ -5,6 +5,7 @@
 #include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/input/mouse_routing.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/child_walk_internal.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
@@ -20,21 +21,13 @@ namespace Qor {
 
 namespace {
 
-Image ArrowCursor()
-{
-    auto arrow = GetCtrlCoreSeams().arrow_cursor;
-    return arrow ? arrow() : Image();
-}
+Image ArrowCursor() { return GetPlatform().GetArrowCursor(); }
 
 void LogUserAction(const String& line) { WriteLogLine(line.Begin(), line.GetLength(), 0); }
 
 } // namespace
 
-void Ctrl::HandleWindowEvent(WindowMapEntry* entry, _XEvent* event)
-{
-    if(auto proc = GetCtrlCoreSeams().window_event)
-        proc(*this, entry, event);
-}
+void Ctrl::HandleWindowEvent(WindowMapEntry* entry, _XEvent* event) { GetPlatform().WindowEvent(*this, entry, event); }
 
 bool Ctrl::FilterWindowEvent(_XEvent*) { return false; }
 

@@ -3,6 +3,7 @@
 #include "ctrl/dnd/drag_source.h"
 
 #include "ctrl/images/ctrl_core_img.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/core_seams.h"
 #include "draw/image/pixel_buffer.h"
 #include "draw/image/rgba.h"
@@ -64,8 +65,7 @@ Image MakeDragImage(const Image& cursor, const Image& sample)
         DotPixel(b[21 + i][1], i, 8);
     b.Premultiply();
     Image img(b);
-    auto compositor = GetCtrlCoreSeams().compositor_running;
-    if(compositor && compositor())
+    if(GetPlatform().IsCompositorRunning())
         img = RescaleImage(img, Size(DRAG_IMAGE_SIZE / 2, DRAG_IMAGE_SIZE / 2));
     return BlendCursor(img, cursor);
 }

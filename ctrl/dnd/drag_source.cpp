@@ -3,6 +3,7 @@
 
 #include "ctrl/dnd/drag_source.h"
 
+#include "ctrl/platform/platform.h"
 #include "foundation/pte.h"
 #include "foundation/text_split.h"
 
@@ -22,12 +23,6 @@ Ctrl* GetDragSource() { return DragSourceRef(); }
 
 void SetDragSource(Ctrl* source) { DragSourceRef() = WeakPointer<Ctrl>(source); }
 
-DragSeams& GetDragSeams()
-{
-    static DragSeams seams;
-    return seams;
-}
-
 int DoDragAndDrop(Ctrl* source, const char* formats, const Image& sample, dword actions, const TransferFormatMap& data)
 {
     Vector<String> names;
@@ -35,10 +30,9 @@ int DoDragAndDrop(Ctrl* source, const char* formats, const Image& sample, dword 
         names.Add(TransferFormatName(f));
     for(int i = 0; i < data.GetCount(); i++)
         names.Add(TransferFormatName(data.GetKey(i)));
-    auto run = GetDragSeams().run_drag;
-    if(!run || !source || names.IsEmpty() || !(actions & (DND_ALLOW_COPY | DND_ALLOW_MOVE)))
+    if(!source || names.IsEmpty() || !(actions & (DND_ALLOW_COPY | DND_ALLOW_MOVE)))
         return DROP_NONE;
-    return run(source, names, sample, actions, data);
+    return GetPlatform().RunDrag(source, names, sample, actions, data);
 }
 
 int Ctrl::StartDrag(Ctrl* source, const TransferFormatMap& data, const Image& sample, dword actions)

@@ -21,14 +21,6 @@ int DoDragAndDrop(Ctrl* source, const char* formats, const Image& sample, dword 
 Ctrl* GetDragSource();
 void SetDragSource(Ctrl* source);
 
-struct DragSeams {
-    // The window system's drag, for a source and the format names it offers.
-    int (*run_drag)(Ctrl* source, const Vector<String>& formats, const Image& sample, dword actions,
-                    const TransferFormatMap& data) = nullptr;
-};
-
-DragSeams& GetDragSeams();
-
 // A drag's cursor image: the sample under a fading frame with the cursor over its corner
 // (fit for a compositing manager when one runs); without a sample the generic data mark.
 Image MakeDragImage(const Image& cursor, const Image& sample);

@@ -5,6 +5,7 @@
 #include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/input/input_host.h"
 #include "ctrl/loop/caret.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/settings/gui_settings.h"
 #include "ctrl/tree/child_walk_internal.h"
 #include "ctrl/tree/core_seams.h"
@@ -36,8 +37,7 @@ bool MoveFocusHereImpl(Ctrl& c, bool activate)
     Ctrl* win = c.FindTopWindowCtrl();
     if(!win)
         win = c.GetRootCtrl();
-    auto has_x_focus = GetInputHost().has_x_focus;
-    if(has_x_focus && !has_x_focus(*win) && !win->FocusWindowCall())
+    if(!GetPlatform().HasHostFocus(*win) && !win->FocusWindowCall())
         return false;
     if(!self)
         return false;

@@ -3,6 +3,7 @@
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/input/input_host.h"
 #include "ctrl/input/mouse_routing.h"
+#include "ctrl/platform/platform.h"
 #include "foundation/values/translate.h"
 
 #include <cstdio>
@@ -60,9 +61,7 @@ String FormatKeyName(dword key)
     for(const auto& n : key_names)
         if(n.code == k)
             return text + Translate(n.id);
-    String punctuation;
-    if(auto name = GetInputHost().punctuation_key_name)
-        punctuation = name(k);
+    String punctuation = GetPlatform().GetPunctuationKeyName(k);
     return text + (punctuation.IsEmpty() ? Printf("%04x", k) : punctuation);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ctrl/input/input_host.h"
 #include "ctrl/input/mouse_routing.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/global_refs.h"
 
@@ -10,8 +11,7 @@ namespace Qor {
 bool Ctrl::SetCapture()
 {
     ReleaseCapture();
-    auto grab = GetInputHost().grab_pointer;
-    if(!grab || !grab(*GetRootCtrl()))
+    if(!GetPlatform().GrabPointer(*GetRootCtrl()))
         return false;
     CtrlGlobalRefs& refs = GetCtrlGlobalRefs();
     refs.pointer_ctrl = this;
@@ -30,18 +30,15 @@ bool Ctrl::ReleaseCapture()
     WeakPointer<Ctrl> root(capture->GetRootCtrl());
     capture->CancelInteraction();
     refs.capturing_ctrl.Clear();
-    InputHost& host = GetInputHost();
-    if(root && host.holds_pointer_grab && host.holds_pointer_grab(*root) && host.release_pointer_grab)
-        return host.release_pointer_grab(*root);
-    return false;
+    Platform& platform = GetPlatform();
+    return root && platform.HoldsPointerGrab(*root) && platform.ReleasePointerGrab(*root);
 }
 
 bool Ctrl::ReleaseOwnCapture() { return GetCtrlGlobalRefs().capturing_ctrl.Get() == this && ReleaseCapture(); }
 
 bool Ctrl::HasCapture() const
 {
-    auto holds = GetInputHost().holds_pointer_grab;
-    return GetCtrlGlobalRefs().capturing_ctrl.Get() == this && holds && holds(*GetRootCtrl());
+    return GetCtrlGlobalRefs().capturing_ctrl.Get() == this && GetPlatform().HoldsPointerGrab(*GetRootCtrl());
 }
 
 bool Ctrl::IsUnderMouse() const { return GetCtrlGlobalRefs().pointer_ctrl.Get() == this; }

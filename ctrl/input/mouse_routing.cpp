@@ -3,6 +3,7 @@
 #include "ctrl/input/mouse_routing.h"
 
 #include "ctrl/input/input_host.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/state/ctrl_hooks.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
@@ -16,23 +17,9 @@ Point& LastEventPos()
     return p;
 }
 
-Image GetArrowCursor()
-{
-    auto arrow = GetCtrlCoreSeams().arrow_cursor;
-    return arrow ? arrow() : Image();
-}
-
-Image GetTextCursor()
-{
-    auto text = GetCtrlCoreSeams().text_cursor;
-    return text ? text() : GetArrowCursor();
-}
-
-Image GetHandCursor()
-{
-    auto hand = GetCtrlCoreSeams().hand_cursor;
-    return hand ? hand() : GetArrowCursor();
-}
+Image GetArrowCursor() { return GetPlatform().GetArrowCursor(); }
+Image GetTextCursor() { return GetPlatform().GetTextCursor(); }
+Image GetHandCursor() { return GetPlatform().GetHandCursor(); }
 
 dword GetMouseKeyFlags(int event)
 {
@@ -60,11 +47,7 @@ bool IsActiveForMouse(const Ctrl& c) { return c.AcceptsMouse(); }
 
 namespace {
 
-bool RootHoldsGrab(const Ctrl& c)
-{
-    auto holds = GetInputHost().holds_pointer_grab;
-    return holds && holds(*c.GetRootCtrl());
-}
+bool RootHoldsGrab(const Ctrl& c) { return GetPlatform().HoldsPointerGrab(*c.GetRootCtrl()); }
 
 bool IsCapturingWithGrab(const Ctrl* c)
 {

@@ -4,6 +4,7 @@
 #include "ctrl/input/button_tracking.h"
 #include "ctrl/input/input_host.h"
 #include "ctrl/input/mouse_routing.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/timer/timer.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
@@ -44,8 +45,7 @@ void UpdateMouseCursor()
 {
     Ctrl* c = GetCtrlGlobalRefs().pointer_ctrl;
     Image cursor = c ? DeliverMouseEvent(c, MOUSE_CURSOR, LastEventPos(), 0) : GetArrowCursor();
-    if(auto set = GetInputHost().set_cursor)
-        set(cursor);
+    GetPlatform().SetCursor(cursor);
 }
 
 String FormatMouseLogLine(const char* prefix, Ctrl* ctrl, int event, Point p, dword keyflags)

@@ -3,35 +3,19 @@
 #include "ctrl/input/resize_host.h"
 
 #include "ctrl/input/mouse_routing.h"
+#include "ctrl/platform/platform.h"
 
 namespace Qor {
 
-ResizeHost& GetResizeHost()
-{
-    static ResizeHost host;
-    return host;
-}
-
-namespace {
-
-Image CursorOr(Image (*cursor)()) { return cursor ? cursor() : GetArrowCursor(); }
-
-} // namespace
-
-Image GetHorizontalResizeCursor() { return CursorOr(GetResizeHost().horizontal_cursor); }
-Image GetVerticalResizeCursor() { return CursorOr(GetResizeHost().vertical_cursor); }
-Image GetCornerResizeCursor() { return CursorOr(GetResizeHost().corner_cursor); }
-
-bool IsWindowResizeAvailable()
-{
-    auto available = GetResizeHost().move_resize_available;
-    return available && available();
-}
+Image GetHorizontalResizeCursor() { return GetPlatform().GetHorizontalResizeCursor(); }
+Image GetVerticalResizeCursor() { return GetPlatform().GetVerticalResizeCursor(); }
+Image GetCornerResizeCursor() { return GetPlatform().GetCornerResizeCursor(); }
+bool IsWindowResizeAvailable() { return GetPlatform().IsMoveResizeAvailable(); }
 
 void StartWindowResize(Ctrl& top)
 {
-    if(auto start = GetResizeHost().start_move_resize; start && IsWindowResizeAvailable())
-        start(top);
+    if(IsWindowResizeAvailable())
+        GetPlatform().StartMoveResize(top);
 }
 
 } // namespace Qor

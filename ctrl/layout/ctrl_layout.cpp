@@ -3,6 +3,7 @@
 
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/frame/frame_settings.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "draw/font/font_metrics.h"
@@ -60,10 +61,6 @@ Size Ctrl::StandardSize() const
     return sz;
 }
 
-Size Ctrl::MaximumSize() const
-{
-    Rect (*screen)() = GetCtrlCoreSeams().screen_rect;
-    return screen ? screen().GetSize() : Size(0, 0);
-}
+Size Ctrl::MaximumSize() const { return GetPlatform().GetScreenRect().GetSize(); }
 
 } // namespace Qor

@@ -1,6 +1,7 @@
 // Placing a control by its logical position: the setters, resolving the rectangle in the
 // parent, and the rectangle and view queries in parent and screen coordinates.
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/host_window_record.h"
@@ -14,22 +15,17 @@ namespace {
 // Stored coordinates wrap at the int16 range, as the record holds them.
 int16 Wrap16(int64 v) { return int16(uint16(uint64(v))); }
 
-Rect ScreenRectOrNull()
-{
-    Rect (*screen)() = GetCtrlCoreSeams().screen_rect;
-    return screen ? screen() : Rect();
-}
+Rect ScreenRectOrNull() { return GetPlatform().GetScreenRect(); }
 
 // The desktop work area, read once from the window system that tells it and kept from then
-// on (asked again when another window system takes over the seam, or while it told none).
+// on (asked again when another window system is installed, or while it told none).
 Rect GetKeptWorkArea()
 {
-    static Rect (*source)() = nullptr;
+    static int source = -1;
     static Rect area;
-    Rect (*work_area)() = GetCtrlCoreSeams().work_area;
-    if(work_area != source || area.IsEmpty()) {
-        source = work_area;
-        area = work_area ? work_area() : Rect();
+    if(GetPlatformSerial() != source || area.IsEmpty()) {
+        source = GetPlatformSerial();
+        area = GetPlatform().GetWorkArea();
     }
     return area;
 }
@@ -252,7 +248,7 @@ Rect Ctrl::GetVisibleScreenRect() const
     Rect r = GetRectOnScreen();
     if(parent)
         r &= IsInFrameArea() ? parent->GetVisibleScreenRect() : parent->GetVisibleScreenView();
-    if(GetCtrlCoreSeams().screen_rect)
+    if(GetPlatform().HasScreen())
         r &= ScreenRectOrNull();
     return r;
 }

@@ -3,16 +3,11 @@
 
 #include "ctrl/loop/event_loop.h"
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/global_refs.h"
 #include "foundation/assert.h"
 
 namespace Qor {
-
-LoopSeams& GetLoopSeams()
-{
-    static LoopSeams seams;
-    return seams;
-}
 
 Ctrl*& LoopCtrl()
 {
@@ -20,17 +15,9 @@ Ctrl*& LoopCtrl()
     return ctrl;
 }
 
-bool ProcessPendingEventsCall()
-{
-    auto process = GetLoopSeams().process_pending_events;
-    return process ? process() : false;
-}
+bool ProcessPendingEventsCall() { return GetPlatform().ProcessPendingEvents(); }
 
-bool IsPaintingWindowCall()
-{
-    auto painting = GetLoopSeams().is_painting_window;
-    return painting ? painting() : false;
-}
+bool IsPaintingWindowCall() { return GetPlatform().IsPaintingWindow(); }
 
 void WakeEventLoop() {}
 

@@ -8,17 +8,6 @@
 
 namespace Qor {
 
-// The loop itself and one wait are window operations (EventLoopCall, WaitForEventsCall);
-// these are the loop's other entries.
-struct LoopSeams {
-    // Dispatches what is queued and does the idle work, without waiting.
-    bool (*process_pending_events)() = nullptr;
-    // A window's area is being painted right now (code run from inside a paint).
-    bool (*is_painting_window)() = nullptr;
-};
-
-LoopSeams& GetLoopSeams();
-
 // The control of the innermost running loop; null while no loop with a control runs.
 Ctrl*& LoopCtrl();
 

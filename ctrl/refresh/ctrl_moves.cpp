@@ -1,6 +1,7 @@
 // Moved children, immediate repaint and the end of a full refresh.
 
 #include "ctrl/loop/caret.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/host_window_record.h"
@@ -49,10 +50,6 @@ void Ctrl::ClearRefreshPending()
         q->ClearRefreshPending();
 }
 
-void Ctrl::InvalidateHostArea(const Rect& r)
-{
-    if(auto invalidate = GetCtrlCoreSeams().invalidate_host_area)
-        invalidate(*this, r);
-}
+void Ctrl::InvalidateHostArea(const Rect& r) { GetPlatform().InvalidateHostArea(*this, r); }
 
 } // namespace Qor

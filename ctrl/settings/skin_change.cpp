@@ -2,6 +2,7 @@
 
 #include "ctrl/settings/skin_change.h"
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/settings/layout_zoom.h"
 #include "ctrl/settings/layout_zoom_internal.h"
 #include "ctrl/tree/core_seams.h"
@@ -27,11 +28,8 @@ struct SkinChangeScope {
 // another one, so each is held weakly until its turn.
 void RelayoutOpenWindows()
 {
-    auto tops = GetCtrlCoreSeams().get_top_ctrls;
-    if(!tops)
-        return;
     Vector<WeakPointer<Ctrl>> windows;
-    for(Ctrl* c : tops())
+    for(Ctrl* c : GetPlatform().GetTopCtrls())
         windows.Add(WeakPointer<Ctrl>(c));
     for(int i = 0; i < windows.GetCount(); i++) {
         if(Ctrl* c = windows[i])

@@ -1,6 +1,7 @@
 // State notifications, visibility and enabling, and the release of global references when
 // a control leaves an open window.
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/state/ctrl_hooks.h"
 #include "ctrl/tree/child_walk_internal.h"
 #include "ctrl/tree/core_seams.h"
@@ -72,11 +73,7 @@ bool Ctrl::IsInOpenWindow() const
     return root->host && root->IsOpen();
 }
 
-bool Ctrl::IsInActiveWindow() const
-{
-    auto in_focus_window = GetCtrlCoreSeams().is_in_focus_window;
-    return in_focus_window && in_focus_window(*GetRootCtrl());
-}
+bool Ctrl::IsInActiveWindow() const { return GetPlatform().IsInFocusWindow(*GetRootCtrl()); }
 
 void Ctrl::SetVisible(bool v)
 {
@@ -160,8 +157,7 @@ void Ctrl::DropGlobalReferences()
     if(InSubtree(this, g.pointer_ctrl))
         g.pointer_ctrl.Clear();
     if(HasPopupGrab()) {
-        if(auto end = GetCtrlCoreSeams().end_popup_grab)
-            end(*this);
+        GetPlatform().EndPopupGrab(*this);
         SetPopupGrabFlag(false);
     }
     if(!HasFocusInTree())

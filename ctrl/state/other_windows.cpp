@@ -2,6 +2,7 @@
 
 #include "ctrl/state/other_windows.h"
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/global_refs.h"
@@ -10,11 +11,7 @@ namespace Qor {
 
 namespace {
 
-Vector<Ctrl*> GetTopCtrls()
-{
-    auto tops = GetCtrlCoreSeams().get_top_ctrls;
-    return tops ? tops() : Vector<Ctrl*>();
-}
+Vector<Ctrl*> GetTopCtrls() { return GetPlatform().GetTopCtrls(); }
 
 bool IsOwnedBy(Ctrl* c, const Ctrl* owner)
 {
@@ -81,8 +78,7 @@ void OtherWindowsDisabler::Restore()
 {
     ReEnableDisabledWindows(disabled);
     if(Ctrl* f = focus) {
-        auto in_focus_window = GetCtrlCoreSeams().is_in_focus_window;
-        if(!refocus_only_if_active || (in_focus_window && in_focus_window(*f->GetRootCtrl())))
+        if(!refocus_only_if_active || GetPlatform().IsInFocusWindow(*f->GetRootCtrl()))
             f->SetFocus();
     }
     disabled.Clear();

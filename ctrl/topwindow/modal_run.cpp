@@ -5,6 +5,7 @@
 
 #include "ctrl/input/button_tracking.h"
 #include "ctrl/loop/event_loop.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/state/other_windows.h"
 #include "ctrl/tree/core_seams.h"
 #include "foundation/callback_action.h"
@@ -13,11 +14,7 @@ namespace Qor {
 
 namespace {
 
-Vector<Ctrl*> TopCtrls()
-{
-    auto tops = GetCtrlCoreSeams().get_top_ctrls;
-    return tops ? tops() : Vector<Ctrl*>();
-}
+Vector<Ctrl*> TopCtrls() { return GetPlatform().GetTopCtrls(); }
 
 bool IsOwnedThrough(Ctrl* c, const Ctrl* owner)
 {

@@ -4,6 +4,7 @@
 #include "ctrl/topwindow/top_window.h"
 
 #include "ctrl/defaults/ctrl_defaults.h"
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/global_refs.h"
 #include "draw/look/sys_colors.h"
 #include "foundation/callback_action.h"
@@ -15,17 +16,7 @@
 
 namespace Qor {
 
-TopWindowSeams& GetTopWindowSeams()
-{
-    static TopWindowSeams seams;
-    return seams;
-}
-
-void SetWindowOpacityCall(Ctrl& c, int alpha)
-{
-    if(auto set = GetTopWindowSeams().set_opacity)
-        set(c, alpha);
-}
+void SetWindowOpacityCall(Ctrl& c, int alpha) { GetPlatform().SetWindowOpacity(c, alpha); }
 
 void DialogBackground::Paint(Draw& w, const Rect& r, const Value&, Color, Color, dword) const
 {
@@ -56,8 +47,7 @@ TopWindow::TopWindow()
 {
     sent_min = sent_max = Size(INT_NULL, INT_NULL);
     close_action = MakeCallback(this, &TopWindow::Close);
-    if(auto alloc = GetTopWindowSeams().alloc_hints)
-        hints = alloc();
+    hints = GetPlatform().AllocTopWindowHints();
     SetPaintMode(PAINT_TRANSPARENT_BACKBUFFER);
 }
 
@@ -72,8 +62,7 @@ TopWindow::~TopWindow()
     for(Abreak* b : abreaks)
         delete b;
     abreaks.Clear();
-    if(auto free = GetTopWindowSeams().free_hints)
-        free(hints);
+    GetPlatform().FreeTopWindowHints(hints);
     hints = nullptr;
 }
 
@@ -283,46 +272,24 @@ TopWindow& TopWindow::Restore()
     return *this;
 }
 
-// ---- The platform side, through its seams.
+// ---- The window system's side.
 
-void TopWindow::Open()
-{
-    auto owner = GetTopWindowSeams().default_owner;
-    OpenWithOwner(owner ? owner() : nullptr);
-}
-
-void TopWindow::OpenWithOwner(Ctrl* owner)
-{
-    if(auto open = GetTopWindowSeams().open)
-        open(*this, owner);
-}
+void TopWindow::Open() { OpenWithOwner(GetPlatform().GetDefaultOwner()); }
+void TopWindow::OpenWithOwner(Ctrl* owner) { GetPlatform().OpenTopWindow(*this, owner); }
 
 void TopWindow::HandleWindowEvent(WindowMapEntry* entry, _XEvent* event)
 {
-    if(auto handle = GetTopWindowSeams().window_event)
-        handle(*this, entry, event);
-    else
-        Ctrl::HandleWindowEvent(entry, event);
+    GetPlatform().TopWindowEvent(*this, entry, event);
 }
 
 void TopWindow::SyncHints()
 {
     ScheduleTitleSync();
-    if(auto sync = GetTopWindowSeams().sync_hints)
-        sync(*this);
+    GetPlatform().SyncTopWindowHints(*this);
 }
 
-void TopWindow::SyncState()
-{
-    if(auto sync = GetTopWindowSeams().sync_state)
-        sync(*this);
-}
-
-void TopWindow::SyncSizeHints()
-{
-    if(auto sync = GetTopWindowSeams().sync_size_hints)
-        sync(*this);
-}
+void TopWindow::SyncState() { GetPlatform().SyncTopWindowState(*this); }
+void TopWindow::SyncSizeHints() { GetPlatform().SyncTopWindowSizeHints(*this); }
 
 void TopWindow::ScheduleTitleSync()
 {
@@ -336,8 +303,7 @@ void TopWindow::SyncTitle()
     if(sent_title == title)
         return;
     sent_title = title;
-    if(auto sync = GetTopWindowSeams().sync_title)
-        sync(*this);
+    GetPlatform().SyncTopWindowTitle(*this);
 }
 
 void TopWindow::SyncIcon()
@@ -357,8 +323,7 @@ void TopWindow::SyncIcon()
 
 void TopWindow::SerializePlacement(Stream& s, bool reminimize)
 {
-    if(auto serialize = GetTopWindowSeams().serialize_placement)
-        serialize(*this, s, reminimize);
+    GetPlatform().SerializeTopWindowPlacement(*this, s, reminimize);
 }
 
 } // namespace Qor

@@ -144,26 +144,6 @@ private:
     bool MoveFocus(bool forward);
 };
 
-// The platform side of top-level windows; installed by the window system at start-up.
-// Without it nothing opens and the syncs do nothing.
-struct TopWindowSeams {
-    void (*open)(TopWindow& w, Ctrl* owner) = nullptr;
-    // The owner Open gives: the top window of the active window.
-    Ctrl* (*default_owner)() = nullptr;
-    void (*window_event)(TopWindow& w, WindowMapEntry* entry, _XEvent* event) = nullptr;
-    void (*sync_hints)(TopWindow& w) = nullptr;
-    void (*sync_state)(TopWindow& w) = nullptr;
-    void (*sync_size_hints)(TopWindow& w) = nullptr;
-    void (*sync_title)(TopWindow& w) = nullptr;
-    void (*serialize_placement)(TopWindow& w, Stream& s, bool reminimize) = nullptr;
-    // Opacity 0-255 of a top-level control's window (only a compositor shows it).
-    void (*set_opacity)(Ctrl& c, int alpha) = nullptr;
-    TopWindowHints* (*alloc_hints)() = nullptr;
-    void (*free_hints)(TopWindowHints* h) = nullptr;
-};
-
-TopWindowSeams& GetTopWindowSeams();
-
 // Sets the opacity of c's window; nothing without a window system.
 void SetWindowOpacityCall(Ctrl& c, int alpha);
 

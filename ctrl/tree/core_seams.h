@@ -1,29 +1,20 @@
-// What the control tree asks of the parts of the window core beside it: timers, the
-// window operations, the window host, focus, settings and zoom. Each part installs its
-// entry when it registers; an empty entry means the part is absent, and the tree then
-// behaves as for a control without a window (nothing open, nothing focused, no zoom).
+// What the control tree asks of the parts of the control library beside it: timers, the
+// weak window operations, focus, the caret, settings and zoom. Each part installs its entry
+// when it registers; an empty entry means the part is absent, and the tree then behaves as
+// for a control without a window (nothing open, nothing focused, no zoom). The window
+// system itself is reached through GetPlatform().
 #pragma once
 
 #include "foundation/values/rect.h"
-#include "foundation/vector.h"
-
-union _XEvent;
 
 namespace Qor {
 
 class Ctrl;
-class Image;
-class String;
 class TopWindow;
-struct WindowMapEntry;
 
 struct CtrlCoreSeams {
     // Kills every timer whose owner id lies in [begin, end).
     void (*kill_timers_in)(const void* begin, const void* end) = nullptr;
-    // Run by every Ctrl constructor (the window system installs its fatal-message box).
-    void (*ctrl_constructed)() = nullptr;
-    // A compositing manager runs on the display.
-    bool (*compositor_running)() = nullptr;
 
     // Window operations of a top-level control, run at once on a weak target.
     void (*destroy_window)(Ctrl& c) = nullptr;
@@ -36,29 +27,12 @@ struct CtrlCoreSeams {
     void (*update_window_rect)(Ctrl& c, const Rect& r) = nullptr;
     void (*scroll_window)(Ctrl& c, const Rect& r, int dx, int dy) = nullptr;
 
-    // The window host.
-    void (*window_event)(Ctrl& c, WindowMapEntry* entry, _XEvent* event) = nullptr;
-    void (*invalidate_host_area)(Ctrl& top, const Rect& r) = nullptr;
-    Ctrl* (*get_owner)(const Ctrl& top) = nullptr;
-    Vector<Ctrl*> (*get_top_ctrls)() = nullptr;
-    void (*end_popup_grab)(Ctrl& c) = nullptr;
-    bool (*is_in_focus_window)(const Ctrl& c) = nullptr;
-    bool (*is_alt_down)() = nullptr;
-    Rect (*screen_rect)() = nullptr;
-    Rect (*work_area)() = nullptr;
-    String (*describe_detailed)(const Ctrl& c) = nullptr;
-
     // Mouse and keyboard routing.
     bool (*release_capture)() = nullptr;
     bool (*move_focus_here)(Ctrl& c, bool activate) = nullptr;
     void (*send_focus_lost)(Ctrl* old, Ctrl* now) = nullptr;
     void (*focus_top_control)(Ctrl* top) = nullptr;
     void (*sync_caret)() = nullptr;
-    Image (*arrow_cursor)() = nullptr;
-    Image (*text_cursor)() = nullptr;
-
-    // The pointing hand over links.
-    Image (*hand_cursor)() = nullptr;
 
     // Top-level windows: the run-time type test of a TopWindow.
     TopWindow* (*as_top_window)(Ctrl* c) = nullptr;

@@ -1,6 +1,7 @@
 // Refresh marks: a rectangle travels up the parent chain, converted at each step, to the
 // control that owns a window; a full refresh pending on the way swallows it.
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 
@@ -49,8 +50,7 @@ void Ctrl::RefreshFrameArea(const Rect& r)
     if(r.IsEmpty() || !IsInOpenWindow() || !IsVisibleUpward())
         return;
     if(host) {
-        if(auto invalidate = GetCtrlCoreSeams().invalidate_host_area)
-            invalidate(*this, r);
+        GetPlatform().InvalidateHostArea(*this, r);
         return;
     }
     if(!parent)

@@ -3,6 +3,7 @@
 
 #include "ctrl/tree/ctrl_class.h"
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/frame/ctrl_frame.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/host_window_record.h"
@@ -24,12 +25,10 @@ Ctrl::Ctrl()
       frame_word(1), frame0{ &GetNullFrameInstance(), 0, 0, 0, 0 }, caret_x(0), caret_y(0), caret_cx(0), caret_cy(0),
       overpaint(0), flags_a(A_VISIBLE | A_ENABLED | A_WANTS_FOCUS | A_INITIAL_FOCUS), flags_b(B_EDITABLE), flags_c(0)
 {
-    const CtrlCoreSeams& seams = GetCtrlCoreSeams();
+    Platform& platform = GetPlatform();
     // Under a compositing manager the whole window goes through one back buffer.
-    SetPaintMode(seams.compositor_running && seams.compositor_running() ? PAINT_BACKBUFFER
-                                                                        : PAINT_TRANSPARENT_BACKBUFFER);
-    if(seams.ctrl_constructed)
-        seams.ctrl_constructed();
+    SetPaintMode(platform.IsCompositorRunning() ? PAINT_BACKBUFFER : PAINT_TRANSPARENT_BACKBUFFER);
+    platform.CtrlConstructed();
 }
 
 Ctrl::~Ctrl()
@@ -220,8 +219,7 @@ Ctrl* Ctrl::GetOwner() const
 {
     if(!host || !IsOpen())
         return nullptr;
-    Ctrl* (*owner)(const Ctrl&) = GetCtrlCoreSeams().get_owner;
-    return owner ? owner(*this) : host->owner.Get();
+    return GetPlatform().GetOwner(*this);
 }
 
 void Ctrl::SetCaretRect(int x, int y, int cx, int cy)

@@ -3,6 +3,7 @@
 
 #include "ctrl/window_ops/window_ops.h"
 
+#include "ctrl/platform/platform.h"
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/window_ops/window_ops_internal.h"
@@ -16,16 +17,16 @@ namespace Qor {
 
 namespace {
 
-// Runs the host's operation with the stored arguments while the control exists.
+// Runs the window system's operation with the stored arguments while the control exists.
 template <class... A>
 class WeakWindowOpAction : public CallbackAction {
 public:
-    using Op = void (*)(Ctrl&, A...);
+    using Op = void (WindowPlatform::*)(Ctrl&, A...);
     WeakWindowOpAction(Ctrl* target, Op op, A... args) : target(target), op(op), args(args...) {}
     void Run() override
     {
         if(Ctrl* c = target.Get())
-            std::apply([&](A... a) { op(*c, a...); }, args);
+            std::apply([&](A... a) { (GetPlatform().*op)(*c, a...); }, args);
     }
     bool CanRun() override { return target.Get() != nullptr; }
 
@@ -36,88 +37,71 @@ private:
 };
 
 template <class... A>
-void RunWeak(Ctrl* c, void (*op)(Ctrl&, A...), A... args)
+void RunWeak(Ctrl* c, void (WindowPlatform::*op)(Ctrl&, A...), A... args)
 {
-    if(!op)
-        return;
     Callback cb(new WeakWindowOpAction<A...>(c, op, args...));
     RunOnGuiThread(cb);
 }
 
-} // namespace
+void WaitForEventsOp(int ms) { GetPlatform().WaitForEvents(ms); }
+void RunEventLoopOp(Ctrl* owner) { GetPlatform().RunEventLoop(owner); }
 
-HostWindowOps& GetHostWindowOps()
-{
-    static HostWindowOps ops;
-    return ops;
-}
+} // namespace
 
 void RunOnGuiThread(Callback& cb) { cb.Run(); }
 
-Callback MakeWeakWindowOp(Ctrl* c, void (*op)(Ctrl& c)) { return Callback(new WeakWindowOpAction<>(c, op)); }
+Callback MakeWeakWindowOp(Ctrl* c, void (WindowPlatform::*op)(Ctrl& c))
+{
+    return Callback(new WeakWindowOpAction<>(c, op));
+}
 
 bool EnableWindowOf(Ctrl* c, bool enable)
 {
-    void (*op)(Ctrl&, bool*) = GetHostWindowOps().enable;
-    if(!op)
-        return c ? false : enable; // without a window host no control has a window
-    bool b = enable;
-    RunWeak<bool*>(c, op, &b);
-    return b;
+    WeakPointer<Ctrl> target(c);
+    // Without a window system no control has a window.
+    return target ? GetPlatform().EnableWindow(*target, enable) : enable;
 }
 
 bool FocusWindowOf(Ctrl* c)
 {
-    bool b = false;
-    RunWeak<bool*>(c, GetHostWindowOps().focus, &b);
-    return b;
+    WeakPointer<Ctrl> target(c);
+    return target && GetPlatform().FocusWindow(*target);
 }
 
 void WaitForEventsCall(int ms)
 {
-    if(void (*wait)(int) = GetHostWindowOps().wait_for_events) {
-        Callback cb = MakeCallbackArg(wait, ms);
-        RunOnGuiThread(cb);
-    }
+    Callback cb = MakeCallbackArg(WaitForEventsOp, ms);
+    RunOnGuiThread(cb);
 }
 
 void EventLoopCall(Ctrl* owner)
 {
-    if(void (*loop)(Ctrl*) = GetHostWindowOps().run_event_loop) {
-        Callback cb = MakeCallbackArg(loop, owner);
-        RunOnGuiThread(cb);
-    }
+    Callback cb = MakeCallbackArg(RunEventLoopOp, owner);
+    RunOnGuiThread(cb);
 }
 
 void OpenPopupCall(Ctrl& c, Ctrl* owner, bool save_under, bool activate)
 {
-    if(auto open = GetHostWindowOps().open_popup)
-        open(c, owner, save_under, activate);
+    GetPlatform().OpenPopup(c, owner, save_under, activate);
 }
 
-Rect GetWorkAreaAtCall(Point p)
-{
-    if(auto at = GetHostWindowOps().work_area_at)
-        return at(p);
-    Rect (*work_area)() = GetCtrlCoreSeams().work_area;
-    return work_area ? work_area() : Rect();
-}
+Rect GetWorkAreaAtCall(Point p) { return GetPlatform().GetWorkAreaAt(p); }
 
 void RegisterWindowOperations()
 {
     CtrlCoreSeams& seams = GetCtrlCoreSeams();
-    seams.destroy_window = [](Ctrl& c) { RunWeak(&c, GetHostWindowOps().destroy); };
-    seams.show_window = [](Ctrl& c, bool show) { RunWeak(&c, GetHostWindowOps().show, show); };
-    seams.update_window = [](Ctrl& c) { RunWeak(&c, GetHostWindowOps().update); };
-    seams.activate_window = [](Ctrl& c) { RunWeak(&c, GetHostWindowOps().activate); };
+    seams.destroy_window = [](Ctrl& c) { RunWeak(&c, &WindowPlatform::DestroyWindow); };
+    seams.show_window = [](Ctrl& c, bool show) { RunWeak(&c, &WindowPlatform::ShowWindow, show); };
+    seams.update_window = [](Ctrl& c) { RunWeak(&c, &WindowPlatform::UpdateWindow); };
+    seams.activate_window = [](Ctrl& c) { RunWeak(&c, &WindowPlatform::ActivateWindow); };
     seams.enable_window = [](Ctrl& c, bool enable) { return EnableWindowOf(&c, enable); };
     seams.focus_window = [](Ctrl& c) { return FocusWindowOf(&c); };
-    seams.set_window_rect = [](Ctrl& c, const Rect& r) { RunWeak<const Rect&>(&c, GetHostWindowOps().set_rect, r); };
+    seams.set_window_rect = [](Ctrl& c, const Rect& r) { RunWeak<const Rect&>(&c, &WindowPlatform::SetWindowRect, r); };
     seams.update_window_rect = [](Ctrl& c, const Rect& r) {
-        RunWeak<const Rect&>(&c, GetHostWindowOps().update_rect, r);
+        RunWeak<const Rect&>(&c, &WindowPlatform::UpdateWindowRect, r);
     };
     seams.scroll_window = [](Ctrl& c, const Rect& r, int dx, int dy) {
-        RunWeak<const Rect&, int, int>(&c, GetHostWindowOps().scroll, r, dx, dy);
+        RunWeak<const Rect&, int, int>(&c, &WindowPlatform::ScrollWindow, r, dx, dy);
     };
 }
 

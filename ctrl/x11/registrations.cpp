@@ -11,13 +11,13 @@
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/image/image_draw.h"
 #include "ctrl/x11/loop/x_event_loop.h"
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/x11/topwindow/x_top_window.h"
 
 namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
-    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterPngRasterFormat(), RegisterXdndSource(),
-     0);
+    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), InstallX11Platform(), RegisterEventLoop(),
+     RegisterPngRasterFormat(), RegisterXdndSource(), 0);
 
 } // namespace Qor

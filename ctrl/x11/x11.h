@@ -22,6 +22,7 @@
 #include "ctrl/x11/image/image_draw.h"
 #include "ctrl/x11/image/image_sys_data.h"
 #include "ctrl/x11/loop/x_event_loop.h"
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/x11/registrations.h"
 #include "ctrl/x11/startup/window_system.h"
 #include "ctrl/x11/topwindow/x_top_window.h"

@@ -54,14 +54,15 @@ TEST(CtrlRecord, NewControlHasTheDocumentedValues)
 
 TEST(CtrlRecord, CompositorChoosesOneBackBuffer)
 {
-    SeamsScope seams;
-    static int constructed;
-    constructed = 0;
-    GetCtrlCoreSeams().compositor_running = [] { return true; };
-    GetCtrlCoreSeams().ctrl_constructed = [] { constructed++; };
+    struct Composited : Platform {
+        int constructed = 0;
+        bool IsCompositorRunning() override { return true; }
+        void CtrlConstructed() override { constructed++; }
+    } platform;
+    PlatformScope installed(platform);
     Ctrl c;
     EXPECT_EQ(c.GetPaintMode(), PAINT_BACKBUFFER);
-    EXPECT_EQ(constructed, 1);
+    EXPECT_EQ(platform.constructed, 1);
 }
 
 TEST(CtrlRecord, DestructorKillsTheTimersInsideTheRecord)

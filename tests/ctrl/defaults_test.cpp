@@ -297,7 +297,10 @@ TEST(AccessKeys, MarksShownFollowTheSetting)
     GetCtrlCoreSeams().access_keys_on_alt_only = [] { return 0; };
     EXPECT_TRUE(IsAccessKeyMarkShown(&c));
     GetCtrlCoreSeams().access_keys_on_alt_only = [] { return 1; };
-    GetCtrlCoreSeams().is_alt_down = [] { return true; };
+    struct AltHeld : Platform {
+        bool IsAltDown() override { return true; }
+    } alt_held;
+    PlatformScope installed(alt_held);
     EXPECT_FALSE(IsAccessKeyMarkShown(&c));
     GetCtrlGlobalRefs().focus_ctrl = &c;
     EXPECT_TRUE(IsAccessKeyMarkShown(&c));

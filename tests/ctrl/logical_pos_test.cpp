@@ -12,6 +12,16 @@ using namespace QorTest;
 
 namespace {
 
+// A 1024 x 768 screen.
+struct ScreenPlatform : Platform {
+    bool HasScreen() const override { return true; }
+    Rect GetScreenRect() override { return Rect(0, 0, 1024, 768); }
+};
+
+} // namespace
+
+namespace {
+
 TEST(LogicalPosWord, ValuesWrapToFifteenBitsAndSignExtend)
 {
     struct Case {
@@ -212,7 +222,10 @@ TEST_F(PlacementFixture, OpenTopLevelControlAsksTheWindowSystem)
     static Rect asked;
     asked = Rect();
     GetCtrlCoreSeams().set_window_rect = [](Ctrl&, const Rect& r) { asked = r; };
-    GetCtrlCoreSeams().work_area = [] { return Rect(0, 0, 1000, 800); };
+    struct Desktop : Platform {
+        Rect GetWorkArea() override { return Rect(0, 0, 1000, 800); }
+    } desktop;
+    PlatformScope installed(desktop);
     Journal j;
     Probe top("T", j);
     top.SetRect(0, 0, 100, 100);
@@ -247,7 +260,8 @@ TEST_F(PlacementFixture, ScreenRectanglesFollowTheAncestors)
 
 TEST_F(PlacementFixture, VisibleRectanglesAreClippedByAncestorsAndScreen)
 {
-    GetCtrlCoreSeams().screen_rect = [] { return Rect(0, 0, 1024, 768); };
+    ScreenPlatform screen;
+    PlatformScope installed(screen);
     BorderFrame border(GetBlackBorder());
     parent.SetRect(-50, 10, 200, 100);
     child.SetFrame(border);
@@ -282,7 +296,8 @@ TEST(CtrlSizes, BaseSizesFollowTheStandardFontAndFrames)
     c.SetFrame(border);
     EXPECT_EQ(c.MinimumSize(), Size(fh / 2 + 2, fh + 4));
     EXPECT_EQ(c.MaximumSize(), Size(0, 0)); // no screen known
-    GetCtrlCoreSeams().screen_rect = [] { return Rect(0, 0, 1024, 768); };
+    ScreenPlatform screen;
+    PlatformScope installed(screen);
     EXPECT_EQ(c.MaximumSize(), Size(1024, 768));
 }
 

@@ -2,6 +2,7 @@
 // control ending with its capture, and the caret's 500 ms phases.
 #include "ctrl/ctrl.h"
 #include "ctrl/tree/global_refs.h"
+#include "tests/ctrl/support/test_platform.h"
 #include "tests/draw/support/recording_draw.h"
 
 #include <gtest/gtest.h>
@@ -25,26 +26,30 @@ TEST(LoopEndTest, EndWithCodeStoresItAndEndWithoutKeepsIt)
 
 // A fake loop: checks what the nested loop set up, then cancels the capture as a
 // released button would.
-LocalLoop* running = nullptr;
-Ctrl* master_seen = nullptr;
-void FakeLoop(Ctrl* c)
-{
-    EXPECT_EQ(c, running);
-    EXPECT_TRUE(c->HasCapture());
-    master_seen = c->GetParent();
-    c->SetInLoop(true);
-    c->CancelInteraction();
-    EXPECT_FALSE(c->IsInLoop());
-}
+struct FakeLoop : Platform {
+    LocalLoop* running = nullptr;
+    Ctrl* master_seen = nullptr;
+
+    void RunEventLoop(Ctrl* c) override
+    {
+        EXPECT_EQ(c, running);
+        EXPECT_TRUE(c->HasCapture());
+        master_seen = c->GetParent();
+        c->SetInLoop(true);
+        c->CancelInteraction();
+        EXPECT_FALSE(c->IsInLoop());
+    }
+    bool GrabPointer(Ctrl&) override { return true; }
+    bool ReleasePointerGrab(Ctrl&) override { return true; }
+    bool HoldsPointerGrab(const Ctrl&) override { return true; }
+};
 
 TEST(LocalLoopTest, RunsAsTheLastChildOfItsMasterAndEndsWithTheCapture)
 {
-    HostWindowOps saved = GetHostWindowOps();
-    GetHostWindowOps().run_event_loop = FakeLoop;
-    InputHost saved_input = GetInputHost();
-    GetInputHost().grab_pointer = [](Ctrl&) { return true; };
-    GetInputHost().release_pointer_grab = [](Ctrl&) { return true; };
-    GetInputHost().holds_pointer_grab = [](const Ctrl&) { return true; };
+    FakeLoop host;
+    QorTest::PlatformScope installed(host);
+    LocalLoop*& running = host.running;
+    Ctrl*& master_seen = host.master_seen;
     Ctrl master, other;
     master.AppendChild(other);
     LocalLoop loop;
@@ -55,9 +60,6 @@ TEST(LocalLoopTest, RunsAsTheLastChildOfItsMasterAndEndsWithTheCapture)
     EXPECT_EQ(loop.GetParent(), nullptr);
     EXPECT_EQ(master.GetLastChild(), &other);
     Ctrl::ReleaseCapture();
-    GetInputHost() = saved_input;
-    GetHostWindowOps() = saved;
-    running = nullptr;
 }
 
 TEST(CaretTest, DrawnForTheFirst500MsThenEveryOther500)

@@ -68,7 +68,10 @@ TEST_F(PopupFixture, ShutdownClosesEveryOpenWindow)
     tops.Clear();
     tops.Add(&window);
     tops.Add(&popup);
-    GetCtrlCoreSeams().get_top_ctrls = [] { return Vector<Ctrl*>(tops); };
+    struct Host : FakeWindowSystem::Host {
+        Vector<Ctrl*> GetTopCtrls() override { return Vector<Ctrl*>(tops); }
+    } host;
+    PlatformScope installed(host);
     OpenWindow op(popup);
     CloseAllTopCtrls();
     EXPECT_EQ(FakeWindowSystem::Calls(), (std::vector<std::string>{ "destroy", "destroy" }));

@@ -4,6 +4,7 @@
 
 #include "ctrl/ctrl.h"
 #include "ctrl/settings/layout_zoom_internal.h"
+#include "tests/ctrl/support/test_platform.h"
 
 #include "draw/font/font.h"
 #include "draw/font/font_metrics.h"
@@ -64,21 +65,21 @@ public:
 
 class SkinRelayoutTest : public testing::Test {
 protected:
-    CtrlCoreSeams saved;
+    struct Host : Platform {
+        Vector<Ctrl*> GetTopCtrls() override { return OpenWindows(); }
+        void InvalidateHostArea(Ctrl& top, const Rect& r) override { Invalidate(top, r); }
+    } host;
+    QorTest::PlatformScope installed{ host };
     LayoutSampleMeasure old_measure = nullptr;
 
     void SetUp() override
     {
-        saved = GetCtrlCoreSeams();
-        GetCtrlCoreSeams().get_top_ctrls = &OpenWindows;
-        GetCtrlCoreSeams().invalidate_host_area = &Invalidate;
         old_measure = SetLayoutSampleMeasure(&SampleSize);
         repaints.clear();
     }
     void TearDown() override
     {
         open_windows.clear();
-        GetCtrlCoreSeams() = saved;
         SetLayoutSampleMeasure(old_measure);
         InvalidateLayoutZoom();
     }

@@ -314,9 +314,13 @@ struct WindowsFixture : testing::Test {
         for(Ctrl* c : { &except, &w1, &w2, &w3, &popup })
             Tops().Add(c);
         popup.SetPopupFlag(true);
-        GetCtrlCoreSeams().get_top_ctrls = [] { return Vector<Ctrl*>(Tops()); };
     }
     void TearDown() override { Tops().Clear(); }
+
+    struct Host : FakeWindowSystem::Host {
+        Vector<Ctrl*> GetTopCtrls() override { return Vector<Ctrl*>(Tops()); }
+    } host;
+    PlatformScope installed{ host };
 };
 
 TEST_F(WindowsFixture, OwnedWindowsStayEnabled)

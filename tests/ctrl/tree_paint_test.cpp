@@ -2,6 +2,7 @@
 // gathered and merged, which child covers an area, the order and clips of the tree paint,
 // and scroll records queued on a window (a window faked by a host record and a seam).
 #include "ctrl/ctrl.h"
+#include "tests/ctrl/support/test_platform.h"
 #include "tests/draw/support/recording_draw.h"
 
 #include <gtest/gtest.h>
@@ -166,12 +167,11 @@ TEST(PaintWithChildrenTest, ParentFirstThenChildrenInOrderEachClippedToItsPlace)
 }
 
 // A window faked for the refresh layer: a host record, the open flag, and the invalid
-// areas and window copies gathered through the seams.
+// areas and window copies gathered through the window system.
 class FakeWindowTest : public ::testing::Test {
 protected:
     static inline std::vector<Rect> invalid;
     static inline std::vector<std::string> copies;
-    static void Invalidate(Ctrl&, const Rect& r) { invalid.push_back(r); }
     static void Copy(Ctrl&, const Rect& r, int dx, int dy)
     {
         copies.push_back(std::to_string(r.Width()) + "x" + std::to_string(r.Height()) + " by " + std::to_string(dx) +
@@ -182,7 +182,6 @@ protected:
     {
         CtrlCoreSeams& s = GetCtrlCoreSeams();
         saved = s;
-        s.invalidate_host_area = Invalidate;
         s.scroll_window = Copy;
         invalid.clear();
         copies.clear();
@@ -197,6 +196,10 @@ protected:
         GetCtrlCoreSeams() = saved;
     }
 
+    struct Host : Platform {
+        void InvalidateHostArea(Ctrl&, const Rect& r) override { invalid.push_back(r); }
+    } host;
+    QorTest::PlatformScope installed{ host };
     CtrlCoreSeams saved;
     HostWindowRecord record;
     Box top;

@@ -4,6 +4,7 @@
 #include "ctrl/ctrl.h"
 #include "ctrl/window_ops/window_ops_internal.h"
 #include "foundation/callback_action.h"
+#include "tests/ctrl/support/test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -33,49 +34,45 @@ std::string RectText(const Rect& r)
     return s.str();
 }
 
-HostWindowOps FakeHost()
-{
-    HostWindowOps ops;
-    ops.destroy = [](Ctrl& c) { Log(c, "destroy"); };
-    ops.show = [](Ctrl& c, bool show) { Log(c, show ? "show" : "hide"); };
-    ops.update = [](Ctrl& c) { Log(c, "update"); };
-    ops.activate = [](Ctrl& c) { Log(c, "activate"); };
-    ops.enable = [](Ctrl& c, bool* enable) {
-        Log(c, *enable ? "enable" : "disable");
-        *enable = c.HasHostWindow();
-    };
-    ops.focus = [](Ctrl& c, bool* focused) {
+class FakeHost : public Platform {
+public:
+    void DestroyWindow(Ctrl& c) override { Log(c, "destroy"); }
+    void ShowWindow(Ctrl& c, bool show) override { Log(c, show ? "show" : "hide"); }
+    void UpdateWindow(Ctrl& c) override { Log(c, "update"); }
+    void ActivateWindow(Ctrl& c) override { Log(c, "activate"); }
+    bool EnableWindow(Ctrl& c, bool enable) override
+    {
+        Log(c, enable ? "enable" : "disable");
+        return c.HasHostWindow();
+    }
+    bool FocusWindow(Ctrl& c) override
+    {
         Log(c, "focus");
-        *focused = c.HasHostWindow();
-    };
-    ops.set_rect = [](Ctrl& c, const Rect& r) { Log(c, "rect " + RectText(r)); };
-    ops.update_rect = [](Ctrl& c, const Rect& r) { Log(c, "update " + RectText(r)); };
-    ops.scroll = [](Ctrl& c, const Rect& r, int dx, int dy) {
+        return c.HasHostWindow();
+    }
+    void SetWindowRect(Ctrl& c, const Rect& r) override { Log(c, "rect " + RectText(r)); }
+    void UpdateWindowRect(Ctrl& c, const Rect& r) override { Log(c, "update " + RectText(r)); }
+    void ScrollWindow(Ctrl& c, const Rect& r, int dx, int dy) override
+    {
         Log(c, "scroll " + RectText(r) + " by " + std::to_string(dx) + "," + std::to_string(dy));
-    };
-    ops.wait_for_events = [](int ms) { host_log << "wait " << ms << ";"; };
-    ops.run_event_loop = [](Ctrl* owner) { host_log << (owner == logged_ctrl ? "loop owner;" : "loop;"); };
-    return ops;
-}
+    }
+    void WaitForEvents(int ms) override { host_log << "wait " << ms << ";"; }
+    void RunEventLoop(Ctrl* owner) override { host_log << (owner == logged_ctrl ? "loop owner;" : "loop;"); }
+};
 
 class WindowOpsTest : public testing::Test {
 protected:
-    HostWindowOps saved;
+    FakeHost host;
+    QorTest::PlatformScope installed{ host };
     Ctrl ctrl;
     HostWindowRecord record;
 
     void SetUp() override
     {
-        saved = GetHostWindowOps();
-        GetHostWindowOps() = FakeHost();
         host_log.str("");
         logged_ctrl = &ctrl;
     }
-    void TearDown() override
-    {
-        ctrl.SetHostRecord(nullptr);
-        GetHostWindowOps() = saved;
-    }
+    void TearDown() override { ctrl.SetHostRecord(nullptr); }
 };
 
 TEST_F(WindowOpsTest, EveryOperationReachesTheHostWithItsArguments)
@@ -116,7 +113,7 @@ TEST_F(WindowOpsTest, EnableAndFocusPassTheHostsAnswerBack)
 TEST_F(WindowOpsTest, AnOperationOnAControlThatIsGoneDoesNothing)
 {
     auto c = std::make_unique<Ctrl>();
-    Callback update = MakeWeakWindowOp(c.get(), GetHostWindowOps().update);
+    Callback update = MakeWeakWindowOp(c.get(), &WindowPlatform::UpdateWindow);
     c.reset();
     EXPECT_FALSE(update.GetAction()->CanRun());
     RunOnGuiThread(update);
@@ -131,7 +128,8 @@ TEST_F(WindowOpsTest, AnOperationOnAControlThatIsGoneDoesNothing)
 
 TEST_F(WindowOpsTest, WithoutAWindowHostNothingHasAWindow)
 {
-    GetHostWindowOps() = HostWindowOps();
+    Platform none;
+    QorTest::PlatformScope without(none);
     ctrl.SetHostRecord(&record);
     EXPECT_FALSE(ctrl.EnableWindowCall(true));
     EXPECT_FALSE(ctrl.FocusWindowCall());

@@ -9,6 +9,8 @@
 #include "richtext/objects/image_objects.h"
 #include "tests/registration/registration_check.h"
 
+#include <typeinfo>
+
 using namespace Qor;
 
 using QorRegistration::Check;
@@ -36,7 +38,9 @@ int main()
           "the tree moves the focus through the keyboard routing");
     Check(GetRichImage().GetClipFormats() == GetImageClipFormats(),
           "rich-text images reach the clipboard through the image clipboard formats");
-    // No window host in this program: a control answers that it has no window.
+    // No window system in this program: the tree asks the base one, and a control answers that
+    // it has no window.
+    Check(typeid(GetPlatform()) == typeid(Platform), "without a back end the base window system answers");
     Ctrl c;
     Check(!c.EnableWindowCall(true), "without a window host a control has no window");
     return QorRegistration::Finish("ctrl registrations");

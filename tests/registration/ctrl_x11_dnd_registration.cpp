@@ -6,6 +6,7 @@
 #include "ctrl/dnd/drag_source.h"
 #include "ctrl/registrations.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/x11/registrations.h"
 #include "tests/registration/registration_check.h"
 
@@ -15,10 +16,10 @@ using QorRegistration::Check;
 
 int main()
 {
-    Check(GetDragSeams().run_drag == &RunXdndDrag, "drags of the control tree run the X11 drag loop");
-    Check(GetTransferHost().local_drag_data == &RenderRunningDrag,
-          "drag offers in this program read the running drag's data");
+    Check(&GetPlatform() == &GetX11Platform(),
+          "drags of the control tree run the X11 drag loop, and drag offers in this program read the running "
+          "drag's data");
     String out;
-    Check(!RenderRunningDrag("UTF8_STRING", out), "without a drag there is no local drag data");
+    Check(!GetPlatform().GetLocalDragData("UTF8_STRING", out), "without a drag there is no local drag data");
     return QorRegistration::Finish("ctrl x11 drag-and-drop registrations");
 }

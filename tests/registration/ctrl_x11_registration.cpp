@@ -58,8 +58,7 @@ int main()
         nanosleep(&t, nullptr);
     }
     Check(shown, "a fatal message opens the panic box");
-    const Qor::TransferHost& host = Qor::GetTransferHost();
-    Check(host.has_format && host.read && host.claim, "offers read and claim selections through the X server");
+    Check(&Qor::GetPlatform() == &Qor::GetX11Platform(), "offers read and claim selections through the X server");
     // A 1 x 1 PNG of the colour (16, 32, 48).
     static const char png[] = "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x01"
                               "\x00\x00\x00\x01\x08\x02\x00\x00\x00\x90\x77\x53\xde\x00\x00\x00\x0c\x49"

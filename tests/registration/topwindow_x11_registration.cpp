@@ -7,6 +7,7 @@
 
 #include "ctrl/registrations.h"
 #include "ctrl/tree/core_seams.h"
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/x11/registrations.h"
 #include "tests/registration/registration_check.h"
 
@@ -17,14 +18,11 @@ using QorRegistration::Check;
 int main()
 {
     Check(GetCtrlCoreSeams().as_top_window == &AsTopWindow, "the control tree recognises top-level windows");
-    const TopWindowSeams& s = GetTopWindowSeams();
-    Check(s.open == &OpenTopWindow, "a top-level window opens through the X11 side");
-    Check(s.sync_hints == &SyncTopWindowHints && s.sync_state == &SyncTopWindowState &&
-              s.sync_size_hints == &SyncTopWindowSizeHints && s.sync_title == &SyncTopWindowTitle,
-          "hints, state, size hints and title reach the window manager");
-    Check(s.serialize_placement == &SerializeTopWindowPlacement, "the placement record is read and written");
-    Check(s.window_event != nullptr && s.default_owner != nullptr && s.set_opacity != nullptr,
-          "window-manager messages, the default owner and the opacity are served");
-    Check(s.alloc_hints != nullptr && s.free_hints != nullptr, "the X hint records are made for each window");
+    Check(&GetPlatform() == &GetX11Platform(),
+          "a top-level window opens, syncs its hints, state, title and placement and answers the window manager "
+          "through the X11 side");
+    TopWindowHints* hints = GetPlatform().AllocTopWindowHints();
+    Check(hints != nullptr, "the X hint records are made for each window");
+    GetPlatform().FreeTopWindowHints(hints);
     return QorRegistration::Finish("top-level window registrations");
 }

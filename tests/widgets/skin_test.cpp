@@ -8,6 +8,7 @@
 #include "draw/image/pixel_buffer.h"
 #include "draw/image_list/image_list.h"
 #include "foundation/process.h"
+#include "tests/ctrl/support/test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -79,14 +80,11 @@ std::vector<int>& Opacities()
 
 class AnimationTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = GetTopWindowSeams().set_opacity;
-        GetTopWindowSeams().set_opacity = [](Ctrl&, int alpha) { Opacities().push_back(alpha); };
-        Opacities().clear();
-    }
-    void TearDown() override { GetTopWindowSeams().set_opacity = saved; }
-    void (*saved)(Ctrl&, int) = nullptr;
+    void SetUp() override { Opacities().clear(); }
+    struct Host : Platform {
+        void SetWindowOpacity(Ctrl&, int alpha) override { Opacities().push_back(alpha); }
+    } host;
+    QorTest::PlatformScope installed{ host };
 };
 
 TEST_F(AnimationTest, NoEffectPlacesAtOnceWithFullOpacity)

@@ -2,6 +2,7 @@
 // the dispatch of its selection events.
 #include "ctrl/x11/clip/selection.h"
 
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/clip/clipboard.h"
 #include "ctrl/x11/clip/selection_internal.h"
 #include "ctrl/x11/display/x11_atoms.h"
@@ -139,12 +140,8 @@ bool HandleSelectionEvent(XEvent& event)
     return false;
 }
 
-void RegisterClipboard()
-{
-    TransferHost& host = GetTransferHost();
-    host.has_format = HostHasFormat;
-    host.read = HostRead;
-    host.claim = HostClaim;
-}
+bool X11Platform::HasFormat(int kind, const String& format) { return HostHasFormat(kind, format); }
+bool X11Platform::Read(int kind, const String& format, String& data) { return HostRead(kind, format, data); }
+void X11Platform::Claim(int kind) { HostClaim(kind); }
 
 } // namespace Qor

@@ -44,7 +44,4 @@ void RefuseSelectionRequest(const XSelectionRequestEvent& request);
 // Writes a list of atoms (a TARGETS answer) and sends the SelectionNotify.
 void AnswerTargetsRequest(const XSelectionRequestEvent& request, const Vector<Atom>& targets);
 
-// Start-up: offers read and claim selections through this window.
-void RegisterClipboard();
-
 } // namespace Qor

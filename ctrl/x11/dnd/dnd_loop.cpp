@@ -2,6 +2,7 @@
 
 #include "ctrl/x11/dnd/dnd_loop.h"
 
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/images/ctrl_core_img.h"
 #include "ctrl/input/mouse_routing.h"
 #include "ctrl/loop/caret.h"
@@ -287,11 +288,14 @@ bool RenderRunningDrag(const String& format, String& out)
     return true;
 }
 
-void RegisterXdndSource()
+bool X11Platform::GetLocalDragData(const String& format, String& data) { return RenderRunningDrag(format, data); }
+
+int X11Platform::RunDrag(Ctrl* source, const Vector<String>& formats, const Image& sample, dword actions,
+                         const TransferFormatMap& data)
 {
-    GetDragSeams().run_drag = RunXdndDrag;
-    GetTransferHost().local_drag_data = RenderRunningDrag;
-    SetDragRequestServer(ServeDragRequest);
+    return RunXdndDrag(source, formats, sample, actions, data);
 }
+
+void RegisterXdndSource() { SetDragRequestServer(ServeDragRequest); }
 
 } // namespace Qor

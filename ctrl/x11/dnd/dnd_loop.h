@@ -69,7 +69,7 @@ void ServeDragRequest(const XSelectionRequestEvent& request);
 // While this process runs a drag: the data of a format, without the X server.
 bool RenderRunningDrag(const String& format, String& out);
 
-// Start-up: the drag seams of the control tree and of offers.
+// Start-up: this process serves the drag's data to the target.
 void RegisterXdndSource();
 
 } // namespace Qor

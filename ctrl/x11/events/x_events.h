@@ -68,7 +68,4 @@ void CloseInputMethod();
 void RequestInputMethod();
 void EnsureInputContext(Window w, bool focused);
 
-// Start-up: the window procedure, the host's answers to the routing and its focus steps.
-void RegisterXEvents();
-
 } // namespace Qor

@@ -1,62 +1,42 @@
-// The X11 entries of mouse and keyboard routing: the window procedure, the host's keyboard
-// and pointer state, the grab, the cursor and the focus steps the host calls.
+// The input side of the X11 window system: the window procedure, the keyboard and pointer
+// state, the grab, the cursors and the window manager's interactive resize.
 
-#include "ctrl/x11/events/x_events.h"
+#include "ctrl/x11/platform/x11_platform.h"
 
-#include "ctrl/focus/focus_routing.h"
-#include "ctrl/input/input_host.h"
-#include "ctrl/input/resize_host.h"
-#include "ctrl/tree/core_seams.h"
 #include "ctrl/x11/display/x11_display.h"
+#include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/host/window_host.h"
 #include "ctrl/x11/image/cursor.h"
 
 namespace Qor {
 
-namespace {
-
-void WindowEventSeam(Ctrl& c, WindowMapEntry* entry, _XEvent* event) { HandleWindowEventBase(c, entry, event); }
-bool GrabSeam(Ctrl& c) { return GrabPointer(c); }
-bool ReleaseGrabSeam(Ctrl& c) { return ReleasePointerGrab(c); }
-bool HoldsGrabSeam(const Ctrl& c) { return HoldsPointerGrab(c); }
-bool HasXFocusSeam(const Ctrl& c) { return HasXFocus(c); }
-
-} // namespace
-
-void RegisterXEvents()
+void X11Platform::WindowEvent(Ctrl& c, WindowMapEntry* entry, _XEvent* event)
 {
-    CtrlCoreSeams& seams = GetCtrlCoreSeams();
-    seams.window_event = WindowEventSeam;
-    seams.arrow_cursor = CursorArrowImage;
-    seams.text_cursor = CursorTextImage;
-    // Links show the pointing hand.
-    seams.hand_cursor = HandCursor;
-
-    InputHost& host = GetInputHost();
-    host.is_ctrl_down = IsCtrlDown;
-    host.is_shift_down = IsShiftDown;
-    host.is_alt_down = IsAltDown;
-    host.is_left_down = IsLeftButtonDown;
-    host.is_right_down = IsRightButtonDown;
-    host.is_middle_down = IsMiddleButtonDown;
-    host.mouse_position = GetMousePosition;
-    host.set_cursor = SetMouseCursor;
-    host.grab_pointer = GrabSeam;
-    host.release_pointer_grab = ReleaseGrabSeam;
-    host.holds_pointer_grab = HoldsGrabSeam;
-    host.has_x_focus = HasXFocusSeam;
-    host.punctuation_key_name = GetPunctuationKeyName;
-
-    ResizeHost& resize = GetResizeHost();
-    resize.horizontal_cursor = CursorResizeHorizontalImage;
-    resize.vertical_cursor = VerticalResizeCursor;
-    resize.corner_cursor = CornerResizeCursor;
-    resize.move_resize_available = [] { return display && IsMoveResizeAvailable(); };
-    resize.start_move_resize = StartWmMoveResize;
-
-    HostFocusHooks& focus = GetHostFocusHooks();
-    focus.sync_focus_window = SyncFocusWindow;
-    focus.drop_window_focus = DropWindowFocus;
+    HandleWindowEventBase(c, entry, event);
 }
+
+bool X11Platform::IsCtrlDown() { return Qor::IsCtrlDown(); }
+bool X11Platform::IsShiftDown() { return Qor::IsShiftDown(); }
+bool X11Platform::IsAltDown() { return Qor::IsAltDown(); }
+bool X11Platform::IsLeftDown() { return IsLeftButtonDown(); }
+bool X11Platform::IsRightDown() { return IsRightButtonDown(); }
+bool X11Platform::IsMiddleDown() { return IsMiddleButtonDown(); }
+Point X11Platform::GetMousePosition() { return Qor::GetMousePosition(); }
+void X11Platform::SetCursor(const Image& image) { SetMouseCursor(image); }
+bool X11Platform::GrabPointer(Ctrl& top) { return Qor::GrabPointer(top); }
+bool X11Platform::ReleasePointerGrab(Ctrl& top) { return Qor::ReleasePointerGrab(top); }
+bool X11Platform::HoldsPointerGrab(const Ctrl& top) { return Qor::HoldsPointerGrab(top); }
+bool X11Platform::HasHostFocus(const Ctrl& top) { return HasXFocus(top); }
+String X11Platform::GetPunctuationKeyName(dword key) { return Qor::GetPunctuationKeyName(key); }
+
+Image X11Platform::GetArrowCursor() { return CursorArrowImage(); }
+Image X11Platform::GetTextCursor() { return CursorTextImage(); }
+// Links show the pointing hand.
+Image X11Platform::GetHandCursor() { return HandCursor(); }
+Image X11Platform::GetHorizontalResizeCursor() { return CursorResizeHorizontalImage(); }
+Image X11Platform::GetVerticalResizeCursor() { return VerticalResizeCursor(); }
+Image X11Platform::GetCornerResizeCursor() { return CornerResizeCursor(); }
+bool X11Platform::IsMoveResizeAvailable() { return display && Qor::IsMoveResizeAvailable(); }
+void X11Platform::StartMoveResize(Ctrl& top) { StartWmMoveResize(top); }
 
 } // namespace Qor

@@ -1,57 +1,50 @@
-// The window host's entries in the control tree's seams.
+// The window host's side of the X11 window system: the windows of top controls and what the
+// tree reads from the window map.
 
-#include "ctrl/x11/host/window_host.h"
+#include "ctrl/x11/platform/x11_platform.h"
 
-#include "ctrl/tree/core_seams.h"
-#include "ctrl/window_ops/window_ops.h"
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/host/window_host.h"
 
 namespace Qor {
 
-namespace {
+void X11Platform::DestroyWindow(Ctrl& c) { DestroyHostWindow(c); }
+void X11Platform::ShowWindow(Ctrl& c, bool show) { ShowHostWindow(c, show); }
+void X11Platform::UpdateWindow(Ctrl& c) { UpdateHostWindow(c); }
+void X11Platform::ActivateWindow(Ctrl& c) { ActivateHostWindow(c); }
+bool X11Platform::EnableWindow(Ctrl& c, bool enable) { return EnableHostWindow(c, enable); }
+bool X11Platform::FocusWindow(Ctrl& c) { return FocusHostWindow(c); }
+void X11Platform::SetWindowRect(Ctrl& c, const Rect& r) { SetHostWindowRect(c, r); }
+void X11Platform::UpdateWindowRect(Ctrl& c, const Rect& r) { UpdateHostWindowRect(c, r); }
+void X11Platform::ScrollWindow(Ctrl& c, const Rect& r, int dx, int dy) { ScrollHostWindow(c, r, dx, dy); }
 
-bool IsInFocusWindowSeam(const Ctrl& c) { return IsInFocusWindow(c); }
-Ctrl* GetOwnerSeam(const Ctrl& c) { return GetOwnerOf(c); }
-String DescribeSeam(const Ctrl& c) { return GetPlatformDescription(c); }
-void EnableOp(Ctrl& c, bool* enable) { *enable = EnableHostWindow(c, *enable); }
-void FocusOp(Ctrl& c, bool* focused) { *focused = FocusHostWindow(c); }
-void OpenPopupOp(Ctrl& c, Ctrl* owner, bool save_under, bool activate)
+void X11Platform::OpenPopup(Ctrl& c, Ctrl* owner, bool save_under, bool activate)
 {
-    OpenPopup(c, owner, save_under, activate, false, false);
+    Qor::OpenPopup(c, owner, save_under, activate, false, false);
 }
-Rect WorkAreaAtOp(Point p) { return display ? GetWorkAreaAt(p) : Rect(); }
 
-} // namespace
+void X11Platform::InvalidateHostArea(Ctrl& top, const Rect& r) { InvalidateHostWindowArea(top, r); }
+Ctrl* X11Platform::GetOwner(const Ctrl& top) { return GetOwnerOf(top); }
+Vector<Ctrl*> X11Platform::GetTopCtrls() { return Qor::GetTopCtrls(); }
+void X11Platform::EndPopupGrab(Ctrl& c) { Qor::EndPopupGrab(c); }
+bool X11Platform::IsInFocusWindow(const Ctrl& c) { return Qor::IsInFocusWindow(c); }
+bool X11Platform::HasScreen() const { return true; }
+Rect X11Platform::GetScreenRect() { return Qor::GetScreenRect(); }
+Rect X11Platform::GetWorkArea() { return display ? Qor::GetWorkArea() : Rect(); }
+Rect X11Platform::GetWorkAreaAt(Point p) { return display ? Qor::GetWorkAreaAt(p) : Rect(); }
+String X11Platform::DescribeDetailed(const Ctrl& c) { return GetPlatformDescription(c); }
+bool X11Platform::IsCompositorRunning() { return display && Qor::IsCompositorRunning(); }
 
-void RegisterWindowHost()
+// Every control's construction installs the panic box as the fatal-message box again.
+void X11Platform::CtrlConstructed() { InstallPanicBox(); }
+
+X11Platform& GetX11Platform()
 {
-    // The tree reaches these through its weak window calls.
-    HostWindowOps& ops = GetHostWindowOps();
-    ops.destroy = DestroyHostWindow;
-    ops.show = ShowHostWindow;
-    ops.update = UpdateHostWindow;
-    ops.activate = ActivateHostWindow;
-    ops.enable = EnableOp;
-    ops.focus = FocusOp;
-    ops.set_rect = SetHostWindowRect;
-    ops.update_rect = UpdateHostWindowRect;
-    ops.scroll = ScrollHostWindow;
-    ops.open_popup = OpenPopupOp;
-    ops.work_area_at = WorkAreaAtOp;
-    CtrlCoreSeams& s = GetCtrlCoreSeams();
-    s.compositor_running = [] { return display && IsCompositorRunning(); };
-    s.invalidate_host_area = InvalidateHostWindowArea;
-    s.get_owner = GetOwnerSeam;
-    s.get_top_ctrls = GetTopCtrls;
-    s.end_popup_grab = EndPopupGrab;
-    s.is_in_focus_window = IsInFocusWindowSeam;
-    s.screen_rect = GetScreenRect;
-    s.work_area = [] { return display ? GetWorkArea() : Rect(); };
-    // Every control's construction installs the panic box as the fatal-message box again.
-    s.ctrl_constructed = InstallPanicBox;
-    s.is_alt_down = IsAltDown;
-    s.describe_detailed = DescribeSeam;
+    static X11Platform platform;
+    return platform;
 }
+
+void InstallX11Platform() { InstallPlatform(&GetX11Platform()); }
 
 } // namespace Qor

@@ -59,16 +59,6 @@ struct HostState {
 
 HostState& GetHostState();
 
-// Focus steps of the keyboard routing that the host calls; the routing installs its own.
-struct HostFocusHooks {
-    // The window of c became the active one.
-    void (*sync_focus_window)(Ctrl* c) = nullptr;
-    // The window of c lost the X focus.
-    void (*drop_window_focus)(Ctrl* c) = nullptr;
-};
-
-HostFocusHooks& GetHostFocusHooks();
-
 WindowMapEntry* GetWindowMapEntry(const Ctrl& c);
 Vector<Ctrl*> GetTopCtrls();
 Ctrl* GetOwnerOf(const Ctrl& c);
@@ -135,8 +125,5 @@ String GetPlatformDescription(const Ctrl& c);
 void AdjustTopScreenOrigin(Ctrl* top, Point& p);
 bool IsRefreshBlocked();
 void InitCtrlPlatformData();
-
-// Start-up: installs the host's window operations and queries into the control tree.
-void RegisterWindowHost();
 
 } // namespace Qor

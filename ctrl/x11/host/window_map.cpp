@@ -49,12 +49,6 @@ HostState& GetHostState()
     return state;
 }
 
-HostFocusHooks& GetHostFocusHooks()
-{
-    static HostFocusHooks hooks;
-    return hooks;
-}
-
 Window GetHostWindow(const Ctrl& c) { return c.GetHostRecord() ? c.GetHostRecord()->window : 0; }
 
 WindowMapEntry* GetWindowMapEntry(const Ctrl& c) { return GetWindowMap().Get(GetHostWindow(c)); }

@@ -3,7 +3,7 @@
 
 #include "ctrl/x11/host/window_host.h"
 
-#include "ctrl/tree/core_seams.h"
+#include "ctrl/focus/focus_routing.h"
 #include "ctrl/tree/global_refs.h"
 #include "ctrl/tree/host_window_record.h"
 #include "ctrl/x11/draw/system_draw.h"
@@ -39,8 +39,7 @@ bool EnableHostWindow(Ctrl& c, bool enable)
     if(!enable) {
         Ctrl* capture = GetCtrlGlobalRefs().capturing_ctrl;
         if(capture && capture->GetRootCtrl() == &c)
-            if(auto release = GetCtrlCoreSeams().release_capture)
-                release();
+            Ctrl::ReleaseCapture();
         if(w == GetHostState().focus_window)
             XSetInputFocus(display, X_NONE, RevertToPointerRoot, X_CURRENT_TIME);
     }
@@ -77,8 +76,7 @@ bool FocusHostWindow(Ctrl& c)
         w = GetHostWindow(c);
         XSetInputFocus(display, w, RevertToParent, X_CURRENT_TIME);
         state.focus_window = w;
-        if(auto sync = GetHostFocusHooks().sync_focus_window)
-            sync(&c);
+        SyncFocusWindow(&c);
     }
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "ctrl/x11/host/window_host.h"
 
+#include "ctrl/focus/focus_routing.h"
 #include "ctrl/loop/caret.h"
 #include "ctrl/tree/global_refs.h"
 #include "foundation/process.h"
@@ -10,27 +11,6 @@
 namespace Qor {
 
 namespace {
-
-void DropWindowFocus(Ctrl* c)
-{
-    if(auto drop = GetHostFocusHooks().drop_window_focus) {
-        drop(c);
-        return;
-    }
-    CtrlGlobalRefs& refs = GetCtrlGlobalRefs();
-    if(refs.active_window.Get() == c) {
-        refs.active_window = nullptr;
-        refs.focus_ctrl = nullptr;
-    }
-}
-
-void SyncFocusWindow(Ctrl* c)
-{
-    if(auto sync = GetHostFocusHooks().sync_focus_window)
-        sync(c);
-    else
-        GetCtrlGlobalRefs().active_window = c;
-}
 
 Window GetXInputFocus()
 {

@@ -2,6 +2,7 @@
 
 #include "ctrl/x11/loop/x_event_loop.h"
 
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/loop/caret.h"
 #include "ctrl/loop/event_loop.h"
 #include "ctrl/timer/timer.h"
@@ -226,22 +227,11 @@ void RunEventLoop(Ctrl* ctrl)
         LoopCtrl() = previous;
 }
 
-namespace {
+void X11Platform::WaitForEvents(int ms) { Qor::WaitForEvents(ms); }
+void X11Platform::RunEventLoop(Ctrl* owner) { Qor::RunEventLoop(owner); }
+bool X11Platform::ProcessPendingEvents() { return Qor::ProcessPendingEvents(); }
+bool X11Platform::IsPaintingWindow() { return GetHostState().painting_window; }
 
-void WaitForEventsVoid(int ms) { WaitForEvents(ms); }
-
-bool IsPaintingAWindow() { return GetHostState().painting_window; }
-
-} // namespace
-
-void RegisterEventLoop()
-{
-    MakeWakePipe();
-    HostWindowOps& ops = GetHostWindowOps();
-    ops.run_event_loop = RunEventLoop;
-    ops.wait_for_events = WaitForEventsVoid;
-    GetLoopSeams().process_pending_events = ProcessPendingEvents;
-    GetLoopSeams().is_painting_window = IsPaintingAWindow;
-}
+void RegisterEventLoop() { MakeWakePipe(); }
 
 } // namespace Qor

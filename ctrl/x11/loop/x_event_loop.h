@@ -40,7 +40,7 @@ struct EventLoopStats {
 
 EventLoopStats& GetEventLoopStats();
 
-// Start-up: the wake-up pipe and the loop's entry points.
+// Start-up: the wake-up pipe.
 void RegisterEventLoop();
 
 } // namespace Qor

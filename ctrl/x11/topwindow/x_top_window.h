@@ -51,7 +51,4 @@ void SerializeTopWindowPlacement(TopWindow& w, Stream& s, bool reminimize);
 // A _NET_WM_STATE request to the root window about w.
 void SendNetWmState(Window w, long action, Atom first, Atom second);
 
-// Start-up: installs the platform side of TopWindow.
-void RegisterX11TopWindow();
-
 } // namespace Qor

@@ -3,6 +3,7 @@
 
 #include "ctrl/x11/topwindow/x_top_window.h"
 
+#include "ctrl/x11/platform/x11_platform.h"
 #include "ctrl/x11/display/x11_atoms.h"
 #include "ctrl/x11/events/x_events.h"
 #include "ctrl/x11/host/window_host.h"
@@ -81,8 +82,6 @@ void FreeHints(TopWindowHints* h)
     delete h;
 }
 
-void WindowEvent(TopWindow& w, WindowMapEntry* entry, _XEvent* event) { HandleTopWindowEvent(w, entry, event); }
-
 void SyncStateNow(TopWindow* w) { w->SyncState(); }
 
 } // namespace
@@ -143,20 +142,26 @@ void SerializeTopWindowPlacement(TopWindow& w, Stream& s, bool reminimize)
         SyncStateNow(&w);
 }
 
-void RegisterX11TopWindow()
+void X11Platform::OpenTopWindow(TopWindow& w, Ctrl* owner) { Qor::OpenTopWindow(w, owner); }
+Ctrl* X11Platform::GetDefaultOwner() { return DefaultOwner(); }
+
+void X11Platform::TopWindowEvent(TopWindow& w, WindowMapEntry* entry, _XEvent* event)
 {
-    TopWindowSeams& s = GetTopWindowSeams();
-    s.open = OpenTopWindow;
-    s.default_owner = DefaultOwner;
-    s.window_event = WindowEvent;
-    s.sync_hints = SyncTopWindowHints;
-    s.sync_state = SyncTopWindowState;
-    s.sync_size_hints = SyncTopWindowSizeHints;
-    s.sync_title = SyncTopWindowTitle;
-    s.serialize_placement = SerializeTopWindowPlacement;
-    s.set_opacity = SetWindowOpacity;
-    s.alloc_hints = AllocHints;
-    s.free_hints = FreeHints;
+    HandleTopWindowEvent(w, entry, event);
 }
+
+void X11Platform::SyncTopWindowHints(TopWindow& w) { Qor::SyncTopWindowHints(w); }
+void X11Platform::SyncTopWindowState(TopWindow& w) { Qor::SyncTopWindowState(w); }
+void X11Platform::SyncTopWindowSizeHints(TopWindow& w) { Qor::SyncTopWindowSizeHints(w); }
+void X11Platform::SyncTopWindowTitle(TopWindow& w) { Qor::SyncTopWindowTitle(w); }
+
+void X11Platform::SerializeTopWindowPlacement(TopWindow& w, Stream& s, bool reminimize)
+{
+    Qor::SerializeTopWindowPlacement(w, s, reminimize);
+}
+
+void X11Platform::SetWindowOpacity(Ctrl& c, int alpha) { Qor::SetWindowOpacity(c, alpha); }
+TopWindowHints* X11Platform::AllocTopWindowHints() { return AllocHints(); }
+void X11Platform::FreeTopWindowHints(TopWindowHints* hints) { FreeHints(hints); }
 
 } // namespace Qor

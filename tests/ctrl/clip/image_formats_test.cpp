@@ -5,6 +5,7 @@
 #include "draw/image/pixel_buffer.h"
 #include "draw/raster/stream_raster.h"
 #include "richtext/objects/image_objects.h"
+#include "tests/ctrl/support/test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,6 @@ bool SamePixels(const Image& a, const Image& b)
 // An offer holding one format with data.
 struct OneFormat {
     static inline String format, data;
-    static inline TransferHost saved;
     static bool Has(int, const String& f) { return f == format; }
     static bool Read(int, const String& f, String& d)
     {
@@ -50,14 +50,12 @@ struct OneFormat {
 
 class ImageOfferTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        OneFormat::saved = GetTransferHost();
-        GetTransferHost().has_format = OneFormat::Has;
-        GetTransferHost().read = OneFormat::Read;
-        ClearClipboard();
-    }
-    void TearDown() override { GetTransferHost() = OneFormat::saved; }
+    void SetUp() override { ClearClipboard(); }
+    struct Host : Platform {
+        bool HasFormat(int kind, const String& f) override { return OneFormat::Has(kind, f); }
+        bool Read(int kind, const String& f, String& d) override { return OneFormat::Read(kind, f, d); }
+    } host;
+    QorTest::PlatformScope installed{ host };
     Image Offered(const String& format, const String& data)
     {
         OneFormat::format = format;

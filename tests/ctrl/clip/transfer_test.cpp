@@ -4,6 +4,7 @@
 #include "ctrl/clip/text_formats.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "foundation/charset.h"
+#include "tests/ctrl/support/test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -39,12 +40,6 @@ class TransferTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        saved = GetTransferHost();
-        TransferHost& h = GetTransferHost();
-        h.has_format = FakePeer::HasFormat;
-        h.read = FakePeer::Read;
-        h.claim = FakePeer::Claim;
-        h.local_drag_data = nullptr;
         FakePeer::formats.clear();
         FakePeer::reads.clear();
         FakePeer::claims.clear();
@@ -53,12 +48,25 @@ protected:
     }
     void TearDown() override
     {
-        GetTransferHost() = saved;
         ClearClipboard();
         DropPrimarySelection();
         GetDropTypes().Clear();
     }
-    TransferHost saved;
+    // The peer; with local_source this process runs the drag and renders its data itself.
+    struct Peer : Platform {
+        bool local_source = false;
+        bool HasFormat(int kind, const String& f) override { return FakePeer::HasFormat(kind, f); }
+        bool Read(int kind, const String& f, String& data) override { return FakePeer::Read(kind, f, data); }
+        void Claim(int kind) override { FakePeer::Claim(kind); }
+        bool GetLocalDragData(const String& f, String& data) override
+        {
+            if(!local_source)
+                return false;
+            data = "local " + f;
+            return true;
+        }
+    } peer;
+    QorTest::PlatformScope installed{ peer };
 };
 
 TEST(TransferItem, RendersPlainByDefault)
@@ -191,10 +199,7 @@ TEST_F(TransferTest, DragOfferUsesDropTypesAndLocalSource)
     o.kind = TRANSFER_DRAG;
     EXPECT_TRUE(o.IsAvailable("files"));
     EXPECT_FALSE(o.IsAvailable("STRING"));
-    GetTransferHost().local_drag_data = [](const String& f, String& data) {
-        data = "local " + f;
-        return true;
-    };
+    peer.local_source = true;
     EXPECT_TRUE(o.Accept("files"));
     EXPECT_EQ(o.GetData(), "local text/uri-list");
     EXPECT_TRUE(FakePeer::reads.empty());

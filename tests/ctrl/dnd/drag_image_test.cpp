@@ -3,8 +3,9 @@
 
 #include "ctrl/dnd/drag_source.h"
 #include "ctrl/images/ctrl_core_img.h"
-#include "ctrl/tree/core_seams.h"
+#include "ctrl/platform/platform.h"
 #include "draw/image/pixel_buffer.h"
+#include "tests/ctrl/support/test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +34,17 @@ RGBA At(const Image& img, int x, int y) { return img.GetPixels()[y * img.GetWidt
 
 class DragImageTest : public ::testing::Test {
 protected:
-    void TearDown() override { GetCtrlCoreSeams().compositor_running = saved; }
-    bool (*saved)() = GetCtrlCoreSeams().compositor_running;
+    struct Host : Platform {
+        bool compositor = false;
+        bool IsCompositorRunning() override { return compositor; }
+    } host;
+    QorTest::PlatformScope installed{ host };
 };
 
 } // namespace
 
 TEST_F(DragImageTest, SampleUnderFadingFrame)
 {
-    GetCtrlCoreSeams().compositor_running = [] { return false; };
     const RGBA red{ 0, 0, 255, 255 };
     Image img = MakeDragImage(ClearCursor(), Solid(10, 10, red));
     ASSERT_EQ(img.GetSize(), Size(128, 128));
@@ -77,7 +80,6 @@ TEST_F(DragImageTest, SampleUnderFadingFrame)
 
 TEST_F(DragImageTest, SampleFadesOutAtTheEdges)
 {
-    GetCtrlCoreSeams().compositor_running = [] { return false; };
     Image img = MakeDragImage(ClearCursor(), Solid(126, 106, RGBA{ 255, 255, 255, 255 }));
     // Rows above 20 keep the sample whole; from x 96 the alpha falls by 4/256 a column.
     EXPECT_EQ(At(img, 50, 10).a, 0) << "the sample starts at row 22";
@@ -91,7 +93,6 @@ TEST_F(DragImageTest, SampleFadesOutAtTheEdges)
 
 TEST_F(DragImageTest, CursorOnTopAndCompositorSize)
 {
-    GetCtrlCoreSeams().compositor_running = [] { return false; };
     Image cursor = CtrlCoreImg::DndCopy();
     Image img = MakeDragImage(cursor, Solid(10, 10, RGBA{ 0, 0, 255, 255 }));
     EXPECT_EQ(img.GetHotSpot(), cursor.GetHotSpot()) << "the pointer's tip stays the cursor's";
@@ -102,7 +103,7 @@ TEST_F(DragImageTest, CursorOnTopAndCompositorSize)
                 RGBA c = At(cursor, x, y), p = At(img, x, y);
                 EXPECT_TRUE(c.r == p.r && c.g == p.g && c.b == p.b) << x << "," << y;
             }
-    GetCtrlCoreSeams().compositor_running = [] { return true; };
+    host.compositor = true;
     EXPECT_EQ(MakeDragImage(cursor, Solid(10, 10, RGBA{ 0, 0, 255, 255 })).GetSize(), Size(64, 64));
     // Without a sample: the data mark under the cursor.
     EXPECT_EQ(MakeDragImage(cursor, Image()).GetSize(), CtrlCoreImg::DndData().GetSize());

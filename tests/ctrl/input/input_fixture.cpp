@@ -14,33 +14,25 @@ FakeInput& Input()
     return input;
 }
 
-InputScope::InputScope() : saved(GetInputHost())
+bool FakeInputHost::GrabPointer(Ctrl& top)
+{
+    if(Input().grab_fails)
+        return false;
+    Input().grab = &top;
+    return true;
+}
+
+bool FakeInputHost::ReleasePointerGrab(Ctrl& top)
+{
+    if(Input().grab != &top)
+        return false;
+    Input().grab = nullptr;
+    return true;
+}
+
+InputScope::InputScope()
 {
     Input() = FakeInput();
-    InputHost& h = GetInputHost();
-    h.is_ctrl_down = [] { return Input().ctrl; };
-    h.is_shift_down = [] { return Input().shift; };
-    h.is_alt_down = [] { return Input().alt; };
-    h.is_left_down = [] { return Input().left; };
-    h.is_right_down = [] { return Input().right; };
-    h.is_middle_down = [] { return Input().middle; };
-    h.mouse_position = [] { return Input().mouse; };
-    h.set_cursor = [](const Image&) { Input().cursor_sets++; };
-    h.grab_pointer = [](Ctrl& top) {
-        if(Input().grab_fails)
-            return false;
-        Input().grab = &top;
-        return true;
-    };
-    h.release_pointer_grab = [](Ctrl& top) {
-        if(Input().grab != &top)
-            return false;
-        Input().grab = nullptr;
-        return true;
-    };
-    h.holds_pointer_grab = [](const Ctrl& top) { return Input().grab == &top; };
-    h.has_x_focus = nullptr;
-    h.punctuation_key_name = nullptr;
     // The window system takes every rectangle asked for.
     GetCtrlCoreSeams().set_window_rect = [](Ctrl& c, const Rect& r) { c.AdoptRect(r); };
     // The real routing, not the stand-ins of the window-system scope.
@@ -55,7 +47,6 @@ InputScope::~InputScope()
 {
     StopButtonTracking();
     GetButtonTracking() = ButtonTrackingState();
-    GetInputHost() = saved;
     Input() = FakeInput();
     KeyPassedUp() = false;
 }

@@ -24,6 +24,22 @@ struct FakeInput {
 
 FakeInput& Input();
 
+// The window system's answers read from Input().
+class FakeInputHost : public FakeWindowSystem::Host {
+public:
+    bool IsCtrlDown() override { return Input().ctrl; }
+    bool IsShiftDown() override { return Input().shift; }
+    bool IsAltDown() override { return Input().alt; }
+    bool IsLeftDown() override { return Input().left; }
+    bool IsRightDown() override { return Input().right; }
+    bool IsMiddleDown() override { return Input().middle; }
+    Qor::Point GetMousePosition() override { return Input().mouse; }
+    void SetCursor(const Qor::Image&) override { Input().cursor_sets++; }
+    bool GrabPointer(Qor::Ctrl& top) override;
+    bool ReleasePointerGrab(Qor::Ctrl& top) override;
+    bool HoldsPointerGrab(const Qor::Ctrl& top) override { return Input().grab == &top; }
+};
+
 // Installs the fake host and the window-system stand-ins; puts everything back at the end.
 class InputScope : public FakeWindowSystem {
 public:
@@ -31,7 +47,8 @@ public:
     ~InputScope();
 
 private:
-    Qor::InputHost saved;
+    FakeInputHost host;
+    PlatformScope installed{ host };
 };
 
 // Journals "name:What x,y" for every mouse event it handles; keys as "name:Key <hex>".

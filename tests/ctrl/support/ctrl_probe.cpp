@@ -48,6 +48,7 @@ void Probe::WheelRotated(Point p, int zdelta, dword keyflags)
 SeamsScope::~SeamsScope()
 {
     GetCtrlCoreSeams() = saved;
+    InstallPlatform(saved_platform);
     CtrlGlobalRefs& g = GetCtrlGlobalRefs();
     g.pointer_ctrl.Clear();
     g.capturing_ctrl.Clear();
@@ -81,7 +82,6 @@ FakeWindowSystem::FakeWindowSystem()
         GetCtrlGlobalRefs().focus_ctrl = &c;
         return true;
     };
-    s.invalidate_host_area = [](Ctrl&, const Rect& r) { Marks().push_back(r); };
     s.show_window = [](Ctrl&, bool show) { Calls().push_back(show ? "show" : "hide"); };
     s.enable_window = [](Ctrl&, bool enable) {
         Calls().push_back(enable ? "enable" : "disable");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ctrl/ctrl.h"
+#include "tests/ctrl/support/test_platform.h"
 #include "tests/support/printers.h"
 
 #include <string>
@@ -40,14 +41,16 @@ public:
     Qor::String Describe() const override { return description; }
 };
 
-// Restores the seams, the global references and the work-area cache users see.
+// Restores the seams, the installed window system, the global references and the
+// work-area cache users see.
 class SeamsScope {
 public:
-    SeamsScope() : saved(Qor::GetCtrlCoreSeams()) {}
+    SeamsScope() : saved(Qor::GetCtrlCoreSeams()), saved_platform(&Qor::GetPlatform()) {}
     ~SeamsScope();
 
 private:
     Qor::CtrlCoreSeams saved;
+    Qor::Platform* saved_platform;
 };
 
 // The root shows as an open window for as long as the scope lives.
@@ -72,6 +75,16 @@ public:
 
     static std::vector<Qor::Rect>& Marks();
     static std::vector<std::string>& Calls();
+
+    // Records the marks; the base of test window systems that need more.
+    class Host : public Qor::Platform {
+    public:
+        void InvalidateHostArea(Qor::Ctrl&, const Qor::Rect& r) override { Marks().push_back(r); }
+    };
+
+private:
+    Host host;
+    PlatformScope installed{ host };
 };
 
 std::string Describe(const Qor::Rect& r);

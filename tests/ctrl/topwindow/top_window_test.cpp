@@ -228,18 +228,24 @@ public:
     {
         activations = 0;
         CtrlCoreSeams& s = GetCtrlCoreSeams();
-        s.get_top_ctrls = [] {
-            Vector<Ctrl*> v;
-            for(Ctrl* c : OpenTops())
-                if(c->IsOpen())
-                    v.Add(c);
-            return v;
-        };
         s.activate_window = [](Ctrl&) { activations++; };
         s.destroy_window = [](Ctrl& c) { c.SetOpenFlag(false); };
     }
     ~ShutdownScope() { OpenTops().clear(); }
     static inline int activations = 0;
+
+private:
+    struct Host : Platform {
+        Vector<Ctrl*> GetTopCtrls() override
+        {
+            Vector<Ctrl*> v;
+            for(Ctrl* c : OpenTops())
+                if(c->IsOpen())
+                    v.Add(c);
+            return v;
+        }
+    } host;
+    PlatformScope installed{ host };
 };
 
 int close_actions = 0;

@@ -11,6 +11,7 @@
 #include "foundation/charset.h"
 #include "widgets/edit/edit_field.h"
 
+#include "tests/ctrl/support/test_platform.h"
 #include "tests/support/lambda_callback.h"
 
 #include <gtest/gtest.h>
@@ -36,12 +37,6 @@ protected:
     {
         Qor::ResetThemeStatics();
         Qor::RebuildThemeStatics();
-        saved_host = Qor::GetTransferHost();
-        Qor::TransferHost& h = Qor::GetTransferHost();
-        h.has_format = nullptr;
-        h.read = ReadDrag;
-        h.claim = nullptr;
-        h.local_drag_data = nullptr;
         Qor::ClearClipboard();
         field.SetRect(0, 0, 200, 24);
         field.SetEditable();
@@ -49,7 +44,6 @@ protected:
     void TearDown() override
     {
         Qor::GetCtrlGlobalRefs().focus_ctrl = nullptr;
-        Qor::GetTransferHost() = saved_host;
         Qor::ClearClipboard();
         Qor::DropPrimarySelection();
         Qor::GetDropTypes().Clear();
@@ -91,7 +85,14 @@ private:
         return true;
     }
     static inline std::string drag_text;
-    Qor::TransferHost saved_host;
+    // Other programs offer only the drag's text.
+    struct DragPeer : Qor::Platform {
+        bool Read(int kind, const Qor::String& format, Qor::String& data) override
+        {
+            return ReadDrag(kind, format, data);
+        }
+    } peer;
+    PlatformScope installed{ peer };
 };
 
 } // namespace QorTest

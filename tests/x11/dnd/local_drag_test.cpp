@@ -5,6 +5,8 @@
 
 #include "ctrl/dnd/drop_target.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
+#include "ctrl/x11/platform/x11_platform.h"
+#include "tests/ctrl/support/test_platform.h"
 
 using namespace Qor;
 using namespace QorTest;
@@ -31,14 +33,15 @@ const Rect OTHER_WINDOW(400, 20, 500, 120);
 
 // Counts the reads of drag data through the X server.
 int x_drag_reads = 0;
-bool (*x_read)(int kind, const String& format, String& data) = nullptr;
 
-bool CountingRead(int kind, const String& format, String& data)
-{
-    if(kind == TRANSFER_DRAG)
-        x_drag_reads++;
-    return x_read(kind, format, data);
-}
+struct CountingReads : X11Platform {
+    bool Read(int kind, const String& format, String& data) override
+    {
+        if(kind == TRANSFER_DRAG)
+            x_drag_reads++;
+        return X11Platform::Read(kind, format, data);
+    }
+};
 
 class LocalDragTest : public PrivateDisplayTest {
 protected:
@@ -46,17 +49,16 @@ protected:
     {
         PrivateDisplayTest::SetUp();
         saved_wait = SetXdndReplyWait(3000);
-        x_read = GetTransferHost().read;
-        GetTransferHost().read = CountingRead;
         x_drag_reads = 0;
     }
     void TearDown() override
     {
-        GetTransferHost().read = x_read;
         SetXdndReplyWait(saved_wait);
         PrivateDisplayTest::TearDown();
     }
     int saved_wait = 200;
+    CountingReads counting;
+    QorTest::PlatformScope installed{ counting };
 };
 
 } // namespace
