@@ -221,6 +221,8 @@ private:
     // The width of each column for hit-testing.
     int GetHitColumnWidth() const;
     int EdgeAt(int x) const;
+    // One press of a key; false when neither a cursor key nor a menu key takes it.
+    bool MoveByKey(dword key);
     void RefreshItem(int i);
     void RefreshSelected();
     void UpdateSelectCount();

@@ -89,7 +89,16 @@ void ColumnList::Page(bool down)
     PlaceCursor(c, true);
 }
 
-bool ColumnList::ProcessKey(dword key, int)
+bool ColumnList::ProcessKey(dword key, int count)
+{
+    // Presses of a key that arrived together come folded into a count; each one moves.
+    bool done = MoveByKey(key);
+    for(int k = 1; done && k < count; k++)
+        MoveByKey(key);
+    return done;
+}
+
+bool ColumnList::MoveByKey(dword key)
 {
     using namespace ListKeys;
     int n = items.GetCount();

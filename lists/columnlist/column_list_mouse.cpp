@@ -122,7 +122,7 @@ void ColumnList::PointerMoved(Point p, dword)
         int64 n = int64(drag_column + 1) * wv / std::max(p.x, GetMinColumnWidth());
         // Past this count the columns would be narrower than the minimum, and the last of
         // them would reach right of the view where no pointer finds its items.
-        n = std::clamp<int64>(n, 1, GetMaxColumnCount(wv));
+        n = std::clamp<int64>(n, 1, GetMaxColumnCount(GetViewSize().cx));
         if(n != column_count) {
             column_count = int(n);
             Refresh();
