@@ -217,6 +217,33 @@ TEST_F(ColumnListInput, TheWheelScrollsThreeItemsANotch)
     EXPECT_EQ(list.GetCursor(), 0) << "the wheel leaves the cursor";
 }
 
+TEST_F(ColumnListInput, AClippedItemShowsInFullUnderThePointer)
+{
+    list.Add("short");
+    list.Add("a name far too long for a column a hundred pixels wide.txt");
+    DisplayPopup& popup = list.GetItemPopup();
+    Rect item = list.GetItemRect(1);
+    MovePointer(window->GetWindow(), InWindow(list.GetItemRect(0).CenterPoint()));
+    PumpFor(100);
+    EXPECT_FALSE(popup.IsOpen()) << "a value that fits needs no pop-up";
+
+    MovePointer(window->GetWindow(), InWindow(item.CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return popup.IsOpen(); }));
+    Rect view = list.GetViewRectOnScreen();
+    Rect shown = popup.GetRectOnScreen();
+    EXPECT_EQ(shown.left, view.left + item.left - 1);
+    EXPECT_GT(shown.right, view.left + item.right + 1) << "grown to the whole value";
+
+    // The last pixels before the column's edge belong to the edge drag.
+    MovePointer(window->GetWindow(), InWindow(Point(item.right - 2, item.top + 5)));
+    EXPECT_TRUE(PumpUntil([&] { return !popup.IsOpen(); }));
+
+    list.ItemPopup(false);
+    MovePointer(window->GetWindow(), InWindow(item.CenterPoint()));
+    PumpFor(100);
+    EXPECT_FALSE(popup.IsOpen());
+}
+
 class ColumnListEdgeDrag : public ColumnListInput {
 protected:
     void DragEdge(int from_x, int to_x)
@@ -277,6 +304,7 @@ protected:
     int drags = 0;
     int saved_wait = 200;
     bool marked = false;
+    Pixels hover_pixels; // the view just before the drop
 
     void SetUp() override
     {
@@ -302,6 +330,8 @@ protected:
     void Release()
     {
         marked = list.GetDropPos() >= 0;
+        if(marked)
+            hover_pixels = ViewPixels();
         XTestFakeButtonEvent(display, 1, false, 0);
         XSync(display, false);
     }
@@ -338,6 +368,29 @@ TEST_F(ColumnListItemDrag, AnItemDroppedBetweenItemsOfTheList)
     EXPECT_EQ(inserts, (std::vector<std::string>{ "6 1" }));
     EXPECT_TRUE(marked) << "the insertion place was marked while the drag hovered";
     EXPECT_EQ(list.GetDropPos(), -1) << "the mark goes with the drag";
+}
+
+TEST_F(ColumnListItemDrag, AnInsertionBeforeAColumnsFirstItemIsMarkedAtBothEnds)
+{
+    std::vector<std::string> inserts;
+    list.WhenDropInsert = Lambda<int, TransferOffer&>([&](int i, TransferOffer& offer) {
+        if(offer.Accept(ITEMS_FORMAT))
+            inserts.push_back(std::to_string(i) + " " + offer.GetData().Begin());
+    });
+    Rect r = list.GetItemRect(3); // the bottom of column 0
+    drop_at = list.GetViewRectOnScreen().TopLeft() + Point(r.left + 30, r.bottom - 2);
+    DragFrom(1);
+    EXPECT_EQ(inserts, (std::vector<std::string>{ "4 1" }));
+    ASSERT_TRUE(marked);
+    auto marks = [&](int x0, int y) {
+        int n = 0;
+        for(int x = x0; x < x0 + 99; x++)
+            n += hover_pixels.At(x, y) == SysColorHighlight();
+        return n;
+    };
+    EXPECT_GT(marks(0, 78), 90) << "below item 3, at the bottom of column 0";
+    EXPECT_GT(marks(100, 0), 90) << "above item 4, at the top of column 1";
+    EXPECT_LT(marks(0, 40), 10) << "nowhere else";
 }
 
 TEST_F(ColumnListItemDrag, WithoutDropCallbacksTheListTakesNothing)
