@@ -6,6 +6,7 @@
 #include "foundation/string_stream.h"
 #include "tests/support/lambda_callback.h"
 #include "tests/support/printers.h"
+#include "widgets/bar/bar.h"
 
 #include <algorithm>
 #include <random>
@@ -177,6 +178,25 @@ TEST_F(ColumnListModel, AStoredCountTheViewCannotHoldFailsTheLoad)
     list.SerializeSettings(fits);
     EXPECT_FALSE(fits.IsError());
     EXPECT_EQ(list.GetColumnCount(), most);
+}
+
+TEST_F(ColumnListModel, OtherKeysRunTheContextMenusItems)
+{
+    FillItems(list, 5);
+    list.SetCursor(2);
+    const dword CTRL_X = 0x20000 | 0x10000 | 'X';
+    const dword CTRL_Y = 0x20000 | 0x10000 | 'Y';
+    int cut = 0;
+    list.WhenBar = Lambda<Bar&>([&](Bar& bar) {
+        bar.AddMenuItem(true, "Cut", Lambda([&] { cut++; })).Key(CTRL_X);
+        bar.AddMenuItem(false, "Paste", Lambda([&] { cut += 100; })).Key(CTRL_Y);
+    });
+    EXPECT_TRUE(list.ProcessKey(CTRL_X, 1));
+    EXPECT_EQ(cut, 1);
+    EXPECT_FALSE(list.ProcessKey(CTRL_Y, 1)) << "a disabled item takes no key";
+    EXPECT_FALSE(list.ProcessKey('q', 1));
+    EXPECT_EQ(cut, 1);
+    EXPECT_EQ(list.GetCursor(), 2);
 }
 
 // Orders texts, counting its comparisons.
