@@ -8,6 +8,7 @@
 #include "draw/look/sys_colors.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace Qor {
 
@@ -29,7 +30,7 @@ int ColumnList::GetColumnWidth(int c) const
     int width = GetViewSize().cx;
     int w = std::max(width / std::max(column_count, 1), GetMinColumnWidth());
     if(c == column_count - 1)
-        return width - (column_count - 1) * w;
+        return int(std::max<int64>(width - int64(column_count - 1) * w, INT_MIN / 2));
     return w;
 }
 
@@ -47,10 +48,15 @@ Rect ColumnList::GetItemRect(int i) const
         return Rect(0, 0, 0, 0);
     int c = j / rows;
     int r = j % rows;
-    int x = 0;
-    for(int k = 0; k < c; k++)
-        x += GetColumnWidth(k);
-    return Rect(x, r * item_height, x + GetColumnWidth(c), r * item_height + item_height);
+    // Every column but the last has the same width: the sum of those left of c in closed
+    // form, so that items far beyond the view cost no walk.
+    int64 x = int64(c) * GetColumnWidth(0);
+    if(c >= column_count)
+        x += GetColumnWidth(column_count - 1) - GetColumnWidth(0);
+    int64 right = x + GetColumnWidth(c);
+    if(x > INT_MAX || right > INT_MAX)
+        return Rect(INT_MAX, r * item_height, INT_MAX, r * item_height + item_height);
+    return Rect(int(x), r * item_height, int(right), r * item_height + item_height);
 }
 
 int ColumnList::GetItemAt(Point p) const
@@ -70,7 +76,7 @@ void ColumnList::SyncScrollBar()
 {
     sb.SetLine(1);
     sb.SetTotal(items.GetCount());
-    sb.SetPage(item_height > 0 ? column_count * GetRows() : 0);
+    sb.SetPage(item_height > 0 ? int(std::min<int64>(int64(column_count) * GetRows(), INT_MAX)) : 0);
 }
 
 void ColumnList::Layout() { SyncScrollBar(); }

@@ -4,6 +4,8 @@
 
 #include "tests/support/printers.h"
 
+#include <climits>
+
 namespace {
 
 using namespace Qor;
@@ -91,6 +93,17 @@ TEST_F(ColumnListLayout, ColumnsNeverGetNarrowerThanTheMinimum)
     EXPECT_GT(list.GetItemRect(4 * (n - 2)).right, 300) << "the columns run past the right edge";
     // The hit test keeps to the columns there are.
     EXPECT_EQ(list.GetItemAt(Point(299, 0)), 4 * (299 / s));
+}
+
+TEST_F(ColumnListLayout, AHugeColumnCountOverflowsNothing)
+{
+    FillItems(list, 10);
+    list.SetColumnCount(1 << 30);
+    int s = ColumnList::GetMinColumnWidth();
+    EXPECT_EQ(list.GetScrollBar().GetPage(), INT_MAX) << "every item is on the page";
+    EXPECT_EQ(list.GetItemAt(Point(s + 1, 0)), 4);
+    EXPECT_EQ(list.GetItemRect(9), Rect(2 * s, 20, 3 * s, 40));
+    EXPECT_LT(list.GetColumnWidth((1 << 30) - 1), 0) << "the last column lies far beyond the view";
 }
 
 TEST_F(ColumnListLayout, TheViewIsAWholeNumberOfRowsHigh)
