@@ -97,6 +97,10 @@ public:
     // May replace the icon of a listed entry: (is a folder, the entry, its icon).
     CallbackHolder<void, bool, const FileSystemEntry&, Image&> WhenIcon;
     int columns = 1; // columns of `list`, 1 to 4
+
+private:
+    // The file list's double click, which has no use for OpenItem's answer.
+    void OpenItemAction();
 };
 
 } // namespace Qor

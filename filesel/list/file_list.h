@@ -104,8 +104,8 @@ public:
 
 private:
     enum { RENAME_TIMER = 1 };
-    // The entry the editor was opened on; the cursor may leave it while the editor is open.
-    int renameitem = -1;
+    // The name of the entry the editor was opened on; the cursor may leave it meanwhile.
+    String renaming;
 };
 
 // Draws one name at (x, y) in the width given: the extension in its own ink, long names

@@ -1,0 +1,13 @@
+// The file selector: every public header.
+#pragma once
+
+#include "filesel/accept/file_names.h"
+#include "filesel/dialog/file_sel.h"
+#include "filesel/dialog/file_sel_layout.h"
+#include "filesel/folder/entry_lookup.h"
+#include "filesel/folder/file_size.h"
+#include "filesel/folder/name_order.h"
+#include "filesel/icons/mime_globs.h"
+#include "filesel/list/file_list.h"
+#include "filesel/navigate/directory_up.h"
+#include "filesel/navigate/rename_entry.h"
