@@ -65,10 +65,11 @@ void FileSel::Reload()
             return;
         }
         // Back to the last folder that could be read; failing that, the root list,
-        // which always lists.
+        // which always lists. That reload sets up everything for the folder shown.
         dir.SetValue(lastfolder);
         lastfolder.Clear();
         Reload();
+        return;
     }
     places.ClearCursor();
     if(!d.IsEmpty())
@@ -97,8 +98,7 @@ void FileSel::Reload()
     }
     if(drive_letters && !basefolder.IsEmpty() && folder_text.IsEmpty())
         dirup.Disable();
-    if(ok)
-        lastfolder = folder_text;
+    lastfolder = folder_text;
     if(!lastfolder.IsEmpty() || !basefolder.IsEmpty()) {
         if(sortext.GetValue().ToInt() != 0 && mode != MODE_FOLDER)
             list.Sort(FileListSortExt());

@@ -12,9 +12,11 @@ namespace {
 
 enum { STATE_VERSION = 10 };
 
-void SerializeState(FileSel& d, Stream& s)
+// Stores a record of the given version (when the stream stores) or loads one; returns
+// the version of the record.
+int SerializeState(FileSel& d, Stream& s, int version = STATE_VERSION)
 {
-    int v = STATE_VERSION;
+    int v = version;
     s.SerializeCount(v);
     if(v > STATE_VERSION)
         v = STATE_VERSION;
@@ -60,6 +62,7 @@ void SerializeState(FileSel& d, Stream& s)
         d.hidden.ArchiveBinary(s);
     if(v > 7)
         d.hiddenfiles.ArchiveBinary(s);
+    return v;
 }
 
 } // namespace
@@ -70,24 +73,19 @@ void FileSel::ArchiveBinary(Stream& s)
         SerializeState(*this, s);
         return;
     }
-    // A record that does not load must leave the dialog as it was: the state is kept
-    // aside first and put back when the loading fails part way.
-    StringStream kept;
-    SerializeState(*this, kept);
-    String before = kept.GetText();
-    auto restore = [&] {
-        StringStream again(before);
-        SerializeState(*this, again);
-    };
-    try {
-        SerializeState(*this, s);
-    }
-    catch(const LoadingError&) {
-        restore();
-        throw;
-    }
+    // A record that does not load must leave the dialog as it was, so it is read into a
+    // dialog of the same size first and handed over only when all of it loaded.
+    FileSel probe;
+    probe.SetRect(GetRectInParent());
+    probe.list.SetColumnCount(list.GetColumnCount());
+    int version = SerializeState(probe, s);
     if(s.IsError())
-        restore();
+        return;
+    // Handed over in the record's own version, so that fields it does not carry stay.
+    StringStream out;
+    SerializeState(probe, out, version);
+    StringStream in(out.GetText());
+    SerializeState(*this, in);
 }
 
 } // namespace Qor
