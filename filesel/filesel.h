@@ -10,6 +10,7 @@
 #include "filesel/folder/name_order.h"
 #include "filesel/folder/search_match.h"
 #include "filesel/folder/sort_orders.h"
+#include "filesel/icons/file_icons.h"
 #include "filesel/icons/mime_globs.h"
 #include "filesel/list/file_list.h"
 #include "filesel/navigate/directory_up.h"

@@ -15,8 +15,10 @@ namespace Qor {
 
 namespace {
 
-void SetUpToolButton(Button& b, const Image& img, const String& tip)
+// The tool buttons sit in a row in the free room of the bottom line, left of the options.
+void SetUpToolButton(Button& b, int i, const Image& img, const String& tip)
 {
+    b.PlaceLeftZoomed(224 + 24 * i, 22).PlaceBottomZoomed(7, 22);
     b.SetImage(img);
     b.SetTipText(tip.Begin());
     b.SetWantsFocus(false);
@@ -60,11 +62,11 @@ FileSel::FileSel()
 
     AllowResize(true);
 
-    SetUpToolButton(dirup, CtrlImg::DirUp(), String(Translate("Dir up")) + " (Ctrl+Up)");
-    SetUpToolButton(newfolder, CtrlImg::MkDir(), String(Translate("Create directory")) + " (F7)");
-    SetUpToolButton(selectfiles, CtrlImg::Plus(), Translate("Select files"));
-    SetUpToolButton(unselectfiles, CtrlImg::Minus(), Translate("Unselect files"));
-    SetUpToolButton(togglefiles, CtrlImg::Toggle(), Translate("Toggle files"));
+    SetUpToolButton(dirup, 0, CtrlImg::DirUp(), String(Translate("Dir up")) + " (Ctrl+Up)");
+    SetUpToolButton(newfolder, 1, CtrlImg::MkDir(), String(Translate("Create directory")) + " (F7)");
+    SetUpToolButton(selectfiles, 2, CtrlImg::Plus(), Translate("Select files"));
+    SetUpToolButton(unselectfiles, 3, CtrlImg::Minus(), Translate("Unselect files"));
+    SetUpToolButton(togglefiles, 4, CtrlImg::Toggle(), Translate("Toggle files"));
 
     type.SetAction(MakeCallback(this, &FileSel::ClearSearchAndReload));
     sortext.SetValue(0);
