@@ -4,6 +4,8 @@
 // names with wildcards or quotes taken exactly as typed.
 #include "tests/filesel/gui/selector_fixture.h"
 
+#include "draw/look/sys_colors.h"
+
 #include "tests/support/printers.h"
 
 #include <optional>

@@ -3,6 +3,8 @@
 // ignores case and accents.
 #include "tests/filesel/gui/selector_fixture.h"
 
+#include "draw/look/sys_colors.h"
+
 #include "tests/support/printers.h"
 
 #include <unistd.h>
@@ -123,6 +125,53 @@ TEST_F(FolderGuiTest, AFolderThatCannotBeListedFallsBack)
     EXPECT_EQ(ListedNames(fresh), (std::vector<std::string>{ "/" }));
     EXPECT_FALSE(fresh.dirup.IsEnabled());
     EXPECT_EQ(fresh.places.GetCursor(), -1);
+}
+
+} // namespace
+
+namespace {
+
+using namespace Qor;
+using namespace QorTest;
+
+TEST_F(FolderGuiTest, HiddenItemsSortChoiceAndFolderMode)
+{
+    MakeFolder(".cache");
+    MakeFolder("zdir");
+    MakeFile(".profile");
+    MakeFile("b");
+    MakeFile("a.TXT");
+    MakeFile("c.txt");
+    MakeFile("d.zip");
+    FileSel fs;
+    ASSERT_TRUE(OpenSelector(fs, Folder()));
+    EXPECT_EQ(ListedNames(fs), (std::vector<std::string>{ "zdir", "a.TXT", "b", "c.txt", "d.zip" }));
+
+    Click(GetHostWindow(fs), CtrlPoint(fs, fs.hiddenfiles));
+    ASSERT_TRUE(PumpUntil([&] { return fs.list.GetCount() == 6; }));
+    EXPECT_EQ(ListedNames(fs), (std::vector<std::string>{ "zdir", ".profile", "a.TXT", "b", "c.txt", "d.zip" }))
+        << "hidden files only";
+
+    Click(GetHostWindow(fs), CtrlPoint(fs, fs.hidden));
+    ASSERT_TRUE(PumpUntil([&] { return fs.list.GetCount() == 7; }));
+    EXPECT_EQ(ListedNames(fs),
+              (std::vector<std::string>{ ".cache", "zdir", ".profile", "a.TXT", "b", "c.txt", "d.zip" }));
+    EXPECT_FALSE(fs.hiddenfiles.IsEnabled());
+
+    fs.hidden.SetValue(0);
+    fs.hiddenfiles.SetValue(0);
+    fs.sortext.SetValue(1);
+    fs.Reload();
+    EXPECT_TRUE(fs.hiddenfiles.IsEnabled());
+    EXPECT_EQ(ListedNames(fs), (std::vector<std::string>{ "zdir", "b", "a.TXT", "c.txt", "d.zip" }))
+        << "by extension, equal extensions by name";
+
+    // Choosing a folder: files grey and by name whatever the sort choice.
+    fs.mode = FileSel::MODE_FOLDER;
+    fs.Reload();
+    EXPECT_EQ(ListedNames(fs), (std::vector<std::string>{ "zdir", "a.TXT", "b", "c.txt", "d.zip" }));
+    EXPECT_EQ(fs.list.GetFile(1).ink, SysColorDisabled());
+    EXPECT_EQ(fs.list.GetFile(0).ink, SysColorText());
 }
 
 } // namespace
