@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <cstdlib>
+#include <system_error>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -78,16 +79,26 @@ std::string MakeTheme()
     for(const ThemeIcon& i : TEST_THEME_ICONS)
         std::ofstream(icons + "/gnome-" + i.name + ".png", std::ios::binary) << SolidPng(i.color);
     setenv("XDG_DATA_HOME", home.c_str(), 1);
-    std::atexit([] { std::filesystem::remove_all(TestThemeDataHome()); });
     return home;
 }
+
+// Removed with everything in it at exit.
+struct ThemeFolder {
+    std::string path = MakeTheme();
+    ~ThemeFolder()
+    {
+        std::error_code ignored;
+        if(!path.empty())
+            std::filesystem::remove_all(path, ignored);
+    }
+};
 
 } // namespace
 
 const std::string& TestThemeDataHome()
 {
-    static std::string home = MakeTheme();
-    return home;
+    static ThemeFolder theme;
+    return theme.path;
 }
 
 // Before main: GLib reads XDG_DATA_HOME once, at its first use.
