@@ -50,7 +50,7 @@ void FillDefaultStyle(ScrollBarStyle& s)
 
 } // namespace
 
-const ScrollBarStyle& ScrollBar::GetDefaultStyle()
+ScrollBarStyle& ScrollBar::GetDefaultStyle()
 {
     static ScrollBarStyle s;
     static ScrollBarStyle standard;
