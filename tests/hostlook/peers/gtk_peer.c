@@ -90,6 +90,7 @@ static int Show(void)
 {
     GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     GtkWidget* fixed = gtk_fixed_new();
+    GtkWidget* group = NULL;
     int i;
     gtk_window_move(GTK_WINDOW(window), 0, 0);
     gtk_window_set_default_size(GTK_WINDOW(window), 400, 160);
@@ -98,7 +99,11 @@ static int Show(void)
     Place(fixed, gtk_button_new(), 100, 10, 80, 30, FALSE);
     for(i = 0; i < 3; i++) {
         GtkWidget* check = Place(fixed, gtk_check_button_new(), 10 + 50 * i, 60, 30, 30, i != 2);
-        GtkWidget* radio = Place(fixed, gtk_radio_button_new(NULL), 10 + 50 * i, 110, 30, 30, i != 2);
+        /* One group: a radio button alone in its group cannot be off. */
+        GtkWidget* radio =
+            Place(fixed, group ? gtk_radio_button_new_from_widget(GTK_RADIO_BUTTON(group)) : gtk_radio_button_new(NULL),
+                  10 + 50 * i, 110, 30, 30, i != 2);
+        group = radio;
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(check), i == 1);
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(radio), i == 1);
     }
