@@ -164,22 +164,25 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
     // Set directly: a size allocation would queue a resize of the probe window.
     widget->allocation = GtkAllocation{ 0, 0, canvas_cx, canvas_cy };
 
+    // Both renderings go through one pixmap, wrapped for GDK once: each new pixmap, GC and
+    // wrapper costs requests and round trips, and a skin makes dozens of these images.
     Image renderings[2];
     static const Color backgrounds[2] = { Color(255, 255, 255), Color(0, 0, 0) };
-    for(int i = 0; i < 2; i++) {
-        ImageDraw iw(canvas_cx + 2 * m, canvas_cy + 2 * m);
-        iw.DrawRect(0, 0, canvas_cx + 2 * m, canvas_cy + 2 * m, backgrounds[i]);
-        GdkPixmap* pixmap = gdk_pixmap_foreign_new(iw.GetDrawable());
-        if(!pixmap)
-            continue;
+    Size canvas(canvas_cx + 2 * m, canvas_cy + 2 * m);
+    ImageDraw iw(canvas);
+    if(GdkPixmap* pixmap = gdk_pixmap_foreign_new(iw.GetDrawable())) {
         gdk_drawable_set_colormap(pixmap, ForeignColormap());
-        GdkRectangle clip = { 0, 0, canvas_cx, canvas_cy };
-        // GTK takes a size of -1 as the whole drawable and paints something for 0.
-        if(icon || (w > 0 && h > 0))
-            PaintKind(widget, pixmap, pixbuf, state, shadow, detail, kind, &clip, rect.left + m, rect.top + m, w, h);
-        // GDK's drawing must reach the server before the pixmap is read back.
-        gdk_flush();
-        renderings[i] = CopyImagePart(iw.GetImage(), crop);
+        for(int i = 0; i < 2; i++) {
+            iw.DrawRect(0, 0, canvas.cx, canvas.cy, backgrounds[i]);
+            GdkRectangle clip = { 0, 0, canvas_cx, canvas_cy };
+            // GTK takes a size of -1 as the whole drawable and paints something for 0.
+            if(icon || (w > 0 && h > 0))
+                PaintKind(widget, pixmap, pixbuf, state, shadow, detail, kind, &clip, rect.left + m, rect.top + m, w,
+                          h);
+            // GDK's drawing must reach the server before the pixmap is read back.
+            gdk_flush();
+            renderings[i] = CopyImagePart(iw.GetImage(), crop);
+        }
         g_object_unref(pixmap);
     }
     if(pixbuf)

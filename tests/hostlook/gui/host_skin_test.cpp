@@ -11,6 +11,7 @@
 #include "ctrl/x11/image/image_draw.h"
 #include "draw/look/resettable_statics.h"
 #include "ctrl/x11/font/xft_settings.h"
+#include "ctrl/x11/startup/window_system.h"
 #include "draw/font/font_metrics.h"
 #include "draw/look/look.h"
 #include "draw/look/recolour.h"
@@ -269,6 +270,20 @@ TEST_F(HostSkinDesktop, FontAndRenderingSettings)
     EXPECT_EQ(f.GetFace(), FindFontFace("DejaVu Sans Mono"));
     EXPECT_TRUE(f.IsBold());
     EXPECT_EQ(f.GetHeightCode(), (9 * 120 * 1024 + 36864) / 73728);
+}
+
+// Each host-skin run costs tens of milliseconds: the window system's start-up sets its fonts
+// (each of which would run both skins twice) and runs the skins once.
+TEST_F(HostSkinDesktop, StartUpRunsTheHostSkinOnce)
+{
+    if(!RunUnderTheme(PinnedTheme()))
+        return;
+    InitWindowSystem();
+    EXPECT_EQ(GetGtkHostSkinRunCount(), 1);
+    EXPECT_EQ(GetGtkHostSkinState().theme_name, "Raleigh");
+    EXPECT_EQ(Button::GetPlainStyle().status, STATIC_SKINNED);
+    EXPECT_EQ(GetStandardFont(), GtkFontFromName("Sans 10", GetGtkSettingInt("gtk-xft-dpi")));
+    ExitWindowSystem();
 }
 
 } // namespace
