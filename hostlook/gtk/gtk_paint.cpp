@@ -36,6 +36,33 @@ GdkColormap* ForeignColormap()
     return cmap;
 }
 
+// The icon theme's icon of the name for a size in pixels, at the size GTK would scale it to.
+// Not through gtk_icon_theme_load_icon, which loses a copy of the file's type name with every
+// icon it loads.
+GdkPixbuf* LoadThemeIcon(const char* name, int size)
+{
+    GtkIconInfo* info = gtk_icon_theme_lookup_icon(gtk_icon_theme_get_default(), name, size, (GtkIconLookupFlags)0);
+    if(!info)
+        return nullptr;
+    GdkPixbuf* pixbuf = nullptr;
+    const gchar* file = gtk_icon_info_get_filename(info);
+    if(file)
+        pixbuf = gdk_pixbuf_new_from_file(file, nullptr);
+    else if(GdkPixbuf* builtin = gtk_icon_info_get_builtin_pixbuf(info))
+        pixbuf = (GdkPixbuf*)g_object_ref(builtin);
+    int base = gtk_icon_info_get_base_size(info);
+    gtk_icon_info_free(info);
+    // GTK scales an icon by the asked size over its folder's size.
+    if(pixbuf && base > 0 && base != size) {
+        int cx = std::max(gdk_pixbuf_get_width(pixbuf) * size / base, 1);
+        int cy = std::max(gdk_pixbuf_get_height(pixbuf) * size / base, 1);
+        GdkPixbuf* scaled = gdk_pixbuf_scale_simple(pixbuf, cx, cy, GDK_INTERP_BILINEAR);
+        g_object_unref(pixbuf);
+        pixbuf = scaled;
+    }
+    return pixbuf;
+}
+
 void MarkRangeSteppers(GtkWidget* widget, int kind, const Rect& rect)
 {
     if(G_OBJECT_TYPE(widget) != gtk_range_get_type() &&
@@ -114,8 +141,7 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
         if(kind == GTK_STOCK_ICON)
             pixbuf = gtk_widget_render_icon(widget, detail, (GtkIconSize)state, nullptr);
         else
-            pixbuf =
-                gtk_icon_theme_load_icon(gtk_icon_theme_get_default(), detail, state, (GtkIconLookupFlags)0, nullptr);
+            pixbuf = LoadThemeIcon(detail, state);
         if(!pixbuf)
             return Image();
         cx = gdk_pixbuf_get_width(pixbuf);
@@ -164,22 +190,25 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
     // Set directly: a size allocation would queue a resize of the probe window.
     widget->allocation = GtkAllocation{ 0, 0, canvas_cx, canvas_cy };
 
+    // Both renderings go through one pixmap, wrapped for GDK once: each new pixmap, GC and
+    // wrapper costs requests and round trips, and a skin makes dozens of these images.
     Image renderings[2];
     static const Color backgrounds[2] = { Color(255, 255, 255), Color(0, 0, 0) };
-    for(int i = 0; i < 2; i++) {
-        ImageDraw iw(canvas_cx + 2 * m, canvas_cy + 2 * m);
-        iw.DrawRect(0, 0, canvas_cx + 2 * m, canvas_cy + 2 * m, backgrounds[i]);
-        GdkPixmap* pixmap = gdk_pixmap_foreign_new(iw.GetDrawable());
-        if(!pixmap)
-            continue;
+    Size canvas(canvas_cx + 2 * m, canvas_cy + 2 * m);
+    ImageDraw iw(canvas);
+    if(GdkPixmap* pixmap = gdk_pixmap_foreign_new(iw.GetDrawable())) {
         gdk_drawable_set_colormap(pixmap, ForeignColormap());
-        GdkRectangle clip = { 0, 0, canvas_cx, canvas_cy };
-        // GTK takes a size of -1 as the whole drawable and paints something for 0.
-        if(icon || (w > 0 && h > 0))
-            PaintKind(widget, pixmap, pixbuf, state, shadow, detail, kind, &clip, rect.left + m, rect.top + m, w, h);
-        // GDK's drawing must reach the server before the pixmap is read back.
-        gdk_flush();
-        renderings[i] = CopyImagePart(iw.GetImage(), crop);
+        for(int i = 0; i < 2; i++) {
+            iw.DrawRect(0, 0, canvas.cx, canvas.cy, backgrounds[i]);
+            GdkRectangle clip = { 0, 0, canvas_cx, canvas_cy };
+            // GTK takes a size of -1 as the whole drawable and paints something for 0.
+            if(icon || (w > 0 && h > 0))
+                PaintKind(widget, pixmap, pixbuf, state, shadow, detail, kind, &clip, rect.left + m, rect.top + m, w,
+                          h);
+            // GDK's drawing must reach the server before the pixmap is read back.
+            gdk_flush();
+            renderings[i] = CopyImagePart(iw.GetImage(), crop);
+        }
         g_object_unref(pixmap);
     }
     if(pixbuf)

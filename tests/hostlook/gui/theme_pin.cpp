@@ -4,6 +4,8 @@
 
 #include "tests/support/x11/private_server_run.h"
 
+#include "foundation/process_environment.h"
+
 #include "ctrl/x11/display/xlib.h"
 
 #include <X11/Xatom.h>
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <unistd.h>
 
 namespace QorTest {
 
@@ -57,8 +60,13 @@ ThemeEnvironment::~ThemeEnvironment()
 
 bool RunUnderTheme(const PinnedTheme& theme, int limit_ms)
 {
-    if(IsPrivateServerChild())
+    if(IsPrivateServerChild()) {
+        // The environment a program's start-up stores, as the host skin reads it there.
+        if(!Qor::EnvironmentTable().GetCount())
+            for(char** e = environ; *e; e++)
+                Qor::StoreEnvironmentEntry(*e);
         return true;
+    }
     XvfbServer server(1024, 768, 24);
     ThemeEnvironment environment(theme);
     RunTestOnPrivateServer(server, limit_ms);
@@ -73,7 +81,11 @@ void SetRootResources(const char* resources)
     XChangeProperty(d, DefaultRootWindow(d), name, XA_STRING, 8, PropModeReplace, (const unsigned char*)resources,
                     (int)std::strlen(resources));
     XSync(d, 0);
-    XCloseDisplay(d);
+    // Kept open: a server whose last client leaves forgets the root window's properties.
+    static ::Display* keeper = nullptr;
+    if(keeper)
+        XCloseDisplay(keeper);
+    keeper = d;
 }
 
 } // namespace QorTest

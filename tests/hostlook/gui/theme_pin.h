@@ -48,7 +48,8 @@ bool RunUnderTheme(const PinnedTheme& theme, int limit_ms = 60000);
 // and qor-test-wide (96 x 48) in the 48 pixel folder of the icon theme folder.
 void WriteTestIcons(const std::string& icon_folder);
 
-// The resources a desktop puts on the root window for Xft (dpi, antialiasing, hinting).
+// The resources a desktop puts on the root window for Xft (dpi, antialiasing, hinting); the
+// connection that set them stays open, so the server keeps them.
 void SetRootResources(const char* resources);
 
 } // namespace QorTest
