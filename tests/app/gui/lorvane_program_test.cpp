@@ -3,6 +3,7 @@
 // timers, types, picks match types, searches, reads the rows, opens and closes meanings,
 // sorts, and closes the window through the window manager.
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_child.h"
 #include "tests/support/x11/gui_test.h"
 #include "tests/support/x11/openbox_run.h"
 #include "tests/support/x11/private_server_run.h"
@@ -378,8 +379,10 @@ TEST_F(LorvaneProgramTest, ProgramClosedByTheWindowManagerExitsWithZero)
 {
     UNDER_OPENBOX();
     TempFolder home("lorvane_home");
+    pid_t parent = getpid();
     pid_t pid = fork();
     if(pid == 0) {
+        PrepareTestChild(parent);
         setenv("HOME", home.Path().c_str(), 1);
         execl(QOR_LORVANE_PROGRAM, QOR_LORVANE_PROGRAM, nullptr);
         _exit(127);

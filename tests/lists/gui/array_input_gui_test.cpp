@@ -5,6 +5,7 @@
 
 #include "tests/support/lambda_callback.h"
 #include "tests/support/x11/input_window.h"
+#include "tests/x11/dnd/patient_drag.h"
 
 #include "ctrl/dnd/drag_source.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
@@ -233,7 +234,7 @@ protected:
     void SetUp() override
     {
         ArrayInput::SetUp();
-        saved_wait = SetXdndReplyWait(3000);
+        saved_wait = SetXdndReplyWait(PEER_REPLY_WAIT_MS);
         list.SetOption(ArrayCtrl::MULTI_SELECT);
         list.SelectRow(1);
         list.SelectRow(2);
