@@ -277,6 +277,19 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
         MovePointer(host(), CentreIn(*w, w->criteria));
     });
     s.Wait(600);
+    // A meaning with the markup's own characters and a tab is shown as it stands.
+    static const char* const literal = "a [* b] `c` {d} ^e^ @f \\g #h &i ~j\tk";
+    s.Do([&] { w->array.Set(0, 1, String(literal)); });
+    s.Do([&] { Click(host(), CellIn(*w, w->array, 0, 1)); });
+    s.Then([&] { return Dialogs().size() == 1 && Dialogs()[0]->IsInOpenWindow(); });
+    s.Wait(200);
+    s.Do([&] {
+        EXPECT_EQ(PromptText(*Dialogs()[0]), literal);
+        TypeKey(XK_Return);
+    });
+    s.Then([&] { return Dialogs().empty(); });
+    s.Do([&] { MovePointer(host(), CentreIn(*w, w->criteria)); });
+    s.Wait(600);
 
     // An empty criterion empties the list and asks for one.
     s.Do([&] {
