@@ -4,6 +4,7 @@
 
 #include "ctrl/x11/clip/png_raster.h"
 #include "ctrl/x11/clip/selection.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/events/x_events.h"
@@ -16,8 +17,8 @@
 namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
-    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), RegisterWindowHost(), RegisterEventLoop(),
-     RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(), RegisterPngRasterFormat(), RegisterXdndSource(),
-     0);
+    (InstallPanicBox(), RegisterDisplayClose(), RegisterXftMetricHooks(), RegisterImageDrawHooks(),
+     RegisterWindowHost(), RegisterEventLoop(), RegisterXEvents(), RegisterX11TopWindow(), RegisterClipboard(),
+     RegisterPngRasterFormat(), RegisterXdndSource(), 0);
 
 } // namespace Qor
