@@ -3,6 +3,7 @@
 #include "ctrl/x11/startup/window_system.h"
 #include "foundation/app_startup.h"
 #include "foundation/panic.h"
+#include "hostlook/registrations.h"
 
 using namespace Qor;
 

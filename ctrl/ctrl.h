@@ -5,6 +5,7 @@
 #include "ctrl/clip/image_formats.h"
 #include "ctrl/clip/text_formats.h"
 #include "ctrl/clip/transfer.h"
+#include "ctrl/clip/transfer_session.h"
 #include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/dnd/drag_source.h"
 #include "ctrl/dnd/drop_target.h"

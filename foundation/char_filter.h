@@ -15,6 +15,9 @@ int CharFilterDigit(int c);       // '0'-'9'
 int CharFilterInt(int c);         // digits, '+', '-'
 int CharFilterDouble(int c);      // digits, signs, 'e'/'E' as 'E', '.'/',' as '.'
 int CharFilterLowerAlnum(int c);  // digits and ASCII letters, letters in lower case
+// The capital ASCII letter a character is based on ('é' gives 'E'); digits, punctuation and
+// control codes give themselves; 0 for a character without an ASCII base and from U+0800.
+int UpperAsciiLetter(int c);
 
 // Each byte of the NUL-terminated text through the filter; the low byte of
 // every non-zero result is kept.

@@ -1,6 +1,7 @@
 // Digit values and the character filters.
 #include "foundation/char_filter.h"
 #include "foundation/charset.h"
+#include "foundation/chartable.h"
 #include "foundation/string.h"
 
 namespace Qor {
@@ -29,6 +30,13 @@ int CharFilterDouble(int c)
     if(c == '.' || c == ',')
         return '.';
     return CharFilterInt(c);
+}
+
+int UpperAsciiLetter(int c)
+{
+    if(c > 0 && c < 0x80)
+        return CapitalCaseChar(c);
+    return CapitalCaseChar(BaseAsciiChar(c));
 }
 
 int CharFilterLowerAlnum(int c)

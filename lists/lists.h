@@ -6,6 +6,7 @@
 #include "lists/array/cell_ctrl.h"
 #include "lists/array/index_sort.h"
 #include "lists/array/separator_display.h"
+#include "lists/columnlist/column_list.h"
 #include "lists/droplist/drop_list.h"
 #include "lists/header/header_ctrl.h"
 #include "lists/header/header_layout.h"

@@ -5,7 +5,10 @@
 # refuses the connections of the next test while it does.
 if [ -z "${DISPLAY:-}" ]; then
     qor_xvfb_number=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$qor_xvfb_number" >/dev/null 2>&1 &
+    # The server holds none of the caller's descriptors (ctest would wait for its output) and
+    # dies with this shell even when the shell is killed and its trap never runs.
+    setpriv --pdeathsig KILL Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        3>"$qor_xvfb_number" </dev/null >/dev/null 2>&1 4>&- 5>&- 6>&- 7>&- 8>&- 9>&- &
     QOR_XVFB_PID=$!
     trap 'kill $QOR_XVFB_PID 2>/dev/null; wait $QOR_XVFB_PID 2>/dev/null' EXIT INT TERM
     i=0

@@ -17,6 +17,6 @@ namespace Qor {
 
 extern const char qor_widgets_registrations =
     (RegisterWidgetMessages(), RegisterCtrlImg(), RegisterCtrlsImg(), RegisterClassicCtrlsImg(),
-     RegisterStandardSkin(nullptr), RegisterValueErrorPrompt(), RegisterMenuHooks(), RegisterToolTipHooks(), 0);
+     RegisterStandardSkin(), RegisterValueErrorPrompt(), RegisterMenuHooks(), RegisterToolTipHooks(), 0);
 
 } // namespace Qor

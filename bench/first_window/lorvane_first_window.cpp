@@ -4,6 +4,9 @@
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/startup/window_system.h"
 #include "foundation/app_startup.h"
+#if QOR_FIRST_WINDOW_SKIN == 2
+#include "hostlook/hostlook.h"
+#endif
 
 #include <cstdio>
 
@@ -39,6 +42,13 @@ int main(int argc, char** argv, char** envp)
         XSync(display, false);
         std::puts("painted");
     }
+#if QOR_FIRST_WINDOW_SKIN == 2
+    // Each host-skin run costs tens of milliseconds: start-up runs it once.
+    if(GetGtkHostSkinRunCount() != 1) {
+        std::fprintf(stderr, "the host skin ran %d times\n", GetGtkHostSkinRunCount());
+        return 1;
+    }
+#endif
     ExitWindowSystem();
     ClearMainRunning();
     return 0;

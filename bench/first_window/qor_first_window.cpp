@@ -1,5 +1,7 @@
 // A Qor program that opens one top-level window with a label and an image and exits once
 // the window was painted; with --hold it stays open until it is closed (for a look at it).
+// Built three ways: on the bare display (no skin), and with QOR_FIRST_WINDOW_SKIN through the
+// window system's whole start-up with the standard skin (1) or the GTK host look (2).
 
 #include "ctrl/registrations.h"
 #include "ctrl/topwindow/top_window.h"
@@ -9,6 +11,15 @@
 #include "draw/look/sys_colors.h"
 #include "draw/draw.h"
 #include "draw/image/pixel_buffer.h"
+
+#if QOR_FIRST_WINDOW_SKIN
+#include "ctrl/x11/startup/window_system.h"
+#include "foundation/app_startup.h"
+#include "widgets/registrations.h"
+#endif
+#if QOR_FIRST_WINDOW_SKIN == 2
+#include "hostlook/hostlook.h"
+#endif
 
 #include <cmath>
 #include <cstdio>
@@ -63,10 +74,16 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char** argv, char** envp)
 {
     bool hold = argc > 1 && !std::strcmp(argv[1], "--hold");
+#if QOR_FIRST_WINDOW_SKIN
+    ProcessStartUp(argc, argv, envp);
+    InitWindowSystem();
+#else
+    (void)envp;
     SetupDisplay();
+#endif
     LabelWindow w;
     w.SetTitle("Lorvane");
     w.SetRect(Rect(40, 40, 400, 160));
@@ -80,5 +97,12 @@ int main(int argc, char** argv)
             WaitForEvents(10);
     XSync(display, false);
     std::puts("painted");
+#if QOR_FIRST_WINDOW_SKIN == 2
+    // Each host-skin run costs tens of milliseconds: start-up runs it once.
+    if(GetGtkHostSkinRunCount() != 1) {
+        std::fprintf(stderr, "the host skin ran %d times\n", GetGtkHostSkinRunCount());
+        return 1;
+    }
+#endif
     return 0;
 }

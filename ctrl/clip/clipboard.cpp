@@ -3,6 +3,7 @@
 #include "ctrl/clip/clipboard.h"
 
 #include "ctrl/clip/text_formats.h"
+#include "ctrl/clip/transfer_session.h"
 #include "ctrl/platform/platform.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "foundation/charset.h"
@@ -59,6 +60,7 @@ void AppendClipboardText(const WString& text) { AppendClipboard("UTF8_STRING", E
 
 bool IsClipboardTextAvailable()
 {
+    TransferSession session;
     TransferOffer offer;
     for(const char* format : { "STRING", "UTF8_STRING", "text/plain", "text/unicode" })
         if(offer.IsAvailable(format))

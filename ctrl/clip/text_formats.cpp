@@ -1,6 +1,7 @@
 // Text in the clipboard's text formats.
 #include "ctrl/clip/text_formats.h"
 
+#include "ctrl/clip/transfer_session.h"
 #include "foundation/charset.h"
 
 namespace Qor {
@@ -76,6 +77,7 @@ WString DecodeTextFormat(const String& data, const String& format)
 
 WString ReadOfferText(TransferOffer& offer)
 {
+    TransferSession session;
     for(const char* format : { "UTF8_STRING", "text/unicode", "STRING", "text/plain" })
         if(offer.Accept(format))
             return DecodeTextFormat(offer.data, format);

@@ -3,6 +3,7 @@
 #include "ctrl/clip/transfer.h"
 
 #include "ctrl/clip/clipboard.h"
+#include "ctrl/clip/transfer_session.h"
 #include "ctrl/platform/platform.h"
 #include "foundation/text_split.h"
 
@@ -51,6 +52,7 @@ String TransferOffer::Fetch(const char* format) const
 
 bool TransferOffer::Accept(const char* formats)
 {
+    TransferSession session;
     for(const String& name : SplitText(formats, ';', true)) {
         if(accepted && name == accepted_format)
             return fetch_on_accept;

@@ -204,7 +204,7 @@ Image Ctrl::DispatchMouse(int event, Point p, int zdelta, dword keyflags)
     default:
         break;
     }
-    return Image();
+    return ArrowCursor();
 }
 
 void Ctrl::PointerEntered(Point, dword) {}

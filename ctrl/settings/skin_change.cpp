@@ -47,6 +47,12 @@ void SetSkinCallbacks(void (*base)(), void (*host)())
     host_skin = host;
 }
 
+void SetBaseSkin(void (*base)()) { base_skin = base; }
+
+void (*GetBaseSkin())() { return base_skin; }
+
+void (*GetHostSkin())() { return host_skin; }
+
 void ApplySkinChange()
 {
     if(skin_change_depth)

@@ -7,6 +7,11 @@ namespace Qor {
 // The standard skin (which puts every registered static back to its default) and the
 // host skin (which fills them from the desktop); either may be null.
 void SetSkinCallbacks(void (*base)(), void (*host)());
+// The base skin alone: a host skin registered earlier stays.
+void SetBaseSkin(void (*base)());
+// The two skins a skin change runs.
+void (*GetBaseSkin())();
+void (*GetHostSkin())();
 // Runs both skins, measures the layout zoom again, rebuilds the look statics and lays out
 // and repaints every open window. A call while one runs (from a skin, the zoom or the
 // font-change hook) is ignored.

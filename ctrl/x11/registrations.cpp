@@ -4,6 +4,7 @@
 
 #include "ctrl/x11/clip/png_raster.h"
 #include "ctrl/x11/clip/selection.h"
+#include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
 #include "ctrl/x11/events/x_events.h"
@@ -17,7 +18,7 @@
 namespace Qor {
 
 extern const char qor_ctrl_x11_registrations =
-    (InstallPanicBox(), RegisterXftMetricHooks(), RegisterImageDrawHooks(), InstallX11Platform(), RegisterEventLoop(),
-     RegisterPngRasterFormat(), RegisterXdndSource(), 0);
+    (InstallPanicBox(), RegisterDisplayClose(), RegisterXftMetricHooks(), RegisterImageDrawHooks(),
+     InstallX11Platform(), RegisterEventLoop(), RegisterPngRasterFormat(), RegisterXdndSource(), 0);
 
 } // namespace Qor

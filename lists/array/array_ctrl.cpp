@@ -77,6 +77,7 @@ void ArrayCtrl::Reset()
     sort_column = -1;
     sort_descending = false;
     refind_cursor = false;
+    row_order = nullptr;
     accept_nesting = 0;
     default_row_height = GetStandardFontSize().cy;
     Clear();

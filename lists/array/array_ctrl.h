@@ -181,6 +181,20 @@ public:
     void PermuteRows(const Vector<int>& order);
     int GetSortColumn() const { return sort_column; }
     bool IsSortDescending() const { return sort_descending; }
+    // An order of whole rows (their values by value index) that a column sort applies
+    // first, so that it decides between rows whose column values are equal. None after
+    // construction and reset; the list does not own it.
+    class RowOrder {
+    public:
+        virtual bool Less(const Vector<Value>& a, const Vector<Value>& b) const = 0;
+        virtual ~RowOrder() = default;
+    };
+    ArrayCtrl& SetRowOrder(const RowOrder* order)
+    {
+        row_order = order;
+        return *this;
+    }
+    const RowOrder* GetRowOrder() const { return row_order; }
     // After a sort the cursor goes back to the row with the former cursor row's key.
     ArrayCtrl& SetRefindCursorAfterSort(bool on = true)
     {
@@ -357,6 +371,8 @@ public:
 
     // Clears the modified flag of every value index.
     void ClearModified() override;
+    // A list keeps nothing in a window's archive: neither a value nor its header's layout.
+    void ArchiveBinary(Stream&) override {}
     // Selection colours change with the focus; a list gaining it without a cursor puts the
     // cursor on its first enabled row (with the focus-sets-cursor option).
     void FocusGained() override;
@@ -526,6 +542,7 @@ private:
     int sort_column = -1;
     bool sort_descending = false;
     bool refind_cursor = false;
+    const RowOrder* row_order = nullptr;
     int first_visible = 0;
     int last_visible = INT32_MAX;
     // Mouse and drag state.

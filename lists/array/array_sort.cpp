@@ -33,6 +33,21 @@ private:
     int (*compare)(const Value&, const Value&);
 };
 
+// The row order as an order of row numbers, for the index sort.
+class RowNumberOrder : public ValueOrder {
+public:
+    RowNumberOrder(const ArrayCtrl& list, const ArrayCtrl::RowOrder& order) : list(list), order(order) {}
+
+    bool Less(const Value& a, const Value& b) const override
+    {
+        return order.Less(list.GetRowValues(a.ToInt()), list.GetRowValues(b.ToInt()));
+    }
+
+private:
+    const ArrayCtrl& list;
+    const ArrayCtrl::RowOrder& order;
+};
+
 } // namespace
 
 void ArrayCtrl::OnHeaderClick(int column)
@@ -80,13 +95,24 @@ void ArrayCtrl::SortByColumnOrder(int column, const ValueOrder& order)
     // as its number would name another row afterwards.
     if(!ClearCursor())
         CancelCursor();
-    ClearCaches();
+    StoreCellCtrlValues();
     int n = GetCount();
     Vector<Value> keys;
+    Vector<int> index;
+    // The row order first, so that the stable column sort keeps it among equal values.
+    if(row_order) {
+        for(int i = 0; i < n; i++) {
+            keys.Add(i);
+            index.Add(i);
+        }
+        IndexSort(index.begin(), keys.begin(), index.end(), RowNumberOrder(*this, *row_order));
+        PermuteRows(index);
+        keys.Clear();
+        index.Clear();
+    }
+    ClearCaches();
     for(int i = 0; i < n; i++)
         keys.Add(GetConvertedValue(i, column));
-    StoreCellCtrlValues();
-    Vector<int> index;
     for(int i = 0; i < n; i++)
         index.Add(i);
     IndexSort(index.begin(), keys.begin(), index.end(), order);

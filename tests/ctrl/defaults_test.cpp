@@ -3,6 +3,8 @@
 
 #include "tests/ctrl/support/ctrl_probe.h"
 
+#include "draw/image/pixel_buffer.h"
+#include "draw/image/rgba.h"
 #include "foundation/callback_action.h"
 #include "foundation/string_stream.h"
 #include "foundation/values/jsonize.h"
@@ -205,6 +207,47 @@ TEST_F(DefaultsFixture, CursorIsTheArrow)
 {
     EXPECT_TRUE(a.CursorFor(Point(0, 0), 0).IsEmpty()); // no window system: no cursor image
     EXPECT_TRUE(a.DispatchMouse(0x40, Point(0, 0), 0, 0).IsEmpty());
+}
+
+namespace {
+
+Image OnePixel(RGBA c)
+{
+    PixelBuffer b(1, 1);
+    b[0][0] = c;
+    return Image(b);
+}
+
+// A window system whose arrow is a one-pixel image, and a control with a cursor of its own.
+Image& TestArrow()
+{
+    static Image arrow = OnePixel(RGBA{ 1, 2, 3, 255 });
+    return arrow;
+}
+
+struct OwnCursor : Probe {
+    using Probe::Probe;
+    Image own = OnePixel(RGBA{ 9, 8, 7, 255 });
+    Image CursorFor(Point, dword) override { return own; }
+};
+
+} // namespace
+
+TEST_F(DefaultsFixture, EveryHandledEventAnswersTheArrowExceptTheCursorQuery)
+{
+    struct Arrow : Platform {
+        Image GetArrowCursor() override { return TestArrow(); }
+    } arrow;
+    PlatformScope installed(arrow);
+    OwnCursor c("C", j);
+    root.AppendChild(c);
+    c.log_mouse = true;
+    // Button events, moves, enter, leave, wheel and a code nobody handles.
+    for(int event : { 0x81, 0x91, 0xA1, 0x82, 0x92, 0x80, 0x90, 0xC1, 0xD1, 0xB1, 0x10, 0x20, 0x30, 0x50, 0x33 }) {
+        Image answer = c.DispatchMouse(event, Point(1, 1), 120, 0);
+        EXPECT_EQ(answer.GetSerialId(), TestArrow().GetSerialId()) << std::hex << event;
+    }
+    EXPECT_EQ(c.DispatchMouse(0x40, Point(1, 1), 0, 0).GetSerialId(), c.own.GetSerialId());
 }
 
 TEST_F(DefaultsFixture, WheelPassesToTheParentInItsCoordinates)

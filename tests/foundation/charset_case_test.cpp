@@ -190,3 +190,19 @@ TEST(CharsetFilter, DigitValuesAndFilters)
     EXPECT_EQ(CharFilterPrintable(0x1F), 0);
     EXPECT_TRUE(FilterText("", CharFilterDigit).IsEmpty());
 }
+
+TEST(CharFilterTest, UpperAsciiLetterGivesTheCapitalAsciiBase)
+{
+    struct Case {
+        int c, result;
+    } cases[] = {
+        {'a', 'A'}, {'Z', 'Z'}, {'5', '5'}, {'.', '.'}, {'*', '*'}, {8, 8}, {13, 13}, {27, 27},
+        {0xE9, 'E'},    // e acute
+        {0xC7, 'C'},    // C cedilla
+        {0x416, 0},     // Cyrillic capital zhe: no ASCII base
+        {0x800, 0},     // beyond the character table
+        {0x1FF52, 0},   // a special key code
+    };
+    for(const Case& c : cases)
+        EXPECT_EQ(UpperAsciiLetter(c.c), c.result) << std::hex << c.c;
+}

@@ -3,6 +3,8 @@
 // error is kept, so start-up behaviour can be checked in a fresh process.
 #pragma once
 
+#include "tests/support/test_child.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -60,17 +62,12 @@ inline ChildRun RunChildProcess(const std::string& executable, std::vector<std::
     int report_pipe[2], error_pipe[2];
     if(executable.empty() || pipe(report_pipe) || pipe(error_pipe))
         return run;
+    pid_t parent = getpid();
     pid_t pid = fork();
     if(pid == 0) {
         if(!folder.empty() && chdir(folder.c_str()) != 0)
             _exit(126);
-        int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(error_pipe[1], 2);
-        dup2(report_pipe[1], 3);
-        for(int fd : { null, report_pipe[0], report_pipe[1], error_pipe[0], error_pipe[1] })
-            if(fd > 3)
-                close(fd);
+        QorTest::PrepareTestChild(parent, -1, -1, error_pipe[1], report_pipe[1]);
         execve(executable.c_str(), argv.data(), envp.data());
         _exit(127);
     }

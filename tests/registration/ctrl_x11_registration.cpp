@@ -7,6 +7,9 @@
 #include "draw/raster/stream_raster.h"
 #include "foundation/panic.h"
 #include "tests/registration/registration_check.h"
+#include "tests/support/test_child.h"
+
+#include <X11/Xatom.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -37,6 +40,42 @@ bool HasWindowNamed(::Display* d, const std::string& caption)
     return found;
 }
 
+// A child connects as the window system's display, leaves a property change in its buffer
+// and exits: only a display closed at exit sends it.
+bool BufferedRequestSurvivesExit(::Display* d)
+{
+    std::string name = "QOR_EXIT_FLUSH_" + std::to_string(getpid());
+    Atom property = XInternAtom(d, name.c_str(), false);
+    XDeleteProperty(d, DefaultRootWindow(d), property);
+    XSync(d, false);
+    pid_t parent = getpid();
+    pid_t child = fork();
+    if(child == 0) {
+        QorTest::PrepareTestChild(parent);
+        Qor::display = XOpenDisplay(nullptr);
+        if(Qor::display) {
+            Atom a = XInternAtom(Qor::display, name.c_str(), false); // a round trip: nothing is left before it
+            long value = 1;
+            XChangeProperty(Qor::display, DefaultRootWindow(Qor::display), a, XA_CARDINAL, 32, PropModeReplace,
+                            reinterpret_cast<unsigned char*>(&value), 1);
+        }
+        std::exit(0);
+    }
+    if(child < 0)
+        return false;
+    waitpid(child, nullptr, 0);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    bool set = XGetWindowProperty(d, DefaultRootWindow(d), property, 0, 1, true, AnyPropertyType, &type, &format,
+                                  &count, &after, &data) == Success &&
+               count == 1;
+    if(data)
+        XFree(data);
+    return set;
+}
+
 } // namespace
 
 int main()
@@ -46,8 +85,10 @@ int main()
     if(!d)
         return QorRegistration::Finish("ctrl_x11_registration");
     std::string caption = "Qor registration box " + std::to_string(getpid());
+    pid_t parent = getpid();
     pid_t child = fork();
     if(child == 0) {
+        QorTest::PrepareTestChild(parent);
         Qor::ShowFatalMessage(caption.c_str(), "a fatal message");
         _exit(0);
     }
@@ -69,6 +110,8 @@ int main()
           "images pasted as PNG are decoded");
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
+    Check(BufferedRequestSurvivesExit(d),
+          "the display is closed at process exit, so what it still held reaches the server");
     XCloseDisplay(d);
     return QorRegistration::Finish("ctrl_x11_registration");
 }

@@ -4,6 +4,7 @@
 #include "widgets/skin/standard_skin.h"
 
 #include "ctrl/settings/gui_settings.h"
+#include "ctrl/settings/skin_change.h"
 #include "ctrl/topwindow/top_window.h"
 #include "draw/image/pixel_buffer.h"
 #include "draw/image_list/image_list.h"
@@ -76,6 +77,21 @@ std::vector<int>& Opacities()
 {
     static std::vector<int> v;
     return v;
+}
+
+void HostSkinStandIn() {}
+
+// The libraries' registrations run in link order, which a program does not choose: the
+// standard skin's registration must not drop a host skin registered before it.
+TEST(StandardSkin, RegistrationKeepsAHostSkinRegisteredBefore)
+{
+    void (*base)() = GetBaseSkin();
+    void (*host)() = GetHostSkin();
+    SetSkinCallbacks(nullptr, HostSkinStandIn);
+    RegisterStandardSkin();
+    EXPECT_EQ(GetBaseSkin(), &StandardSkin);
+    EXPECT_EQ(GetHostSkin(), &HostSkinStandIn);
+    SetSkinCallbacks(base, host);
 }
 
 class AnimationTest : public ::testing::Test {

@@ -1,5 +1,6 @@
 // The panic box, shown by a child process: what it shows, and that a click, a key, closing
 // it or its time limit ends it; and a panic from a fatal signal handler.
+#include "tests/support/test_child.h"
 #include "tests/support/x11/gui_test.h"
 #include "tests/support/x11/xtest_input.h"
 
@@ -33,8 +34,10 @@ protected:
     {
         caption = "Qor panic box test " + std::to_string(getpid());
         XSync(display, false);
+        pid_t parent = getpid();
         child = fork();
         if(child == 0) {
+            PrepareTestChild(parent);
             display = nullptr; // the parent's connection is not the child's to use
             SetPanicBoxTimeLimit(time_limit_ms);
             ShowPanicBox(caption.c_str(), text);

@@ -51,6 +51,9 @@ public:
     virtual bool TakesToolItems() const { return false; }
     virtual bool IsKeyScan() const { return false; }
     virtual bool IsOtherKind() const { return false; }
+    // Whether an item bound to key may be shown or run by this bar. A key scan runs only the
+    // item of the key it looks for, so a builder may spare the cost of enabling the others.
+    virtual bool MayUseKey(dword) const { return true; }
 
     // An item that only menus keep: on any other bar the dummy item, and nothing is added.
     Item& AddMenuItem(bool enable, const char* text, Callback action);
@@ -87,6 +90,7 @@ public:
     bool TakesMenuItems() const override { return true; }
     bool TakesToolItems() const override { return true; }
     bool IsKeyScan() const override { return true; }
+    bool MayUseKey(dword k) const override { return !scanning || k == key; }
 
     const OwnedArray<KeyItem>& GetItems() const { return items; }
 
@@ -97,6 +101,8 @@ private:
     OwnedArray<KeyItem> items;
     KeyItem dummy;
     int depth = 0;
+    bool scanning = false; // run by Scan, for key
+    dword key = 0;
 };
 
 } // namespace Qor

@@ -54,6 +54,8 @@ bool Bar::ScanKeys::Scan(Callback1<Bar&> proc, dword key)
     bool found = false;
     {
         ScanKeys scanner;
+        scanner.scanning = true;
+        scanner.key = key;
         if(proc)
             proc(scanner);
         for(int i = 0; i < scanner.items.GetCount() && !found; i++) {

@@ -3,6 +3,7 @@
 #include "widgets/edit/edit_field.h"
 
 #include "ctrl/clip/text_formats.h"
+#include "ctrl/clip/transfer_session.h"
 #include "ctrl/dnd/drag_source.h"
 #include "draw/image/pixel_buffer.h"
 #include "draw/target/image_any_draw.h"
@@ -99,6 +100,7 @@ void EditField::DropAtPoint(Point p, TransferOffer& offer)
     if(!IsEditable())
         return;
     int c = GetPositionAt(p.x + scroll_offset);
+    TransferSession drop;
     if(offer.AcceptText()) {
         SaveUndo();
         WString t = ReadOfferText(offer);

@@ -502,7 +502,11 @@ void EditField::Paste()
 {
     if(!IsEditable())
         return;
-    WString t = ReadClipboardText();
+    // A clipboard whose text does not arrive leaves the field as it was, selection included.
+    TransferOffer offer;
+    WString t = ReadOfferText(offer);
+    if(!offer.IsAccepted())
+        return;
     if(paste_filter)
         paste_filter(t);
     PasteText(t);

@@ -196,6 +196,7 @@ private:
     // One removal of a removal key; false when there was nothing to remove.
     bool RemoveOnce(dword key);
     bool EditKey(dword key, int count);
+    bool ScanMenuKey(dword key);
     void ClaimPrimary();
     void RefreshEdge();
     // Paints n characters of t at x in one colour pair; x and t advance past them.

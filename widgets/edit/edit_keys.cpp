@@ -3,6 +3,7 @@
 #include "widgets/edit/edit_field.h"
 
 #include "ctrl/clip/clipboard.h"
+#include "ctrl/clip/transfer_session.h"
 #include "ctrl/focus/focus_routing.h"
 #include "ctrl/input/input_host.h"
 #include "ctrl/input/mouse_routing.h"
@@ -52,7 +53,7 @@ bool EditField::ProcessKey(dword key, int count)
         return true;
     }
     if(!IsEditable())
-        return Bar::ScanKeys::Scan(menu_builder, key);
+        return ScanMenuKey(key);
     return EditKey(key, count);
 }
 
@@ -123,13 +124,21 @@ bool EditField::EditKey(dword key, int count)
         break;
     }
     if(key < 32 || key > 0xFFFF)
-        return Bar::ScanKeys::Scan(menu_builder, key);
+        return ScanMenuKey(key);
     if(!RemoveSelection())
         SaveUndo();
     for(int i = 0; i < count; i++)
         InsertChar(int(key));
     RunAction();
     return true;
+}
+
+bool EditField::ScanMenuKey(dword key)
+{
+    // The test whether Paste is enabled and the paste itself ask the clipboard's owner as
+    // one bounded operation.
+    TransferSession paste;
+    return Bar::ScanKeys::Scan(menu_builder, key);
 }
 
 void EditField::StandardMenu(Bar& bar)
@@ -146,7 +155,10 @@ void EditField::StandardMenu(Bar& bar)
     bar.AddMenuItem(selection, Translate("Copy"), CtrlImg::copy(), MakeCallback(this, &EditField::Copy))
         .Key(K_CTRL | KEY_INSERT)
         .Key(CtrlLetter('C'));
-    bar.AddMenuItem(editable && IsClipboardTextAvailable(), Translate("Paste"), CtrlImg::paste(),
+    // Asking another program what it offers may take long; keys other than the paste keys
+    // (every key release among them) do not need the answer.
+    bool paste_keys = bar.MayUseKey(K_SHIFT | KEY_INSERT) || bar.MayUseKey(CtrlLetter('V'));
+    bar.AddMenuItem(editable && paste_keys && IsClipboardTextAvailable(), Translate("Paste"), CtrlImg::paste(),
                     MakeCallback(this, &EditField::Paste))
         .Key(K_SHIFT | KEY_INSERT)
         .Key(CtrlLetter('V'));

@@ -4,6 +4,7 @@
 
 #include "ctrl/clip/clipboard.h"
 #include "ctrl/clip/text_formats.h"
+#include "ctrl/clip/transfer_session.h"
 #include "ctrl/input/mouse_routing.h"
 
 namespace Qor {
@@ -74,6 +75,7 @@ void EditField::MiddleButtonDown(Point p, dword keyflags)
 {
     if(!IsEditable())
         return;
+    TransferSession paste;
     TransferOffer& primary = GetPrimaryOffer();
     if(!primary.AcceptText())
         return;

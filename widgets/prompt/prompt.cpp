@@ -12,6 +12,7 @@
 #include "foundation/callback_action.h"
 #include "foundation/chartable.h"
 #include "foundation/desktop.h"
+#include "foundation/text_utils.h"
 #include "foundation/values/translate.h"
 #include "richtext/paint/page_draw.h"
 #include "richtext/qtf/qtf_format_writer.h"
@@ -138,17 +139,20 @@ int RunPromptDialog(const Callback1<const String&>& link, const char* title, con
 
 int AskOkCancel(const char* qtf)
 {
+    QuestionSignal();
     return RunPromptDialog(BrowserLink(), GetAppTitle().Begin(), CtrlImg::question(), qtf, Translate("OK"),
                            Translate("Cancel"));
 }
 
 void ShowExclamation(const char* qtf)
 {
+    WarningSignal();
     RunPromptDialog(BrowserLink(), GetAppTitle().Begin(), CtrlImg::exclamation(), qtf, Translate("OK"), nullptr);
 }
 
 void ShowInformation(const char* qtf)
 {
+    InformationSignal();
     RunPromptDialog(BrowserLink(), GetAppTitle().Begin(), CtrlImg::information(), qtf, Translate("OK"), nullptr);
 }
 

@@ -4,6 +4,7 @@
 
 #include "ctrl/frame/frame_settings.h"
 #include "draw/font/font.h"
+#include "draw/font/font_metrics.h"
 #include "foundation/callback_action.h"
 #include "widgets/button/style_record.h"
 #include "widgets/images/ctrls_img.h"
@@ -50,7 +51,7 @@ void FillDefaultStyle(ScrollBarStyle& s)
 
 } // namespace
 
-const ScrollBarStyle& ScrollBar::GetDefaultStyle()
+ScrollBarStyle& ScrollBar::GetDefaultStyle()
 {
     static ScrollBarStyle s;
     static ScrollBarStyle standard;
@@ -179,9 +180,8 @@ bool ScrollBar::ScrollInto(int pos, int size)
     int p = position;
     if(int64(p) + page - size < pos)
         p = int(std::clamp<int64>(int64(pos) + size - page, INT_MIN, INT_MAX));
-    bool changed = SetPosition(std::min(pos, p));
-    ActionOnChange(changed);
-    return changed;
+    // Showing a part is the owner's own move, not the user's: only the scroll callback runs.
+    return SetPosition(std::min(pos, p));
 }
 
 bool ScrollBar::VerticalKey(dword key, bool home_end)
@@ -321,7 +321,8 @@ Size ScrollBar::GetViewSizeWithoutBar() const
 
 Size ScrollBar::StandardSize() const
 {
-    int side = GetStandardFont().GetHeight() + 4;
+    // The standard height is that of the bold variant, as everywhere in the layout.
+    int side = GetStandardFontSize().cy + 4;
     return Size(side, side);
 }
 

@@ -97,7 +97,8 @@ public:
     int GetPressedPart() const { return pressed_part; }
     Button& GetArrow(int i) { return arrows[i]; }
 
-    static const ScrollBarStyle& GetDefaultStyle();
+    // A skin writes into it.
+    static ScrollBarStyle& GetDefaultStyle();
 
 private:
     enum : byte { GEOMETRY_HORIZONTAL = 0x01, GEOMETRY_JUMP = 0x02, GEOMETRY_LIVE = 0x04 };

@@ -33,6 +33,6 @@ void StandardSkin()
         ctrls_img->SetRecolouredFrom(*ctrls_img);
 }
 
-void RegisterStandardSkin(void (*host_skin)()) { SetSkinCallbacks(StandardSkin, host_skin); }
+void RegisterStandardSkin() { SetBaseSkin(StandardSkin); }
 
 } // namespace Qor

@@ -9,8 +9,8 @@ namespace Qor {
 // statics, sets the look style level to 2 and recolours "CtrlsImg" into itself.
 void StandardSkin();
 
-// Installs the standard skin, with the host look's skin after it (null for none), as the
-// two skins of a skin change.
-void RegisterStandardSkin(void (*host_skin)());
+// Installs the standard skin as the base skin of a skin change; a host skin registered
+// before (the start-up order of libraries is not fixed) stays.
+void RegisterStandardSkin();
 
 } // namespace Qor

@@ -39,13 +39,19 @@ const char* SelectionName(int kind)
     return kind == TRANSFER_PRIMARY ? "PRIMARY" : kind == TRANSFER_DRAG ? "XdndSelection" : "CLIPBOARD";
 }
 
+// Without a connection there is nobody to ask: nothing is offered.
 bool HostHasFormat(int kind, const String& format)
 {
+    if(!display)
+        return false;
     return ClipboardOwner::HasFormat(AtomOf(format.Begin()), SelectionName(kind));
 }
 
 bool HostRead(int kind, const String& format, String& data)
 {
+    data.Clear();
+    if(!display)
+        return false;
     Atom property = kind == TRANSFER_DRAG ? XA_SECONDARY : AtomOf("CLIPDATA");
     return ReadSelection(AtomOf(format.Begin()), AtomOf(SelectionName(kind)), property, data);
 }
@@ -90,8 +96,10 @@ void ClipboardOwner::Put(Atom format, const TransferItem& item) { PutClipboardIt
 
 bool ClipboardOwner::HasFormat(Atom format, const char* selection)
 {
+    if(!display)
+        return false;
     String targets;
-    if(!ReadSelection(AtomOf("TARGETS"), AtomOf(selection), AtomOf("CLIPDATA"), targets))
+    if(!ReadSelectionTargets(AtomOf(selection), targets))
         return false;
     // Format-32 items arrive as the client's long.
     const char* p = targets.Begin();

@@ -26,6 +26,9 @@ public:
 // this very request counts: late answers to earlier ones are passed over.
 bool ReadSelection(Atom format, Atom selection, Atom property, String& data);
 String ReadSelection(Atom format, Atom selection, Atom property);
+// The TARGETS answer of the owner of selection (format-32 atoms as the client's long); in a
+// transfer session it is asked once and kept.
+bool ReadSelectionTargets(Atom selection, String& targets);
 
 // Selection events of the owner window and the notices of outgoing INCR transfers; true
 // when the event was one of them.

@@ -74,6 +74,8 @@ PropertyReadLimits SetPropertyReadLimits(const PropertyReadLimits& l)
     return old;
 }
 
+const PropertyReadLimits& GetPropertyReadLimits() { return limits; }
+
 long PropertyChunkLength(long max_request_size)
 {
     long room = max_request_size - 100;
@@ -110,6 +112,11 @@ String ReadSelectionProperty(Window w, Atom property)
 
 bool ReadSelectionProperty(Window w, Atom property, String& out)
 {
+    return ReadSelectionPropertyWithin(w, property, out, limits.total_ms) == SELECTION_DATA_COMPLETE;
+}
+
+int ReadSelectionPropertyWithin(Window w, Atom property, String& out, int limit_ms)
+{
     out.Clear();
     Atom type = X_NONE;
     int format = 0;
@@ -120,12 +127,12 @@ bool ReadSelectionProperty(Window w, Atom property, String& out)
     if(data)
         XFree(data);
     if(status != Success || type == X_NONE)
-        return false;
+        return SELECTION_DATA_MISSING;
     if(type != AtomOf("INCR")) {
         out = ReadWindowProperty(w, property, AnyPropertyType);
         XDeleteProperty(display, w, property);
         XFlush(display);
-        return true;
+        return SELECTION_DATA_COMPLETE;
     }
     // Deleting the INCR announcement asks the owner for the first chunk; each deletion after
     // a chunk asks for the next. The owner is another program: every wait, and the whole
@@ -136,13 +143,13 @@ bool ReadSelectionProperty(Window w, Atom property, String& out)
     StalePropertyNotice notice{ w, property };
     while(XCheckIfEvent(display, &stale, IsPropertyNotice, (XPointer)&notice)) {}
     XDeleteProperty(display, w, property);
-    int start = (int)MonotonicMs();
+    uint32 start = MonotonicMs();
     bool complete = false;
     for(;;) {
         XFlush(display);
         bool got = false;
         int waited = 0;
-        while(!got && waited < limits.chunk_wait_ms && (int)MonotonicMs() - start < limits.total_ms) {
+        while(!got && waited < limits.chunk_wait_ms && (int)(MonotonicMs() - start) < limit_ms) {
             XEvent e;
             if(XCheckTypedWindowEvent(display, w, PropertyNotify, &e)) {
                 got = e.xproperty.atom == property && e.xproperty.state == PropertyNewValue;
@@ -165,7 +172,7 @@ bool ReadSelectionProperty(Window w, Atom property, String& out)
             break;
     }
     XFlush(display);
-    return complete;
+    return complete ? SELECTION_DATA_COMPLETE : SELECTION_DATA_CUT_SHORT;
 }
 
 } // namespace Qor

@@ -101,6 +101,23 @@ void InitDisplayState(::Display* d)
     SetStandardFont(Font(Font::SANSSERIF, 12));
 }
 
+namespace {
+
+// Built by the start-up registration, before anything the program builds itself, so it goes
+// after all of that at process exit.
+struct DisplayCloser {
+    ~DisplayCloser()
+    {
+        if(display)
+            XCloseDisplay(display);
+        display = nullptr;
+    }
+};
+
+} // namespace
+
+void RegisterDisplayClose() { static DisplayCloser closer; }
+
 void SetupDisplay()
 {
     // GTK may keep the argument vector, so it gets copies that live as long as the process.

@@ -45,6 +45,9 @@ void SetupDisplay();
 // The display state from an open connection; a null connection reports and panics. May
 // run again on another connection (the state then describes that one).
 void InitDisplayState(::Display* d);
+// Start-up: at process exit, once the program's own statics are gone, the display is closed
+// (requests still buffered reach the server) and display becomes null.
+void RegisterDisplayClose();
 
 // The pixel of a colour on the display; Null gives the pixel of black.
 unsigned long ColorToPixel(Color c);

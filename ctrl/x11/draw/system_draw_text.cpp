@@ -67,22 +67,41 @@ void SystemDraw::DrawTextRun(int x, int y, int angle, const wchar16* text, Font 
         return;
     }
 
+    // Only the glyphs near the clip go to the server: a text far wider than the view (a
+    // pasted book) would otherwise go out as tens of thousands of requests, at positions
+    // beyond the 16 bits the protocol keeps. The margin covers glyphs whose ink overhangs
+    // their advance.
+    Rect clip = GetClip();
+    int from = clip.left - 2 * h, to = clip.right + 2 * h;
     int width;
     if(dx) {
-        std::vector<XftCharSpec> specs(n);
-        int at = X;
+        std::vector<XftCharSpec> specs;
+        int at = x;
         for(int i = 0; i < n; i++) {
-            specs[i].ucs4 = text[i];
-            specs[i].x = (short)at;
-            specs[i].y = (short)(Y + ascent);
+            if(at >= from && at < to && !clip.IsEmpty()) {
+                XftCharSpec& c = specs.emplace_back();
+                c.ucs4 = text[i];
+                c.x = (short)(at + offset.x);
+                c.y = (short)(Y + ascent);
+            }
             at += dx[i];
         }
-        XftDrawCharSpec(xftdraw, &colour, xft, specs.data(), n);
-        width = at - X - dx[n - 1] + resolved.GetCharWidth(text[n - 1]);
+        if(!specs.empty())
+            XftDrawCharSpec(xftdraw, &colour, xft, specs.data(), (int)specs.size());
+        width = at - x - dx[n - 1] + resolved.GetCharWidth(text[n - 1]);
     }
     else {
-        XftDrawString16(xftdraw, &colour, xft, X, Y + ascent, (const FcChar16*)text, n);
-        width = GetTextSize(text, font, n).cx;
+        int at = x, first = 0;
+        while(first < n && at + resolved.GetCharWidth(text[first]) < from)
+            at += resolved.GetCharWidth(text[first++]);
+        int start = at, last = first;
+        while(last < n && at < to)
+            at += resolved.GetCharWidth(text[last++]);
+        if(last > first && !clip.IsEmpty())
+            XftDrawString16(xftdraw, &colour, xft, start + offset.x, Y + ascent, (const FcChar16*)text + first,
+                            last - first);
+        // Measured only for the lines: a long text costs a glyph lookup per character.
+        width = resolved.IsUnderline() || resolved.IsStrikeout() ? GetTextSize(text, font, n).cx : 0;
     }
     if(resolved.IsUnderline())
         DrawRect(x, y + ascent + underline_offset, width, line_width, ink);

@@ -50,6 +50,10 @@ void InitWindowSystem()
 {
     XInitThreads();
     InstallPanicBox();
+    // Each standard font set on the way would run both skins (twice each); a host skin run
+    // costs tens of milliseconds, so start-up sets the fonts quietly and changes skins once.
+    void (*font_change_hook)() = StandardFontChangeHook;
+    StandardFontChangeHook = nullptr;
     SetupDisplay();
     InitTimers();
     unsigned char map[5];
@@ -61,6 +65,7 @@ void InitWindowSystem()
         XSynchronize(display, true);
     ReadSupportedHints();
     SetStandardFont(Font(Font::SANSSERIF, 12));
+    StandardFontChangeHook = font_change_hook;
     ApplySkinChange();
     SetLookStyleLevel(2);
     SetUnusedGuiFlag(1);

@@ -7,7 +7,7 @@ namespace Qor {
 
 // Brings the X11 back end and the window core up: threads, the panic box, the display,
 // timers, the pointer's buttons, the error handler, synchronous mode when q.ini's
-// "X11_SYNCHRONIZE" is exactly "1", the window manager's hints, the standard font with a
+// "X11_SYNCHRONIZE" is exactly "1", the window manager's hints, the standard font and one
 // skin change, the GUI settings, the locale, the input method and the layout zoom. Without a
 // display it reports so and panics.
 void InitWindowSystem();

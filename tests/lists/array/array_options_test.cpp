@@ -4,6 +4,7 @@
 
 #include "draw/font/font_metrics.h"
 #include "draw/look/sys_colors.h"
+#include "foundation/string_stream.h"
 #include "widgets/bar/bar.h"
 #include "widgets/frame/view_edge.h"
 
@@ -207,6 +208,35 @@ TEST(ArrayBoundCtrls, ClearingTheRowsEmptiesAndDisablesThem)
     list.Clear();
     EXPECT_TRUE(name.value.IsNull());
     EXPECT_FALSE(name.IsEnabled());
+}
+
+} // namespace
+
+namespace {
+
+using namespace Qor;
+
+// A window's archive walks its controls in order: a list takes no part in it, neither with
+// a value nor with its header's layout, in either direction.
+TEST(ArrayArchive, AListKeepsNothingInAWindowsArchive)
+{
+    ArrayCtrl list;
+    list.AddColumn("a");
+    list.AddColumn("b");
+    list.Set(0, 0, 1);
+    list.Set(0, 1, 2);
+    list.SetCursor(0);
+    StringStream out;
+    list.ArchiveBinary(out);
+    EXPECT_TRUE(out.GetText().IsEmpty()) << out.GetText().GetLength() << " bytes";
+    // What stands at the list's place belongs to the controls after it.
+    StringStream in(String("\x05\x06\x07\x08", 4));
+    in.SetLoading();
+    list.ArchiveBinary(in);
+    EXPECT_EQ(in.GetPos(), 0);
+    EXPECT_FALSE(in.IsError());
+    EXPECT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list.GetCursor(), 0);
 }
 
 } // namespace

@@ -159,3 +159,44 @@ TEST_F(ArraySort, ARefusedCursorRowStillSortsAndLosesTheCursor)
 }
 
 } // namespace
+
+namespace {
+
+// Orders rows by their letter (value index 1), and counts how often it was asked.
+struct ByLetter : ArrayCtrl::RowOrder {
+    mutable int asked = 0;
+    bool Less(const Vector<Value>& a, const Vector<Value>& b) const override
+    {
+        asked++;
+        return a[1].ToString() < b[1].ToString();
+    }
+};
+
+} // namespace
+
+// A row order decides between rows whose column values are equal: the column sort comes
+// after it and is stable. A reset drops it.
+TEST_F(ArraySort, TheRowOrderSortsFirstAndSettlesTies)
+{
+    Fill({ { 2, "d" }, { 1, "c" }, { 2, "a" }, { 1, "b" }, { 2, "b" } });
+    list.SetAllSortable();
+    ByLetter letters;
+    EXPECT_EQ(list.GetRowOrder(), nullptr);
+    list.SetRowOrder(&letters);
+    ClickTab(0);
+    // Among the 1s: b (3) before c (1); among the 2s: a (2), b (4), d (0).
+    EXPECT_EQ(Order(), (std::vector<int>{ 3, 1, 2, 4, 0 }));
+    ClickTab(0);
+    EXPECT_EQ(Order(), (std::vector<int>{ 2, 4, 0, 3, 1 })) << "descending by number, ascending by letter";
+    EXPECT_GT(letters.asked, 0);
+    list.Reset();
+    EXPECT_EQ(list.GetRowOrder(), nullptr);
+}
+
+TEST_F(ArraySort, WithoutARowOrderTiesKeepTheirPlaces)
+{
+    Fill({ { 2, "d" }, { 1, "c" }, { 2, "a" }, { 1, "b" }, { 2, "b" } });
+    list.SetAllSortable();
+    ClickTab(0);
+    EXPECT_EQ(Order(), (std::vector<int>{ 1, 3, 0, 2, 4 }));
+}

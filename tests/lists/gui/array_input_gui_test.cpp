@@ -5,9 +5,12 @@
 
 #include "tests/support/lambda_callback.h"
 #include "tests/support/x11/input_window.h"
+#include "tests/x11/dnd/patient_drag.h"
 
 #include "ctrl/dnd/drag_source.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
+#include "widgets/bar/bar.h"
+#include "widgets/menu/menu_bar.h"
 #include "draw/look/sys_colors.h"
 #include "foundation/values/number_text.h"
 
@@ -176,6 +179,67 @@ TEST_F(ArrayInput, CtrlAndShiftClicksSelectInAMultiSelectionList)
     EXPECT_EQ(Selected(), (std::vector<int>{ 4 }));
 }
 
+// A read-only list takes no press and no double click; the click after it, on an editable
+// list, is the only one heard (the events arrive in order, so the first was handled by then).
+TEST_F(ArrayInput, AReadOnlyListIgnoresPresses)
+{
+    list.SetEditable(false);
+    Click(window->GetWindow(), CellPoint(2, 1));
+    Click(window->GetWindow(), CellPoint(2, 1));
+    PumpFor(100);
+    list.SetEditable(true);
+    PumpFor(900); // past the double-click time
+    ClickCell(4, 0);
+    EXPECT_TRUE(Until({ "KillCursor 0", "Cursor 4", "Sel 4", "LeftClick 4" })) << ::testing::PrintToString(events);
+}
+
+// A press on a column divider inside the list resizes the column, and is no click.
+TEST_F(ArrayInput, ADividerPressInsideTheListResizesTheColumn)
+{
+    HeaderCtrl& header = list.GetHeader();
+    int before = header.GetTabWidth(0);
+    Rect view = list.GetViewRectOnScreen();
+    Point divider(view.left - WINDOW_ON_SCREEN.left + before, CellPoint(3, 0).y);
+    ASSERT_EQ(header.GetSplit(before), 0);
+    Drag(window->GetWindow(), divider, divider + Size(30, 0));
+    EXPECT_TRUE(PumpUntil([&] { return header.GetTabWidth(0) == before + 30; })) << header.GetTabWidth(0);
+    EXPECT_EQ(list.GetCursor(), 0);
+    EXPECT_TRUE(events.empty()) << ::testing::PrintToString(events);
+}
+
+// A right click puts the cursor on the row, selects it alone unless it was selected, and
+// opens the row menu whether or not it hit a row.
+TEST_F(ArrayInput, ARightClickMovesTheCursorAndOpensTheRowMenu)
+{
+    list.SetOption(ArrayCtrl::MULTI_SELECT);
+    list.SelectRow(5);
+    list.SelectRow(6);
+    int menus = 0;
+    list.WhenBar = Lambda<Bar&>([&](Bar& bar) {
+        menus++;
+        bar.AddItem(Callback()).Text("Item");
+        // The menu runs its own loop: a timer of the list ends it.
+        list.ScheduleTimer(50, Lambda([] { TypeKey(XK_Escape); }), 7);
+    });
+    Click(window->GetWindow(), CellPoint(2, 1), 3);
+    ASSERT_TRUE(PumpUntil([&] { return menus == 1 && MenuBar::OpenMenuOwners().IsEmpty(); }, 10000));
+    EXPECT_EQ(list.GetCursor(), 2);
+    EXPECT_EQ(Selected(), std::vector<int>{ 2 });
+    EXPECT_EQ(list.GetClickColumn(), 1);
+    // A selected row under the click keeps the others selected too.
+    list.SelectRow(7);
+    Click(window->GetWindow(), CellPoint(7, 0), 3);
+    ASSERT_TRUE(PumpUntil([&] { return menus == 2 && MenuBar::OpenMenuOwners().IsEmpty(); }, 10000));
+    EXPECT_EQ(list.GetCursor(), 7);
+    EXPECT_EQ(Selected(), (std::vector<int>{ 2, 7 }));
+    // Below the last row: no row, still the menu.
+    list.Clear();
+    list.Set(0, 0, 1);
+    PumpFor(20);
+    Click(window->GetWindow(), Point(60, 150), 3);
+    EXPECT_TRUE(PumpUntil([&] { return menus == 3 && MenuBar::OpenMenuOwners().IsEmpty(); }, 10000));
+}
+
 TEST_F(ArrayInput, TheWheelScrollsThreeRowsANotch)
 {
     Click(window->GetWindow(), CellPoint(1, 0), 5);
@@ -233,7 +297,7 @@ protected:
     void SetUp() override
     {
         ArrayInput::SetUp();
-        saved_wait = SetXdndReplyWait(3000);
+        saved_wait = SetXdndReplyWait(PEER_REPLY_WAIT_MS);
         list.SetOption(ArrayCtrl::MULTI_SELECT);
         list.SelectRow(1);
         list.SelectRow(2);

@@ -3,6 +3,7 @@
 #include "tests/support/x11/openbox_run.h"
 
 #include "foundation/process.h"
+#include "tests/support/test_child.h"
 
 #include <X11/Xlib.h>
 
@@ -37,8 +38,10 @@ OpenboxRun::OpenboxRun(XvfbServer& server)
     ::Display* d = server.Open();
     if(!d)
         return;
+    pid_t parent = getpid();
     pid = fork();
     if(pid == 0) {
+        PrepareTestChild(parent);
         setenv("DISPLAY", server.GetName().c_str(), 1);
         execlp("openbox", "openbox", "--sm-disable", (char*)nullptr);
         _exit(127);

@@ -3,6 +3,7 @@
 #include "tests/support/x11/private_server_run.h"
 
 #include "foundation/process.h"
+#include "tests/support/test_child.h"
 
 #include <csignal>
 #include <cstdio>
@@ -51,12 +52,12 @@ void RunTestOnPrivateServer(const XvfbServer& server, int limit_ms)
     std::string filter = "--gtest_filter=" + test;
     FILE* output = tmpfile();
     ASSERT_NE(output, nullptr);
+    pid_t parent = getpid();
     pid_t pid = fork();
     if(pid == 0) {
         setenv("DISPLAY", server.GetName().c_str(), 1);
         setenv(CHILD_VARIABLE, test.c_str(), 1);
-        dup2(fileno(output), 1);
-        dup2(fileno(output), 2);
+        PrepareTestChild(parent, -1, fileno(output), fileno(output));
         execl("/proc/self/exe", "x11_tests", filter.c_str(), (char*)nullptr);
         _exit(127);
     }

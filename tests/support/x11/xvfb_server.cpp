@@ -2,6 +2,7 @@
 #include "tests/support/x11/xvfb_server.h"
 
 #include "foundation/process.h"
+#include "tests/support/test_child.h"
 
 #include <csignal>
 #include <poll.h>
@@ -18,11 +19,11 @@ XvfbServer::XvfbServer(int cx, int cy, int depth, int limit_ms)
     if(pipe(fds) != 0)
         return;
     std::string screen = std::to_string(cx) + "x" + std::to_string(cy) + "x" + std::to_string(depth);
-    std::string fd = std::to_string(fds[1]);
+    pid_t parent = getpid();
     pid = fork();
     if(pid == 0) {
-        close(fds[0]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-noreset",
+        PrepareTestChild(parent, -1, -1, -1, fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-noreset",
                (char*)nullptr);
         _exit(127);
     }
@@ -48,8 +49,17 @@ XvfbServer::XvfbServer(int cx, int cy, int depth, int limit_ms)
 
 XvfbServer::~XvfbServer()
 {
-    if(connection)
+    if(connection) {
+        if(Qor::display == connection)
+            Qor::display = nullptr;
         XCloseDisplay(connection);
+    }
+    // The window system's display on this server (a test process's private one, stopped at
+    // exit) is closed before the server goes: closing it later would talk to a dead server.
+    if(Qor::display && !name.empty() && name == DisplayString(Qor::display)) {
+        XCloseDisplay(Qor::display);
+        Qor::display = nullptr;
+    }
     if(pid > 0) {
         kill(pid, SIGTERM);
         int status;

@@ -27,11 +27,12 @@ struct Panel : Ctrl {
     void RightButtonDown(Point, dword) override { MenuBar::RunContextMenu(this, menu, GetPointerPosition()); }
 };
 
-// The menus a building procedure fills, and what their items ran.
+// The menus a building procedure fills, and what their items ran. A context menu lives only
+// while its loop runs: the log watches the menus, and reads a gone one as closed.
 struct MenuLog {
     std::string ran;
-    MenuBar* top = nullptr;
-    MenuBar* sub = nullptr;
+    WeakPointer<MenuBar> top;
+    WeakPointer<MenuBar> sub;
 
     Callback Mark(const char* what)
     {

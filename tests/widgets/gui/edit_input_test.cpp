@@ -5,6 +5,7 @@
 #include "tests/support/x11/input_window.h"
 #include "tests/widgets/gui/menu_script.h"
 #include "tests/x11/clip/peer_process.h"
+#include "tests/x11/dnd/patient_drag.h"
 #include "tests/x11/dnd/xdnd_peer.h"
 
 #include "ctrl/clip/clipboard.h"
@@ -307,6 +308,7 @@ TEST_F(EditInputTest, DragsSelectedTextOutToAnotherProgram)
         F().SetSelection(0, 5);
         // Past the double-click time.
         PumpFor(DOUBLE_CLICK_MS + 50);
+        PatientDrag patient;
         XdndPeer peer({ "target", "--geometry", "200", "300", "100", "100", "--action", c.action });
         ASSERT_FALSE(peer.WaitLine("READY").empty());
         MenuScript script;

@@ -2,6 +2,8 @@
 // callbacks they run, auto-hide and auto-disable, keys, and the bar docked in a frame.
 #include "widgets/scroll/scroll_bar.h"
 
+#include "draw/font/font.h"
+#include "draw/font/font_metrics.h"
 #include "foundation/callback_action.h"
 
 #include <gtest/gtest.h>
@@ -158,8 +160,12 @@ TEST_F(ScrollBarNumbers, ScrollIntoMovesTheLeast)
     };
     for(const auto& c : cases) {
         bar.Set(c.from, 10, 100);
-        bar.ScrollInto(c.pos, c.size);
+        scrolled.n = action.n = 0;
+        EXPECT_EQ(bar.ScrollInto(c.pos, c.size), c.from != c.to) << c.pos << "+" << c.size;
         EXPECT_EQ(bar.GetPosition(), c.to) << c.pos << "+" << c.size;
+        // The owner moves its own view: that is no user action.
+        EXPECT_EQ(scrolled.n, c.from != c.to ? 1 : 0) << c.pos << "+" << c.size;
+        EXPECT_EQ(action.n, 0) << c.pos << "+" << c.size;
     }
 }
 
@@ -266,3 +272,13 @@ TEST(ScrollBarStyle, DefaultsAndArrowLooks)
 }
 
 } // namespace
+
+TEST(ScrollBarSize, StandardSizeIsASquareOnTheStandardHeight)
+{
+    // The layout's standard height is that of the bold variant, taller than the nominal
+    // height of the font: the square takes the former.
+    int standard = GetStandardFontSize().cy;
+    ASSERT_GT(standard, GetStandardFont().GetHeight());
+    ScrollBar bar;
+    EXPECT_EQ(bar.StandardSize(), Size(standard + 4, standard + 4));
+}

@@ -3,6 +3,7 @@
 
 #include "ctrl/x11/clip/selection.h"
 #include "ctrl/x11/display/x11_atoms.h"
+#include "tests/support/test_child.h"
 #include "tests/support/x11/input_window.h"
 
 #include <csignal>
@@ -11,6 +12,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,14 +33,16 @@ bool PeerProcess::Start(const std::vector<std::string>& argv, const std::string&
     in_path = TempPath("in");
     out_path = TempPath("out");
     std::ofstream(in_path, std::ios::binary) << input;
+    pid_t parent = getpid();
     pid = fork();
     if(pid == 0) {
+        // A test that dies takes its peers with it.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if(getppid() != parent)
+            _exit(127);
         int in = open(in_path.c_str(), O_RDONLY);
         int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        int null = open("/dev/null", O_WRONLY);
-        dup2(in, 0);
-        dup2(out, 1);
-        dup2(null, 2);
+        PrepareTestChild(parent, in, out);
         std::vector<char*> args;
         for(const std::string& a : argv)
             args.push_back(const_cast<char*>(a.c_str()));

@@ -4,10 +4,12 @@
 Usage: selection_peer.py MODE [SELECTION]
   silent      owns the selection and never answers
   stall       lists UTF8_STRING, announces INCR for it and never sends a chunk
+  endless     lists UTF8_STRING, announces INCR for it and sends 64 KB chunks without end
   late        holds each request and answers it only when the next one arrives, just
               before answering that one ("late" for the held one, "fresh" for the new)
   refuse-utf8 lists UTF8_STRING and STRING, refuses UTF8_STRING, gives "caf\\xe9" as STRING
-Prints "ready" once it owns the selection; runs until killed or the selection is lost.
+Prints "ready" once it owns the selection, then "request TARGET" for each request it gets;
+runs until killed or the selection is lost.
 """
 import sys
 import time
@@ -42,12 +44,20 @@ def main():
         reply(req, prop)
 
     held = None
+    streams = set()  # (requestor window id, property) of the endless transfers
+    chunk = b"e" * 65536
     while True:
         e = d.next_event()
         if e.type == X.SelectionClear:
             return
+        if e.type == X.PropertyNotify:
+            if e.state == X.PropertyDelete and (e.window.id, e.atom) in streams:
+                e.window.change_property(e.atom, utf8, 8, chunk)
+                d.flush()
+            continue
         if e.type != X.SelectionRequest:
             continue
+        print("request " + d.get_atom_name(e.target), flush=True)
         if mode == "silent":
             continue
         if mode == "late":
@@ -58,10 +68,15 @@ def main():
             held = e
             continue
         if e.target == targets:
-            listed = [utf8] if mode == "stall" else [utf8, Xatom.STRING]
+            listed = [utf8] if mode in ("stall", "endless") else [utf8, Xatom.STRING]
             put(e, Xatom.ATOM, 32, listed)
         elif mode == "stall" and e.target == utf8:
             put(e, incr, 32, [1 << 20])
+        elif mode == "endless" and e.target == utf8:
+            # Each deletion of the property by the requestor asks for the next chunk.
+            e.requestor.change_attributes(event_mask=X.PropertyChangeMask)
+            streams.add((e.requestor.id, e.property or e.target))
+            put(e, incr, 32, [1 << 30])
         elif mode == "refuse-utf8" and e.target == Xatom.STRING:
             put(e, Xatom.STRING, 8, "caf\u00e9".encode("latin-1"))
         else:

@@ -6,8 +6,11 @@
 #include "tests/x11/dnd/xdnd_peer.h"
 
 #include "ctrl/dnd/drag_source.h"
+#include "ctrl/x11/dnd/dnd_loop.h"
+#include "ctrl/x11/dnd/xdnd_protocol.h"
 #include "draw/target/draw.h"
 #include "foundation/callback_action.h"
+#include "foundation/process.h"
 
 #include <X11/extensions/XTest.h>
 #include <functional>
@@ -32,10 +35,12 @@ public:
     {
         drags++;
         ScheduleTimer(30, MakeCallback(this, &DragSourceCtrl::MoveToDrop), 1);
-        ScheduleTimer(release_ms, MakeCallback(this, &DragSourceCtrl::Release), 2);
+        ScheduleTimer(release_ms, MakeCallback(this, &DragSourceCtrl::ReleaseWhenAnswered), 2);
         result = StartDrag(this, TextDragData(formats, text), sample, actions);
     }
-    // The release waits until the target surely answered the position over the drop point.
+    // The release comes no sooner than this, and only once the drag has taken the window
+    // under the drop point for its target and that window has answered (however long a busy
+    // machine makes that take).
     int release_ms = 500;
     std::vector<KeySym> held; // modifiers held over the drop point
     Image sample;
@@ -48,6 +53,23 @@ public:
         for(KeySym k : held)
             XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), true, 0);
         MovePointer(root, drop_at);
+    }
+    void ReleaseWhenAnswered()
+    {
+        DnDLoop* loop = GetRunningDnDLoop();
+        int version = 0;
+        Point p;
+        Window under = FindXdndWindowUnderPointer(version, p);
+        if(version < XDND_MIN_VERSION)
+            under = 0;
+        bool answered = loop && loop->target == under && !GetDragSourceState().waiting_status;
+        if(loop && !answered) {
+            ScheduleTimer(10, MakeCallback(this, &DragSourceCtrl::ReleaseWhenAnswered), 2);
+            return;
+        }
+        // Not at once: the answer may have come inside the wait of the position, and the
+        // drag updates its cursor only after that wait.
+        ScheduleTimer(1, MakeCallback(this, &DragSourceCtrl::Release), 2);
     }
     void Release()
     {
@@ -81,7 +103,12 @@ public:
         if(choose_action)
             offer.SetAction(choose_action);
     }
-    void DragHoverTick(Point) override { hover_ticks++; }
+    std::vector<uint32> tick_times; // MonotonicMs of each tick
+    void DragHoverTick(Point) override
+    {
+        hover_ticks++;
+        tick_times.push_back(MonotonicMs());
+    }
     void DragEntered() override { entered++; }
     void DragLeft() override { left++; }
 };

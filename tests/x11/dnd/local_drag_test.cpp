@@ -2,6 +2,7 @@
 // other program, but the data comes straight from the running drag.
 
 #include "tests/x11/dnd/drag_controls.h"
+#include "tests/x11/dnd/patient_drag.h"
 
 #include "ctrl/dnd/drop_target.h"
 #include "ctrl/x11/dnd/dnd_loop.h"
@@ -48,7 +49,7 @@ protected:
     void SetUp() override
     {
         PrivateDisplayTest::SetUp();
-        saved_wait = SetXdndReplyWait(3000);
+        saved_wait = SetXdndReplyWait(PEER_REPLY_WAIT_MS);
         x_drag_reads = 0;
     }
     void TearDown() override
@@ -92,7 +93,8 @@ TEST_F(LocalDragTest, CopyAndMoveBetweenControls)
         window.source.drop_at = target.GetRectOnScreen().CenterPoint();
         window.source.held = c.held;
         StartDragging(open.GetWindow());
-        ASSERT_TRUE(PumpUntil([&] { return window.source.result >= 0; }, 5000)) << window.source.drags << " drags";
+        ASSERT_TRUE(PumpUntil([&] { return window.source.result >= 0; }, PEER_DRAG_LIMIT_MS))
+            << window.source.drags << " drags";
         EXPECT_EQ(window.source.result, c.expected);
         EXPECT_EQ(target.drops, std::vector<std::string>{ "UTF8_STRING dragged text" });
         EXPECT_EQ(x_drag_reads, 0) << "the data came from the running drag, not through the server";
@@ -110,7 +112,7 @@ TEST_F(LocalDragTest, DroppingBesideEveryTargetReportsNothing)
     ASSERT_TRUE(open.IsOpen());
     window.source.drop_at = Point(700, 600); // the bare root window
     StartDragging(open.GetWindow());
-    ASSERT_TRUE(PumpUntil([&] { return window.source.result >= 0; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return window.source.result >= 0; }, PEER_DRAG_LIMIT_MS));
     EXPECT_EQ(window.source.result, DROP_NONE);
     EXPECT_TRUE(window.place.drops.empty());
 }

@@ -4,6 +4,7 @@
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "foundation/process.h"
 #include "foundation/text_split.h"
+#include "tests/support/test_child.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -32,11 +33,10 @@ XdndPeer::XdndPeer(const std::vector<std::string>& args)
         return;
     }
     XFlush(display);
+    pid_t parent = getpid();
     pid = fork();
     if(pid == 0) {
-        dup2(p[1], 1);
-        close(p[0]);
-        close(p[1]);
+        PrepareTestChild(parent, -1, p[1], p[1]);
         std::vector<char*> c;
         for(std::string& a : argv)
             c.push_back(a.data());

@@ -7,7 +7,7 @@ target: a window that takes drops. It answers every position with a status, on a
         "LEAVE" and "DROP <type> <hex data>" as they happen.
 source: drags into the window given: enter, one position at a root point, a drop; serves
         the data it offers. Prints "STATUS <accepted> <action>", "REQUEST <type>" and
-        "FINISHED <accepted> <action>" (or "NO FINISH").
+        "FINISHED <accepted> <action>" (or "NO FINISH"); first "SOURCE <window>".
 """
 import argparse
 import sys
@@ -137,6 +137,7 @@ def run_source(d, args):
     types = [atom(d, t) for t in args.offer.split(",")]
     data = bytes.fromhex(args.data)
     win.set_selection_owner(atom(d, "XdndSelection"), X.CurrentTime)
+    say("SOURCE", win.id)
     if len(types) > 3:
         win.change_property(atom(d, "XdndTypeList"), Xatom.ATOM, 32, types)
     target = d.create_resource_object("window", args.target)
@@ -173,7 +174,14 @@ def run_source(d, args):
         if kind == "XdndStatus" and stage == "status":
             say("STATUS", l[1] & 1, action_name(d, l[4]))
             if args.leave:
-                time.sleep(0.3)
+                # Rests over the target until the test changes a property of this window.
+                while True:
+                    n = next_event(d, deadline)
+                    if n is None:
+                        say("TIMEOUT")
+                        return 1
+                    if n.type == X.PropertyNotify and n.window.id == win.id and n.atom == atom(d, "QOR_PEER_LEAVE"):
+                        break
                 send(d, target, "XdndLeave", [win.id, 0, 0, 0, 0])
                 return 0
             stage = "finish"
@@ -200,7 +208,9 @@ def main():
     p.add_argument("--point", type=int, nargs=2)
     p.add_argument("--offer", default="UTF8_STRING")
     p.add_argument("--data", default="")
-    p.add_argument("--leave", action="store_true", help="leaves after the status instead of dropping")
+    p.add_argument("--leave", action="store_true",
+                   help="leaves after the status instead of dropping, once the property QOR_PEER_LEAVE of its "
+                        "window changes")
     p.add_argument("--refuse-data", action="store_true", help="offers formats but serves none")
     args = p.parse_args()
     d = display.Display(args.display)

@@ -180,6 +180,39 @@ TEST_F(XftText, ClippedLikeEverythingElse)
     EXPECT_TRUE(InkBox(img, Rect(30, 0, 100, 40), 0).IsEmpty());
 }
 
+TEST_F(XftText, RunFarWiderThanTheViewShowsOnlyItsVisiblePart)
+{
+    // Positions past the 16 bits the protocol keeps would wrap, and a run of this length
+    // sent whole once cost the connection its sequence tracking.
+    Font font(Font::SANSSERIF, 20);
+    // Ink left of the view, "Hey" in it, then blanks far past its right edge.
+    WString filler, blanks;
+    for(int i = 0; i < 30000; i++) {
+        filler += WString("ab");
+        blanks += WString("  ");
+    }
+    filler += WString("    ");
+    WString run = filler + WString("Hey") + blanks;
+    int before = GetTextSize(filler, font).cx;
+    ASSERT_GT(before, 0x10000);
+    Image plain = Draw(Size(100, 40), 10, 5, "Hey", font);
+    ASSERT_FALSE(InkBox(plain).IsEmpty());
+    ImageDraw w(100, 40);
+    w.DrawRect(0, 0, 100, 40, White());
+    w.DrawText(10 - before, 5, run, font, Black());
+    EXPECT_TRUE(w.GetImage() == plain) << "measured advances";
+
+    // The same with advances given: 12 pixels for every character.
+    Vector<int> dx;
+    dx.SetCount(run.GetLength(), 12);
+    int given[] = { 12, 12, 12 };
+    Image spaced = Draw(Size(100, 40), 10, 5, "Hey", font, 0, given);
+    ImageDraw g(100, 40);
+    g.DrawRect(0, 0, 100, 40, White());
+    g.DrawText(10 - 12 * filler.GetLength(), 5, run, font, Black(), dx.begin());
+    EXPECT_TRUE(g.GetImage() == spaced) << "given advances";
+}
+
 TEST_F(XftText, OffsetMovesTheText)
 {
     Font font(Font::SANSSERIF, 20);

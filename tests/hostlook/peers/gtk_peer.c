@@ -1,0 +1,126 @@
+/* The native GTK 2 side of the host look's tests, under whatever theme the environment pins.
+ *
+ *   hostlook_gtk_peer print   prints what GTK reads of the theme, one "name value" a line
+ *   hostlook_gtk_peer show    shows the parity window at (0, 0), prints "ready" once it is
+ *                             painted and runs until it is killed or its input closes
+ *
+ * The parity window: on a 400 x 160 fixed layout, buttons of 80 x 30 without labels at
+ * (10, 10) normal and (100, 10) insensitive; check buttons of 30 x 30 at (10, 60) off,
+ * (60, 60) on, (110, 60) insensitive; radio buttons likewise at y 110. Nothing can take the
+ * focus, so no focus line is drawn. */
+#include <gtk/gtk.h>
+#include <stdio.h>
+#include <string.h>
+
+static void PrintColor(const char* name, const GdkColor* c)
+{
+    printf("%s %02x%02x%02x\n", name, c->red >> 8, c->green >> 8, c->blue >> 8);
+}
+
+static int Print(void)
+{
+    GtkWidget* window = gtk_window_new(GTK_WINDOW_POPUP);
+    GtkWidget* check = gtk_check_button_new();
+    GtkWidget* label = gtk_label_new("Ch");
+    GtkWidget* box = gtk_vbox_new(FALSE, 0);
+    gchar* theme = NULL;
+    gchar* font = NULL;
+    gint indicator = 0;
+    gint dpi = 0;
+    gtk_container_add(GTK_CONTAINER(window), box);
+    gtk_box_pack_start(GTK_BOX(box), check, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(box), label, FALSE, FALSE, 0);
+    gtk_widget_realize(window);
+    gtk_widget_realize(check);
+    gtk_widget_realize(label);
+    g_object_get(gtk_settings_get_default(), "gtk-theme-name", &theme, "gtk-font-name", &font, NULL);
+    g_object_get(gtk_settings_get_default(), "gtk-xft-dpi", &dpi, NULL);
+    printf("theme %s\nfont %s\ndpi %d\n", theme ? theme : "", font ? font : "", dpi);
+    g_free(theme);
+    g_free(font);
+    GtkStyle* s = gtk_widget_get_style(window);
+    PrintColor("paper", &s->base[GTK_STATE_NORMAL]);
+    PrintColor("face", &s->bg[GTK_STATE_NORMAL]);
+    PrintColor("text", &s->text[GTK_STATE_NORMAL]);
+    PrintColor("highlight", &s->base[GTK_STATE_SELECTED]);
+    PrintColor("highlight_text", &s->text[GTK_STATE_SELECTED]);
+    PrintColor("disabled", &s->text[GTK_STATE_INSENSITIVE]);
+    PrintColor("light", &s->light[GTK_STATE_NORMAL]);
+    PrintColor("shadow", &s->dark[GTK_STATE_NORMAL]);
+    PrintColor("label", &gtk_widget_get_style(label)->fg[GTK_STATE_NORMAL]);
+    gtk_widget_style_get(check, "indicator-size", &indicator, NULL);
+    printf("indicator %d\n", indicator);
+    return 0;
+}
+
+static GtkWidget* Place(GtkWidget* fixed, GtkWidget* w, int x, int y, int cx, int cy, gboolean sensitive)
+{
+    gtk_widget_set_size_request(w, cx, cy);
+    gtk_widget_set_can_focus(w, FALSE);
+    gtk_widget_set_sensitive(w, sensitive);
+    gtk_fixed_put(GTK_FIXED(fixed), w, x, y);
+    return w;
+}
+
+static gboolean Painted(GtkWidget* w, GdkEventExpose* e, gpointer data)
+{
+    (void)w;
+    (void)e;
+    (void)data;
+    static int done = 0;
+    if(!done) {
+        done = 1;
+        gdk_flush();
+        printf("ready\n");
+        fflush(stdout);
+    }
+    return FALSE;
+}
+
+static gboolean InputClosed(GIOChannel* c, GIOCondition condition, gpointer data)
+{
+    (void)c;
+    (void)condition;
+    (void)data;
+    gtk_main_quit();
+    return FALSE;
+}
+
+static int Show(void)
+{
+    GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    GtkWidget* fixed = gtk_fixed_new();
+    GtkWidget* group = NULL;
+    int i;
+    gtk_window_move(GTK_WINDOW(window), 0, 0);
+    gtk_window_set_default_size(GTK_WINDOW(window), 400, 160);
+    gtk_container_add(GTK_CONTAINER(window), fixed);
+    Place(fixed, gtk_button_new(), 10, 10, 80, 30, TRUE);
+    Place(fixed, gtk_button_new(), 100, 10, 80, 30, FALSE);
+    for(i = 0; i < 3; i++) {
+        GtkWidget* check = Place(fixed, gtk_check_button_new(), 10 + 50 * i, 60, 30, 30, i != 2);
+        /* One group: a radio button alone in its group cannot be off. */
+        GtkWidget* radio =
+            Place(fixed, group ? gtk_radio_button_new_from_widget(GTK_RADIO_BUTTON(group)) : gtk_radio_button_new(NULL),
+                  10 + 50 * i, 110, 30, 30, i != 2);
+        group = radio;
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(check), i == 1);
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(radio), i == 1);
+    }
+    g_signal_connect_after(fixed, "expose-event", G_CALLBACK(Painted), NULL);
+    g_io_add_watch(g_io_channel_unix_new(0), G_IO_HUP | G_IO_ERR | G_IO_IN, InputClosed, NULL);
+    gtk_widget_show_all(window);
+    gtk_main();
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    gtk_init(&argc, &argv);
+    if(argc > 1 && strcmp(argv[1], "print") == 0)
+        return Print();
+    if(argc > 1 && strcmp(argv[1], "show") == 0)
+        return Show();
+    fprintf(stderr, "usage: %s print|show\n", argv[0]);
+    return 2;
+}
