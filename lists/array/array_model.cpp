@@ -264,6 +264,8 @@ void ArrayCtrl::SetCount(int n)
         cell_overrides.Trim(n);
     // Rows cut away may have been selected.
     MarkSelectionStale();
+    if(n == 0)
+        ForgetSort();
     Refresh();
     SyncInfoPopup();
     SyncScrollInfo();
@@ -359,6 +361,7 @@ void ArrayCtrl::Clear()
     // No rows are left to be selected.
     select_count = 0;
     select_count_stale = false;
+    ForgetSort();
     SyncScrollInfo();
     Refresh();
     SyncInfoPopup();
