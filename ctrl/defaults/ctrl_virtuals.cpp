@@ -11,7 +11,6 @@
 #include "ctrl/tree/global_refs.h"
 #include "draw/image/image.h"
 #include "foundation/ini.h"
-#include "foundation/log.h"
 #include "foundation/stream.h"
 #include "foundation/values/jsonize.h"
 #include "foundation/values/xmlize.h"
@@ -25,8 +24,6 @@ Image ArrowCursor()
     auto arrow = GetCtrlCoreSeams().arrow_cursor;
     return arrow ? arrow() : Image();
 }
-
-void LogUserAction(const String& line) { WriteLogLine(line.Begin(), line.GetLength(), 0); }
 
 } // namespace
 
