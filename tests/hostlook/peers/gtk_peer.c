@@ -17,6 +17,52 @@ static void PrintColor(const char* name, const GdkColor* c)
     printf("%s %02x%02x%02x\n", name, c->red >> 8, c->green >> 8, c->blue >> 8);
 }
 
+static void PrintInt(GtkWidget* w, const char* property)
+{
+    gint v = 0;
+    gtk_widget_style_get(w, property, &v, NULL);
+    printf("%s %d\n", property, v);
+}
+
+/* What the scroll bars, scales, entries, progress bars, menus and notebooks read. */
+static void PrintControls(GtkWidget* box)
+{
+    GtkWidget* bar = gtk_vscrollbar_new(NULL);
+    GtkWidget* scale = gtk_hscale_new_with_range(0, 100, 1);
+    GtkWidget* entry = gtk_entry_new();
+    GtkWidget* progress = gtk_progress_bar_new();
+    GtkWidget* notebook = gtk_notebook_new();
+    GtkWidget* menu_bar = gtk_menu_bar_new();
+    GtkWidget* top = gtk_menu_item_new_with_label("M");
+    GtkWidget* menu = gtk_menu_new();
+    GtkWidget* item = gtk_menu_item_new_with_label("M");
+    GtkWidget* all[] = { bar, scale, entry, progress, notebook, menu_bar };
+    unsigned i;
+    for(i = 0; i < sizeof all / sizeof all[0]; i++)
+        gtk_box_pack_start(GTK_BOX(box), all[i], FALSE, FALSE, 0);
+    gtk_menu_shell_append(GTK_MENU_SHELL(menu_bar), top);
+    gtk_menu_item_set_submenu(GTK_MENU_ITEM(top), menu);
+    gtk_menu_shell_append(GTK_MENU_SHELL(menu), item);
+    gtk_widget_realize(menu_bar);
+    gtk_widget_realize(top);
+    gtk_widget_realize(menu);
+    gtk_widget_realize(item);
+    PrintInt(bar, "slider-width");
+    PrintInt(bar, "stepper-size");
+    PrintInt(bar, "min-slider-length");
+    PrintInt(scale, "slider-length");
+    printf("entry_thickness %d\n", gtk_widget_get_style(entry)->xthickness);
+    printf("progress_thickness %d %d\n", gtk_widget_get_style(progress)->xthickness,
+           gtk_widget_get_style(progress)->ythickness);
+    PrintColor("menu", &gtk_widget_get_style(menu)->bg[GTK_STATE_NORMAL]);
+    PrintColor("bar_hot_text", &gtk_rc_get_style(gtk_menu_new())->fg[GTK_STATE_ACTIVE]);
+    PrintColor("menu_hot_text", &gtk_widget_get_style(item)->fg[GTK_STATE_PRELIGHT]);
+    PrintColor("bar_text", &gtk_widget_get_style(top)->fg[GTK_STATE_NORMAL]);
+    PrintColor("bar_pressed_text", &gtk_widget_get_style(top)->fg[GTK_STATE_PRELIGHT]);
+    PrintColor("tab_text", &gtk_widget_get_style(notebook)->fg[GTK_STATE_NORMAL]);
+    PrintColor("tab_disabled_text", &gtk_widget_get_style(notebook)->fg[GTK_STATE_INSENSITIVE]);
+}
+
 static int Print(void)
 {
     GtkWidget* window = gtk_window_new(GTK_WINDOW_POPUP);
@@ -50,6 +96,7 @@ static int Print(void)
     PrintColor("label", &gtk_widget_get_style(label)->fg[GTK_STATE_NORMAL]);
     gtk_widget_style_get(check, "indicator-size", &indicator, NULL);
     printf("indicator %d\n", indicator);
+    PrintControls(box);
     return 0;
 }
 
