@@ -36,6 +36,33 @@ GdkColormap* ForeignColormap()
     return cmap;
 }
 
+// The icon theme's icon of the name for a size in pixels, at the size GTK would scale it to.
+// Not through gtk_icon_theme_load_icon, which loses a copy of the file's type name with every
+// icon it loads.
+GdkPixbuf* LoadThemeIcon(const char* name, int size)
+{
+    GtkIconInfo* info = gtk_icon_theme_lookup_icon(gtk_icon_theme_get_default(), name, size, (GtkIconLookupFlags)0);
+    if(!info)
+        return nullptr;
+    GdkPixbuf* pixbuf = nullptr;
+    const gchar* file = gtk_icon_info_get_filename(info);
+    if(file)
+        pixbuf = gdk_pixbuf_new_from_file(file, nullptr);
+    else if(GdkPixbuf* builtin = gtk_icon_info_get_builtin_pixbuf(info))
+        pixbuf = (GdkPixbuf*)g_object_ref(builtin);
+    int base = gtk_icon_info_get_base_size(info);
+    gtk_icon_info_free(info);
+    // GTK scales an icon by the asked size over its folder's size.
+    if(pixbuf && base > 0 && base != size) {
+        int cx = std::max(gdk_pixbuf_get_width(pixbuf) * size / base, 1);
+        int cy = std::max(gdk_pixbuf_get_height(pixbuf) * size / base, 1);
+        GdkPixbuf* scaled = gdk_pixbuf_scale_simple(pixbuf, cx, cy, GDK_INTERP_BILINEAR);
+        g_object_unref(pixbuf);
+        pixbuf = scaled;
+    }
+    return pixbuf;
+}
+
 void MarkRangeSteppers(GtkWidget* widget, int kind, const Rect& rect)
 {
     if(G_OBJECT_TYPE(widget) != gtk_range_get_type() &&
@@ -114,8 +141,7 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
         if(kind == GTK_STOCK_ICON)
             pixbuf = gtk_widget_render_icon(widget, detail, (GtkIconSize)state, nullptr);
         else
-            pixbuf =
-                gtk_icon_theme_load_icon(gtk_icon_theme_get_default(), detail, state, (GtkIconLookupFlags)0, nullptr);
+            pixbuf = LoadThemeIcon(detail, state);
         if(!pixbuf)
             return Image();
         cx = gdk_pixbuf_get_width(pixbuf);
