@@ -7,7 +7,7 @@
  * The parity window: on a 400 x 160 fixed layout, buttons of 80 x 30 without labels at
  * (10, 10) normal and (100, 10) insensitive; check buttons of 30 x 30 at (10, 60) off,
  * (60, 60) on, (110, 60) insensitive; radio buttons likewise at y 110. Nothing can take the
- * focus, so no focus line is drawn. */
+ * focus, so no focus line is drawn. At (240, 10) an empty entry of 140 x 30. */
 #include <gtk/gtk.h>
 #include <stdio.h>
 #include <string.h>
@@ -154,6 +154,7 @@ static int Show(void)
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(check), i == 1);
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(radio), i == 1);
     }
+    Place(fixed, gtk_entry_new(), 240, 10, 140, 30, TRUE);
     g_signal_connect_after(fixed, "expose-event", G_CALLBACK(Painted), NULL);
     g_io_add_watch(g_io_channel_unix_new(0), G_IO_HUP | G_IO_ERR | G_IO_IN, InputClosed, NULL);
     gtk_widget_show_all(window);
