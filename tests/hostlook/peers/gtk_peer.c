@@ -97,6 +97,8 @@ static int Print(void)
     gtk_widget_style_get(check, "indicator-size", &indicator, NULL);
     printf("indicator %d\n", indicator);
     PrintControls(box);
+    /* Before exit: a leak checker ending the process at exit would drop what is buffered. */
+    fflush(stdout);
     return 0;
 }
 
