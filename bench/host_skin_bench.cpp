@@ -6,6 +6,7 @@
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "ctrl/x11/startup/window_system.h"
+#include "draw/image_cache/made_image.h"
 #include "hostlook/hostlook.h"
 #include "widgets/skin/standard_skin.h"
 
@@ -94,6 +95,10 @@ void HundredSkinChanges(benchmark::State& state)
         }
     state.counters["growth_kb"] = double(ResidentBytes() - before) / 1024;
     state.counters["windows_left"] = CountWindows(probe) - windows;
+    // What the made-image cache holds then: growth that it explains is bounded by its limit.
+    MadeImageCacheStats cache = GetMadeImageCacheStats();
+    state.counters["cache_images"] = cache.count;
+    state.counters["cache_kb"] = double(cache.total_cost) / 1024;
     w.Close();
 }
 BENCHMARK(HundredSkinChanges)->Unit(benchmark::kMillisecond)->Iterations(1);
