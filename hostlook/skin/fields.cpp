@@ -124,6 +124,7 @@ void SetGtkEditFieldStyles()
 void SetGtkProgressAndViewEdge()
 {
     if(GetGtkHostSkinState().theme_name != "Qt") {
+        // The getter hands out its static record const; skins write it like the others.
         ProgressStyle& ps = BeginSkinningStyle(const_cast<ProgressStyle&>(ProgressIndicator::GetDefaultStyle()));
         GtkWidget* bar = ProgressProbe();
         PushGtkWidget(bar, "trough", GTK_BOX);
