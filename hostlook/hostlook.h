@@ -8,3 +8,4 @@
 #include "hostlook/registrations.h"
 #include "hostlook/skin/host_font.h"
 #include "hostlook/skin/host_skin.h"
+#include "hostlook/tabs/tab_ctrl_style.h"

@@ -24,6 +24,8 @@ String DescribeCtrl(const Ctrl* c);
 String DescribeCtrlDetailed(const Ctrl* c);
 // The type name the log lines use for a control's class.
 String GetCtrlTypeName(const Ctrl* c);
+// Writes one user-action line, ended with a line feed, to the log stream in use.
+void LogUserAction(const String& line);
 
 // Back-buffered painting is available on this platform.
 bool CanUseBackBuffer();

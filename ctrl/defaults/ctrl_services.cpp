@@ -1,5 +1,5 @@
 // The small services of the base operations: update and action, access-key bits, value
-// errors, descriptions for log lines and the back-buffer query.
+// errors, descriptions and the writing of user-action log lines, and the back-buffer query.
 
 #include "ctrl/defaults/ctrl_defaults.h"
 #include "ctrl/platform/platform.h"
@@ -7,6 +7,7 @@
 #include "ctrl/tree/core_seams.h"
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/global_refs.h"
+#include "foundation/log.h"
 #include "foundation/process_environment.h"
 
 #include <cstdio>
@@ -135,6 +136,12 @@ String DescribeCtrlDetailed(const Ctrl* c)
     if(!c)
         return "NULL";
     return GetPlatform().DescribeDetailed(*c);
+}
+
+void LogUserAction(const String& line)
+{
+    // Through the stream, which opens the log file on first use and cuts lines at the feed.
+    CurrentLog().PutLine(line);
 }
 
 bool CanUseBackBuffer() { return true; }

@@ -12,7 +12,6 @@
 #include "ctrl/tree/global_refs.h"
 #include "draw/image/image.h"
 #include "foundation/ini.h"
-#include "foundation/log.h"
 #include "foundation/stream.h"
 #include "foundation/values/jsonize.h"
 #include "foundation/values/xmlize.h"
@@ -22,8 +21,6 @@ namespace Qor {
 namespace {
 
 Image ArrowCursor() { return GetPlatform().GetArrowCursor(); }
-
-void LogUserAction(const String& line) { WriteLogLine(line.Begin(), line.GetLength(), 0); }
 
 } // namespace
 

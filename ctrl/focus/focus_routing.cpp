@@ -12,20 +12,17 @@
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/global_refs.h"
 #include "foundation/ini.h"
-#include "foundation/log.h"
 
 namespace Qor {
 
 namespace {
-
-void LogLine(const String& line) { WriteLogLine(line.Begin(), line.GetLength(), 0); }
 
 Ctrl* RootOf(Ctrl* c) { return c ? c->GetRootCtrl() : nullptr; }
 
 bool MoveFocusHereImpl(Ctrl& c, bool activate)
 {
     if(user_log_flag.Get())
-        LogLine("      SETFOCUS " + DescribeCtrl(&c));
+        LogUserAction("      SETFOCUS " + DescribeCtrl(&c));
     CtrlGlobalRefs& refs = GetCtrlGlobalRefs();
     refs.deferred_focus_target.Clear();
     if(refs.focus_ctrl.Get() == &c)

@@ -11,15 +11,12 @@
 #include "ctrl/tree/global_refs.h"
 #include "foundation/charset.h"
 #include "foundation/ini.h"
-#include "foundation/log.h"
 
 #include <cstdio>
 
 namespace Qor {
 
 namespace {
-
-void LogLine(const String& line) { WriteLogLine(line.Begin(), line.GetLength(), 0); }
 
 // Holding Alt shows the access-key underlines of the focused window, releasing it hides them.
 void FollowAltKey()
@@ -75,12 +72,12 @@ bool DispatchKey(dword key, int count)
     if(!c)
         return false;
     if(user_log_flag.Get())
-        LogLine(FormatKeyLogLine(key));
+        LogUserAction(FormatKeyLogLine(key));
     WeakPointer<Ctrl> alive(c);
     while(alive) {
         if(c->IsEnabled() && c->ProcessKey(c->IsUnicodeKeys() ? key : converted, count)) {
             if(user_log_flag.Get() && alive)
-                LogLine("  -> " + DescribeCtrl(c));
+                LogUserAction("  -> " + DescribeCtrl(c));
             return true;
         }
         if(!alive)

@@ -10,7 +10,6 @@
 #include "ctrl/tree/ctrl_class.h"
 #include "ctrl/tree/global_refs.h"
 #include "foundation/ini.h"
-#include "foundation/log.h"
 #include "foundation/values/geometry.h"
 
 namespace Qor {
@@ -90,7 +89,7 @@ void WriteMouseLogLine(const char* prefix, Ctrl* ctrl, int event, Point p, dword
         return;
     String line = FormatMouseLogLine(prefix, ctrl, event, p, keyflags);
     if(!line.IsEmpty())
-        WriteLogLine(line.Begin(), line.GetLength(), 0);
+        LogUserAction(line);
 }
 
 namespace {

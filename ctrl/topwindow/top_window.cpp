@@ -10,7 +10,6 @@
 #include "foundation/callback_action.h"
 #include "foundation/charset.h"
 #include "foundation/ini.h"
-#include "foundation/log.h"
 
 #include <cstring>
 
@@ -31,11 +30,7 @@ const DialogBackground& GetDialogBackground()
 
 namespace {
 
-void LogWindowLine(const char* what, const Ctrl* c)
-{
-    String line = what + DescribeCtrl(c);
-    WriteLogLine(line.Begin(), line.GetLength(), 0);
-}
+void LogWindowLine(const char* what, const Ctrl* c) { LogUserAction(what + DescribeCtrl(c)); }
 
 Ctrl* FocusCtrl() { return GetCtrlGlobalRefs().focus_ctrl.Get(); }
 

@@ -90,6 +90,8 @@ const GtkHostSkinState& GetGtkHostSkinState() { return State(); }
 
 int GetGtkHostSkinRunCount() { return run_count; }
 
+void SetGtkFieldFrameEdge(Color c) { State().field_frame_edge = c; }
+
 void SetGtkSystemColors()
 {
     GtkWidget* window = GetGtkProbeWindow();
@@ -130,7 +132,12 @@ void GtkHostSkin()
     // Element looks name stack entries by index: every run starts them at 0.
     GetGtkWidgetStack().Clear();
     SetGtkButtonStyles();
+    SetGtkScrollBarStyles();
+    SetGtkEditFieldStyles();
+    SetGtkMenuStyles();
+    SetGtkProgressAndViewEdge();
     SetGtkIcons();
+    SetGtkPopUpListFrame();
     SetGuiSettings();
 }
 

@@ -31,8 +31,21 @@ void SetGtkSystemColors();
 void SetGtkFontSettings();
 // Option and check images, the plain, tool-bar, header and OK button looks.
 void SetGtkButtonStyles();
+// Scroll bars, their arrow buttons, the edge, spin and drop-down buttons; then, outside a
+// Qt-like desktop, the slider thumbs and the tab-control style.
+void SetGtkScrollBarStyles();
+void SetGtkSliderThumbs();
+void SetGtkTabCtrlStyle();
+// Edit-field edges, the drop-down field styles and the field-frame images.
+void SetGtkEditFieldStyles();
+void SetGtkMenuStyles();
+void SetGtkProgressAndViewEdge();
 // Dialog icons and the prompt buttons' images.
 void SetGtkIcons();
+// Drop-down lists take the frame of list views.
+void SetGtkPopUpListFrame();
+// The field-frame edge colour the field-frame images are drawn in.
+void SetGtkFieldFrameEdge(Color c);
 
 // Start-up: the standard skin and the host skin become the two skins of a skin change.
 void RegisterGtkHostSkin();

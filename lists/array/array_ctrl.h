@@ -139,6 +139,7 @@ public:
     void Add();
     // Appends a row whose index 0 holds v.
     void AddValue(const Value& v);
+    // A count of 0 also forgets the sort and its arrow, as Clear does.
     void SetCount(int n);
     // Rows beyond the stored ones that read Null and count as enabled; -1 for none. Clear
     // ends them.
@@ -148,7 +149,8 @@ public:
     void InsertRows(int row, int count);
     // Leaves the cursor to the caller; row must be stored.
     void RemoveRow(int row);
-    // Removes every row; indexes and columns stay.
+    // Removes every row; indexes and columns stay. The sort and its arrow are forgotten:
+    // rows put in afterwards come in the order they are given.
     void Clear();
     // A disabled row half a standard font high whose cells paint a separator.
     void AddSeparator();
@@ -529,6 +531,8 @@ private:
     // Stores a committed value into the cursor row; true when it differs from the stored one.
     bool StoreEdit(int index, const Value& v);
     void MarkSelectionStale() { select_count_stale = true; }
+    // No column is sorted and no tab shows an arrow, as after construction.
+    void ForgetSort();
     int Grid() const { return HasOption(HORZ_GRID) ? 1 : 0; }
     Color grid_color;
     Color odd_paper;

@@ -278,6 +278,8 @@ void ArrayCtrl::SetCount(int n)
     }
     // Rows cut away may have been selected.
     MarkSelectionStale();
+    if(n == 0)
+        ForgetSort();
     Refresh();
     SyncInfoPopup();
     SyncAllCtrls();
@@ -384,6 +386,7 @@ void ArrayCtrl::Clear()
     // No rows are left to be selected.
     select_count = 0;
     select_count_stale = false;
+    ForgetSort();
     SyncScrollInfo();
     Refresh();
     SyncInfoPopup();

@@ -88,6 +88,16 @@ void ArrayCtrl::DoColumnSort()
     SortByColumnOrder(sort_column, order);
 }
 
+void ArrayCtrl::ForgetSort()
+{
+    if(sort_column < 0)
+        return;
+    sort_column = -1;
+    sort_descending = false;
+    for(int t = 0; t < header.GetCount(); t++)
+        header.Tab(t).SetRightImage(Image(), 0, false);
+}
+
 void ArrayCtrl::SortByColumnOrder(int column, const ValueOrder& order)
 {
     Value key = cursor >= 0 ? GetCursorRowValue(0) : Value(INT_NULL);

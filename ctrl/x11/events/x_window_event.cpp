@@ -30,6 +30,8 @@ void NoteExposure(WindowMapEntry& entry, const XExposeEvent& x, bool first_paint
 
 namespace {
 
+constexpr unsigned ANY_BUTTON_MASK = Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask;
+
 void Configure(Ctrl& c, const XConfigureEvent& e)
 {
     Window to = c.GetParent() ? GetParentHostWindow(c) : root;
@@ -83,6 +85,13 @@ int ClickAction(const XButtonEvent& e)
 void ButtonPressed(Ctrl& c, const XButtonEvent& e)
 {
     WeakPointer<Ctrl> alive(&c);
+    HostState& s = GetHostState();
+    // A press with no button held means the swallowed click has ended even when its release
+    // never came here and no motion came between (a tap at the same place).
+    if(GetButtonTracking().swallow_clicks && !(e.state & ANY_BUTTON_MASK)) {
+        s.button_state = int(e.state);
+        ResetMouseState();
+    }
     if(!HasXFocus(c) && !c.IsPopup())
         c.FocusWindowCall();
     if(!alive)
@@ -90,7 +99,6 @@ void ButtonPressed(Ctrl& c, const XButtonEvent& e)
     RefocusWindow(&c);
     if(!alive)
         return;
-    HostState& s = GetHostState();
     s.pointer_screen_pos = Point(e.x_root, e.y_root);
     ReleaseAnyPointerGrab();
     s.button_state = int(e.state);
@@ -144,15 +152,17 @@ void PointerMoved(Ctrl& c, XEvent& event)
         XNextEvent(display, &event);
     }
     const XMotionEvent& e = event.xmotion;
-    ResetMouseState();
     HostState& s = GetHostState();
+    // The buttons first: a release that went to a disabled window or to another client left
+    // a button marked held, and the reset would keep swallowing the next click.
+    s.button_state = int(e.state);
+    ResetMouseState();
     s.pointer_screen_pos = Point(e.x_root, e.y_root);
     s.last_event_time = e.time;
     ClickState& k = GetClickState();
     if(k.last_click_pos.x == INT_NULL ||
        std::max(std::abs(e.x_root - k.last_click_pos.x), std::abs(e.y_root - k.last_click_pos.y)) > DOUBLE_CLICK_SLOP)
         k.last_click_time = uint32(e.time) + 0x80000000u;
-    s.button_state = int(e.state);
     DispatchMouseEvent(&c, MOUSE_MOVE, Point(e.x, e.y), 0);
     UpdateMouseCursor();
 }

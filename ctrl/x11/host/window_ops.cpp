@@ -46,6 +46,29 @@ bool EnableHostWindow(Ctrl& c, bool enable)
     return true;
 }
 
+namespace {
+
+// The open pop-ups that c owns go over it again, each before the pop-ups it owns in turn: a
+// raised window must not hide its own drop-down list or menu (without a window manager
+// nothing else would restack them).
+void RaiseOwnedPopups(const Ctrl& c, int depth = 0)
+{
+    if(depth > 64)
+        return; // owners form no cycles; the bound only guards a damaged map
+    WindowMap& map = GetWindowMap();
+    for(int i = 0; i < map.GetCount(); i++) {
+        if(!map.IsLinked(i))
+            continue;
+        Ctrl* p = map[i].ctrl.Get();
+        if(p && p != &c && p->IsPopup() && p->IsOpen() && map[i].owner.Get() == &c) {
+            XRaiseWindow(display, map.GetWindow(i));
+            RaiseOwnedPopups(*p, depth + 1);
+        }
+    }
+}
+
+} // namespace
+
 void ActivateHostWindow(Ctrl& c)
 {
     if(!c.HasHostWindow() || !c.IsVisibleUpward())
@@ -53,8 +76,10 @@ void ActivateHostWindow(Ctrl& c)
     if(c.IsEnabled()) {
         WeakPointer<Ctrl> alive(&c);
         c.FocusWindowCall();
-        if(alive && c.HasHostWindow())
+        if(alive && c.HasHostWindow()) {
             XRaiseWindow(display, GetHostWindow(c));
+            RaiseOwnedPopups(c);
+        }
         return;
     }
     // A modal dialog of its own runs: bring that forward instead.
@@ -76,6 +101,7 @@ bool FocusHostWindow(Ctrl& c)
         w = GetHostWindow(c);
         XSetInputFocus(display, w, RevertToParent, X_CURRENT_TIME);
         state.focus_window = w;
+        MarkLastActiveWindow(GetWindowMapEntry(c), &c);
         SyncFocusWindow(&c);
     }
     return true;

@@ -48,12 +48,17 @@ void SyncFocusFromX()
             state.focus_window = 0;
         else if(!c->IsPopup()) {
             NotifyXFocusLoss(previous);
+            // A disabled window keeps pointing at the dialog that disabled it.
+            if(c->IsEnabled())
+                MarkLastActiveWindow(e, c);
             SyncFocusWindow(c);
         }
     }
     UpdateCaretBlink(MonotonicMs());
 }
 
+// Every window that takes the X focus is marked, so that a window disabled by a dialog it
+// owns knows where to send a focus offer (AcceptWindowFocus).
 void MarkLastActiveWindow(WindowMapEntry* entry, Ctrl* c)
 {
     // Owner chains follow open windows; the bound only keeps a damaged chain from hanging.
@@ -63,6 +68,27 @@ void MarkLastActiveWindow(WindowMapEntry* entry, Ctrl* c)
         entry = owner ? GetWindowMapEntry(*owner) : nullptr;
     }
 }
+
+namespace {
+
+// An enabled window takes the X focus, unless it has it, and becomes the active window.
+void TakeWindowFocus(Ctrl& c)
+{
+    if(c.IsVisibleUpward() && GetXInputFocus() != GetHostWindow(c)) {
+        WeakPointer<Ctrl> alive(&c);
+        ClearKeyboardState();
+        c.FocusWindowCall();
+        if(!alive)
+            return;
+    }
+    WindowMapEntry* e = GetWindowMapEntry(c);
+    if(!e || GetCtrlGlobalRefs().active_window.Get() == &c)
+        return;
+    MarkLastActiveWindow(e, &c);
+    SyncFocusWindow(&c);
+}
+
+} // namespace
 
 void AcceptWindowFocus(Ctrl& ctrl)
 {
@@ -77,28 +103,19 @@ void AcceptWindowFocus(Ctrl& ctrl)
             XSetInputFocus(display, state.focus_window, RevertToParent, X_CURRENT_TIME);
         return;
     }
-    if(e->owner)
-        return;
-    if(c.IsEnabled() && c.IsVisibleUpward() && GetXInputFocus() != w) {
-        WeakPointer<Ctrl> alive(&c);
-        ClearKeyboardState();
-        c.FocusWindowCall();
-        if(!alive)
-            return;
-        e = GetWindowMapEntry(c);
-        if(!e)
-            return;
-    }
-    if(GetCtrlGlobalRefs().active_window.Get() == &c)
-        return;
     if(c.IsEnabled()) {
-        MarkLastActiveWindow(e, &c);
-        SyncFocusWindow(&c);
+        // An owned window leaves its own offers to its owner's handling.
+        if(!e->owner)
+            TakeWindowFocus(c);
         return;
     }
+    // A modal dialog of its own runs: the offer, and the keyboard, go to the window last
+    // active among those it owns, even while the window manager has made this one the active
+    // window, and even when that window is an owned dialog in its first moments (which refuses
+    // only offers made to itself).
     Ctrl* last = e->last_active;
     if(last && last != &c && last->IsInOpenWindow() && last->IsEnabled())
-        AcceptWindowFocus(*last);
+        TakeWindowFocus(*last->GetRootCtrl());
 }
 
 } // namespace Qor

@@ -12,7 +12,6 @@
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "foundation/callback_action.h"
 #include "foundation/ini.h"
-#include "foundation/log.h"
 #include "foundation/process.h"
 #include "foundation/process_environment.h"
 
@@ -188,10 +187,8 @@ void OpenTopWindow(TopWindow& w, Ctrl* owner)
         return;
     if(GetAutoAccessKeysWhenNone() == 0 || w.CollectAccessKeys() < 2)
         w.AutoAssignAccessKeys();
-    if(user_log_flag.Get()) {
-        String line = "   OPEN " + DescribeCtrl(&w);
-        WriteLogLine(line.Begin(), line.GetLength(), 0);
-    }
+    if(user_log_flag.Get())
+        LogUserAction("   OPEN " + DescribeCtrl(&w));
     SkipHeldClick();
     bool placed = owner || !w.GetRectInParent().IsEmpty();
     PlaceOnOpen(w, owner);

@@ -1,29 +1,22 @@
-// Lorvane driven as its user drives it, on a private X server under openbox: the program
-// body runs its window's loop while a script of real XTest input, run from the loop's own
-// timers, types, picks match types, searches, reads the rows, opens and closes meanings,
-// sorts, and closes the window through the window manager.
+// Lorvane driven as its user drives it, on a private X server under openbox and without a
+// window manager, the pointer moved as a hand moves it and in single jumps: the program body
+// runs its window's loop while a script of real XTest input, run from the loop's own timers,
+// types, picks match types from the drop-down list, searches, reads the rows, opens and
+// closes meanings with clicks, double clicks and keys, sorts, searches again, and closes the
+// window.
+#include "tests/app/gui/lorvane_driving.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/test_child.h"
-#include "tests/support/x11/gui_test.h"
-#include "tests/support/x11/openbox_run.h"
-#include "tests/support/x11/private_server_run.h"
 #include "tests/support/x11/xtest_input.h"
-#include "tests/widgets/gui/menu_script.h"
 
-#include "app/lorvane.h"
+#include "ctrl/input/button_tracking.h"
 #include "ctrl/settings/gui_settings.h"
 #include "ctrl/x11/display/x11_display.h"
-#include "ctrl/x11/host/window_host.h"
-#include "ctrl/x11/loop/x_event_loop.h"
-#include "widgets/richview/rich_text_view.h"
 
-#include <X11/Xatom.h>
 #include <X11/keysym.h>
 
-#include <csignal>
+#include <algorithm>
+#include <optional>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -31,133 +24,44 @@ namespace {
 using namespace Qor;
 using namespace QorTest;
 
-using LorvaneProgramTest = ::testing::Test;
-
-lorvane* FindLookupWindow()
-{
-    for(Ctrl* c : GetTopCtrls())
-        if(lorvane* w = dynamic_cast<lorvane*>(c))
-            return w;
-    return nullptr;
-}
-
-// The open top-level windows other than the lookup window and pop-ups: prompts and progress.
-std::vector<TopWindow*> Dialogs()
-{
-    std::vector<TopWindow*> out;
-    for(Ctrl* c : GetTopCtrls())
-        if(TopWindow* t = dynamic_cast<TopWindow*>(c))
-            if(!dynamic_cast<lorvane*>(c) && t->IsInOpenWindow())
-                out.push_back(t);
-    return out;
-}
-
-// Managed (not override-redirect) windows the program creates, seen on a connection of the
-// test's own, so that a dialog that opens and closes inside one handler is still counted.
-class WindowWatch {
-public:
-    WindowWatch() : d(XOpenDisplay(nullptr))
-    {
-        if(d) {
-            XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
-            XSync(d, false);
-        }
-    }
-    ~WindowWatch()
-    {
-        if(d)
-            XCloseDisplay(d);
-    }
-    // Windows created since the last call by the program that owns `of` (not by the window
-    // manager, which frames each one).
-    int TakeCreated(Window of)
-    {
-        const unsigned long base = of & ~0x1FFFFFul; // the client's share of the X ids
-        int n = 0;
-        XSync(d, false);
-        while(XPending(d)) {
-            XEvent e;
-            XNextEvent(d, &e);
-            if(e.type == CreateNotify && !e.xcreatewindow.override_redirect &&
-               (e.xcreatewindow.window & ~0x1FFFFFul) == base)
-                n++;
-        }
-        return n;
-    }
-
-private:
-    ::Display* d;
+struct UserSetting {
+    bool openbox;
+    PointerMove move;
 };
 
-// A screen point in the top window's coordinates.
-Point InWindow(const Ctrl& top, Point p)
+class LorvaneUser : public ::testing::TestWithParam<UserSetting> {};
+
+std::string SettingName(const ::testing::TestParamInfo<UserSetting>& info)
 {
-    Point o = top.GetRectOnScreen().TopLeft();
-    return Point(p.x - o.x, p.y - o.y);
+    return std::string(info.param.openbox ? "Openbox" : "NoWindowManager") + PointerMoveName(info.param.move);
 }
 
-Point CentreIn(const Ctrl& top, const Ctrl& c) { return InWindow(top, c.GetRectOnScreen().CenterPoint()); }
-
-// The middle of a list cell, in the top window's coordinates.
-Point CellIn(const Ctrl& top, ArrayCtrl& list, int row, int column)
-{
-    Rect view = list.GetViewRectOnScreen();
-    Point c = list.GetCellRect(row, column).CenterPoint();
-    return InWindow(top, Point(view.left + c.x, view.top + c.y));
-}
-
-// The plain text of a prompt's message.
-std::string PromptText(Ctrl& prompt)
-{
-    for(Ctrl* c = prompt.GetFirstChild(); c; c = c->GetNext())
-        if(RichTextView* v = dynamic_cast<RichTextView*>(c))
-            return v->GetText().GetPlainText().ToString().Begin();
-    return "(no text)";
-}
-
-// The shown rows as "number term", top to bottom.
-std::vector<std::string> ShownRows(lorvane& w)
-{
-    std::vector<std::string> rows;
-    for(int r = 0; r < w.array.GetCount(); r++)
-        rows.push_back(std::string(w.array.GetConvertedValue(r, 0).ToString().Begin()) + " " +
-                       w.array.Get(r, 0).ToString().Begin());
-    return rows;
-}
-
-// Asks the window manager to close the window, as its close button does.
-void RequestClose(Window w)
-{
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", false);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = 0; // CurrentTime
-    e.xclient.data.l[1] = 2; // from a pager or the user's own tools
-    XSendEvent(display, root, false, SubstructureRedirectMask | SubstructureNotifyMask, &e);
-    XFlush(display);
-}
-
-#define UNDER_OPENBOX()                                                                                                \
+// The rest of the test runs in a child process on a server of its own, with openbox on it
+// when the setting asks for one.
+#define ON_PRIVATE_SERVER()                                                                                            \
     if(!IsPrivateServerChild()) {                                                                                      \
         XvfbServer server(1024, 768, 24);                                                                              \
-        OpenboxRun wm(server);                                                                                         \
-        ASSERT_TRUE(wm.ready) << "openbox did not start (is it installed? tools/install-deps.sh)";                     \
-        RunTestOnPrivateServer(server, 120000);                                                                        \
+        std::optional<OpenboxRun> wm;                                                                                  \
+        if(GetParam().openbox) {                                                                                       \
+            wm.emplace(server);                                                                                        \
+            ASSERT_TRUE(wm->ready) << "openbox did not start (is it installed? tools/install-deps.sh)";                \
+        }                                                                                                              \
+        RunTestOnPrivateServer(server, 150000);                                                                        \
         return;                                                                                                        \
     }                                                                                                                  \
     ASSERT_TRUE(RequireDisplay())
 
-TEST_F(LorvaneProgramTest, UserLooksWordsUp)
+TEST_P(LorvaneUser, LooksWordsUp)
 {
-    UNDER_OPENBOX();
+    ON_PRIVATE_SERVER();
+    const PointerMove how = GetParam().move;
     WindowWatch watch;
     MenuScript s;
     lorvane* w = nullptr;
-    std::vector<std::string> notes;
     auto host = [&] { return GetHostWindow(*w); };
-    auto click = [&](const Ctrl& c) { Click(host(), CentreIn(*w, c)); };
+    // A click on one of the window's controls, found when the pointer sets off.
+    auto click = [&](auto member) { ClickAt(s, how, [&, member] { return CentreOnScreen((*w).*member); }); };
+    auto meaning_box_open = [&] { return Dialogs().size() == 1 && Dialogs()[0]->IsInOpenWindow(); };
 
     // The window as it first shows.
     s.Then([&] {
@@ -172,48 +76,47 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
         EXPECT_EQ(w->array.GetCount(), 0);
         EXPECT_TRUE(w->array.GetScrollBar().IsVisible());
         watch.TakeCreated(host());
-        click(w->criteria);
     });
-    s.Wait(100);
+    click(&lorvane::criteria);
+    s.Then([&] { return w->criteria.HasFocus(); });
     s.Do([] { TypeText("rob"); });
     s.Then([&] { return w->criteria.GetValue() == Value(WString("rob")); });
 
-    // Each match type with the mouse: the drop-down opens, a click on a row picks it.
+    // Each match type with the mouse: the drop-down opens over the window, a click on an
+    // entry where the user sees it picks it.
     for(int type = 1; type <= 4; type++) {
         int pick = type % 4;
-        s.Do([&] { click(w->match); });
-        s.Then([&] { return GetTopCtrls().GetCount() >= 2; });
+        click(&lorvane::match);
+        s.Then([&] { return OpenPopup() != nullptr; });
         s.Wait(300);
-        s.Do([&, pick] {
-            Ctrl* popup = nullptr;
-            for(Ctrl* c : GetTopCtrls())
-                if(c != w && !dynamic_cast<TopWindow*>(c))
-                    popup = c;
-            ASSERT_TRUE(popup);
-            // Clicked in its own window: the helper raises the window it clicks in.
-            int row = (popup->GetRectOnScreen().Height() - 2) / 4; // four entries in a one-pixel frame
-            Click(GetHostWindow(*popup), Point(10, 1 + row * pick + row / 2));
+        ClickAt(s, how, [&, pick] {
+            Ctrl* popup = OpenPopup();
+            if(!popup)
+                return PointerOnScreen(); // closed already: the check below reports it
+            Rect r = popup->GetRectOnScreen();
+            int row = (r.Height() - 2) / 4; // four entries in a one-pixel frame
+            return Point(r.left + 10, r.top + 1 + row * pick + row / 2);
         });
-        s.Then([&, pick] { return w->match.GetValue() == Value(pick); });
+        s.Then([&, pick] { return w->match.GetValue() == Value(pick) && !OpenPopup(); });
     }
 
     // Search by mouse under "Contains": rows in list order, numbered from 1, under one
     // progress dialog.
-    s.Do([&] { click(w->searchbutton); });
+    std::vector<std::string> contains_rob;
+    click(&lorvane::searchbutton);
     s.Then([&] { return w->array.GetCount() > 0 && Dialogs().empty(); });
     s.Do([&] {
         EXPECT_EQ(watch.TakeCreated(host()), 1) << "one progress dialog";
-        std::vector<std::string> rows = ShownRows(*w);
-        ASSERT_GE(rows.size(), 2u);
-        EXPECT_EQ(rows[0].substr(0, 2), "1 ");
-        EXPECT_EQ(rows[1].substr(0, 2), "2 ");
-        for(const std::string& r : rows)
+        contains_rob = ShownRows(*w);
+        ASSERT_GE(contains_rob.size(), 2u);
+        EXPECT_EQ(contains_rob[0].substr(0, 2), "1 ");
+        EXPECT_EQ(contains_rob[1].substr(0, 2), "2 ");
+        for(const std::string& r : contains_rob)
             EXPECT_NE(r.find("ob"), std::string::npos) << r;
-        notes.push_back("contains " + std::to_string(rows.size()));
     });
 
     // Each match type with the keyboard (Tab to the list, Down steps), Search by Space.
-    s.Do([&] { click(w->criteria); });
+    click(&lorvane::criteria);
     s.Then([&] { return w->criteria.HasFocus(); });
     s.Do([&] { TypeKey(XK_Tab); });
     s.Then([&] { return w->searchbutton.HasFocus(); });
@@ -242,76 +145,109 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
         s.Then([&] { return w->match.HasFocus(); });
     }
 
-    // A click on a row shows its meaning, captioned with the program's title; Enter closes it.
+    // A double click on a row: its first press opens the meaning, captioned with the
+    // program's title, and the second lands on the window under the box. The box keeps the
+    // keyboard: Enter closes it.
     s.Do([&] {
         w->match.SetValue(0);
         w->criteria.SetText(WString("abandon"));
-        click(w->searchbutton);
     });
+    click(&lorvane::searchbutton);
     s.Then([&] { return w->array.GetCount() == 1 && Dialogs().empty(); });
-    s.Do([&] { Click(host(), CellIn(*w, w->array, 0, 1)); });
-    s.Then([&] { return Dialogs().size() == 1 && Dialogs()[0]->IsInOpenWindow(); });
-    s.Wait(200);
+    s.Wait(900); // no double click with the button's press
+    ClickAt(
+        s, how, [&] { return CellOnScreen(w->array, 0, 1); }, 2);
+    s.Then(meaning_box_open);
+    s.Wait(300);
     s.Do([&] {
         EXPECT_EQ(Dialogs()[0]->GetTitle(), WString(GetAppTitle()));
         EXPECT_EQ(PromptText(*Dialogs()[0]), "forsake, leave behind");
         TypeKey(XK_Return);
     });
     s.Then([&] { return Dialogs().empty(); });
-    // ... and Escape closes it too (a second click, not a double click).
-    s.Do([&] { MovePointer(host(), CentreIn(*w, w->criteria)); });
-    s.Wait(600);
-    s.Do([&] { Click(host(), CellIn(*w, w->array, 0, 1)); });
-    s.Then([&] { return Dialogs().size() == 1; });
-    s.Wait(200);
-    s.Do([] { TypeKey(XK_Escape); });
-    s.Then([&] { return Dialogs().empty(); });
-    // A click below the last row shows nothing.
-    s.Do([&] {
-        Point below = CellIn(*w, w->array, 0, 1);
-        Click(host(), Point(below.x, below.y + 5 * w->array.GetDefaultRowHeight()));
-    });
-    s.Wait(500);
-    s.Do([&] {
-        EXPECT_TRUE(Dialogs().empty());
-        MovePointer(host(), CentreIn(*w, w->criteria));
-    });
-    s.Wait(600);
+
     // A meaning with the markup's own characters and a tab is shown as it stands.
     static const char* const literal = "a [* b] `c` {d} ^e^ @f \\g #h &i ~j\tk";
     s.Do([&] { w->array.Set(0, 1, String(literal)); });
-    s.Do([&] { Click(host(), CellIn(*w, w->array, 0, 1)); });
-    s.Then([&] { return Dialogs().size() == 1 && Dialogs()[0]->IsInOpenWindow(); });
-    s.Wait(200);
+    s.Wait(900);
+    ClickAt(s, how, [&] { return CellOnScreen(w->array, 0, 1); });
+    s.Then(meaning_box_open);
+    s.Wait(300);
     s.Do([&] {
         EXPECT_EQ(PromptText(*Dialogs()[0]), literal);
         TypeKey(XK_Return);
     });
     s.Then([&] { return Dialogs().empty(); });
-    s.Do([&] { MovePointer(host(), CentreIn(*w, w->criteria)); });
-    s.Wait(600);
 
-    // An empty criterion empties the list and asks for one.
-    s.Do([&] {
-        w->criteria.SetText(WString("   "));
-        click(w->searchbutton);
+    // Away to the criteria field, the way the setting moves: the move ends the click that the
+    // box took (its release went to the disabled window), and the click there is not lost.
+    s.Wait(900);
+    Reach(s, how, [&] { return CentreOnScreen(w->criteria); });
+    s.Do([] { EXPECT_FALSE(GetButtonTracking().swallow_clicks) << "the next click would be lost"; });
+    s.Do([] { ClickHere(); });
+    s.Then([&] { return w->criteria.HasFocus(); });
+
+    // The same search again, and a click on the row opens the box on its press once more.
+    int progress_seen = 0;
+    s.Do([&] { watch.TakeCreated(host()); });
+    click(&lorvane::searchbutton);
+    s.Then([&] {
+        progress_seen += watch.TakeCreated(host());
+        return progress_seen > 0 && w->array.GetCount() == 1 && Dialogs().empty();
     });
-    s.Then([&] { return Dialogs().size() == 1; });
+    s.Wait(900);
+    ClickAt(s, how, [&] { return CellOnScreen(w->array, 0, 1); });
+    s.Then(meaning_box_open);
+    s.Wait(300);
+    s.Do([] { TypeKey(XK_Escape); });
+    s.Then([&] { return Dialogs().empty(); });
+
+    // A click at the same place, the pointer not moved since: no click is lost to the press
+    // that opened the box before.
+    s.Wait(900);
+    s.Do([] { ClickHere(); });
+    s.Then(meaning_box_open);
+    s.Wait(300);
+    // A click on the window under the box leaves the keyboard with the box: Escape closes it.
+    click(&lorvane::criteria);
+    s.Wait(300);
+    s.Do([&] {
+        EXPECT_TRUE(meaning_box_open());
+        TypeKey(XK_Escape);
+    });
+    s.Then([&] { return Dialogs().empty(); });
+
+    // A click below the last row shows nothing.
+    s.Wait(900);
+    ClickAt(s, how, [&] {
+        Point below = CellOnScreen(w->array, 0, 1);
+        return Point(below.x, below.y + 5 * w->array.GetDefaultRowHeight());
+    });
+    s.Wait(500);
+    s.Do([&] { EXPECT_TRUE(Dialogs().empty()); });
+
+    // An empty criterion empties the list and asks for one; a click on the window under the
+    // box leaves the keyboard with the box.
+    s.Do([&] { w->criteria.SetText(WString("   ")); });
+    click(&lorvane::searchbutton);
+    s.Then(meaning_box_open);
     s.Wait(200);
     s.Do([&] {
         EXPECT_EQ(w->array.GetCount(), 0);
         EXPECT_EQ(Dialogs()[0]->GetTitle(), WString(GetAppTitle()));
         EXPECT_EQ(PromptText(*Dialogs()[0]), "Enter search criteria");
-        TypeKey(XK_Return);
     });
+    click(&lorvane::array);
+    s.Wait(300);
+    s.Do([] { TypeKey(XK_Return); });
     s.Then([&] { return Dialogs().empty(); });
 
     // "*" under "Contains": two progress dialogs in turn, every entry once, in list order.
     s.Do([&] {
         w->criteria.SetText(WString("*"));
         watch.TakeCreated(host());
-        click(w->searchbutton);
     });
+    click(&lorvane::searchbutton);
     s.Then([&] { return w->array.GetCount() == 2000 && Dialogs().empty(); });
     s.Do([&] {
         EXPECT_EQ(watch.TakeCreated(host()), 2) << "list-all, then the match-type search";
@@ -323,9 +259,15 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
     // Two clicks on the "Word" tab sort up, then down; the numbers still run from 1.
     auto word_tab = [&] {
         Rect h = w->array.GetHeader().GetRectOnScreen();
-        return InWindow(*w, Point(h.left + 16 + 150, h.CenterPoint().y));
+        return Point(h.left + 16 + 150, h.CenterPoint().y);
     };
-    s.Do([&] { Click(host(), word_tab()); });
+    auto arrows = [&] {
+        int n = 0;
+        for(int t = 0; t < w->array.GetHeader().GetCount(); t++)
+            n += !w->array.GetHeader().Tab(t).GetLabelDrawing().right_image.IsEmpty();
+        return n;
+    };
+    ClickAt(s, how, word_tab);
     // However long a busy machine takes to pass the click on.
     s.Then([&] { return w->array.GetSortColumn() == 1; });
     s.Do([&] {
@@ -333,16 +275,38 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
         EXPECT_EQ(rows[0], "1 A Couple Of");
         EXPECT_EQ(w->array.GetSortColumn(), 1);
         EXPECT_FALSE(w->array.IsSortDescending());
-        MovePointer(host(), CentreIn(*w, w->criteria));
+        EXPECT_EQ(arrows(), 1);
     });
-    s.Wait(300);
-    s.Do([&] { Click(host(), word_tab()); });
+    Reach(s, how, [&] { return CentreOnScreen(w->criteria); });
+    s.Wait(900);
+    ClickAt(s, how, word_tab);
     s.Then([&] { return w->array.IsSortDescending(); });
     s.Do([&] {
         std::vector<std::string> rows = ShownRows(*w);
         EXPECT_EQ(rows[0].substr(0, 2), "1 ");
         EXPECT_EQ(rows[1999], "2000 A Couple Of");
-        RequestClose(host());
+        w->criteria.SetText(WString("rob"));
+    });
+
+    // A new search shows its rows in list order, and the header no longer claims a sort:
+    // the next click on "Word" sorts up.
+    click(&lorvane::searchbutton);
+    s.Then([&] { return w->array.GetCount() == (int)contains_rob.size() && Dialogs().empty(); });
+    s.Do([&] {
+        EXPECT_EQ(ShownRows(*w), contains_rob);
+        EXPECT_EQ(arrows(), 0) << "a sort arrow over rows in list order";
+    });
+    s.Wait(900);
+    ClickAt(s, how, word_tab);
+    s.Then([&] { return arrows() == 1; });
+    s.Do([&] {
+        EXPECT_FALSE(w->array.IsSortDescending());
+        EXPECT_EQ(arrows(), 1);
+        std::vector<std::string> terms;
+        for(int r = 0; r < w->array.GetCount(); r++)
+            terms.push_back(w->array.Get(r, 0).ToString().Begin());
+        EXPECT_TRUE(std::is_sorted(terms.begin(), terms.end())) << "sorted up";
+        RequestClose(display, host(), GetParam().openbox);
     });
 
     s.on_timeout = [&] {
@@ -351,7 +315,8 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
             if(c->HasFocusInTree())
                 focus = c->GetInfoPart(4).Begin();
         ADD_FAILURE() << "the script stopped at step " << s.StepReached() << ", focus on " << focus << ", "
-                      << Dialogs().size() << " dialogs, " << (w ? w->array.GetCount() : -1) << " rows";
+                      << Dialogs().size() << " dialogs, " << (w ? w->array.GetCount() : -1) << " rows, "
+                      << (OpenPopup() ? "a pop-up open" : "no pop-up");
         for(TopWindow* d : Dialogs())
             d->Break();
         if(w)
@@ -363,57 +328,26 @@ TEST_F(LorvaneProgramTest, UserLooksWordsUp)
     EXPECT_EQ(FindLookupWindow(), nullptr);
 }
 
-} // namespace
+INSTANTIATE_TEST_SUITE_P(Settings, LorvaneUser,
+                         ::testing::Values(UserSetting{ true, PointerMove::HAND },
+                                           UserSetting{ true, PointerMove::JUMP },
+                                           UserSetting{ false, PointerMove::HAND },
+                                           UserSetting{ false, PointerMove::JUMP }),
+                         SettingName);
 
-namespace {
-
-// The X window named `name` anywhere under w (the window manager reparents clients).
-Window FindNamed(::Display* d, Window w, const char* name)
-{
-    char* title = nullptr;
-    if(XFetchName(d, w, &title) && title) {
-        bool same = std::string(title) == name;
-        XFree(title);
-        if(same)
-            return w;
-    }
-    Window root_return, parent, *children = nullptr;
-    unsigned n = 0;
-    Window found = 0;
-    if(XQueryTree(d, w, &root_return, &parent, &children, &n)) {
-        for(unsigned i = 0; i < n && !found; i++)
-            found = FindNamed(d, children[i], name);
-        if(children)
-            XFree(children);
-    }
-    return found;
-}
+using LorvaneProgramTest = ::testing::Test;
 
 TEST_F(LorvaneProgramTest, ProgramClosedByTheWindowManagerExitsWithZero)
 {
     UNDER_OPENBOX();
     TempFolder home("lorvane_home");
-    pid_t parent = getpid();
-    pid_t pid = fork();
-    if(pid == 0) {
-        PrepareTestChild(parent);
-        setenv("HOME", home.Path().c_str(), 1);
-        execl(QOR_LORVANE_PROGRAM, QOR_LORVANE_PROGRAM, nullptr);
-        _exit(127);
-    }
-    ASSERT_GT(pid, 0);
-    Window w = 0;
-    EXPECT_TRUE(WaitFor([&] { return (w = FindNamed(display, root, "Lorvane")) != 0; }, 10000));
-    if(w) {
+    ProgramRun program(home.Path());
+    if(Window w = program.WaitForWindow()) {
         WaitFor([] { return false; }, 300);
-        RequestClose(w);
+        RequestClose(display, w, true);
     }
     int status = -1;
-    bool ended = WaitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 10000);
-    if(!ended) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
+    bool ended = program.WaitForExit(status);
     EXPECT_TRUE(ended) << "the program did not end on the close request";
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);

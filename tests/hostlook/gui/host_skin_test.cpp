@@ -72,8 +72,9 @@ void CheckReadBack(const char* theme, bool kde, bool gnome)
     EXPECT_EQ(SysColorText(), PeerColor(peer, "text"));
     EXPECT_EQ(SysColorHighlight(), PeerColor(peer, "highlight"));
     EXPECT_EQ(SysColorHighlightText(), PeerColor(peer, "highlight_text"));
-    EXPECT_EQ(SysColorMenu(), PeerColor(peer, "paper"));
-    EXPECT_EQ(SysColorMenuText(), PeerColor(peer, "text"));
+    // The menu colours are those of a GTK menu and a menu bar's open item.
+    EXPECT_EQ(SysColorMenu(), PeerColor(peer, "menu"));
+    EXPECT_EQ(SysColorMenuText(), PeerColor(peer, "bar_hot_text"));
     EXPECT_EQ(SysColorDisabled(), PeerColor(peer, "disabled"));
     EXPECT_EQ(SysColorLight(), PeerColor(peer, "light"));
     EXPECT_EQ(SysColorShadow(), PeerColor(peer, "shadow"));

@@ -1,12 +1,13 @@
 // Parity with native GTK 2: the native peer and a Qor window show a button, a check box and
-// an option in their states on one private server under the same theme; each control's
-// pixels, without text, must match GTK's.
+// an option in their states, and an empty edit field, on one private server under the same
+// theme; each control's pixels, without text, must match GTK's.
 
 // Before Xlib, whose Bool macro would rename GoogleTest's Bool().
 #include "tests/support/x11/input_window.h"
 
 #include "draw/look/sys_colors.h"
 #include "widgets/button/button.h"
+#include "widgets/edit/edit_field.h"
 #include "widgets/option/option.h"
 
 #include "tests/hostlook/gui/gtk_peer_run.h"
@@ -26,6 +27,7 @@ public:
     Qor::Button buttons[2];
     Option checks[3];
     Option radios[3];
+    EditField field;
 
     ParityPanel()
     {
@@ -46,6 +48,9 @@ public:
         }
         checks[2].Disable();
         radios[2].Disable();
+        field.SetRect(240, 10, 140, 30);
+        field.SetWantsFocus(false);
+        AppendChild(field);
     }
     void Paint(Draw& w) override { w.DrawRect(Rect(GetSize()), SysColorFace()); }
 };
@@ -123,6 +128,7 @@ TEST_P(GtkParity, ButtonsChecksAndOptions)
         { "option off", Rect(10, 110, 40, 140), false },
         { "option on", Rect(60, 110, 90, 140), false },
         { "option disabled", Rect(110, 110, 140, 140), false },
+        { "edit field", Rect(240, 10, 380, 40), true },
     };
     for(const Cell& c : cells) {
         Rect a = c.r, b = c.r;

@@ -7,7 +7,7 @@
  * The parity window: on a 400 x 160 fixed layout, buttons of 80 x 30 without labels at
  * (10, 10) normal and (100, 10) insensitive; check buttons of 30 x 30 at (10, 60) off,
  * (60, 60) on, (110, 60) insensitive; radio buttons likewise at y 110. Nothing can take the
- * focus, so no focus line is drawn. */
+ * focus, so no focus line is drawn. At (240, 10) an empty entry of 140 x 30. */
 #include <gtk/gtk.h>
 #include <stdio.h>
 #include <string.h>
@@ -15,6 +15,52 @@
 static void PrintColor(const char* name, const GdkColor* c)
 {
     printf("%s %02x%02x%02x\n", name, c->red >> 8, c->green >> 8, c->blue >> 8);
+}
+
+static void PrintInt(GtkWidget* w, const char* property)
+{
+    gint v = 0;
+    gtk_widget_style_get(w, property, &v, NULL);
+    printf("%s %d\n", property, v);
+}
+
+/* What the scroll bars, scales, entries, progress bars, menus and notebooks read. */
+static void PrintControls(GtkWidget* box)
+{
+    GtkWidget* bar = gtk_vscrollbar_new(NULL);
+    GtkWidget* scale = gtk_hscale_new_with_range(0, 100, 1);
+    GtkWidget* entry = gtk_entry_new();
+    GtkWidget* progress = gtk_progress_bar_new();
+    GtkWidget* notebook = gtk_notebook_new();
+    GtkWidget* menu_bar = gtk_menu_bar_new();
+    GtkWidget* top = gtk_menu_item_new_with_label("M");
+    GtkWidget* menu = gtk_menu_new();
+    GtkWidget* item = gtk_menu_item_new_with_label("M");
+    GtkWidget* all[] = { bar, scale, entry, progress, notebook, menu_bar };
+    unsigned i;
+    for(i = 0; i < sizeof all / sizeof all[0]; i++)
+        gtk_box_pack_start(GTK_BOX(box), all[i], FALSE, FALSE, 0);
+    gtk_menu_shell_append(GTK_MENU_SHELL(menu_bar), top);
+    gtk_menu_item_set_submenu(GTK_MENU_ITEM(top), menu);
+    gtk_menu_shell_append(GTK_MENU_SHELL(menu), item);
+    gtk_widget_realize(menu_bar);
+    gtk_widget_realize(top);
+    gtk_widget_realize(menu);
+    gtk_widget_realize(item);
+    PrintInt(bar, "slider-width");
+    PrintInt(bar, "stepper-size");
+    PrintInt(bar, "min-slider-length");
+    PrintInt(scale, "slider-length");
+    printf("entry_thickness %d\n", gtk_widget_get_style(entry)->xthickness);
+    printf("progress_thickness %d %d\n", gtk_widget_get_style(progress)->xthickness,
+           gtk_widget_get_style(progress)->ythickness);
+    PrintColor("menu", &gtk_widget_get_style(menu)->bg[GTK_STATE_NORMAL]);
+    PrintColor("bar_hot_text", &gtk_rc_get_style(gtk_menu_new())->fg[GTK_STATE_ACTIVE]);
+    PrintColor("menu_hot_text", &gtk_widget_get_style(item)->fg[GTK_STATE_PRELIGHT]);
+    PrintColor("bar_text", &gtk_widget_get_style(top)->fg[GTK_STATE_NORMAL]);
+    PrintColor("bar_pressed_text", &gtk_widget_get_style(top)->fg[GTK_STATE_PRELIGHT]);
+    PrintColor("tab_text", &gtk_widget_get_style(notebook)->fg[GTK_STATE_NORMAL]);
+    PrintColor("tab_disabled_text", &gtk_widget_get_style(notebook)->fg[GTK_STATE_INSENSITIVE]);
 }
 
 static int Print(void)
@@ -50,6 +96,9 @@ static int Print(void)
     PrintColor("label", &gtk_widget_get_style(label)->fg[GTK_STATE_NORMAL]);
     gtk_widget_style_get(check, "indicator-size", &indicator, NULL);
     printf("indicator %d\n", indicator);
+    PrintControls(box);
+    /* Before exit: a leak checker ending the process at exit would drop what is buffered. */
+    fflush(stdout);
     return 0;
 }
 
@@ -107,6 +156,7 @@ static int Show(void)
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(check), i == 1);
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(radio), i == 1);
     }
+    Place(fixed, gtk_entry_new(), 240, 10, 140, 30, TRUE);
     g_signal_connect_after(fixed, "expose-event", G_CALLBACK(Painted), NULL);
     g_io_add_watch(g_io_channel_unix_new(0), G_IO_HUP | G_IO_ERR | G_IO_IN, InputClosed, NULL);
     gtk_widget_show_all(window);

@@ -6,6 +6,9 @@
 #include "lists/array/separator_display.h"
 #include "widgets/images/ctrl_img.h"
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 using namespace Qor;
@@ -109,6 +112,36 @@ TEST_F(ArraySort, TheSortedTabShowsTheDirection)
     ClickTab(0);
     EXPECT_EQ(arrow(0), CtrlImg::SortDown().GetSize());
     EXPECT_EQ(arrow(1), Size(0, 0));
+}
+
+// New rows come in the order they are given: a tab arrow left from the earlier rows would
+// claim an order they do not have, and the next click would reverse a sort never made.
+TEST_F(ArraySort, EmptyingTheListForgetsTheSort)
+{
+    const std::pair<const char*, std::function<void(ArrayCtrl&)>> empties[] = {
+        { "SetCount(0)", [](ArrayCtrl& l) { l.SetCount(0); } },
+        { "Clear", [](ArrayCtrl& l) { l.Clear(); } },
+    };
+    Fill({ { 1, "a" }, { 2, "b" } });
+    list.SetAllSortable();
+    for(const auto& [name, empty] : empties) {
+        for(int i = 0; i < 2 && !(list.IsSortDescending() && list.GetSortColumn() == 1); i++)
+            ClickTab(1);
+        ASSERT_TRUE(list.IsSortDescending()) << name;
+        empty(list);
+        EXPECT_EQ(list.GetSortColumn(), -1) << name;
+        EXPECT_EQ(list.GetHeader().Tab(1).GetLabelDrawing().right_image.GetSize(), Size(0, 0)) << name;
+        list.Set(0, 1, "b");
+        list.Set(1, 1, "a");
+        list.Set(0, 2, 0);
+        list.Set(1, 2, 1);
+        EXPECT_EQ(Order(), (std::vector<int>{ 0, 1 })) << name << ": the rows as given";
+        ClickTab(1);
+        EXPECT_FALSE(list.IsSortDescending()) << name << ": the first click sorts ascending";
+        EXPECT_EQ(Order(), (std::vector<int>{ 1, 0 })) << name;
+    }
+    list.SetCount(1);
+    EXPECT_EQ(list.GetSortColumn(), 1) << "rows cut from the end leave the rest sorted";
 }
 
 TEST_F(ArraySort, AnEmptyListLosesItsCursorOnly)

@@ -36,11 +36,19 @@ public:
     // Waits ms from when the step is reached.
     MenuScript& Wait(int ms)
     {
-        auto start = std::make_shared<Qor::uint32>(0);
+        // A flag of its own marks the start: a start time made odd to tell it from "not yet"
+        // can lie one millisecond ahead, and the wait then ended at once.
+        struct Start {
+            bool set = false;
+            Qor::uint32 ms = 0;
+        };
+        auto start = std::make_shared<Start>();
         return Then([start, ms] {
-            if(!*start)
-                *start = Qor::MonotonicMs() | 1;
-            return Qor::MonotonicMs() - *start >= Qor::uint32(ms);
+            if(!start->set) {
+                start->set = true;
+                start->ms = Qor::MonotonicMs();
+            }
+            return Qor::MonotonicMs() - start->ms >= Qor::uint32(ms);
         });
     }
     // At the limit the script stops and runs on_timeout (which should end any menu loop).
