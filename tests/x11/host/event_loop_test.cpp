@@ -156,35 +156,6 @@ TEST_F(EventLoopTest, ProcessPendingEventsWithNothingQueuedStillDoesTheIdleWork)
     EXPECT_TRUE(checked);
 }
 
-std::vector<uint32> fire_times;
-FillCtrl* resting = nullptr;
-void NoteFire() { fire_times.push_back(MonotonicMs()); }
-void EndResting() { resting->EndLoop(); }
-
-TEST_F(EventLoopTest, ARestingLoopSleepsUntilItsTimersAreDue)
-{
-    FillCtrl c;
-    resting = &c;
-    fire_times.clear();
-    ASSERT_TRUE(OpenHostWindow(c, Rect(20, 20, 60, 60)));
-    ASSERT_TRUE(WaitFor([] { return !ProcessPendingEvents(); }));
-    uint32 start = MonotonicMs();
-    int delays[] = { 150, 420, 700 };
-    for(int i = 0; i < 3; i++)
-        c.ScheduleTimer(delays[i], MakeCallback(&NoteFire), i);
-    c.ScheduleTimer(1000, MakeCallback(&EndResting), 3);
-    int64 turns = GetEventLoopStats().turns;
-    EventLoopCall(&c);
-    turns = GetEventLoopStats().turns - turns;
-    ASSERT_EQ(fire_times.size(), 3u);
-    for(int i = 0; i < 3; i++)
-        EXPECT_GE(int(fire_times[i] - start), delays[i]) << "a timer never fires early";
-    // A loop that turned every 10 ms would take about 100 turns; parallel tests' windows
-    // may add a few events, but nothing near that.
-    EXPECT_LT(turns, 40) << "the loop woke without cause";
-    resting = nullptr;
-}
-
 TEST_F(EventLoopTest, LoopWithoutControlEndsWhenNoWindowIsOpen)
 {
     ASSERT_TRUE(GetTopCtrls().IsEmpty());
