@@ -61,7 +61,8 @@ TEST(PlatformTest, InstallingReplacesTheWindowSystemAndNullRestoresTheBase)
     EXPECT_NE(GetPlatformSerial(), serial) << "what is kept from the old one is asked again";
     EXPECT_TRUE(IsShiftKeyDown());
     EXPECT_EQ(InstallPlatform(nullptr), &held);
-    EXPECT_EQ(typeid(GetPlatform()), typeid(Platform));
+    Platform& base = GetPlatform();
+    EXPECT_EQ(typeid(base), typeid(Platform));
     EXPECT_FALSE(IsShiftKeyDown());
     InstallPlatform(before);
 }
