@@ -40,7 +40,8 @@ int main()
           "rich-text images reach the clipboard through the image clipboard formats");
     // No window system in this program: the tree asks the base one, and a control answers that
     // it has no window.
-    Check(typeid(GetPlatform()) == typeid(Platform), "without a back end the base window system answers");
+    Platform& installed = GetPlatform();
+    Check(typeid(installed) == typeid(Platform), "without a back end the base window system answers");
     Ctrl c;
     Check(!c.EnableWindowCall(true), "without a window host a control has no window");
     return QorRegistration::Finish("ctrl registrations");
