@@ -96,7 +96,7 @@ void GetTopGtkColors(Color out[4], int set_base)
 
 namespace {
 
-// The setting's specification when GTK knows it and its value type is t; otherwise
+// The setting's parameter record when GTK knows it and its value type is t; otherwise
 // g_object_get would only warn and leave the value alone.
 bool HasSetting(GtkSettings* settings, const char* name, GType t)
 {
