@@ -18,6 +18,8 @@
 #include "lists/array/array_ctrl.h"
 #include "widgets/edit/edit_field.h"
 
+#include "bench/bench_display.h"
+
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -34,18 +36,7 @@ using namespace Qor;
 const Size PAGE(600, 400);
 const int COLUMNS = 3;
 
-bool OpenDisplayOnce()
-{
-    static bool ok = [] {
-        if(!std::getenv("DISPLAY")) {
-            std::fprintf(stderr, "array_ctrl_bench: no DISPLAY; run it under Xvfb (. tools/xvfb.sh)\n");
-            return false;
-        }
-        SetupDisplay();
-        return display != nullptr;
-    }();
-    return ok;
-}
+bool OpenDisplayOnce() { return QorBench::OpenBenchDisplay("array_ctrl_bench"); }
 
 Value Cell(int row, int column)
 {

@@ -13,6 +13,8 @@
 #include "foundation/values/number_text.h"
 #include "lists/columnlist/column_list.h"
 
+#include "bench/bench_display.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -27,18 +29,7 @@ using namespace Qor;
 const Size PAGE(600, 400);
 const int COLUMNS = 3;
 
-bool OpenDisplayOnce()
-{
-    static bool ok = [] {
-        if(!std::getenv("DISPLAY")) {
-            std::fprintf(stderr, "column_list_bench: no DISPLAY; run it under Xvfb (. tools/xvfb.sh)\n");
-            return false;
-        }
-        SetupDisplay();
-        return display != nullptr;
-    }();
-    return ok;
-}
+bool OpenDisplayOnce() { return QorBench::OpenBenchDisplay("column_list_bench"); }
 
 String Text(int i) { return String("file_") + IntToText(i) + ".txt"; }
 

@@ -17,6 +17,8 @@
 #include "filesel/folder/sort_orders.h"
 #include "foundation/heap.h"
 
+#include "bench/bench_display.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -35,18 +37,7 @@ using namespace Qor;
 
 const Size PAGE(900, 600);
 
-bool OpenDisplayOnce()
-{
-    static bool ok = [] {
-        if(!std::getenv("DISPLAY")) {
-            std::fprintf(stderr, "file_sel_bench: no DISPLAY; run it under Xvfb (. tools/xvfb.sh)\n");
-            return false;
-        }
-        SetupDisplay();
-        return display != nullptr;
-    }();
-    return ok;
-}
+bool OpenDisplayOnce() { return QorBench::OpenBenchDisplay("file_sel_bench"); }
 
 // A folder of n entries, made on first use and removed at process exit.
 class Fixture {

@@ -15,6 +15,8 @@
 #include "foundation/callback_action.h"
 #include "foundation/process.h"
 
+#include "bench/bench_display.h"
+
 #include <benchmark/benchmark.h>
 
 #include <X11/Xft/Xft.h>
@@ -28,18 +30,7 @@ namespace {
 
 using namespace Qor;
 
-bool OpenDisplayOnce()
-{
-    static bool ok = [] {
-        if(!std::getenv("DISPLAY")) {
-            std::fprintf(stderr, "window_core_bench: no DISPLAY; run it under Xvfb (. tools/xvfb.sh)\n");
-            return false;
-        }
-        SetupDisplay();
-        return display != nullptr;
-    }();
-    return ok;
-}
+bool OpenDisplayOnce() { return QorBench::OpenBenchDisplay("window_core_bench"); }
 
 double CpuSeconds()
 {
