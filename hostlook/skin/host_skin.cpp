@@ -8,6 +8,7 @@
 #include "ctrl/topwindow/top_window.h"
 #include "ctrl/x11/font/xft_settings.h"
 #include "ctrl/x11/host/window_host.h"
+#include "ctrl/x11/image/image_sys_data.h"
 #include "draw/font/font_backend.h"
 #include "draw/font/font_metrics.h"
 #include "draw/look/look.h"
@@ -139,6 +140,9 @@ void GtkHostSkin()
     SetGtkIcons();
     SetGtkPopUpListFrame();
     SetGuiSettings();
+    // The earlier skin's images are let go now; their server copies would otherwise stay
+    // until the cache's record limit pushed them out, some 80 skin changes later.
+    GetImageSysDataCache().DropUnheld();
 }
 
 void RegisterGtkHostSkin() { SetSkinCallbacks(StandardSkin, GtkHostSkin); }

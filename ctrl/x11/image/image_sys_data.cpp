@@ -86,6 +86,11 @@ void ImageSysData::Paint(SystemDraw& w, int x, int y, const Rect& src, Color col
         CompositePicture(picture, 0, dest, sr.left, sr.top, dx, dy, sr.Width(), sr.Height());
 }
 
+void ImageSysDataCache::DropUnheld()
+{
+    cache.RemoveIf([](const ImageSysData& r) { return r.image.GetRefCount() == 1; });
+}
+
 void ImageSysDataCache::ShrinkToLimits() { Shrink(4 * (int64)screen_size.cx * screen_size.cy, MAX_RECORDS); }
 
 ImageSysDataCache& GetImageSysDataCache()

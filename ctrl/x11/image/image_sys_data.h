@@ -52,6 +52,9 @@ class ImageSysDataCache {
 public:
     // The record of the image's pixel data, made when missing; now the most recent.
     ImageSysData& Get(const Image& img) { return cache.Get(ImageSysDataMaker(img)); }
+    // Drops the records whose image the cache alone still holds: nothing can paint those
+    // again (after a skin change, the looks of the earlier skin).
+    void DropUnheld();
     // Drops the least recently used records while there are more than max_count or their
     // pixels exceed max_cost.
     void Shrink(int64 max_cost, int max_count) { cache.Shrink(max_cost, max_count); }

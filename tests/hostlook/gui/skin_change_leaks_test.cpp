@@ -1,11 +1,14 @@
-// What repeated skin changes leave behind in GTK: no window of a destroyed probe widget, no
-// adjustment of the scroll-bar probes; and the arrow buttons of a theme whose steppers are
-// see-through.
+// What repeated skin changes leave behind: no window of a destroyed probe widget, no
+// adjustment of the scroll-bar probes, no server copies of an earlier skin's images; and the
+// arrow buttons of a theme whose steppers are see-through.
 
 // Before Xlib, whose Bool macro would rename GoogleTest's Bool().
 #include "tests/support/x11/gui_test.h"
 
 #include "ctrl/settings/skin_change.h"
+#include "ctrl/topwindow/top_window.h"
+#include "ctrl/x11/image/image_sys_data.h"
+#include "ctrl/x11/loop/x_event_loop.h"
 #include "hostlook/hostlook.h"
 #include "widgets/button/button.h"
 #include "widgets/scroll/scroll_bar.h"
@@ -46,6 +49,48 @@ TEST_F(SkinChangeLeaks, NoWindowOfADestroyedProbeStaysBehind)
     for(int i = 0; i < 5; i++)
         ApplySkinChange();
     EXPECT_EQ(CountWindows(probe), windows);
+}
+
+class PaintedWindow : public TopWindow {
+public:
+    void Paint(Draw& w) override
+    {
+        TopWindow::Paint(w);
+        painted = true;
+    }
+    bool painted = false;
+};
+
+// A window painted anew after every skin change: the server copies of the images of earlier
+// skins, which nothing holds any more, do not pile up in the image cache.
+TEST_F(SkinChangeLeaks, ServerCopiesOfEarlierSkinImagesGo)
+{
+    PaintedWindow w;
+    ScrollBar bar;
+    Button button;
+    w.AppendChild(bar);
+    w.AppendChild(button);
+    bar.SetRect(Rect(10, 10, 30, 150));
+    bar.Set(0, 10, 100);
+    button.SetRect(Rect(50, 10, 130, 40));
+    w.SetRect(Rect(Point(40, 40), Size(200, 170)));
+    w.OpenWithOwner(nullptr);
+    auto change = [&] {
+        w.painted = false;
+        ApplySkinChange();
+        return WaitFor([&] {
+            ProcessPendingEvents();
+            return w.painted;
+        });
+    };
+    for(int i = 0; i < 3; i++)
+        ASSERT_TRUE(change());
+    ImageSysDataCache& cache = GetImageSysDataCache();
+    int records = cache.GetCount();
+    for(int i = 0; i < 40; i++)
+        ASSERT_TRUE(change()) << i;
+    EXPECT_LE(cache.GetCount(), records);
+    w.Close();
 }
 
 // Live GtkAdjustments, counted by the class's constructor and finalizer.

@@ -72,5 +72,33 @@ TEST(ImageSysDataCache, PixelCostLimit)
     EXPECT_EQ(cache.GetOldestSerial(), 0);
 }
 
+// A record whose image nobody else holds can never be painted again; a held one stays, and
+// the survivors keep their use order.
+TEST(ImageSysDataCache, DropUnheldKeepsOnlyHeldImages)
+{
+    ImageSysDataCache cache;
+    Image kept_old = Filled(2, 2), kept_new = Filled(3, 3);
+    Image copy_holder;
+    {
+        Image gone = Filled(4, 4), shared = Filled(5, 5);
+        cache.Get(kept_old);
+        cache.Get(gone);
+        cache.Get(shared);
+        cache.Get(kept_new);
+        copy_holder = shared;
+    }
+    ASSERT_EQ(cache.GetCount(), 4);
+    cache.DropUnheld();
+    EXPECT_EQ(cache.GetCount(), 3);
+    EXPECT_EQ(cache.GetCost(), 4 + 25 + 9);
+    EXPECT_TRUE(cache.Contains(copy_holder)) << "a copy holds the pixels";
+    EXPECT_EQ(cache.GetOldestSerial(), kept_old.GetSerialId());
+    copy_holder = Image();
+    cache.DropUnheld();
+    EXPECT_EQ(cache.GetCount(), 2);
+    EXPECT_TRUE(cache.Contains(kept_old));
+    EXPECT_TRUE(cache.Contains(kept_new));
+}
+
 } // namespace
 } // namespace Qor
