@@ -7,6 +7,7 @@
 #include "draw/look/look.h"
 #include "draw/look/sys_colors.h"
 #include "hostlook/gtk/gtk_element.h"
+#include "hostlook/skin/host_skin.h"
 #include "widgets/button/button.h"
 #include "widgets/button/style_record.h"
 #include "widgets/images/ctrls_img.h"
@@ -57,11 +58,67 @@ void SetGtkOutLooksWithImage(Value looks[4], const Image& image)
                              Point(0, 0));
 }
 
+namespace {
+
+// Frame images of this run and the last, by what they were made from: the edge, drop-down and
+// spin looks ask for the same few of them many times over.
+struct FrameImageRecord {
+    GtkWidget* widget;
+    const char* detail;
+    int kind;
+    int shadow;
+    int state;
+    int part;
+    Color line;
+    int run;
+    Image painted;
+    Image result;
+};
+
+Vector<FrameImageRecord>& FrameImageRecords()
+{
+    static Vector<FrameImageRecord> records;
+    return records;
+}
+
+Image CutFrameImage(Image img, int part);
+
+} // namespace
+
+// Painted once per run. An image that comes out as in the last run is handed out as the very
+// same image, so that what painting keeps of it (server copies, scaled copies) stays valid.
 Image MakeGtkFrameImage(int shadow, int state, int part)
 {
     const GtkStackEntry& top = TopGtkEntry();
+    int run = GetGtkHostSkinRunCount();
+    Color line = part & GTK_FRAME_BOTTOM_LINE ? SysColorShadow() : Color();
+    Vector<FrameImageRecord>& records = FrameImageRecords();
+    FrameImageRecord* record = nullptr;
+    for(FrameImageRecord& f : records)
+        if(f.widget == top.widget && f.detail == top.detail && f.kind == top.kind && f.shadow == shadow &&
+           f.state == state && f.part == part && f.line == line)
+            record = &f;
+    if(record && record->run == run)
+        return record->result;
     Rect r = NullRect();
     Image img = PaintGtkElement(top.widget, state, shadow, top.detail, top.kind, 32, 32, r);
+    if(!record) {
+        records.Add(
+            FrameImageRecord{ top.widget, top.detail, top.kind, shadow, state, part, line, run, Image(), Image() });
+        record = &records[records.GetCount() - 1];
+    }
+    record->run = run;
+    if(record->painted.IsEmpty() || record->painted.GetSize() != img.GetSize() || !(record->painted == img)) {
+        record->painted = img;
+        record->result = CutFrameImage(img, part);
+    }
+    return record->result;
+}
+
+namespace {
+
+Image CutFrameImage(Image img, int part)
+{
     int e = std::max(GetImageBorderWidth(img, 4, 10), 1);
     int f = 32 - 2 * e;
     switch(part & 7) {
@@ -84,6 +141,8 @@ Image MakeGtkFrameImage(int shadow, int state, int part)
     }
     return img;
 }
+
+} // namespace
 
 void SetGtkImageLook(Value& look, int shadow, int state, const Image& overlay, Color colour, int part, Point offset)
 {

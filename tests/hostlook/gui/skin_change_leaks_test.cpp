@@ -199,4 +199,25 @@ TEST_F(SkinChangeLeaks, OpaqueSteppersAreCutIntoEdgeButtons)
     }
 }
 
+// A later run whose theme paints the stepper as before hands out the very images of the run
+// before, so that their server copies stay valid.
+TEST_F(SkinChangeLeaks, LaterRunsKeepTheFrameImagesOfTheRunBefore)
+{
+    ApplySkinChange();
+    Image before[4], left_edge[4];
+    for(int i = 0; i < 4; i++) {
+        before[i] = Image(Button::GetEdgeStyle().look[i]);
+        left_edge[i] = Image(Button::GetLeftEdgeStyle().look[i]);
+    }
+    ApplySkinChange();
+    for(int i = 0; i < 4; i++) {
+        Image after(Button::GetEdgeStyle().look[i]);
+        ASSERT_FALSE(after.IsEmpty()) << i;
+        EXPECT_EQ(after.GetSerialId(), before[i].GetSerialId()) << i;
+        EXPECT_EQ(Image(Button::GetLeftEdgeStyle().look[i]).GetSerialId(), left_edge[i].GetSerialId()) << i;
+    }
+    // The normal and the hot edge differ, so one image per state is kept, not one for all.
+    EXPECT_NE(before[0].GetSerialId(), before[1].GetSerialId());
+}
+
 } // namespace
