@@ -96,6 +96,10 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
                       Rect& rect);
 // A copy of the image PaintGtkElement made last; empty before the first.
 Image GetLastGtkImage();
+// earlier, when img has its size, spots and pixels; otherwise img, which becomes earlier. A
+// skin run hands out the image of the run before when the theme paints it as before, so
+// that what painting keeps of it (server copies, scaled pieces) stays in use.
+Image KeepEarlierGtkImage(Image& earlier, const Image& img);
 
 class GtkImageMaker : public ImageMaker {
 public:

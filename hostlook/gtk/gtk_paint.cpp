@@ -222,4 +222,14 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
 
 Image GetLastGtkImage() { return LastImage(); }
 
+Image KeepEarlierGtkImage(Image& earlier, const Image& img)
+{
+    bool same = earlier.GetSize() == img.GetSize() && earlier.GetHotSpot() == img.GetHotSpot() &&
+                earlier.GetSecondSpot() == img.GetSecondSpot() && earlier.GetPixels() && img.GetPixels() &&
+                earlier == img;
+    if(!same)
+        earlier = img;
+    return earlier;
+}
+
 } // namespace Qor

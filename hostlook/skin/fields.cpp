@@ -43,7 +43,8 @@ Image EntryEdge(int visual, int& m)
     }
     Image g = PaintGtkElement(entry, GTK_STATE_NORMAL, GTK_SHADOW_IN, "entry", GTK_SHADOW, 2 * m + 3, 2 * m + 3, r);
     gtk_widget_destroy(entry);
-    return CopyWithHotSpot(g, m, m);
+    static Image earlier[4];
+    return KeepEarlierGtkImage(earlier[visual], CopyWithHotSpot(g, m, m));
 }
 
 void SetDropDownStyles(const EditFieldStyle& es, int m)
@@ -141,7 +142,8 @@ void SetGtkProgressAndViewEdge()
     }
     Rect r = NullRect();
     Image v = PaintGtkElement(view, GTK_STATE_NORMAL, GTK_SHADOW_IN, "frame", GTK_BOX, 32, 32, r);
-    SetViewEdgeLook(ImageToValue(CopyWithHotSpot(v, 2, 2)));
+    static Image earlier;
+    SetViewEdgeLook(ImageToValue(KeepEarlierGtkImage(earlier, CopyWithHotSpot(v, 2, 2))));
 }
 
 void SetGtkPopUpListFrame()

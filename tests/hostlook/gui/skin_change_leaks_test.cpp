@@ -11,6 +11,8 @@
 #include "ctrl/x11/loop/x_event_loop.h"
 #include "hostlook/hostlook.h"
 #include "widgets/button/button.h"
+#include "widgets/edit/edit_field.h"
+#include "widgets/frame/view_edge.h"
 #include "widgets/scroll/scroll_bar.h"
 
 #include "tests/hostlook/gui/theme_pin.h"
@@ -18,6 +20,8 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtk/gtk.h>
+
+#include <vector>
 
 namespace {
 
@@ -199,25 +203,31 @@ TEST_F(SkinChangeLeaks, OpaqueSteppersAreCutIntoEdgeButtons)
     }
 }
 
-// A later run whose theme paints the stepper as before hands out the very images of the run
-// before, so that their server copies stay valid.
-TEST_F(SkinChangeLeaks, LaterRunsKeepTheFrameImagesOfTheRunBefore)
+// A later run whose theme paints as before hands out the very images of the run before (the
+// stepper's frame images, the edit-field edges, the view edge), so that their server copies
+// and scaled pieces stay in use.
+TEST_F(SkinChangeLeaks, LaterRunsKeepTheImagesOfTheRunBefore)
 {
+    auto images = [] {
+        std::vector<Image> v;
+        for(int i = 0; i < 4; i++) {
+            v.push_back(Image(Button::GetEdgeStyle().look[i]));
+            v.push_back(Image(Button::GetLeftEdgeStyle().look[i]));
+            v.push_back(Image(EditField::GetDefaultStyle().edge[i]));
+        }
+        v.push_back(Image(GetViewEdgeLook()));
+        return v;
+    };
     ApplySkinChange();
-    Image before[4], left_edge[4];
-    for(int i = 0; i < 4; i++) {
-        before[i] = Image(Button::GetEdgeStyle().look[i]);
-        left_edge[i] = Image(Button::GetLeftEdgeStyle().look[i]);
-    }
+    std::vector<Image> before = images();
     ApplySkinChange();
-    for(int i = 0; i < 4; i++) {
-        Image after(Button::GetEdgeStyle().look[i]);
-        ASSERT_FALSE(after.IsEmpty()) << i;
-        EXPECT_EQ(after.GetSerialId(), before[i].GetSerialId()) << i;
-        EXPECT_EQ(Image(Button::GetLeftEdgeStyle().look[i]).GetSerialId(), left_edge[i].GetSerialId()) << i;
+    std::vector<Image> after = images();
+    for(size_t i = 0; i < before.size(); i++) {
+        ASSERT_FALSE(after[i].IsEmpty()) << i;
+        EXPECT_EQ(after[i].GetSerialId(), before[i].GetSerialId()) << i;
     }
     // The normal and the hot edge differ, so one image per state is kept, not one for all.
-    EXPECT_NE(before[0].GetSerialId(), before[1].GetSerialId());
+    EXPECT_NE(before[0].GetSerialId(), before[3].GetSerialId());
 }
 
 } // namespace
