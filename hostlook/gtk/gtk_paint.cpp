@@ -196,7 +196,10 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
     static const Color backgrounds[2] = { Color(255, 255, 255), Color(0, 0, 0) };
     Size canvas(canvas_cx + 2 * m, canvas_cy + 2 * m);
     ImageDraw iw(canvas);
-    if(GdkPixmap* pixmap = gdk_pixmap_foreign_new(iw.GetDrawable())) {
+    // Told its size and depth, GDK does not ask the server for them.
+    GdkScreen* gdk_screen = gdk_display_get_screen(gdk_display_get_default(), screen_number);
+    if(GdkPixmap* pixmap = gdk_pixmap_foreign_new_for_screen(gdk_screen, iw.GetDrawable(), std::max(canvas.cx, 1),
+                                                             std::max(canvas.cy, 1), depth)) {
         gdk_drawable_set_colormap(pixmap, ForeignColormap());
         for(int i = 0; i < 2; i++) {
             iw.DrawRect(0, 0, canvas.cx, canvas.cy, backgrounds[i]);
@@ -205,8 +208,8 @@ Image PaintGtkElement(GtkWidget* widget, int state, int shadow, const char* deta
             if(icon || (w > 0 && h > 0))
                 PaintKind(widget, pixmap, pixbuf, state, shadow, detail, kind, &clip, rect.left + m, rect.top + m, w,
                           h);
-            // GDK's drawing must reach the server before the pixmap is read back.
-            gdk_flush();
+            // GDK draws on the very connection the pixmap is read through, so the read comes
+            // after the drawing without a round trip of its own.
             renderings[i] = CopyImagePart(iw.GetImage(), crop);
         }
         g_object_unref(pixmap);
