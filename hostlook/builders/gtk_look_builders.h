@@ -32,7 +32,8 @@ void SetGtkLooksWithImage(Value looks[4], const char* code, const Image& image, 
 void SetGtkOutLooksWithImage(Value looks[4], const Image& image);
 
 // The top element rendered at 32 x 32 with its frame's hotspots; part selects the whole
-// image (hotspot at the frame width), its left or its right piece.
+// image (hotspot at the frame width), its left or its right piece. Rendered once per host-skin
+// run (GetGtkHostSkinRunCount): asked again in the same run, it returns the same image.
 Image MakeGtkFrameImage(int shadow, int state, int part);
 // MakeGtkFrameImage as an image look, with the overlay over it when it is not empty.
 void SetGtkImageLook(Value& look, int shadow, int state, const Image& overlay, Color colour, int part, Point offset);
