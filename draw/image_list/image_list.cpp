@@ -52,20 +52,18 @@ void ImageList::AddNames(int n)
     for(int i = 0; i < n; i++) {
         const char* name = name_table ? name_table[i] : nullptr;
         names.Add(name ? String(name) : String());
-        entries.Add(Entry{false, Image()});
+        entries.Add(Entry());
     }
 }
 
-void ImageList::AddData(const byte* data, int length, int count)
-{
-    blocks.Add(Block{data, length, count});
-}
+void ImageList::AddData(const byte* data, int length, int count) { blocks.Add(Block{ data, length, count }); }
 
 Image ImageList::FromBlocks(int i) const
 {
+    int base = 0;
     for(const Block& block : blocks) {
-        if(i >= block.count) {
-            i -= block.count;
+        if(i >= base + block.count) {
+            base += block.count;
             continue;
         }
         BlockCache& cache = Cache();
@@ -75,10 +73,39 @@ Image ImageList::FromBlocks(int i) const
             if(premultiply_blocks)
                 for(Image& m : cache.images)
                     m = Premultiply(m);
+            KeepDecoded(base, block.count, cache.images);
         }
         // A damaged block holds fewer records than it claims: the missing ones are empty.
+        i -= base;
         return i < cache.images.GetCount() ? cache.images[i] : Image();
     }
+    return Image();
+}
+
+void ImageList::KeepDecoded(int base, int count, const Vector<Image>& images) const
+{
+    // Requests from several lists take turns in the one-block cache: the images of the block
+    // decompressed now are kept, so that the block is not decompressed again for the others.
+    auto decoded = [&](int j) { return j - base < images.GetCount() ? images[j - base] : Image(); };
+    for(Entry& e : entries) {
+        if(e.recolour && e.decode_from >= base && e.decode_from < base + count) {
+            e.image = decoded(e.decode_from);
+            e.decode_from = -1;
+        }
+    }
+    for(int j = base; j < base + count && j < entries.GetCount(); j++)
+        if(!entries[j].present) {
+            entries[j].image = decoded(j);
+            entries[j].present = true;
+        }
+}
+
+Image ImageList::Decode(int i) const
+{
+    if(blocks.GetCount())
+        return FromBlocks(i);
+    if(records)
+        return Premultiply(DecodeImageRecord(records[i]));
     return Image();
 }
 
@@ -86,19 +113,24 @@ Image ImageList::Get(int i) const
 {
     Entry& e = entries[i];
     if(!e.present) {
-        if(blocks.GetCount())
-            e.image = FromBlocks(i);
-        else if(records)
-            e.image = Premultiply(DecodeImageRecord(records[i]));
+        e.image = Decode(i);
         e.present = true;
+    }
+    if(e.recolour) {
+        e.image = RecolourImage(e.decode_from >= 0 ? Decode(e.decode_from) : e.image, e.colours);
+        e.recolour = false;
+        e.decode_from = -1;
     }
     return e.image;
 }
 
 void ImageList::Set(int i, const Image& image)
 {
-    entries[i].image = image;
-    entries[i].present = true;
+    Entry& e = entries[i];
+    e.image = image;
+    e.present = true;
+    e.recolour = false;
+    e.decode_from = -1;
 }
 
 void ImageList::Reset()
@@ -109,20 +141,11 @@ void ImageList::Reset()
     AddNames(n);
 }
 
-void RegisterImageList(const char* name, ImageList* list)
-{
-    ListMap().GetAdd(name) = list;
-}
+void RegisterImageList(const char* name, ImageList* list) { ListMap().GetAdd(name) = list; }
 
-int FindImageListIndex(const char* name)
-{
-    return ListMap().Find(name);
-}
+int FindImageListIndex(const char* name) { return ListMap().Find(name); }
 
-ImageList& GetImageList(int index)
-{
-    return *ListMap()[index];
-}
+ImageList& GetImageList(int index) { return *ListMap()[index]; }
 
 Image FindImageByPath(const char* path)
 {

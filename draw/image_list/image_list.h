@@ -3,6 +3,7 @@
 #pragma once
 
 #include "draw/image/image.h"
+#include "draw/look/recolour.h"
 #include "foundation/key_index.h"
 #include "foundation/string.h"
 #include "foundation/vector.h"
@@ -59,7 +60,8 @@ public:
     // Forgets every image, so that each is decoded anew on its next request.
     void Reset();
     // Each image whose name other also has becomes other's image recoloured into the
-    // current system colours (draw/look/recolour.h); the rest keep theirs.
+    // current system colours (draw/look/recolour.h); the rest keep theirs. The recolouring
+    // is made on the image's first request, in the colours of the call.
     void SetRecolouredFrom(const ImageList& other);
 
 private:
@@ -69,8 +71,13 @@ private:
         int32 count;
     };
     struct Entry {
-        bool present;
+        bool present = false;
         Image image;
+        // A recolouring not made yet: of image, or of compiled-in image decode_from when
+        // that is not negative.
+        bool recolour = false;
+        int decode_from = -1;
+        RecolourColours colours;
     };
 
     Vector<Block> blocks;
@@ -81,6 +88,8 @@ private:
     bool premultiply_blocks = true;
 
     Image FromBlocks(int i) const;
+    Image Decode(int i) const;
+    void KeepDecoded(int base, int count, const Vector<Image>& images) const;
 };
 
 // A second registration of a name replaces the list.

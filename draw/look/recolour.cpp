@@ -15,10 +15,6 @@ namespace {
 // 0..255 rather than wrapped, so a weight below 0 cannot turn dark into light.
 int BlendChannel(int a, int b, int weight) { return std::clamp(a + ((b - a) * (weight + (weight >> 7)) >> 8), 0, 255); }
 
-struct Palette {
-    Color text, shadow, face, light, highlight, paper;
-};
-
 RGBA Blend(Color a, Color b, int weight, byte alpha)
 {
     a = IsNull(a) ? Black() : a;
@@ -27,7 +23,7 @@ RGBA Blend(Color a, Color b, int weight, byte alpha)
                     BlendChannel(a.GetB(), b.GetB(), weight), alpha);
 }
 
-RGBA Recolour(RGBA p, const Palette& c)
+RGBA Recolour(RGBA p, const RecolourColours& c)
 {
     int r = p.r, g = p.g, b = p.b;
     if(r == g && g == b) {
@@ -48,16 +44,20 @@ RGBA Recolour(RGBA p, const Palette& c)
 
 } // namespace
 
-Image RecolourToSystem(const Image& image)
+RecolourColours GetSystemRecolourColours()
+{
+    return { SysColorText(), SysColorShadow(), SysColorFace(), SysColorLight(), SysColorHighlight(), SysColorPaper() };
+}
+
+Image RecolourToSystem(const Image& image) { return RecolourImage(image, GetSystemRecolourColours()); }
+
+Image RecolourImage(const Image& image, const RecolourColours& c)
 {
     if(image.IsEmpty())
         return Image();
     PixelBuffer b(image.GetWidth(), image.GetHeight());
     if(b.IsEmpty())
         return Image();
-    Palette c{
-        SysColorText(), SysColorShadow(), SysColorFace(), SysColorLight(), SysColorHighlight(), SysColorPaper()
-    };
     const RGBA* s = image.GetPixels();
     RGBA* t = b.Begin();
     int n = (int)image.GetLength();
@@ -71,17 +71,34 @@ Image RecolourToSystem(const Image& image)
 
 void ImageList::SetRecolouredFrom(const ImageList& other)
 {
+    // A skin run recolours every control image, but a window shows few of them: each is
+    // recoloured (and, from this list's own compiled-in data, decoded) on its first request,
+    // with the colours of now.
+    RecolourColours colours = GetSystemRecolourColours();
     // All sources first: with other being this list, an image must not be recoloured twice
     // when a later name repeats an earlier one.
     Vector<int> from;
     for(int i = 0; i < GetCount(); i++)
         from.Add(other.Find(GetName(i)));
-    Vector<Image> source;
+    Vector<Entry> pending;
+    for(int i = 0; i < GetCount(); i++) {
+        Entry e;
+        e.present = true;
+        int j = from[i];
+        if(j >= 0) {
+            e.recolour = true;
+            if(&other == this && !entries[j].present)
+                e.decode_from = j;
+            else
+                e.image = other.Get(j);
+        }
+        pending.Add(std::move(e));
+    }
     for(int i = 0; i < GetCount(); i++)
-        source.Add(from[i] >= 0 ? other.Get(from[i]) : Image());
-    for(int i = 0; i < GetCount(); i++)
-        if(from[i] >= 0)
-            Set(i, RecolourToSystem(source[i]));
+        if(from[i] >= 0) {
+            pending[i].colours = colours;
+            entries[i] = std::move(pending[i]);
+        }
 }
 
 } // namespace Qor

@@ -289,4 +289,24 @@ TEST_F(PropertyTest, AtomsAreCachedByName)
     EXPECT_EQ(AtomName(0x3fffffff), ""); // unknown to the server: an ignored error
 }
 
+// Atoms interned together are each the server's atom of its own name, and AtomOf then
+// answers them without a request; names repeated or cached already are taken once.
+TEST_F(PropertyTest, AtomsInternedTogetherAreCachedEachUnderItsName)
+{
+    const char* const names[] = { "QOR_TOGETHER_A", "QOR_TOGETHER_B", "QOR_TOGETHER_A", "QOR_ATOM_CACHED",
+                                  "QOR_TOGETHER_C" };
+    Atom cached = AtomOf("QOR_ATOM_CACHED");
+    InternAtoms(names, 5);
+    unsigned long serial = XNextRequest(display);
+    Atom atoms[5];
+    for(int i = 0; i < 5; i++)
+        atoms[i] = AtomOf(names[i]);
+    EXPECT_EQ(XNextRequest(display), serial) << "answered from the cache";
+    EXPECT_EQ(atoms[3], cached);
+    for(int i = 0; i < 5; i++)
+        EXPECT_EQ(atoms[i], XInternAtom(peer, names[i], true)) << names[i];
+    EXPECT_NE(atoms[0], atoms[1]);
+    EXPECT_NE(atoms[1], atoms[4]);
+}
+
 } // namespace

@@ -11,6 +11,9 @@ namespace Qor {
 
 // The atom of a name, interned on its first use and cached.
 Atom AtomOf(const char* name);
+// Interns those of the names not cached yet, all in one exchange with the server, and
+// caches them for AtomOf.
+void InternAtoms(const char* const* names, int count);
 // The name of an atom; empty for one the server does not know.
 String AtomName(Atom atom);
 

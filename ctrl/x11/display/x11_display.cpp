@@ -3,6 +3,7 @@
 
 #include "ctrl/x11/display/x11_display_internal.h"
 #include "ctrl/x11/display/x11_errors.h"
+#include "ctrl/x11/font/xft_font.h"
 #include "draw/font/font_metrics.h"
 #include "foundation/panic.h"
 #include "foundation/process.h"
@@ -74,6 +75,7 @@ void InitDisplayState(::Display* d)
     }
     ForgetAtoms();
     ForgetWorkArea();
+    ForgetXftMatches();
     screen_number = DefaultScreen(d);
     screen = ScreenOfDisplay(d, screen_number);
     root = RootWindow(d, screen_number);

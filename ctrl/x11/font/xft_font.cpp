@@ -76,17 +76,62 @@ void ApplyXftRenderSettings(FcPattern* match, Font font, const XftRenderSettings
             ReplaceInteger(match, FC_RGBA, i);
 }
 
-XftFont* CreateXftFont(Font font, int angle)
+namespace {
+
+// The measuring and the drawing caches open the same fonts, and matching is the slow part
+// of opening one: the last matches are kept, by everything the request is made of.
+struct XftMatch {
+    ::Display* display = nullptr;
+    Font font;
+    int angle = 0;
+    int pixel_size = 0;
+    FcPattern* match = nullptr;
+};
+
+constexpr int KEPT_MATCHES = 16;
+XftMatch kept_matches[KEPT_MATCHES];
+int next_kept_match = 0;
+
+// The match of the request for (font, angle), the caller's to destroy; null when none.
+FcPattern* MatchXftFont(::Display* d, Font font, int angle)
 {
-    ::Display* d = display;
-    if(!d)
-        return nullptr;
+    int pixel_size = GetXftPixelSize(font);
+    for(const XftMatch& m : kept_matches)
+        if(m.match && m.display == d && m.font == font && m.angle == angle && m.pixel_size == pixel_size)
+            return FcPatternDuplicate(m.match);
     FcPattern* request = CreateXftFontRequest(font, angle);
     if(!request)
         return nullptr;
     FcResult result;
     FcPattern* match = XftFontMatch(d, screen_number, request, &result);
     FcPatternDestroy(request);
+    if(!match)
+        return nullptr;
+    XftMatch& kept = kept_matches[next_kept_match];
+    next_kept_match = (next_kept_match + 1) % KEPT_MATCHES;
+    if(kept.match)
+        FcPatternDestroy(kept.match);
+    kept = XftMatch{ d, font, angle, pixel_size, FcPatternDuplicate(match) };
+    return match;
+}
+
+} // namespace
+
+void ForgetXftMatches()
+{
+    for(XftMatch& m : kept_matches) {
+        if(m.match)
+            FcPatternDestroy(m.match);
+        m = XftMatch();
+    }
+}
+
+XftFont* CreateXftFont(Font font, int angle)
+{
+    ::Display* d = display;
+    if(!d)
+        return nullptr;
+    FcPattern* match = MatchXftFont(d, font, angle);
     if(!match)
         return nullptr;
     ApplyXftRenderSettings(match, font, GetXftRenderSettings());

@@ -21,7 +21,10 @@ FcPattern* CreateXftFontRequest(Font font, int angle);
 // Overrides in a matched pattern what the settings (and a no-anti-aliasing font) decide.
 void ApplyXftRenderSettings(FcPattern* match, Font font, const XftRenderSettings& settings);
 // Opens the font on the display; null when nothing matches or the match cannot be opened.
+// The match of a request is kept for the next opening of the same request.
 XftFont* CreateXftFont(Font font, int angle);
+// Drops the kept matches: a display set up anew may match otherwise.
+void ForgetXftMatches();
 // Closes a font of CreateXftFont while the display is open.
 void CloseXftFont(XftFont* font);
 

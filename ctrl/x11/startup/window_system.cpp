@@ -8,6 +8,7 @@
 #include "ctrl/state/other_windows.h"
 #include "ctrl/timer/timer.h"
 #include "ctrl/topwindow/top_window.h"
+#include "ctrl/x11/display/x11_atoms.h"
 #include "ctrl/x11/display/x11_display.h"
 #include "ctrl/x11/display/x11_errors.h"
 #include "ctrl/x11/events/x_events.h"
@@ -44,6 +45,35 @@ void ReleaseHotKeys()
     }
 }
 
+// The atoms that start-up and a first window ask for: interned together, in one exchange
+// with the server in place of one each.
+const char* const START_UP_ATOMS[] = {
+    "_NET_SUPPORTED",
+    "_NET_WORKAREA",
+    "XdndAware",
+    "WM_DELETE_WINDOW",
+    "WM_TAKE_FOCUS",
+    "_NET_WM_PING",
+    "_NET_WM_WINDOW_TYPE_NORMAL",
+    "_NET_WM_WINDOW_TYPE",
+    "_NET_WM_STATE_DEMANDS_ATTENTION",
+    "_NET_WM_STATE",
+    "_MOTIF_WM_HINTS",
+    "_NET_FRAME_EXTENTS",
+    "WM_CLIENT_LEADER",
+    "_NET_WM_PID",
+    "_NET_WM_STATE_ABOVE",
+    "_NET_WM_STATE_MAXIMIZED_VERT",
+    "_NET_WM_STATE_MAXIMIZED_HORZ",
+    "_NET_WM_STATE_HIDDEN",
+    "_NET_WM_STATE_FULLSCREEN",
+    "_QT_SETTINGS_TIMESTAMP_",
+    "_KDE_NET_USER_TIME",
+    "UTF8_STRING",
+    "_NET_WM_NAME",
+    "_NET_WM_ICON_NAME",
+};
+
 } // namespace
 
 void InitWindowSystem()
@@ -55,6 +85,7 @@ void InitWindowSystem()
     void (*font_change_hook)() = StandardFontChangeHook;
     StandardFontChangeHook = nullptr;
     SetupDisplay();
+    InternAtoms(START_UP_ATOMS, int(sizeof(START_UP_ATOMS) / sizeof(START_UP_ATOMS[0])));
     InitTimers();
     unsigned char map[5];
     HostState& host = GetHostState();

@@ -139,3 +139,41 @@ TEST_F(Recolour, ListIntoItselfRecoloursOnce)
     EXPECT_EQ(list.Get(0)[0][0], Opaque(254, 254, 254));
     EXPECT_EQ(list.Get(1)[0][0], Opaque(254, 254, 254));
 }
+
+// A list's recoloured images are made on their first request, yet they are what a
+// recolouring at the call would have made: the colours of the call, the sources as they
+// stood, the list's own compiled-in images, and a later Set wins.
+TEST_F(Recolour, ListRecoloursInTheColoursOfTheCall)
+{
+    static const byte grey_line[] = { 0x81, 0x80, 0x80, 0x80, 0x80 };
+    static const byte* const grey_lines[] = { grey_line };
+    static const RunLengthImage records[] = { { grey_lines, 1, 0, 1, 1, 0, 0 }, { grey_lines, 1, 0, 1, 1, 0, 0 } };
+    static const char* const names[] = { "own", "set" };
+    static const char* const other_names[] = { "own", "set" };
+    ImageList list(records, names, 2);
+    ImageList other(nullptr, other_names, 2);
+    other.Set(0, QorTest::SolidImage(1, 1, Opaque(0, 0, 255)));
+
+    SetSysColorHighlight(Color(0, 200, 0));
+    SetSysColorShadow(Color(100, 0, 0));
+    list.SetRecolouredFrom(list);
+    RGBA own = RecolourToSystem(QorTest::SolidImage(1, 1, Opaque(0x80, 0x80, 0x80)))[0][0];
+    list.SetRecolouredFrom(other);
+    RGBA from_other = RecolourToSystem(other.Get(0))[0][0];
+    Image kept = QorTest::SolidImage(1, 1, Opaque(1, 2, 3));
+    list.Set(1, kept);
+    other.Set(0, QorTest::SolidImage(1, 1, Opaque(255, 255, 255)));
+    SetSysColorHighlight(Color(0, 0, 0));
+    SetSysColorShadow(Color(0, 0, 0));
+
+    EXPECT_EQ(list.Get(0)[0][0], from_other) << "the other list's image as it stood, in the colours of the call";
+    EXPECT_EQ(list.Get(1).GetSerialId(), kept.GetSerialId()) << "a later Set";
+    EXPECT_EQ(list.Get(0).GetSerialId(), list.Get(0).GetSerialId()) << "made once";
+
+    ImageList own_list(records, names, 2);
+    SetSysColorShadow(Color(100, 0, 0));
+    own_list.SetRecolouredFrom(own_list);
+    SetSysColorShadow(Color(0, 0, 0));
+    EXPECT_EQ(own_list.Get(0)[0][0], own) << "the list's own compiled-in image";
+    EXPECT_NE(own, Opaque(0x80, 0x80, 0x80));
+}

@@ -165,6 +165,50 @@ TEST_F(XftFontOpen, OpensWithTheSettingsOfItsTime)
     CloseXftFont(noaa);
 }
 
+// A match kept from an earlier opening serves only the very same request, and each opening
+// still takes the settings of its own time.
+TEST_F(XftFontOpen, KeptMatchesServeOnlyTheSameRequest)
+{
+    XftRenderSettings& s = GetXftRenderSettings();
+    XftRenderSettings saved = s;
+    Font standard = GetStandardFont();
+    struct Case {
+        const char* what;
+        Font font;
+        int angle;
+        int standard_height;
+        const char* sub_pixel;
+        bool want_bold;
+        bool want_matrix;
+        int want_rgba;
+    };
+    const Case cases[] = {
+        { "plain", Font(Font::SANSSERIF, 14), 0, 12, "vrgb", false, false, 3 },
+        { "bold", Font(Font::SANSSERIF, 14).Bold(), 0, 12, "vrgb", true, false, 3 },
+        { "rotated", Font(Font::SANSSERIF, 14), 900, 12, "vrgb", false, true, 3 },
+        { "again, other settings", Font(Font::SANSSERIF, 14), 0, 12, "bgr", false, false, 2 },
+        { "standard height", Font(Font::SANSSERIF, 0), 0, 24, "rgb", false, false, 1 },
+        { "the standard height changed", Font(Font::SANSSERIF, 0), 0, 33, "rgb", false, false, 1 },
+    };
+    std::vector<double> sizes;
+    for(const Case& c : cases) {
+        SetStandardFont(Font(Font::SANSSERIF, c.standard_height));
+        s.sub_pixel = c.sub_pixel;
+        XftFont* f = CreateXftFont(c.font, c.angle);
+        ASSERT_NE(f, nullptr) << c.what;
+        sizes.push_back(GetDouble(f->pattern, FC_PIXEL_SIZE));
+        EXPECT_EQ(sizes.back(), GetXftPixelSize(c.font)) << c.what;
+        EXPECT_EQ(GetInt(f->pattern, FC_WEIGHT) >= FC_WEIGHT_BOLD, c.want_bold) << c.what;
+        FcMatrix* m = nullptr;
+        EXPECT_EQ(FcPatternGetMatrix(f->pattern, FC_MATRIX, 0, &m) == FcResultMatch, c.want_matrix) << c.what;
+        EXPECT_EQ(GetInt(f->pattern, FC_RGBA), c.want_rgba) << c.what;
+        CloseXftFont(f);
+    }
+    s = saved;
+    SetStandardFont(standard);
+    EXPECT_NE(sizes[4], sizes[5]) << "the standard size is part of the request";
+}
+
 // Stands in for fontconfig: counts the opened and closed fonts by their keys.
 std::vector<int> opened, closed;
 
