@@ -45,6 +45,15 @@ void UpdateCaretBlink(uint32 now)
     }
 }
 
+int GetCaretWaitMs(uint32 now)
+{
+    CaretState& caret = GetCaretState();
+    Ctrl* c = caret.ctrl;
+    if(!c || c->GetCaretRect().IsEmpty())
+        return -1;
+    return int(500 - uint32(now - caret.blink_start) % 500);
+}
+
 void Ctrl::SetCaret(int x, int y, int cx, int cy)
 {
     CaretState& caret = GetCaretState();

@@ -27,6 +27,9 @@ bool CaretPhaseAt(uint32 now);
 // Recomputes the phase for now and refreshes the caret when it changed.
 void UpdateCaretBlink(uint32 now);
 
+// Milliseconds until the caret's phase next changes at now; -1 when no caret is shown.
+int GetCaretWaitMs(uint32 now);
+
 // Start-up: the tree's focus and enable changes synchronise the caret through here.
 void RegisterCaret();
 

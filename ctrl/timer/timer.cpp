@@ -7,6 +7,8 @@
 #include "foundation/process.h"
 #include "foundation/vector.h"
 
+#include <algorithm>
+
 namespace Qor {
 
 namespace {
@@ -174,6 +176,23 @@ bool HasTimers(const void* id)
             if(e.id == id)
                 return true;
     return false;
+}
+
+int GetTimerWaitMs()
+{
+    const Vector<TimerEntry>* list = state.entries;
+    int wait = -1;
+    if(list && !list->IsEmpty()) {
+        int now = ReadClock();
+        for(const TimerEntry& e : *list) {
+            int left = std::max(-Overdue(now, e.due), 0);
+            if(wait < 0 || left < wait)
+                wait = left;
+        }
+    }
+    if(state.clock && (wait < 0 || wait > 10))
+        wait = 10;
+    return wait;
 }
 
 void RunDueTimers(int now)

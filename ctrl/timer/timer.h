@@ -30,6 +30,10 @@ void InitTimers();
 // while a fatal message is shown.
 void RunDueTimers(int now);
 
+// How long the loop may sleep before a timer is due: 0 when one is due now, -1 when none is
+// scheduled. A replaced clock may jump at any moment, so then it is never more than 10 ms.
+int GetTimerWaitMs();
+
 // The millisecond clock that scheduling and rescheduling read; MonotonicMs unless replaced.
 // Returns the clock it replaces; null restores MonotonicMs.
 using TimerClock = uint32 (*)();

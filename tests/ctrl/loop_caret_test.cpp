@@ -80,6 +80,22 @@ TEST(CaretTest, DrawnForTheFirst500MsThenEveryOther500)
     EXPECT_FALSE(CaretPhaseAt(0xFFFFFF00u + 700));
 }
 
+TEST(CaretTest, TheLoopMaySleepUntilThePhaseChanges)
+{
+    Ctrl c;
+    CaretState& caret = GetCaretState();
+    WeakPointer<Ctrl> saved = caret.ctrl;
+    caret.ctrl = nullptr;
+    EXPECT_EQ(GetCaretWaitMs(MonotonicMs()), -1) << "no caret, nothing to wake for";
+    caret.ctrl = &c;
+    EXPECT_EQ(GetCaretWaitMs(MonotonicMs()), -1) << "an empty caret never shows";
+    c.SetCaret(1, 2, 1, 10);
+    uint32 start = caret.blink_start;
+    for(uint32 after : { 0u, 120u, 499u, 500u, 1730u })
+        EXPECT_EQ(GetCaretWaitMs(start + after), int(500 - after % 500)) << after;
+    caret.ctrl = saved;
+}
+
 TEST(CaretTest, PaintedOnlyInTheCaretControlWhileItsPhaseIsOn)
 {
     Ctrl c, other;

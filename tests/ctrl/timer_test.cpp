@@ -90,6 +90,32 @@ TEST_F(TimerTest, DueTimersRunMostOverdueFirstThenInSchedulingOrder)
     EXPECT_FALSE(HasTimers(Id(0)));
 }
 
+TEST_F(TimerTest, TheLoopMaySleepUntilTheEarliestTimerIsDue)
+{
+    // A replaced clock may jump, so the loop never sleeps past 10 ms on it.
+    EXPECT_EQ(GetTimerWaitMs(), 10);
+    ScheduleTimer(30, Log("late"), Id(0));
+    EXPECT_EQ(GetTimerWaitMs(), 10);
+    ScheduleTimer(7, Log("x"), Id(1));
+    EXPECT_EQ(GetTimerWaitMs(), 7);
+    Step(40);
+    EXPECT_EQ(log, "xlate");
+    ScheduleTimer(-3, Log("r"), Id(2));
+    Step(5);
+    EXPECT_EQ(GetTimerWaitMs(), 3) << "a repeating timer counts from the end of its step";
+    CancelTimers(Id(2));
+
+    // On the real clock the wait is exactly what is left, and -1 with nothing scheduled.
+    SetTimerClock(nullptr);
+    EXPECT_EQ(GetTimerWaitMs(), -1);
+    ScheduleTimer(400, Log("y"), Id(3));
+    int wait = GetTimerWaitMs();
+    EXPECT_GT(wait, 300);
+    EXPECT_LE(wait, 400);
+    ScheduleTimer(-50, Log("z"), Id(4));
+    EXPECT_LE(GetTimerWaitMs(), 50);
+}
+
 TEST_F(TimerTest, ATimerIsDueExactlyAtItsDelay)
 {
     ScheduleTimer(7, Log("x"), Id(0));

@@ -11,6 +11,7 @@
 #include "draw/image_cache/made_image.h"
 #include "foundation/process.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/select.h>
 #include <unistd.h>
@@ -100,9 +101,12 @@ void QueryPointerState()
     }
 }
 
-void RunIdleWork()
+namespace {
+
+// Repaints what is invalid in every exposed window; whether anything was painted.
+bool PaintInvalidWindows()
 {
-    RunDueTimers(int(MonotonicMs()));
+    bool painted = false;
     WindowMap& map = GetWindowMap();
     // By index, the count read again at every step: painting may open or close windows.
     for(int i = 0; i < map.GetCount(); i++) {
@@ -122,11 +126,50 @@ void RunIdleWork()
         Vector<Rect> invalid = std::move(map[i].invalid);
         map[i].invalid.Clear();
         PaintHostWindow(*c, invalid);
+        painted = true;
     }
+    return painted;
+}
+
+bool HasInvalidWindows()
+{
+    WindowMap& map = GetWindowMap();
+    for(int i = 0; i < map.GetCount(); i++)
+        if(map.IsLinked(i) && map[i].ctrl && map[i].exposed && !map[i].invalid.IsEmpty())
+            return true;
+    return false;
+}
+
+// The longest a resting loop waits even with nothing scheduled: a safety net, not a tick.
+constexpr int MAX_IDLE_WAIT_MS = 1000;
+
+// How long the next turn may wait: nothing when events are queued or windows wait for
+// paint, else until the next timer or caret phase is due.
+int IdleWaitMs()
+{
+    if(XQLength(display) > 0 || HasInvalidWindows())
+        return 0;
+    int wait = MAX_IDLE_WAIT_MS;
+    for(int due : { GetTimerWaitMs(), GetCaretWaitMs(MonotonicMs()) })
+        if(due >= 0)
+            wait = std::min(wait, due);
+    return wait;
+}
+
+// The idle step; the round trip of XSync only when the turn did something.
+void RunIdleStep(bool sync)
+{
+    RunDueTimers(int(MonotonicMs()));
+    bool painted = PaintInvalidWindows();
     SyncCaret();
     UpdateCaretBlink(MonotonicMs());
-    XSync(display, false);
+    if(sync || painted)
+        XSync(display, false);
 }
+
+} // namespace
+
+void RunIdleWork() { RunIdleStep(true); }
 
 bool ProcessPendingEvents()
 {
@@ -166,14 +209,18 @@ void RunEventLoop(Ctrl* ctrl)
     }
     while(!LoopEnded(ctrl)) {
         GetEventLoopStats().turns++;
-        WaitForEvents(10);
-        QueryPointerState();
+        // A turn waits only as long as nothing is due, so a resting program sleeps; a wait
+        // that ended with nothing to read leaves the pointer where the last event put it.
+        int woke = WaitForEvents(IdleWaitMs());
+        bool active = woke != 0 || XPending(display);
+        if(active)
+            QueryPointerState();
         while(XPending(display)) {
             XEvent e;
             XNextEvent(display, &e);
             DispatchXEvent(&e);
         }
-        RunIdleWork();
+        RunIdleStep(active);
         StartImageCachePhase();
     }
     if(ctrl)

@@ -1,6 +1,7 @@
-// The loop on the X connection: each turn waits at most 10 ms for the connection or the
-// wake-up pipe, refreshes the pointer state, dispatches every queued event and does the
-// idle work (timers, repaint, caret, XSync, a new phase of the made-image cache).
+// The loop on the X connection: each turn waits for the connection or the wake-up pipe, no
+// longer than until the next timer or caret phase is due, refreshes the pointer state,
+// dispatches every queued event and does the idle work (timers, repaint, caret, XSync, a
+// new phase of the made-image cache).
 #pragma once
 
 #include "ctrl/x11/display/x11_display.h"

@@ -30,7 +30,10 @@ def atom(d, name):
 def send(d, to, kind, data):
     e = event.ClientMessage(window=to, client_type=atom(d, kind), data=(32, data))
     to.send_event(e, event_mask=0)
-    d.flush()
+    # A round trip, not a flush: the script often exits right after its last message, and a
+    # server that finds the connection closed while it still holds events for the script
+    # drops the requests it has not read yet, this message with them.
+    d.sync()
 
 
 def action_name(d, a):

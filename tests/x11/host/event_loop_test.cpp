@@ -2,6 +2,7 @@
 // tests, ProcessPendingEvents stopping inside a batch, and the idle work.
 #include "tests/x11/host/host_fixture.h"
 
+#include "ctrl/loop/caret.h"
 #include "ctrl/loop/event_loop.h"
 #include "ctrl/timer/timer.h"
 #include "foundation/callback_action.h"
@@ -9,6 +10,7 @@
 
 #include <X11/Xatom.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -154,6 +156,81 @@ TEST_F(EventLoopTest, ProcessPendingEventsWithNothingQueuedStillDoesTheIdleWork)
         return !dispatched;
     });
     EXPECT_TRUE(checked);
+}
+
+std::vector<uint32> fire_times;
+FillCtrl* resting = nullptr;
+void NoteFire() { fire_times.push_back(MonotonicMs()); }
+void EndResting() { resting->EndLoop(); }
+
+TEST_F(EventLoopTest, ARestingLoopSleepsUntilItsTimersAreDue)
+{
+    FillCtrl c;
+    resting = &c;
+    fire_times.clear();
+    ASSERT_TRUE(OpenHostWindow(c, Rect(20, 20, 60, 60)));
+    ASSERT_TRUE(WaitFor([] { return !ProcessPendingEvents(); }));
+    uint32 start = MonotonicMs();
+    int delays[] = { 150, 420, 700 };
+    for(int i = 0; i < 3; i++)
+        c.ScheduleTimer(delays[i], MakeCallback(&NoteFire), i);
+    c.ScheduleTimer(1000, MakeCallback(&EndResting), 3);
+    int64 turns = GetEventLoopStats().turns;
+    EventLoopCall(&c);
+    turns = GetEventLoopStats().turns - turns;
+    ASSERT_EQ(fire_times.size(), 3u);
+    for(int i = 0; i < 3; i++)
+        EXPECT_GE(int(fire_times[i] - start), delays[i]) << "a timer never fires early";
+    // A loop that turned every 10 ms would take about 100 turns; parallel tests' windows
+    // may add a few events, but nothing near that.
+    EXPECT_LT(turns, 40) << "the loop woke without cause";
+    resting = nullptr;
+}
+
+// Notes when it was painted: a caret phase change repaints the caret's rectangle.
+class CaretCtrl : public FillCtrl {
+public:
+    std::vector<uint32> paint_times;
+    void Paint(Draw& w) override
+    {
+        FillCtrl::Paint(w);
+        paint_times.push_back(MonotonicMs());
+    }
+};
+
+CaretCtrl* blinking = nullptr;
+void EndBlinking() { blinking->EndLoop(); }
+
+TEST_F(EventLoopTest, ARestingLoopWakesForEveryCaretPhase)
+{
+    CaretCtrl c;
+    blinking = &c;
+    c.SetWantsFocus();
+    ASSERT_TRUE(OpenHostWindow(c, Rect(20, 20, 60, 60)));
+    XSetInputFocus(display, GetHostWindow(c), RevertToParent, X_CURRENT_TIME);
+    ASSERT_TRUE(WaitFor([&] {
+        ProcessPendingEvents();
+        return c.SetFocus() && c.HasFocus();
+    }));
+    c.SetCaret(4, 4, 2, 30);
+    ASSERT_TRUE(WaitFor([] { return !ProcessPendingEvents(); }));
+    c.paint_times.clear();
+    uint32 start = MonotonicMs();
+    c.ScheduleTimer(1800, MakeCallback(&EndBlinking), 0);
+    EventLoopCall(&c);
+    uint32 end = MonotonicMs();
+    // Each phase change is painted no sooner than it is due and, a busy machine allowed for,
+    // long before the next one: a loop sleeping past the caret would miss whole phases.
+    uint32 blink_start = GetCaretState().blink_start;
+    int phases = 0;
+    for(uint32 due = blink_start + 500 * ((start - blink_start) / 500 + 1); int(end - due) > 100; due += 500) {
+        phases++;
+        bool seen = std::any_of(c.paint_times.begin(), c.paint_times.end(),
+                                [&](uint32 t) { return int(t - due) >= 0 && int(t - due) < 400; });
+        EXPECT_TRUE(seen) << "the phase due " << due - start << " ms after the start was not painted in time";
+    }
+    EXPECT_GE(phases, 3);
+    blinking = nullptr;
 }
 
 TEST_F(EventLoopTest, LoopWithoutControlEndsWhenNoWindowIsOpen)
