@@ -19,6 +19,7 @@
 #include "widgets/edit/edit_field.h"
 
 #include "bench/bench_display.h"
+#include "bench/bench_heap.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,6 +33,7 @@
 namespace {
 
 using namespace Qor;
+using QorBench::HeapUsedBytes;
 
 const Size PAGE(600, 400);
 const int COLUMNS = 3;
@@ -101,17 +103,6 @@ void FillPlain(Vector<Vector<Value>>& plain, int n)
                 plain[i].SetCount(c + 1);
             plain[i][c] = Cell(i, c);
         }
-}
-
-// Bytes of heap blocks in use, small and large.
-double HeapUsedBytes()
-{
-    static MemoryProfile p;
-    MemoryProfileFill(MainHeap(), p);
-    double used = double(p.large_total);
-    for(int i = 0; i < 1024; i++)
-        used += double(p.small_used[i]) * i * 4;
-    return used;
 }
 
 // The heap (KB) that one table of n rows takes, measured over several tables held at once.

@@ -14,6 +14,7 @@
 #include "lists/columnlist/column_list.h"
 
 #include "bench/bench_display.h"
+#include "bench/bench_heap.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +26,7 @@
 namespace {
 
 using namespace Qor;
+using QorBench::HeapUsedBytes;
 
 const Size PAGE(600, 400);
 const int COLUMNS = 3;
@@ -67,16 +69,6 @@ void PaintPlain(Draw& w, const Vector<String>& texts, int first, int cy)
             w.End();
             w.DrawRect(slot.right - 1, slot.top, 1, cy, SysColorDisabled());
         }
-}
-
-double HeapUsedBytes()
-{
-    static MemoryProfile p;
-    MemoryProfileFill(MainHeap(), p);
-    double used = double(p.large_total);
-    for(int i = 0; i < 1024; i++)
-        used += double(p.small_used[i]) * i * 4;
-    return used;
 }
 
 template <class T, class Fill>

@@ -18,6 +18,7 @@
 #include "foundation/heap.h"
 
 #include "bench/bench_display.h"
+#include "bench/bench_heap.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,6 +35,7 @@
 namespace {
 
 using namespace Qor;
+using QorBench::HeapUsedBytes;
 
 const Size PAGE(900, 600);
 
@@ -110,16 +112,6 @@ double PlainLoopMs(const char* folder)
         best = std::min(best, took.count());
     }
     return best;
-}
-
-double HeapUsedBytes()
-{
-    static MemoryProfile p;
-    MemoryProfileFill(MainHeap(), p);
-    double used = double(p.large_total);
-    for(int i = 0; i < 1024; i++)
-        used += double(p.small_used[i]) * i * 4;
-    return used;
 }
 
 void PlaceSelector(FileSel& fs)
