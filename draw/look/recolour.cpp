@@ -81,24 +81,23 @@ void ImageList::SetRecolouredFrom(const ImageList& other)
     for(int i = 0; i < GetCount(); i++)
         from.Add(other.Find(GetName(i)));
     Vector<Entry> pending;
+    pending.SetCount(GetCount());
     for(int i = 0; i < GetCount(); i++) {
-        Entry e;
-        e.present = true;
         int j = from[i];
-        if(j >= 0) {
-            e.recolour = true;
-            if(&other == this && !entries[j].present)
-                e.decode_from = j;
-            else
-                e.image = other.Get(j);
-        }
-        pending.Add(std::move(e));
+        if(j < 0)
+            continue;
+        Entry& e = pending[i];
+        e.present = true;
+        e.recolour = true;
+        e.colours = colours;
+        if(&other == this && !entries[j].present)
+            e.decode_from = j;
+        else
+            e.image = other.Get(j);
     }
     for(int i = 0; i < GetCount(); i++)
-        if(from[i] >= 0) {
-            pending[i].colours = colours;
+        if(from[i] >= 0)
             entries[i] = std::move(pending[i]);
-        }
 }
 
 } // namespace Qor

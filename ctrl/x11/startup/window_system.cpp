@@ -17,6 +17,7 @@
 #include "foundation/ini.h"
 
 #include <clocale>
+#include <iterator>
 
 namespace Qor {
 
@@ -85,7 +86,7 @@ void InitWindowSystem()
     void (*font_change_hook)() = StandardFontChangeHook;
     StandardFontChangeHook = nullptr;
     SetupDisplay();
-    InternAtoms(START_UP_ATOMS, int(sizeof(START_UP_ATOMS) / sizeof(START_UP_ATOMS[0])));
+    InternAtoms(START_UP_ATOMS, int(std::size(START_UP_ATOMS)));
     InitTimers();
     unsigned char map[5];
     HostState& host = GetHostState();
