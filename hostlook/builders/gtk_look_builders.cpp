@@ -93,6 +93,11 @@ Image MakeGtkFrameImage(int shadow, int state, int part)
     int run = GetGtkHostSkinRunCount();
     Color line = part & GTK_FRAME_BOTTOM_LINE ? SysColorShadow() : Color();
     Vector<FrameImageRecord>& records = FrameImageRecords();
+    // Records neither this run nor the last asked for go: probe widgets are made anew each
+    // run, so a record keyed by a gone widget would never match again.
+    for(int i = records.GetCount() - 1; i >= 0; i--)
+        if(records[i].run < run - 1)
+            records.Remove(i);
     FrameImageRecord* record = nullptr;
     for(FrameImageRecord& f : records)
         if(f.widget == top.widget && f.detail == top.detail && f.kind == top.kind && f.shadow == shadow &&
