@@ -311,20 +311,11 @@ void CheckControls(const std::string& theme, bool kde)
     CheckSlidersAndTabs(peer, theme, kde);
 }
 
-struct ThemeCase {
-    const char* theme;
-    bool kde;
-};
-
 class HostControls : public ::testing::TestWithParam<ThemeCase> {};
 
 TEST_P(HostControls, ReadBack)
 {
-    PinnedTheme pin;
-    pin.theme = GetParam().theme;
-    pin.environment = { { GetParam().kde ? "KDE_FULL_SESSION" : "GNOME_DESKTOP_SESSION_ID",
-                          GetParam().kde ? "true" : "this-is-deprecated" } };
-    if(!RunUnderTheme(pin))
+    if(!RunUnderTheme(PinOnDesktop(GetParam())))
         return;
     ASSERT_TRUE(RequireDisplay());
     CheckControls(GetParam().theme, GetParam().kde);
@@ -341,8 +332,6 @@ INSTANTIATE_TEST_SUITE_P(Themes, HostControls,
                                            ThemeCase{ "Redmond", false }, ThemeCase{ "Crux", false },
                                            ThemeCase{ "Raleigh", true }, ThemeCase{ "Clearlooks", true },
                                            ThemeCase{ "Redmond", true }, ThemeCase{ "Crux", true }),
-                         [](const ::testing::TestParamInfo<ThemeCase>& info) {
-                             return std::string(info.param.theme) + (info.param.kde ? "Kde" : "Gnome");
-                         });
+                         [](const ::testing::TestParamInfo<ThemeCase>& info) { return ThemeCaseName(info.param); });
 
 } // namespace

@@ -211,20 +211,11 @@ TEST_F(HostSkin, ControlImagesAreRecolouredOnce)
     EXPECT_EQ(CtrlsImg::SBVU(), RecolourToSystem(track));
 }
 
-struct ThemeCase {
-    const char* theme;
-    bool kde;
-};
-
 class HostSkinThemes : public ::testing::TestWithParam<ThemeCase> {};
 
 TEST_P(HostSkinThemes, ReadBack)
 {
-    PinnedTheme pin;
-    pin.theme = GetParam().theme;
-    pin.environment = { { GetParam().kde ? "KDE_FULL_SESSION" : "GNOME_DESKTOP_SESSION_ID",
-                          GetParam().kde ? "true" : "this-is-deprecated" } };
-    if(!RunUnderTheme(pin))
+    if(!RunUnderTheme(PinOnDesktop(GetParam())))
         return;
     ASSERT_TRUE(RequireDisplay());
     CheckReadBack(GetParam().theme, GetParam().kde, !GetParam().kde);
@@ -243,9 +234,7 @@ INSTANTIATE_TEST_SUITE_P(Themes, HostSkinThemes,
                          ::testing::Values(ThemeCase{ "Raleigh", false }, ThemeCase{ "Clearlooks", false },
                                            ThemeCase{ "Redmond", false }, ThemeCase{ "Raleigh", true },
                                            ThemeCase{ "Clearlooks", true }, ThemeCase{ "Redmond", true }),
-                         [](const ::testing::TestParamInfo<ThemeCase>& info) {
-                             return std::string(info.param.theme) + (info.param.kde ? "Kde" : "Gnome");
-                         });
+                         [](const ::testing::TestParamInfo<ThemeCase>& info) { return ThemeCaseName(info.param); });
 
 // The display opens in the test, after the desktop's resources are on the root window.
 class HostSkinDesktop : public ::testing::Test {};

@@ -58,6 +58,17 @@ ThemeEnvironment::~ThemeEnvironment()
     }
 }
 
+PinnedTheme PinOnDesktop(const ThemeCase& c)
+{
+    PinnedTheme pin;
+    pin.theme = c.theme;
+    pin.environment = { { c.kde ? "KDE_FULL_SESSION" : "GNOME_DESKTOP_SESSION_ID",
+                          c.kde ? "true" : "this-is-deprecated" } };
+    return pin;
+}
+
+std::string ThemeCaseName(const ThemeCase& c) { return std::string(c.theme) + (c.kde ? "Kde" : "Gnome"); }
+
 bool RunUnderTheme(const PinnedTheme& theme, int limit_ms)
 {
     if(IsPrivateServerChild()) {

@@ -20,6 +20,17 @@ struct PinnedTheme {
     std::vector<std::pair<std::string, std::string>> environment;
 };
 
+// A theme on a GNOME-like or a KDE-like desktop, as the parameter of a read-back test.
+struct ThemeCase {
+    const char* theme;
+    bool kde;
+};
+
+// The theme of c, with the environment its desktop announces itself by.
+PinnedTheme PinOnDesktop(const ThemeCase& c);
+// The test name of c: "RaleighGnome", "CruxKde".
+std::string ThemeCaseName(const ThemeCase& c);
+
 // Sets HOME, GTK2_RC_FILES, XDG_DATA_HOME and the extra variables for a theme and puts the
 // earlier values back when it ends. Must be made before GTK starts in the process that
 // reads them.
