@@ -2,6 +2,7 @@
 // pinned Raleigh theme.
 
 // Before Xlib, whose Bool macro would rename GoogleTest's Bool().
+#include "tests/hostlook/gui/gtk_stack_test.h"
 #include "tests/support/x11/gui_test.h"
 
 #include "hostlook/gtk/gtk_element.h"
@@ -24,19 +25,8 @@ Rect NullRect() { return Rect(INT_NULL, INT_NULL, INT_NULL, INT_NULL); }
 
 const Color MAGENTA(255, 0, 255);
 
-class GtkPaint : public GuiTest {
+class GtkPaint : public QorTest::GtkStackTest {
 protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        saved = GetGtkWidgetStack().GetCount();
-    }
-    void TearDown() override
-    {
-        Vector<GtkStackEntry>& stack = GetGtkWidgetStack();
-        while(stack.GetCount() > saved)
-            stack.Drop();
-    }
     GtkWidget* Button()
     {
         static GtkWidget* button = nullptr;
@@ -52,7 +42,6 @@ protected:
         PaintLook(w, r, look);
         return w.GetImage();
     }
-    int saved = 0;
 };
 
 Color At(const Image& m, int x, int y)

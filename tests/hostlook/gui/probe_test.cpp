@@ -1,6 +1,7 @@
 // Probe widgets, the widget stack and the queries of the running theme (pinned to Raleigh).
 
 // Before Xlib, whose Bool macro would rename GoogleTest's Bool().
+#include "tests/hostlook/gui/gtk_stack_test.h"
 #include "tests/support/x11/gui_test.h"
 
 #include "hostlook/gtk/gtk_probe.h"
@@ -34,22 +35,7 @@ size_t CHeapInUse()
 #endif
 }
 
-class GtkProbe : public GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        saved = GetGtkWidgetStack().GetCount();
-    }
-    // Tests push their own entries; the skin's stay below them.
-    void TearDown() override
-    {
-        Vector<GtkStackEntry>& stack = GetGtkWidgetStack();
-        while(stack.GetCount() > saved)
-            stack.Drop();
-    }
-    int saved = 0;
-};
+class GtkProbe : public QorTest::GtkStackTest {};
 
 TEST_F(GtkProbe, SettingsThatGtkLacksReadAsNullOrEmpty)
 {
